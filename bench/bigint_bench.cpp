@@ -1,0 +1,47 @@
+// Products and quotients of big integers at 100, 1 000 and 10 000 decimal
+// digits; the division takes a dividend twice as long as its divisor.
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+
+#include "engine/bigint.h"
+
+namespace {
+
+using lorvex::BigInt;
+
+BigInt randomNumber(std::mt19937& engine, std::size_t digits) {
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::string text(digits, '0');
+    for (char& c : text)
+        c = static_cast<char>('0' + digit(engine));
+    text[0] = '7';
+    BigInt value;
+    BigInt::fromText(text, value);
+    return value;
+}
+
+void multiply(benchmark::State& state) {
+    std::mt19937 engine(1);
+    const auto digits = static_cast<std::size_t>(state.range(0));
+    const BigInt a = randomNumber(engine, digits);
+    const BigInt b = randomNumber(engine, digits);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(a * b);
+}
+BENCHMARK(multiply)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void divide(benchmark::State& state) {
+    std::mt19937 engine(2);
+    const auto digits = static_cast<std::size_t>(state.range(0));
+    const BigInt a = randomNumber(engine, 2 * digits);
+    const BigInt b = randomNumber(engine, digits);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BigInt::divide(a, b, lorvex::StopCheck::never()));
+    }
+}
+BENCHMARK(divide)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

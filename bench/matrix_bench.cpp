@@ -1,0 +1,63 @@
+// Complex inverse and product of random n x n matrices, real and complex, and
+// the exact inverse of random integer matrices with entries in -99 ... 99.
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "engine/arithmetic.h"
+#include "engine/elimination.h"
+
+namespace {
+
+using lorvex::Complex;
+using lorvex::ComplexMatrix;
+using lorvex::IntegerMatrix;
+
+ComplexMatrix randomMatrix(std::int32_t n, bool complex, unsigned seed) {
+    std::mt19937 engine(seed);
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    ComplexMatrix m(n, n);
+    for (Complex& c : m.cells)
+        c = Complex{value(engine), complex ? value(engine) : 0.0};
+    return m;
+}
+
+void inverse(benchmark::State& state, bool complex) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    const ComplexMatrix m = randomMatrix(n, complex, 7);
+    ComplexMatrix result;
+    Complex determinant;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::invert(m, result, determinant));
+}
+BENCHMARK_CAPTURE(inverse, real, false)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(inverse, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+
+void product(benchmark::State& state, bool complex) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    const ComplexMatrix a = randomMatrix(n, complex, 8);
+    const ComplexMatrix b = randomMatrix(n, complex, 9);
+    ComplexMatrix result;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::product(a, b, result));
+}
+BENCHMARK_CAPTURE(product, real, false)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(product, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+
+void integerInverse(benchmark::State& state) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    std::mt19937 engine(10);
+    std::uniform_int_distribution<int> value(-99, 99);
+    IntegerMatrix m(n, n);
+    for (lorvex::BigInt& entry : m.numerators)
+        entry = lorvex::BigInt(value(engine));
+    IntegerMatrix result;
+    lorvex::Fraction determinant;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::invert(m, result, determinant));
+    state.counters["det_digits"] = static_cast<double>(determinant.numerator.toText().size());
+}
+BENCHMARK(integerInverse)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "engine/bigint.h"
+#include "engine/complex.h"
+#include "engine/matrix_data.h"
+#include "engine/result_codes.h"
+#include "engine/stop_check.h"
+
+// Whole-matrix arithmetic for the calculation language. The caller checks the
+// dimensions first: equal sizes for a sum or difference, matching inner sizes
+// for a product, equal row counts for a join, square matrices for a power.
+// Arguments are never changed; an output is written only when the operation
+// completes (a product with code::TooBig does complete). Every operation can
+// return code::OutOfMemory; the integer ones also code::UserStop.
+namespace lorvex {
+
+int sum(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
+int difference(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
+int multiple(const ComplexMatrix& a, Complex factor, ComplexMatrix& result);
+// code::TooBig when an element's size passes 10^18; the product is still stored.
+int product(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
+int transpose(const ComplexMatrix& a, ComplexMatrix& result);
+// a | b: the columns of b after those of a.
+int join(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
+// m^e for an integral e, negative ones through the inverse. Codes:
+// code::IntegerExpected when e is not an integer, code::Singular for a
+// negative power of a singular matrix, code::TooBig when a product overflows
+// (the result is then the last one computed).
+int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result);
+
+// The integer results are normalised.
+int sum(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
+        const StopCheck& stop = StopCheck::never());
+int difference(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
+               const StopCheck& stop = StopCheck::never());
+int multiple(const IntegerMatrix& a, const BigInt& factor, IntegerMatrix& result,
+             const StopCheck& stop = StopCheck::never());
+int product(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
+            const StopCheck& stop = StopCheck::never());
+int transpose(const IntegerMatrix& a, IntegerMatrix& result);
+int join(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
+         const StopCheck& stop = StopCheck::never());
+// m^k. Codes: code::OutOfRange when |k| >= 10^8; code::NotUnderstood when a
+// negative power meets a singular matrix, or when a product fails inside the
+// squaring loop (a user stop or memory exhaustion there included).
+int power(const IntegerMatrix& m, const BigInt& exponent, IntegerMatrix& result,
+          const StopCheck& stop = StopCheck::never());
+
+}  // namespace lorvex

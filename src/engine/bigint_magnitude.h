@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/stop_check.h"
+
+// Arithmetic on magnitudes: base-10000 digit vectors, least significant first.
+// Results are in normal form (no leading zero digit, zero is {0}).
+namespace lorvex::magnitude {
+
+using Digits = std::vector<std::uint16_t>;
+
+void trim(Digits& digits);
+int compare(const Digits& a, const Digits& b);
+// a += b.
+void addInPlace(Digits& a, const Digits& b);
+// a -= b for a >= b.
+void subtractInPlace(Digits& a, const Digits& b);
+// a = b - a for b >= a.
+void subtractFromInPlace(Digits& a, const Digits& b);
+Digits multiply(const Digits& a, const Digits& b, const StopCheck& stop);
+// a += factor * b for a single digit factor.
+void addMultipleInPlace(Digits& a, const Digits& b, std::uint32_t factor);
+// a := |a - factor * b| for a single digit factor; returns true when
+// factor * b was the larger.
+bool subtractMultipleInPlace(Digits& a, const Digits& b, std::uint32_t factor);
+// Quotient and remainder of a / b for a non-zero b.
+void divide(const Digits& a, const Digits& b, Digits& quotient, Digits& remainder,
+            const StopCheck& stop);
+
+// The wide limbs used by the long algorithms: base 10^8, two digits in each.
+using Limbs = std::vector<std::uint32_t>;
+inline constexpr std::uint32_t kLimbBase = 100000000;
+Limbs toLimbs(const Digits& digits);
+Digits fromLimbs(const Limbs& limbs);
+
+// Products and quotients whose outer loop is shorter than this finish in
+// microseconds and are not worth polling the stop check for.
+inline constexpr std::size_t kPollingLength = 64;
+
+}  // namespace lorvex::magnitude

@@ -1,0 +1,222 @@
+#pragma once
+
+// Gauss-Jordan elimination written once for two element types: Complex, and
+// long double for real matrices (all imaginary parts zero). On a real matrix
+// the long double path performs exactly the operations that the complex path
+// performs on the real parts, so both give the same values; it only skips the
+// products of zero imaginary parts.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "engine/complex.h"
+#include "engine/row_split.h"
+#include "engine/tolerances.h"
+
+namespace lorvex::gauss_jordan {
+
+inline long double sizeOf(long double x) {
+    return std::fabs(x);
+}
+inline long double sizeOf(const Complex& x) {
+    return size(x);
+}
+
+// The real counterpart of the complex quotient: a * b * (1 / b^2).
+inline long double quotient(long double a, long double b) {
+    long double squared = b * b;
+    if (squared < std::numeric_limits<long double>::min()) squared = kZeroTolerance;
+    return (a * b) * (1.0L / squared);
+}
+inline Complex quotient(const Complex& a, const Complex& b) {
+    return a / b;
+}
+
+// From this order on, the rows of an elimination step are shared between two
+// threads; below it a step is too short to pay for starting one.
+inline constexpr std::int32_t kParallelOrder = 160;
+
+// A row-major block of elements with its row length.
+template <class T>
+struct Block {
+    std::int32_t rows;
+    std::int32_t cols;
+    std::vector<T> cells;
+
+    T* row(std::int32_t i) { return cells.data() + static_cast<std::size_t>(i) * cols; }
+    T& at(std::int32_t i, std::int32_t j) { return row(i)[j]; }
+    void swapRows(std::int32_t a, std::int32_t b) {
+        std::swap_ranges(row(a), row(a) + cols, row(b));
+    }
+};
+
+// The first row at or below `from` whose element in column `col` is larger than
+// the zero tolerance, or -1. The first such row is taken, not the largest.
+template <class T>
+std::int32_t findPivotRow(Block<T>& a, std::int32_t from, std::int32_t col) {
+    for (std::int32_t r = from; r < a.rows; ++r) {
+        if (sizeOf(a.at(r, col)) > kZeroTolerance) return r;
+    }
+    return -1;
+}
+
+// row[j] -= pivotRow[j] * factor for j in [first, last), two rows at a time so
+// that each pivot-row element is read once for both.
+template <class T>
+void subtractPivotRow(T* row0, T* row1, const T* pivotRow, T factor0, T factor1, std::int32_t first,
+                      std::int32_t last) {
+    for (std::int32_t j = first; j < last; ++j) {
+        const T x = pivotRow[j];
+        row0[j] = row0[j] - x * factor0;
+        row1[j] = row1[j] - x * factor1;
+    }
+}
+
+template <class T>
+void subtractPivotRow(T* row, const T* pivotRow, T factor, std::int32_t first, std::int32_t last) {
+    for (std::int32_t j = first; j < last; ++j)
+        row[j] = row[j] - pivotRow[j] * factor;
+}
+
+// The same over the listed columns only.
+template <class T>
+void subtractPivotRow(T* row0, T* row1, const T* pivotRow, T factor0, T factor1,
+                      const std::vector<std::int32_t>& columns) {
+    for (const std::int32_t j : columns) {
+        const T x = pivotRow[j];
+        row0[j] = row0[j] - x * factor0;
+        row1[j] = row1[j] - x * factor1;
+    }
+}
+
+template <class T>
+void subtractPivotRow(T* row, const T* pivotRow, T factor,
+                      const std::vector<std::int32_t>& columns) {
+    for (const std::int32_t j : columns)
+        row[j] = row[j] - pivotRow[j] * factor;
+}
+
+// Inverts the n x n block a into b (which starts as the identity) and returns
+// the determinant in `determinant`; false when a pivot column has no non-zero
+// element (a singular matrix). Only the columns right of the pivot are
+// touched in a, since the ones left of it are already reduced. In b only the
+// columns where the pivot row is not exactly zero are touched: subtracting or
+// scaling a zero changes no value, and while b fills up column by column this
+// spares about a third of the work.
+template <class T>
+bool invert(Block<T>& a, Block<T>& b, T& determinant) {
+    const std::int32_t n = a.rows;
+    determinant = T{1};
+    std::vector<std::int32_t> usedColumns;
+    usedColumns.reserve(static_cast<std::size_t>(n));
+    for (std::int32_t k = 0; k < n; ++k) {
+        const std::int32_t r = findPivotRow(a, k, k);
+        if (r < 0) return false;
+        if (r > k) {
+            determinant = -determinant;
+            a.swapRows(r, k);
+            b.swapRows(r, k);
+        }
+        const T pivot = a.at(k, k);
+        determinant = determinant * pivot;
+        const T inverse = quotient(T{1}, pivot);
+        T* pivotRowA = a.row(k);
+        T* pivotRowB = b.row(k);
+        for (std::int32_t j = k + 1; j < n; ++j)
+            pivotRowA[j] = pivotRowA[j] * inverse;
+        usedColumns.clear();
+        for (std::int32_t j = 0; j < n; ++j) {
+            if (pivotRowB[j] == T{}) continue;
+            pivotRowB[j] = pivotRowB[j] * inverse;
+            usedColumns.push_back(j);
+        }
+        pivotRowA[k] = T{1};
+
+        const auto eliminateRows = [&](std::int32_t first, std::int32_t last) {
+            // The rows of [first, last) other than the pivot row, two at a time.
+            for (std::int32_t i = first;; ++i) {
+                if (i == k) ++i;
+                if (i >= last) break;
+                std::int32_t second = i + 1;
+                if (second == k) ++second;
+                T* rowA = a.row(i);
+                const T factor = rowA[k];
+                if (second >= last) {
+                    subtractPivotRow(rowA, pivotRowA, factor, k + 1, n);
+                    subtractPivotRow(b.row(i), pivotRowB, factor, usedColumns);
+                    rowA[k] = T{};
+                    break;
+                }
+                T* secondRowA = a.row(second);
+                const T secondFactor = secondRowA[k];
+                subtractPivotRow(rowA, secondRowA, pivotRowA, factor, secondFactor, k + 1, n);
+                subtractPivotRow(b.row(i), b.row(second), pivotRowB, factor, secondFactor,
+                                 usedColumns);
+                rowA[k] = T{};
+                secondRowA[k] = T{};
+                i = second;
+            }
+        };
+        forRowRanges(n, n >= kParallelOrder, eliminateRows);
+    }
+    return true;
+}
+
+// Reduces w to reduced row-echelon form, applying every row operation to the
+// right-hand side too, and returns the pivot columns from left to right (the
+// pivot of the k-th one is in row k). Columns are taken from the left while
+// fewer pivots than rows have been found; a column without a pivot is free.
+template <class T>
+std::vector<std::int32_t> reduceRows(Block<T>& w, std::vector<T>& rhs) {
+    std::vector<std::int32_t> pivotColumns;
+    std::int32_t r = 0;
+    for (std::int32_t j = 0; j < w.cols && r < w.rows; ++j) {
+        const std::int32_t p = findPivotRow(w, r, j);
+        if (p < 0) continue;
+        if (p > r) {
+            w.swapRows(p, r);
+            std::swap(rhs[static_cast<std::size_t>(p)], rhs[static_cast<std::size_t>(r)]);
+        }
+        T* pivotRow = w.row(r);
+        const T pivot = pivotRow[j];
+        rhs[static_cast<std::size_t>(r)] = quotient(rhs[static_cast<std::size_t>(r)], pivot);
+        for (std::int32_t q = j + 1; q < w.cols; ++q)
+            pivotRow[q] = quotient(pivotRow[q], pivot);
+        pivotRow[j] = T{1};
+        for (std::int32_t i = 0; i < w.rows; ++i) {
+            if (i == r) continue;
+            T* row = w.row(i);
+            const T factor = row[j];
+            for (std::int32_t q = j + 1; q < w.cols; ++q)
+                row[q] = row[q] - pivotRow[q] * factor;
+            rhs[static_cast<std::size_t>(i)] =
+                rhs[static_cast<std::size_t>(i)] - rhs[static_cast<std::size_t>(r)] * factor;
+            row[j] = T{};
+        }
+        pivotColumns.push_back(j);
+        ++r;
+    }
+    return pivotColumns;
+}
+
+// The real parts of a real matrix, for the long double path.
+inline Block<long double> realPartsOf(std::int32_t rows, std::int32_t cols,
+                                      const std::vector<Complex>& cells) {
+    Block<long double> block{rows, cols, std::vector<long double>(cells.size())};
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        block.cells[i] = cells[i].re;
+    return block;
+}
+
+inline std::vector<Complex> asComplex(const std::vector<long double>& values) {
+    std::vector<Complex> cells(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        cells[i] = Complex{values[i], 0.0L};
+    return cells;
+}
+
+}  // namespace lorvex::gauss_jordan

@@ -1,0 +1,145 @@
+#include "engine/arithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/matrix_builders.h"
+
+namespace lorvex {
+namespace {
+
+using test::integerMatrix;
+using test::realMatrix;
+
+TEST(ComplexArithmetic, ElementwiseKernels) {
+    const ComplexMatrix a = realMatrix({{1, 2}, {3, 4}});
+    const ComplexMatrix b = realMatrix({{10, 20}, {30, 40}});
+    ComplexMatrix out;
+    ASSERT_EQ(sum(a, b, out), code::Ok);
+    EXPECT_EQ(out, realMatrix({{11, 22}, {33, 44}}));
+    ASSERT_EQ(difference(a, b, out), code::Ok);
+    EXPECT_EQ(out, realMatrix({{-9, -18}, {-27, -36}}));
+    ASSERT_EQ(multiple(a, Complex{0.0L, 1.0L}, out), code::Ok);
+    EXPECT_EQ(out.at(1, 0), (Complex{0.0L, 3.0L}));
+    EXPECT_EQ(out.at(1, 0).re, 0.0L);
+}
+
+TEST(ComplexArithmetic, ProductTransposeAndJoin) {
+    const ComplexMatrix a = realMatrix({{1, 2, 3}, {4, 5, 6}});
+    const ComplexMatrix b = realMatrix({{1, 0}, {0, 1}, {2, -1}});
+    ComplexMatrix out;
+    ASSERT_EQ(product(a, b, out), code::Ok);
+    EXPECT_EQ(out, realMatrix({{7, -1}, {16, -1}}));
+
+    ComplexMatrix c(1, 1);
+    c.at(0, 0) = Complex{1.0L, 1.0L};
+    ComplexMatrix d(1, 1);
+    d.at(0, 0) = Complex{1.0L, -1.0L};
+    ASSERT_EQ(product(c, d, out), code::Ok);
+    EXPECT_EQ(out.at(0, 0), (Complex{2.0L, 0.0L}));
+
+    ASSERT_EQ(transpose(a, out), code::Ok);
+    EXPECT_EQ(out, realMatrix({{1, 4}, {2, 5}, {3, 6}}));
+
+    ASSERT_EQ(join(realMatrix({{1}, {2}}), realMatrix({{3, 4}, {5, 6}}), out), code::Ok);
+    EXPECT_EQ(out, realMatrix({{1, 3, 4}, {2, 5, 6}}));
+}
+
+TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
+    ComplexMatrix out;
+    EXPECT_EQ(product(realMatrix({{1e9L, 1e9L}}), realMatrix({{1e9L}, {1e9L}}), out), code::TooBig);
+    EXPECT_EQ(out.at(0, 0).re, 2e18L);
+    EXPECT_EQ(product(realMatrix({{1e9L}}), realMatrix({{1e9L}}), out), code::Ok);
+
+    ComplexMatrix c(1, 1);
+    c.at(0, 0) = Complex{6e8L, 6e8L};
+    ComplexMatrix d(1, 1);
+    d.at(0, 0) = Complex{1e9L, 0.0L};
+    EXPECT_EQ(product(c, d, out), code::TooBig) << "the size is |re| + |im| = 1.2e18";
+}
+
+TEST(ComplexArithmetic, Powers) {
+    const ComplexMatrix m = realMatrix({{1, 2}, {3, 4}});
+    ComplexMatrix out;
+    ASSERT_EQ(power(m, 0.0L, out), code::Ok);
+    EXPECT_EQ(out, ComplexMatrix::identity(2));
+    ASSERT_EQ(power(m, 1.0L, out), code::Ok);
+    EXPECT_EQ(out, m);
+    ASSERT_EQ(power(m, 3.0L, out), code::Ok);
+    EXPECT_EQ(out, realMatrix({{37, 54}, {81, 118}}));
+    ASSERT_EQ(power(m, -1.0L, out), code::Ok);
+    EXPECT_NEAR(static_cast<double>(out.at(0, 0).re), -2.0, 1e-17);
+    EXPECT_NEAR(static_cast<double>(out.at(0, 1).re), 1.0, 1e-17);
+    EXPECT_NEAR(static_cast<double>(out.at(1, 0).re), 1.5, 1e-17);
+    EXPECT_NEAR(static_cast<double>(out.at(1, 1).re), -0.5, 1e-17);
+
+    ComplexMatrix untouched = realMatrix({{5}});
+    EXPECT_EQ(power(m, 0.5L, untouched), code::IntegerExpected);
+    EXPECT_EQ(power(m, 2.0000001L, untouched), code::IntegerExpected);
+    EXPECT_EQ(untouched, realMatrix({{5}}));
+    EXPECT_EQ(power(realMatrix({{0, 0}, {0, 0}}), -1.0L, untouched), code::Singular);
+
+    // 10^7 squared passes nothing; its 4th power 10^28 overflows.
+    EXPECT_EQ(power(realMatrix({{1e7L}}), 2.0L, out), code::Ok);
+    EXPECT_EQ(power(realMatrix({{1e7L}}), 4.0L, out), code::TooBig);
+}
+
+TEST(IntegerArithmetic, SumsOverACommonDenominator) {
+    IntegerMatrix out;
+    ASSERT_EQ(sum(integerMatrix({{1, 0}, {0, 1}}, 2), integerMatrix({{1, 0}, {0, 1}}, 3), out),
+              code::Ok);
+    EXPECT_EQ(out, integerMatrix({{5, 0}, {0, 5}}, 6));
+    ASSERT_EQ(difference(integerMatrix({{1, 3}}, 4), integerMatrix({{1, 1}}, 4), out), code::Ok);
+    EXPECT_EQ(out, integerMatrix({{0, 1}}, 2));
+    ASSERT_EQ(multiple(integerMatrix({{1, 3}}, 6), BigInt(-2), out), code::Ok);
+    EXPECT_EQ(out, integerMatrix({{-1, -3}}, 3));
+}
+
+TEST(IntegerArithmetic, ProductTransposeAndJoin) {
+    IntegerMatrix out;
+    ASSERT_EQ(product(integerMatrix({{1, 2}, {3, 4}}, 2), integerMatrix({{2, 0}, {0, 2}}, 3), out),
+              code::Ok);
+    EXPECT_EQ(out, integerMatrix({{1, 2}, {3, 4}}, 3));
+
+    ASSERT_EQ(transpose(integerMatrix({{1, 2, 3}}, 7), out), code::Ok);
+    EXPECT_EQ(out, integerMatrix({{1}, {2}, {3}}, 7));
+
+    ASSERT_EQ(join(integerMatrix({{1}, {1}}, 2), integerMatrix({{1, 2}, {3, 4}}, 3), out),
+              code::Ok);
+    EXPECT_EQ(out, integerMatrix({{3, 2, 4}, {3, 6, 8}}, 6));
+    ASSERT_EQ(join(integerMatrix({{2}}, 4), integerMatrix({{6}}, 4), out), code::Ok);
+    EXPECT_EQ(out, integerMatrix({{1, 3}}, 2));
+}
+
+TEST(IntegerArithmetic, Powers) {
+    IntegerMatrix out;
+    ASSERT_EQ(power(integerMatrix({{1, 1}, {0, 1}}), BigInt(-2), out), code::Ok);
+    EXPECT_EQ(out, integerMatrix({{1, -2}, {0, 1}}));
+    ASSERT_EQ(power(integerMatrix({{1, 2}, {3, 4}}, 2), BigInt(0), out), code::Ok);
+    EXPECT_EQ(out, IntegerMatrix::identity(2));
+    ASSERT_EQ(power(integerMatrix({{1, 1}, {1, 0}}), BigInt(100), out), code::Ok);
+    EXPECT_EQ(out.at(0, 1).toText(), "354224848179261915075");  // Fibonacci number 100
+    ASSERT_EQ(power(integerMatrix({{2}}, 3), BigInt(-3), out), code::Ok);
+    EXPECT_EQ(out, integerMatrix({{27}}, 8));
+
+    IntegerMatrix untouched = integerMatrix({{5}});
+    EXPECT_EQ(power(integerMatrix({{1}}), BigInt(100000000), untouched), code::OutOfRange);
+    EXPECT_EQ(power(integerMatrix({{1, 2}, {2, 4}}), BigInt(-1), untouched), code::NotUnderstood);
+    EXPECT_EQ(untouched, integerMatrix({{5}}));
+    ASSERT_EQ(power(integerMatrix({{1}}), BigInt(99999999), out), code::Ok);
+    EXPECT_EQ(out, integerMatrix({{1}}));
+}
+
+TEST(IntegerArithmetic, StopInsideThePowerEndsIt) {
+    IntegerMatrix out = integerMatrix({{5}});
+    const StopCheck stopNow([] { return true; });
+    EXPECT_EQ(power(integerMatrix({{3, 1}, {1, 3}}), BigInt(5000), out, stopNow),
+              code::NotUnderstood);
+    EXPECT_EQ(out, integerMatrix({{5}}));
+    IntegerMatrix big = IntegerMatrix::identity(2);
+    big.at(0, 0) = test::big(std::string(4000, '7'));
+    EXPECT_EQ(product(big, big, out, stopNow), code::UserStop);
+    EXPECT_EQ(out, integerMatrix({{5}}));
+}
+
+}  // namespace
+}  // namespace lorvex

@@ -1,0 +1,181 @@
+// Properties of the big-integer arithmetic over random operands of up to
+// thousands of digits, long enough for every algorithm the products and
+// quotients switch between.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/bigint.h"
+#include "engine/bigint_operations.h"
+#include "engine/matrix_builders.h"
+
+namespace lorvex {
+namespace {
+
+using test::big;
+
+class RandomNumbers {
+  public:
+    explicit RandomNumbers(unsigned seed) : engine_(seed) {}
+
+    std::string digits(std::size_t count) {
+        std::uniform_int_distribution<int> digit(0, 9);
+        std::string text(count, '0');
+        for (char& c : text)
+            c = static_cast<char>('0' + digit(engine_));
+        text[0] = static_cast<char>('1' + digit(engine_) % 9);
+        return text;
+    }
+
+    BigInt number(std::size_t maxDigits) {
+        std::uniform_int_distribution<std::size_t> length(1, maxDigits);
+        std::string text = digits(length(engine_));
+        if (engine_() % 2 == 0) text.insert(0, "-");
+        return big(text);
+    }
+
+    // Numbers rich in 9s and 0s, which push long division's trial quotients
+    // to their corrections.
+    BigInt extremeNumber(std::size_t maxDigits) {
+        std::uniform_int_distribution<std::size_t> length(1, maxDigits);
+        std::string text(length(engine_), '9');
+        for (char& c : text) {
+            if (engine_() % 7 == 0) c = '0';
+        }
+        text[0] = '9';
+        return big(text);
+    }
+
+  private:
+    std::mt19937 engine_;
+};
+
+// Schoolbook product of decimal digit strings, one decimal digit at a time.
+std::string slowProduct(const std::string& a, const std::string& b) {
+    std::vector<int> columns(a.size() + b.size(), 0);
+    for (std::size_t i = a.size(); i-- > 0;) {
+        for (std::size_t j = b.size(); j-- > 0;) {
+            columns[i + j + 1] += (a[i] - '0') * (b[j] - '0');
+        }
+    }
+    for (std::size_t k = columns.size(); k-- > 1;) {
+        columns[k - 1] += columns[k] / 10;
+        columns[k] %= 10;
+    }
+    std::string text;
+    for (int digit : columns)
+        text += static_cast<char>('0' + digit);
+    const std::size_t first = text.find_first_not_of('0');
+    return first == std::string::npos ? "0" : text.substr(first);
+}
+
+std::string unsignedText(const BigInt& value) {
+    return value.magnitude().toText();
+}
+
+TEST(BigIntProperties, ProductAgreesWithDecimalSchoolbook) {
+    RandomNumbers random(17);
+    const std::size_t sizes[] = {1, 4, 9, 80, 320, 700, 2500};
+    for (std::size_t aDigits : sizes) {
+        for (std::size_t bDigits : sizes) {
+            const BigInt a = big(random.digits(aDigits));
+            const BigInt b = big(random.digits(bDigits));
+            const BigInt negativeB = -b;
+            BigInt product;
+            ASSERT_EQ(bigint::multiply(a, negativeB, product), code::Ok);
+            EXPECT_TRUE(product.isNegative());
+            EXPECT_EQ(unsignedText(product), slowProduct(a.toText(), b.toText()))
+                << aDigits << " x " << bDigits;
+        }
+    }
+}
+
+TEST(BigIntProperties, ProductOfNinesCarriesThroughEveryLimb) {
+    // (10^n - 1)^2 = 10^2n - 2 * 10^n + 1: 9...98 0...01.
+    for (std::size_t n : {8U, 333U, 1000U, 4001U}) {
+        const BigInt nines = big(std::string(n, '9'));
+        const std::string expected = std::string(n - 1, '9') + "8" + std::string(n - 1, '0') + "1";
+        EXPECT_EQ((nines * nines).toText(), expected) << n;
+    }
+}
+
+TEST(BigIntProperties, DivisionReproducesTheDividend) {
+    RandomNumbers random(29);
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t maxDigits = round < 200 ? 60 : 3000;
+        const BigInt a =
+            round % 3 == 0 ? random.extremeNumber(maxDigits) : random.number(maxDigits);
+        BigInt b =
+            round % 4 == 0 ? random.extremeNumber(maxDigits / 2) : random.number(maxDigits / 2);
+        if (b.isZero()) b = BigInt(7);
+        BigInt q;
+        BigInt r;
+        ASSERT_EQ(bigint::divide(a, b, q, r), code::Ok);
+        EXPECT_EQ(q * b + r, a) << a.toText() << " / " << b.toText();
+        EXPECT_LT(BigInt::compareMagnitudes(r, b), 0);
+        EXPECT_TRUE(r.isZero() || r.isNegative() == a.isNegative());
+        EXPECT_TRUE(q.isZero() || q.isNegative() == (a.isNegative() != b.isNegative()));
+    }
+}
+
+TEST(BigIntProperties, GcdDividesBothAndLcmCompletesTheProduct) {
+    RandomNumbers random(41);
+    for (int round = 0; round < 60; ++round) {
+        const BigInt common = random.number(40);
+        const BigInt a = random.number(200) * common;
+        const BigInt b = random.number(150) * common;
+        if (a.isZero() || b.isZero()) continue;
+        BigInt g;
+        BigInt l;
+        ASSERT_EQ(bigint::gcd(a, b, g), code::Ok);
+        ASSERT_EQ(bigint::lcm(a, b, l), code::Ok);
+        EXPECT_FALSE(g.isNegative());
+        EXPECT_FALSE(l.isNegative());
+        BigInt q;
+        BigInt r;
+        ASSERT_EQ(bigint::divide(a, g, q, r), code::Ok);
+        EXPECT_TRUE(r.isZero());
+        BigInt reducedA = q;
+        ASSERT_EQ(bigint::divide(b, g, q, r), code::Ok);
+        EXPECT_TRUE(r.isZero());
+        BigInt coprime;
+        ASSERT_EQ(bigint::gcd(reducedA, q, coprime), code::Ok);
+        EXPECT_TRUE(coprime.isOne());
+        EXPECT_EQ(g * l, (a * b).magnitude());
+        ASSERT_EQ(bigint::divide(g, common, q, r), code::Ok);
+        EXPECT_TRUE(r.isZero()) << "the planted common factor divides the gcd";
+    }
+}
+
+TEST(BigIntProperties, SubtractingAProductInPlaceMatchesTheSeparateOperations) {
+    RandomNumbers random(53);
+    for (int round = 0; round < 3000; ++round) {
+        const std::size_t targetDigits = round % 5 == 0 ? 3 : 60;
+        BigInt target =
+            round % 7 == 0 ? random.extremeNumber(targetDigits) : random.number(targetDigits);
+        const BigInt a = random.number(round % 3 == 0 ? 12 : 4);
+        const BigInt b = round % 4 == 0 ? random.extremeNumber(50) : random.number(50);
+        const BigInt expected = target - a * b;
+        target.subtractProduct(a, b, StopCheck::never());
+        EXPECT_EQ(target, expected) << round;
+        EXPECT_EQ(target.digits(), expected.digits());
+    }
+}
+
+TEST(BigIntProperties, TextRoundTrip) {
+    RandomNumbers random(5);
+    for (int round = 0; round < 200; ++round) {
+        const BigInt value = random.number(500);
+        BigInt back;
+        ASSERT_EQ(BigInt::fromText(value.toText(), back), code::Ok);
+        EXPECT_EQ(back, value);
+        EXPECT_EQ(back.digits(), value.digits());
+    }
+}
+
+}  // namespace
+}  // namespace lorvex

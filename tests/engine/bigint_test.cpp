@@ -1,0 +1,209 @@
+#include "engine/bigint.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/bigint_operations.h"
+#include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
+
+namespace lorvex {
+namespace {
+
+using test::big;
+using Digits = std::vector<BigInt::Digit>;
+
+TEST(BigInt, MachineIntegersBecomeBase10000DigitsLeastSignificantFirst) {
+    EXPECT_EQ(BigInt(9999).digits(), (Digits{9999}));
+    EXPECT_EQ(BigInt(9999).top(), 0);
+    EXPECT_EQ(BigInt(10000).digits(), (Digits{0, 1}));
+    EXPECT_EQ(BigInt(10000).top(), 1);
+    EXPECT_EQ(BigInt(99999999).digits(), (Digits{9999, 9999}));
+    EXPECT_EQ(BigInt(100000000).digits(), (Digits{0, 0, 1}));
+    EXPECT_EQ(BigInt(-2147483648LL).digits(), (Digits{3648, 4748, 21}));
+    EXPECT_TRUE(BigInt(-2147483648LL).isNegative());
+    EXPECT_EQ(BigInt(0).digits(), (Digits{0}));
+    EXPECT_EQ(BigInt(INT64_MIN).toText(), "-9223372036854775808");
+}
+
+TEST(BigInt, ZeroAndOneTestsLookOnlyAtTheDigits) {
+    const BigInt negativeZero = BigInt::fromDigits({0, 0}, true);
+    EXPECT_TRUE(negativeZero.isZero());
+    EXPECT_EQ(negativeZero.top(), 0);
+    EXPECT_EQ(negativeZero, BigInt(0));
+    EXPECT_TRUE(BigInt(-1).isOne());
+    EXPECT_TRUE(BigInt(1).isOne());
+    EXPECT_FALSE(BigInt(10001).isOne());
+    EXPECT_EQ((-BigInt(0)).toText(), "0");
+}
+
+TEST(BigInt, ReadingText) {
+    BigInt value;
+    EXPECT_EQ(BigInt::fromText("-0012", value), code::Ok);
+    EXPECT_EQ(value, BigInt(-12));
+    EXPECT_EQ(BigInt::fromText("--5", value), code::Ok);
+    EXPECT_EQ(value, BigInt(5));
+    EXPECT_EQ(BigInt::fromText("1 2 3", value), code::Ok);
+    EXPECT_EQ(value, BigInt(123));
+    EXPECT_EQ(BigInt::fromText("0000", value), code::Ok);
+    EXPECT_TRUE(value.isZero());
+    EXPECT_EQ(BigInt::fromText("123456789", value), code::Ok);
+    EXPECT_EQ(value.digits(), (Digits{6789, 2345, 1}));
+
+    BigInt untouched(77);
+    EXPECT_EQ(BigInt::fromText("", untouched), code::NotFound);
+    EXPECT_EQ(BigInt::fromText("   ", untouched), code::NotFound);
+    EXPECT_EQ(BigInt::fromText("12a", untouched), code::InconsistentData);
+    EXPECT_EQ(BigInt::fromText("+3", untouched), code::InconsistentData);
+    EXPECT_EQ(BigInt::fromText("1-2", untouched), code::InconsistentData);
+    EXPECT_EQ(untouched, BigInt(77));
+}
+
+TEST(BigInt, WritingTextPadsInnerGroupsToFourDigits) {
+    EXPECT_EQ(big("100000002").toText(), "100000002");
+    EXPECT_EQ(big("-10000").toText(), "-10000");
+    EXPECT_EQ(BigInt(42).toText({.indent = 3}), "   42");
+}
+
+TEST(BigInt, WritingTextWithAMaximumLengthKeepsWholeGroups) {
+    // Groups 1234 | 5678 | 9012: two whole groups fit in ten characters, and
+    // the last three characters of those become "...".
+    EXPECT_EQ(big("123456789012").toText({.maxLength = 10}), "12345...");
+    EXPECT_EQ(big("123456789012").toText({.maxLength = 12}), "123456789012");
+    // The short leading group counts as a whole group.
+    EXPECT_EQ(big("-1234567890").toText({.maxLength = 8}), "-123...");
+    EXPECT_EQ(big("123456789").toText({.maxLength = 2}), "...");
+}
+
+TEST(BigInt, WritingTextCutsLinesWithCrLf) {
+    EXPECT_EQ(big("1234567890").toText({.lineWidth = 4}), "1234\r\n5678\r\n90");
+    EXPECT_EQ(big("-123").toText({.lineWidth = 4}), "-123");
+}
+
+TEST(BigInt, TruncatingDivisionSignRules) {
+    BigInt q;
+    BigInt r;
+    ASSERT_EQ(bigint::divide(BigInt(-7), BigInt(2), q, r), code::Ok);
+    EXPECT_EQ(q, BigInt(-3));
+    EXPECT_EQ(r, BigInt(-1));
+    ASSERT_EQ(bigint::divide(BigInt(7), BigInt(-2), q, r), code::Ok);
+    EXPECT_EQ(q, BigInt(-3));
+    EXPECT_EQ(r, BigInt(1));
+    ASSERT_EQ(bigint::divide(BigInt(-7), BigInt(-2), q, r), code::Ok);
+    EXPECT_EQ(q, BigInt(3));
+    EXPECT_EQ(r, BigInt(-1));
+    ASSERT_EQ(bigint::divide(BigInt(-12345678), BigInt(-12345678), q, r), code::Ok);
+    EXPECT_EQ(q, BigInt(1));
+    EXPECT_TRUE(r.isZero());
+    ASSERT_EQ(bigint::divide(BigInt(5), BigInt(-1), q, r), code::Ok);
+    EXPECT_EQ(q, BigInt(-5));
+    ASSERT_EQ(bigint::divide(BigInt(3), BigInt(12345), q, r), code::Ok);
+    EXPECT_TRUE(q.isZero());
+    EXPECT_EQ(r, BigInt(3));
+    ASSERT_EQ(bigint::divide(BigInt(0), BigInt(-9), q, r), code::Ok);
+    EXPECT_TRUE(q.isZero() && r.isZero());
+
+    BigInt keptQ(11);
+    BigInt keptR(12);
+    EXPECT_EQ(bigint::divide(BigInt(5), BigInt(0), keptQ, keptR), code::Singular);
+    EXPECT_EQ(keptQ, BigInt(11));
+    EXPECT_EQ(keptR, BigInt(12));
+}
+
+TEST(BigInt, LongDivisionNeedingTrialCorrections) {
+    // 10^40 / (10^20 - 1): the divisor's leading limbs are all nines, which
+    // makes the trial quotients overshoot.
+    BigInt q;
+    BigInt r;
+    ASSERT_EQ(bigint::divide(big("1" + std::string(40, '0')), big(std::string(20, '9')), q, r),
+              code::Ok);
+    EXPECT_EQ(q.toText(), "100000000000000000001");
+    EXPECT_EQ(r.toText(), "1");
+    // 10^32 + 4 = (10^16 + 1) * (10^16 - 1) + 5.
+    ASSERT_EQ(
+        bigint::divide(big("1" + std::string(31, '0') + "4"), big(std::string(16, '9')), q, r),
+        code::Ok);
+    EXPECT_EQ(q.toText(), "10000000000000001");
+    EXPECT_EQ(r.toText(), "5");
+}
+
+TEST(BigInt, GcdAndLcm) {
+    BigInt result;
+    ASSERT_EQ(bigint::gcd(BigInt(-6), BigInt(0), result), code::Ok);
+    EXPECT_EQ(result, BigInt(6));
+    ASSERT_EQ(bigint::gcd(BigInt(4), BigInt(-4), result), code::Ok);
+    EXPECT_EQ(result, BigInt(4));
+    ASSERT_EQ(bigint::gcd(big("123456789012345678901234567890"),
+                          big("987654321098765432109876543210"), result),
+              code::Ok);
+    EXPECT_EQ(result.toText(), "9000000000900000000090");
+    EXPECT_EQ(bigint::gcd(BigInt(0), BigInt(0), result), code::InconsistentData);
+
+    ASSERT_EQ(bigint::lcm(BigInt(-4), BigInt(6), result), code::Ok);
+    EXPECT_EQ(result, BigInt(12));
+    EXPECT_EQ(bigint::lcm(BigInt(0), BigInt(6), result), code::InconsistentData);
+}
+
+TEST(BigInt, PowerBySuccessiveSquaring) {
+    BigInt result;
+    ASSERT_EQ(bigint::power(BigInt(-3), 0, result), code::Ok);
+    EXPECT_EQ(result, BigInt(1));
+    ASSERT_EQ(bigint::power(BigInt(-3), 5, result), code::Ok);
+    EXPECT_EQ(result, BigInt(-243));
+    ASSERT_EQ(bigint::power(BigInt(10), 25, result), code::Ok);
+    EXPECT_EQ(result.toText(), "1" + std::string(25, '0'));
+    EXPECT_EQ(bigint::power(BigInt(2), -1, result), code::OutOfMemory);
+}
+
+TEST(BigInt, SignedArithmeticAndOrdering) {
+    EXPECT_EQ(BigInt(-5) + BigInt(3), BigInt(-2));
+    EXPECT_EQ(BigInt(5) + BigInt(-5), BigInt(0));
+    EXPECT_EQ(BigInt(-5) - BigInt(-9), BigInt(4));
+    EXPECT_EQ(big("99999999") + BigInt(1), BigInt(100000000));
+    EXPECT_EQ(BigInt(100000000) - BigInt(1), BigInt(99999999));
+    EXPECT_EQ(BigInt(-4) * BigInt(25), BigInt(-100));
+    EXPECT_EQ(BigInt(0) * BigInt(-25), BigInt(0));
+    EXPECT_FALSE((BigInt(0) * BigInt(-25)).isNegative());
+    EXPECT_LT(BigInt(-10001), BigInt(-9999));
+    EXPECT_LT(BigInt(-1), BigInt(0));
+    EXPECT_GT(BigInt(10000), BigInt(9999));
+    EXPECT_EQ(BigInt::compareMagnitudes(BigInt(-10000), BigInt(9999)), 1);
+    EXPECT_EQ(BigInt::compareMagnitudes(BigInt(-7), BigInt(7)), 0);
+}
+
+TEST(BigInt, MachineIntegerOnlyBelowTenToTheEight) {
+    EXPECT_EQ(BigInt(-99999999).toMachineInteger(), -99999999);
+    EXPECT_EQ(BigInt(100000000).toMachineInteger(), std::nullopt);
+    EXPECT_EQ(BigInt(-1234).toMachineInteger(), -1234);
+    EXPECT_EQ(big("-123456789012").toLongDouble(), -123456789012.0L);
+}
+
+TEST(BigInt, StopRequestEndsLongOperationsAndKeepsNothing) {
+    int polls = 0;
+    const StopCheck stopAtThirdPoll([&polls] { return ++polls >= 3; });
+    const BigInt a = big(std::string(3000, '7'));
+    const BigInt b = big(std::string(2000, '3'));
+
+    BigInt product(5);
+    EXPECT_EQ(bigint::multiply(a, b, product, stopAtThirdPoll), code::UserStop);
+    EXPECT_EQ(product, BigInt(5));
+
+    polls = 0;
+    BigInt q(6);
+    BigInt r(7);
+    EXPECT_EQ(bigint::divide(a, b, q, r, stopAtThirdPoll), code::UserStop);
+    EXPECT_EQ(q, BigInt(6));
+    EXPECT_EQ(r, BigInt(7));
+
+    // Short operations finish without asking.
+    int shortPolls = 0;
+    const StopCheck counting([&shortPolls] { return ++shortPolls > 0; });
+    EXPECT_EQ(bigint::multiply(BigInt(12345678), BigInt(87654321), product, counting), code::Ok);
+    EXPECT_EQ(product.toText(), "1082152022374638");
+    EXPECT_EQ(shortPolls, 0);
+}
+
+}  // namespace
+}  // namespace lorvex
