@@ -1,0 +1,139 @@
+#include "workspace/matrix_document.h"
+
+#include <cmath>
+#include <variant>
+
+#include "engine/result_codes.h"
+
+namespace lorvex {
+
+MatrixDocument::MatrixDocument(std::int32_t letterNo, ElementKind kind, const MatrixData& contents)
+    : letterNo_(letterNo < 0 ? -letterNo : letterNo), whiteBackground_(letterNo < 0), kind_(kind) {
+    storeContents(contents);
+    zeroTol_ = 0.01L * std::pow(0.1L, static_cast<long double>(decimals_));
+    computeFieldWidth();
+}
+
+MatrixData MatrixDocument::matrixData() const {
+    if (isInteger()) {
+        IntegerMatrix m(rows_, cols_);
+        std::copy(iCells_.begin(), iCells_.end() - 1, m.numerators.begin());
+        m.denominator = iCells_.back();
+        return m;
+    }
+    ComplexMatrix m(rows_, cols_);
+    m.cells = cells_;
+    return m;
+}
+
+// The kind of the document decides the representation: an integer document
+// takes integer contents, the others complex ones.
+void MatrixDocument::storeContents(const MatrixData& contents) {
+    if (isInteger()) {
+        const auto& m = std::get<IntegerMatrix>(contents);
+        std::vector<BigInt> entries(m.numerators);
+        entries.push_back(m.denominator);
+        rows_ = m.rows;
+        cols_ = m.cols;
+        iCells_ = std::move(entries);
+        cells_.clear();
+    } else {
+        const auto& m = std::get<ComplexMatrix>(contents);
+        rows_ = m.rows;
+        cols_ = m.cols;
+        cells_ = m.cells;
+        iCells_.clear();
+    }
+}
+
+void MatrixDocument::setHighlight(std::int32_t row, std::int32_t col) {
+    hiliteRow_ = row;
+    hiliteCol_ = col;
+}
+
+void MatrixDocument::setDocumentName(std::string name, bool named) {
+    documentName_ = std::move(name);
+    named_ = named;
+}
+
+void MatrixDocument::replaceContents(const MatrixData& contents, History history) {
+    if (history == History::Record) push(snapshot(TUndoRec::ContentsReplaced));
+    storeContents(contents);
+    widenFieldForIntegerParts();
+    modified_ = true;
+}
+
+int MatrixDocument::setFormat(int decimals, int width, bool sciNotation) {
+    if (isInteger()) return code::Ok;
+    if (decimals < 0 || decimals > 19) return code::OutOfRange;
+    if (width < decimals + 2) width = decimals + 2;
+    if (sciNotation && width < decimals + 9) width = decimals + 9;
+    decimals_ = static_cast<std::int16_t>(decimals);
+    fieldWidth_ = static_cast<std::int16_t>(std::min(width, 32767));
+    sciNotation_ = sciNotation;
+    zeroTol_ = 0.01L * std::pow(0.1L, static_cast<long double>(decimals_));
+    modified_ = true;
+    return code::Ok;
+}
+
+int MatrixDocument::setLongMinus(int minusCode) {
+    if (minusCode < 32 || minusCode > 255) return code::OutOfRange;
+    longMinus_ = true;
+    minusCode_ = static_cast<std::int16_t>(minusCode);
+    return code::Ok;
+}
+
+int MatrixDocument::setIntegerCellFromText(std::int32_t row, std::int32_t col,
+                                           const std::string& text) {
+    BigInt value;
+    if (const int rc = BigInt::fromText(text, value); rc != code::Ok) return rc;
+    const bool denominator = row == rows_;
+    if (denominator && value.isZero()) return code::Singular;
+
+    BigInt& cell = denominator ? iCells_.back() : iCells_[cellIndex(row, col)];
+    TUndoRec record;
+    record.Op = TUndoRec::CellChanged;
+    record.Index1 = row;
+    record.Index2 = col;
+    if (denominator && value.isNegative()) {
+        // Every numerator changes sign too, so the whole matrix is saved.
+        record.IValues = iCells_;
+        for (std::size_t i = 0; i < numeratorCount(); ++i)
+            iCells_[i] = -iCells_[i];
+        value = -value;
+    } else {
+        record.IValues = {cell};
+    }
+    record.Count = static_cast<std::int32_t>(record.IValues.size());
+    push(std::move(record));
+    cell = std::move(value);
+    modified_ = true;
+    return code::Ok;
+}
+
+void MatrixDocument::setComplexCell(std::int32_t row, std::int32_t col, Complex value) {
+    Complex& cell = cells_[cellIndex(row, col)];
+    TUndoRec record;
+    record.Op = TUndoRec::CellChanged;
+    record.Index1 = row;
+    record.Index2 = col;
+    record.Count = 1;
+    record.Values = {cell};
+    push(std::move(record));
+    cell = value;
+    widenFieldForIntegerParts();
+    modified_ = true;
+}
+
+std::optional<MatrixDocument::Cell> MatrixDocument::nextEditCell(Cell current) const {
+    if (autoAdvance_) {
+        if (current.row + 1 < rows_) return Cell{current.row + 1, current.col};
+        if (current.col + 1 < cols_) return Cell{0, current.col + 1};
+        return std::nullopt;
+    }
+    if (current.col + 1 < cols_) return Cell{current.row, current.col + 1};
+    if (current.row + 1 < rows_) return Cell{current.row + 1, 0};
+    return std::nullopt;
+}
+
+}  // namespace lorvex

@@ -1,0 +1,74 @@
+#include "workspace/matrix_export.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "engine/result_codes.h"
+
+namespace lorvex {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::int64_t kPlainTextLimit = 64000;
+
+std::size_t characterCount(const std::string& utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+}  // namespace
+
+std::string texMatrix(const MatrixDocument& document, TexDelimiter delimiter,
+                      TexAlignment alignment) {
+    static constexpr std::string_view kLeft[] = {"", "\\left(", "\\left[", "\\left|"};
+    static constexpr std::string_view kRight[] = {"", "\\right)", "\\right]", "\\right|"};
+    const auto which = static_cast<std::size_t>(delimiter);
+
+    std::string text;
+    if (document.isInteger() && document.ICells().back() != BigInt(1)) {
+        text += "{1\\over " + document.entryText(document.Rows(), 0) + "}\\,";
+    }
+    text += kLeft[which];
+    text += "\\matrix{";
+    text += kLineEnd;
+    for (std::int32_t row = 0; row < document.Rows(); ++row) {
+        for (std::int32_t col = 0; col < document.Cols(); ++col) {
+            if (col > 0) text += '&';
+            if (alignment == TexAlignment::Right) text += "\\hfill ";
+            text += document.entryText(row, col);
+            if (alignment == TexAlignment::Left) text += "\\hfill";
+        }
+        text += "\\cr";
+        text += kLineEnd;
+    }
+    text += '}';
+    text += kRight[which];
+    text += kLineEnd;
+    return text;
+}
+
+int plainTextTable(const MatrixDocument& document, std::string& text) {
+    const std::int64_t width = document.FieldWidth();
+    if ((width + 2) * (document.Rows() + 1) * static_cast<std::int64_t>(document.Cols()) >
+        kPlainTextLimit) {
+        return code::NoMoreRoom;
+    }
+    std::string table;
+    for (std::int32_t row = 0; row < document.Rows(); ++row) {
+        for (std::int32_t col = 0; col < document.Cols(); ++col) {
+            const std::string entry = document.entryText(row, col);
+            const std::size_t characters = characterCount(entry);
+            if (characters < static_cast<std::size_t>(width)) {
+                table.append(static_cast<std::size_t>(width) - characters, ' ');
+            }
+            table += entry;
+            table += "  ";
+        }
+        table += kLineEnd;
+    }
+    text = std::move(table);
+    return code::Ok;
+}
+
+}  // namespace lorvex

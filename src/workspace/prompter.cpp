@@ -1,0 +1,17 @@
+#include "workspace/prompter.h"
+
+#include "workspace/strings.h"
+
+namespace lorvex {
+
+bool confirmOverwrite(Prompter& prompter) {
+    return prompter.messageBox(strings::byId(2), strings::byId(13), Prompter::Buttons::YesNo) ==
+           Prompter::Answer::Yes;
+}
+
+void showError(Prompter& prompter, int code) {
+    if (code <= 0) return;
+    prompter.messageBox(strings::kErrorCaption, strings::message(code), Prompter::Buttons::Ok);
+}
+
+}  // namespace lorvex

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The program's string table: every numbered text the user sees, in UTF-8.
+// Message k of a result code is string 400 + k.
+namespace lorvex::strings {
+
+// The string with this number, or an empty text when there is none.
+std::string_view byId(int id);
+
+// The text shown for result code k > 0 (string 400 + k).
+std::string_view message(int code);
+
+// Caption of every error message box.
+inline constexpr std::string_view kErrorCaption = "hmm...";
+
+}  // namespace lorvex::strings

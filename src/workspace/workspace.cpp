@@ -1,0 +1,161 @@
+#include "workspace/workspace.h"
+
+#include "engine/result_codes.h"
+#include "workspace/strings.h"
+
+namespace lorvex {
+namespace {
+
+std::string_view extensionOf(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Real:
+            return "fma";
+        case ElementKind::Complex:
+            return "cma";
+        case ElementKind::Integer:
+            return "ima";
+    }
+    return "fma";
+}
+
+MatrixData zeroMatrix(ElementKind kind, std::int32_t rows, std::int32_t cols) {
+    if (kind == ElementKind::Integer) return IntegerMatrix(rows, cols);
+    return ComplexMatrix(rows, cols);
+}
+
+}  // namespace
+
+ElementKind elementKindOf(WorkspaceMode mode) {
+    switch (mode) {
+        case WorkspaceMode::Real:
+            return ElementKind::Real;
+        case WorkspaceMode::Complex:
+            return ElementKind::Complex;
+        case WorkspaceMode::Integer:
+            return ElementKind::Integer;
+    }
+    return ElementKind::Real;
+}
+
+WorkspaceMode modeOf(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Real:
+            return WorkspaceMode::Real;
+        case ElementKind::Complex:
+            return WorkspaceMode::Complex;
+        case ElementKind::Integer:
+            return WorkspaceMode::Integer;
+    }
+    return WorkspaceMode::Real;
+}
+
+Workspace::Workspace(Prompter& prompter) : prompter_(prompter) {
+    static constexpr std::string_view kStepNames[] = {"lp.fma", "ech.fma", "oper.fma"};
+    for (std::size_t i = 0; i < stepDocuments_.size(); ++i) {
+        stepDocuments_[i] =
+            std::make_unique<MatrixDocument>(0, ElementKind::Real, ComplexMatrix(3, 3));
+        stepDocuments_[i]->setDocumentName(std::string(kStepNames[i]), false);
+    }
+}
+
+void Workspace::setMode(WorkspaceMode mode) {
+    if (mode == mode_) return;
+    mode_ = mode;
+    if (listener_ != nullptr) listener_->modeChanged();
+    notifyLettersChanged();
+}
+
+void Workspace::toggleWhiteBackground() {
+    whiteBackground_ = !whiteBackground_;
+    notifyLettersChanged();
+}
+
+MatrixDocument* Workspace::Slots(WorkspaceMode mode, std::int32_t letterNo) const {
+    if (letterNo < 1 || letterNo > kLetters) return nullptr;
+    return slots_[index(mode)][static_cast<std::size_t>(letterNo - 1)].get();
+}
+
+std::vector<std::int32_t> Workspace::occupiedLetters() const {
+    std::vector<std::int32_t> letters;
+    for (std::int32_t letter = 1; letter <= kLetters; ++letter) {
+        if (slot(letter) != nullptr) letters.push_back(letter);
+    }
+    return letters;
+}
+
+std::int32_t Workspace::FindFreeLetter() const {
+    for (std::int32_t letter = 1; letter <= kLetters; ++letter) {
+        if (slot(letter) == nullptr) return letter;
+    }
+    for (std::int32_t letter = 1; letter <= kLetters; ++letter) {
+        if (slot(letter)->Hidden()) return letter;
+    }
+    return 0;
+}
+
+std::string Workspace::defaultDocumentName(ElementKind kind, std::int32_t letterNo) {
+    return "mat" + std::to_string(letterNo) + "." + std::string(extensionOf(kind));
+}
+
+Workspace::Placement Workspace::PlaceMatrix(ElementKind kind, const std::string& name,
+                                            std::int32_t letterNo, const MatrixData& entries) {
+    if (letterNo < 1) letterNo = FindFreeLetter();
+    if (letterNo < 1) return {code::NoMoreRoom, false, nullptr};
+
+    auto& place = slots_[index(modeOf(kind))][static_cast<std::size_t>(letterNo - 1)];
+    if (place == nullptr) {
+        place = std::make_unique<MatrixDocument>(whiteBackground_ ? -letterNo : letterNo, kind,
+                                                 entries);
+        place->setDocumentName(defaultDocumentName(kind, letterNo), false);
+        place->setModified(name.empty());
+        modeUsed_[index(modeOf(kind))] = true;
+        if (listener_ != nullptr) listener_->documentCreated(*place);
+        notifyLettersChanged();
+    } else {
+        if (!confirmOverwrite(prompter_)) return {code::Ok, false, place.get()};
+        place->replaceContents(entries);
+        if (listener_ != nullptr) listener_->documentChanged(*place);
+    }
+    if (listener_ != nullptr) listener_->documentShown(*place);
+    return {code::Ok, true, place.get()};
+}
+
+int Workspace::ViewLetter(std::int32_t letterNo) {
+    if (MatrixDocument* document = slot(letterNo)) {
+        document->setHidden(false);
+        if (listener_ != nullptr) listener_->documentShown(*document);
+        return code::Ok;
+    }
+    const Placement placement =
+        PlaceMatrix(elementKindOf(mode_), "", letterNo, zeroMatrix(elementKindOf(mode_), 3, 3));
+    if (placement.stored) placement.document->setNotes(std::string(strings::byId(215)));
+    return placement.code;
+}
+
+bool Workspace::AnyUnsaved() const {
+    for (const auto& places : slots_) {
+        for (const auto& document : places) {
+            if (document != nullptr && document->modified()) return true;
+        }
+    }
+    for (const auto& document : stepDocuments_) {
+        if (document->modified()) return true;
+    }
+    return false;
+}
+
+void Workspace::MarkAllSaved() {
+    for (auto& places : slots_) {
+        for (auto& document : places) {
+            if (document != nullptr) document->setModified(false);
+        }
+    }
+    for (auto& document : stepDocuments_)
+        document->setModified(false);
+}
+
+void Workspace::notifyLettersChanged() {
+    if (listener_ != nullptr) listener_->lettersChanged();
+}
+
+}  // namespace lorvex

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/matrix_data.h"
+#include "workspace/matrix_document.h"
+#include "workspace/prompter.h"
+#include "workspace/workspace_listener.h"
+
+namespace lorvex {
+
+// The three modes, each with its own 26 lettered places.
+enum class WorkspaceMode : std::int32_t { Real = 0, Complex = 1, Integer = 2 };
+
+// The element kind that a mode's places hold, and back.
+ElementKind elementKindOf(WorkspaceMode mode);
+WorkspaceMode modeOf(ElementKind kind);
+
+// The three display documents of the step procedures.
+enum class StepDocument { LinearProgramming = 0, Echelon = 1, Operations = 2 };
+
+// The frame's register of matrices: 3 x 26 lettered places, the current mode,
+// and the step documents. Letters are numbered 1 = A ... 26 = Z.
+class Workspace {
+  public:
+    static constexpr std::int32_t kLetters = 26;
+
+    explicit Workspace(Prompter& prompter);
+
+    void setListener(WorkspaceListener* listener) { listener_ = listener; }
+    Prompter& prompter() { return prompter_; }
+
+    WorkspaceMode Mode() const { return mode_; }
+    // Switches the mode; nothing happens when it is already the mode.
+    void setMode(WorkspaceMode mode);
+    // Set once a document was created in that mode's places, never cleared.
+    bool ModeUsed(WorkspaceMode mode) const { return modeUsed_[index(mode)]; }
+    bool WhiteBackground() const { return whiteBackground_; }
+    void toggleWhiteBackground();
+
+    // The document in a place, or null for an empty one.
+    MatrixDocument* Slots(WorkspaceMode mode, std::int32_t letterNo) const;
+    MatrixDocument* slot(std::int32_t letterNo) const { return Slots(mode_, letterNo); }
+    // The occupied letters of the current mode, A first.
+    std::vector<std::int32_t> occupiedLetters() const;
+
+    // The first empty place of the current mode, else the first hidden one,
+    // else 0.
+    std::int32_t FindFreeLetter() const;
+
+    struct Placement {
+        int code = 0;                        // code::Ok, or code::NoMoreRoom (nothing stored)
+        bool stored = false;                 // false also when the overwrite was refused
+        MatrixDocument* document = nullptr;  // the document stored into
+    };
+    // Stores a matrix into the place of `letterNo` (0 or less: a free letter of
+    // the current mode) in the array of `kind`, whatever the current mode. An
+    // empty place gets a new document named "mat<letter>.<extension>"; an
+    // occupied one is replaced after the overwrite question. A non-empty `name`
+    // is a matrix file read into the document instead of `entries`.
+    Placement PlaceMatrix(ElementKind kind, const std::string& name, std::int32_t letterNo,
+                          const MatrixData& entries);
+
+    // Shows the place's document and clears its Hidden flag; an empty place
+    // gets a 3 x 3 zero matrix. Returns the result code of that creation.
+    int ViewLetter(std::int32_t letterNo);
+
+    // True when a document of any place or a step document is modified.
+    bool AnyUnsaved() const;
+    void MarkAllSaved();
+
+    MatrixDocument& stepDocument(StepDocument which) {
+        return *stepDocuments_[static_cast<std::size_t>(which)];
+    }
+
+    // The default document name of a new matrix: mat10.fma for J in the real array.
+    static std::string defaultDocumentName(ElementKind kind, std::int32_t letterNo);
+
+  private:
+    static std::size_t index(WorkspaceMode mode) { return static_cast<std::size_t>(mode); }
+    void notifyLettersChanged();
+
+    Prompter& prompter_;
+    WorkspaceListener* listener_ = nullptr;
+    WorkspaceMode mode_ = WorkspaceMode::Complex;
+    std::array<bool, 3> modeUsed_{};
+    bool whiteBackground_ = false;
+    std::array<std::array<std::unique_ptr<MatrixDocument>, kLetters>, 3> slots_;
+    std::array<std::unique_ptr<MatrixDocument>, 3> stepDocuments_;
+};
+
+}  // namespace lorvex

@@ -1,0 +1,240 @@
+#include "workspace/matrix_document.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
+
+namespace lorvex {
+namespace {
+
+using test::integerMatrix;
+using test::realMatrix;
+
+MatrixDocument realDocument(std::initializer_list<std::initializer_list<long double>> rows) {
+    return MatrixDocument(1, ElementKind::Real, realMatrix(rows));
+}
+
+MatrixDocument complexDocument(Complex value) {
+    ComplexMatrix m(1, 1);
+    m.at(0, 0) = value;
+    return MatrixDocument(2, ElementKind::Complex, m);
+}
+
+TEST(EntryText, RealAndComplexFormats) {
+    MatrixDocument rounded = realDocument({{2.6L}});
+    ASSERT_EQ(rounded.setFormat(0, 2, false), code::Ok);
+    EXPECT_EQ(rounded.entryText(0, 0), " 3");
+
+    MatrixDocument complex = complexDocument(Complex{1.0L, -2.0L});
+    ASSERT_EQ(complex.setFormat(2, 20, false), code::Ok);
+    EXPECT_EQ(complex.entryText(0, 0), "1.00 - 2.00i");
+
+    MatrixDocument plain = realDocument({{1, -12.5L}});
+    EXPECT_EQ(plain.entryText(0, 0), "1.00000");
+    EXPECT_EQ(plain.entryText(0, 1), "-12.50000");
+}
+
+TEST(EntryText, FieldWidthFollowsTheWidestIntegerPart) {
+    // "-12.50000": three characters before the point, five decimals, two more.
+    EXPECT_EQ(realDocument({{1, -12.5L}}).FieldWidth(), 10);
+    // "1.00000 - 2.00000i": 2 * 1 + 2 * 5 + 7.
+    EXPECT_EQ(complexDocument(Complex{1.0L, -2.0L}).FieldWidth(), 19);
+    EXPECT_EQ(MatrixDocument(3, ElementKind::Integer, integerMatrix({{123456789}})).FieldWidth(),
+              8);
+}
+
+TEST(EntryText, DecimalsAreCutAtTheFieldWidth) {
+    MatrixDocument document = realDocument({{1}});
+    ASSERT_EQ(document.setFormat(3, 8, false), code::Ok);
+    document.setComplexCell(0, 0, Complex{12345.678L, 0.0L});
+    EXPECT_EQ(document.entryText(0, 0), "12345.67");
+
+    // A field computed for one-digit entries keeps 100 readable, cutting only
+    // a decimal of 100.00000.
+    MatrixDocument small = realDocument({{1, 2}});
+    ASSERT_EQ(small.FieldWidth(), 8);
+    small.setComplexCell(0, 1, Complex{100.0L, 0.0L});
+    EXPECT_EQ(small.entryText(0, 1), "100.0000");
+}
+
+TEST(EntryText, DigitsBeforeThePointAreNeverCut) {
+    MatrixDocument typed = realDocument({{1, 2}});
+    typed.setComplexCell(0, 0, Complex{123456789.0L, 0.0L});
+    EXPECT_EQ(typed.FieldWidth(), 9);
+    EXPECT_EQ(typed.entryText(0, 0), "123456789");
+
+    MatrixDocument replaced = realDocument({{1}});
+    replaced.replaceContents(realMatrix({{-98765432.25L}}));
+    EXPECT_EQ(replaced.entryText(0, 0), "-98765432");
+
+    ComplexMatrix wide(1, 1);
+    wide.at(0, 0) = Complex{1.0L, -123456789012.0L};
+    MatrixDocument complex = complexDocument(Complex{1.0L, 1.0L});
+    complex.replaceContents(wide);
+    EXPECT_EQ(complex.entryText(0, 0), "1.00000 - 123456789012");
+}
+
+TEST(EntryText, IntegersShowWholeGroupsThenPoints) {
+    MatrixDocument document(3, ElementKind::Integer,
+                            integerMatrix({{12345678, 123456789, -1234567}}, 12));
+    EXPECT_EQ(document.entryText(0, 0), "12345678");
+    EXPECT_EQ(document.entryText(0, 1), "12...");
+    EXPECT_EQ(document.entryText(0, 2), "-1234567");
+    EXPECT_EQ(document.entryText(1, 0), "12");  // the denominator
+}
+
+TEST(EntryText, LongMinusReplacesEveryMinus) {
+    MatrixDocument document = realDocument({{-3}});
+    EXPECT_EQ(document.setLongMinus(31), code::OutOfRange);
+    EXPECT_EQ(document.setLongMinus(256), code::OutOfRange);
+    EXPECT_FALSE(document.LongMinus());
+    ASSERT_EQ(document.setLongMinus(150), code::Ok);
+    EXPECT_EQ(document.entryText(0, 0),
+              "\u2013"
+              "3.00000");
+    document.clearLongMinus();
+    EXPECT_EQ(document.entryText(0, 0), "-3.00000");
+}
+
+TEST(MatrixDocumentFormat, Rules) {
+    MatrixDocument document = realDocument({{1}});
+    EXPECT_EQ(document.setFormat(20, 30, false), code::OutOfRange);
+    EXPECT_EQ(document.Decimals(), 5);
+    ASSERT_EQ(document.setFormat(4, 3, false), code::Ok);
+    EXPECT_EQ(document.FieldWidth(), 6);
+    EXPECT_NEAR(static_cast<double>(document.ZeroTol()), 1e-6, 1e-21);
+    ASSERT_EQ(document.setFormat(4, 10, true), code::Ok);
+    EXPECT_EQ(document.FieldWidth(), 13);
+    EXPECT_TRUE(document.SciNotation());
+}
+
+TEST(ContinuousEditing, OrderFollowsAutoAdvance) {
+    MatrixDocument document(1, ElementKind::Real, ComplexMatrix(2, 3));
+    using Cell = MatrixDocument::Cell;
+    const auto walk = [&document] {
+        std::vector<Cell> cells{{0, 0}};
+        while (auto next = document.nextEditCell(cells.back()))
+            cells.push_back(*next);
+        return cells;
+    };
+    EXPECT_EQ(walk(), (std::vector<Cell>{{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}, {1, 2}}));
+    document.setAutoAdvance(false);
+    EXPECT_EQ(walk(), (std::vector<Cell>{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}}));
+}
+
+TEST(IntegerCellInput, ReadingRules) {
+    MatrixDocument document(3, ElementKind::Integer, integerMatrix({{7, 8}}));
+    ASSERT_EQ(document.setIntegerCellFromText(0, 0, "-0"), code::Ok);
+    EXPECT_TRUE(document.ICells()[0].isZero());
+    ASSERT_EQ(document.setIntegerCellFromText(0, 1, "- - 1 0 0 0 0"), code::Ok);
+    EXPECT_EQ(document.ICells()[1], BigInt(10000));
+    EXPECT_EQ(document.setIntegerCellFromText(0, 0, "12a"), code::InconsistentData);
+    EXPECT_EQ(document.setIntegerCellFromText(0, 0, " "), code::NotFound);
+    EXPECT_EQ(document.setIntegerCellFromText(1, 0, "0"), code::Singular);
+    EXPECT_TRUE(document.ICells()[0].isZero());
+    EXPECT_EQ(document.ICells()[2], BigInt(1));
+}
+
+TEST(IntegerCellInput, NegativeDenominatorNegatesTheNumeratorsAndUndoesExactly) {
+    MatrixDocument document(3, ElementKind::Integer, integerMatrix({{1, -2}, {0, 5}}, 4));
+    ASSERT_EQ(document.setIntegerCellFromText(2, 0, "-3"), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(integerMatrix({{-1, 2}, {0, -5}}, 3)));
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.matrixData(), MatrixData(integerMatrix({{1, -2}, {0, 5}}, 4)));
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST(StructuralEdits, RemovingRowsInEitherOrderAndUndo) {
+    MatrixDocument document = realDocument({{1, 2}, {3, 4}, {5, 6}, {7, 8}});
+    const MatrixData before = document.matrixData();
+    ASSERT_EQ(document.removeRows(3, 1), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{7, 8}})));
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.matrixData(), before);
+
+    EXPECT_EQ(document.removeRows(1, 4), code::NeedAtLeastOne);
+    EXPECT_EQ(document.removeRows(0, 2), code::OutOfRange);
+    EXPECT_EQ(document.removeRows(2, 5), code::OutOfRange);
+    EXPECT_EQ(document.matrixData(), before);
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST(StructuralEdits, RemovingColumnsAndUndo) {
+    MatrixDocument document(3, ElementKind::Integer, integerMatrix({{1, 2, 3}, {4, 5, 6}}, 7));
+    const MatrixData before = document.matrixData();
+    ASSERT_EQ(document.removeColumns(2, 3), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(integerMatrix({{1}, {4}}, 7)));
+    EXPECT_EQ(document.removeColumns(1, 1), code::NeedAtLeastOne);
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.matrixData(), before);
+}
+
+TEST(StructuralEdits, InsertingRowsAndColumns) {
+    MatrixDocument document = realDocument({{1, 2}, {3, 4}});
+    ASSERT_EQ(document.insertRow(3), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{1, 2}, {3, 4}, {0, 0}})));
+    ASSERT_EQ(document.insertRow(1), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{0, 0}, {1, 2}, {3, 4}, {0, 0}})));
+    ASSERT_EQ(document.insertColumn(2), code::Ok);
+    EXPECT_EQ(document.matrixData(),
+              MatrixData(realMatrix({{0, 0, 0}, {1, 0, 2}, {3, 0, 4}, {0, 0, 0}})));
+    ASSERT_EQ(document.insertColumn(4), code::Ok);
+    EXPECT_EQ(document.Cols(), 4);
+    EXPECT_EQ(document.insertRow(0), code::OutOfRange);
+    EXPECT_EQ(document.insertColumn(6), code::OutOfRange);
+    for (int undo = 0; undo < 4; ++undo)
+        ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{1, 2}, {3, 4}})));
+}
+
+TEST(StructuralEdits, SwapsAndDimensions) {
+    MatrixDocument document = realDocument({{1, 2}, {3, 4}});
+    EXPECT_EQ(document.swapRows(1, 1), code::OutOfRange);
+    EXPECT_EQ(document.swapColumns(1, 3), code::OutOfRange);
+    ASSERT_EQ(document.swapRows(1, 2), code::Ok);
+    ASSERT_EQ(document.swapColumns(2, 1), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{4, 3}, {2, 1}})));
+
+    ASSERT_EQ(document.setDimensions(2, 2), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{0, 0}, {0, 0}})));
+    EXPECT_EQ(document.setDimensions(1001, 1000), code::OutOfRange);
+    EXPECT_EQ(document.setDimensions(0, 5), code::OutOfRange);
+
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{4, 3}, {2, 1}})));
+    ASSERT_TRUE(document.undo());
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{1, 2}, {3, 4}})));
+    EXPECT_FALSE(document.undo());
+}
+
+TEST(StructuralEdits, UndoWalksBackThroughEveryKindInReverseOrder) {
+    MatrixDocument document(3, ElementKind::Integer, integerMatrix({{1, 2}, {3, 4}}, 5));
+    std::vector<MatrixData> states{document.matrixData()};
+    const auto record = [&](int rc) {
+        ASSERT_EQ(rc, code::Ok);
+        states.push_back(document.matrixData());
+    };
+    record(document.setIntegerCellFromText(0, 0, "9"));
+    record(document.insertRow(2));
+    record(document.insertColumn(1));
+    record(document.swapRows(1, 3));
+    record(document.swapColumns(1, 3));
+    record(document.removeRows(2, 2));
+    record(document.removeColumns(1, 2));
+    record(document.setIntegerCellFromText(2, 0, "-6"));
+    record(document.setDimensions(3, 1));
+    document.replaceContents(integerMatrix({{42}}, 1));
+    states.push_back(document.matrixData());
+    states.pop_back();
+    while (!states.empty()) {
+        ASSERT_TRUE(document.undo());
+        EXPECT_EQ(document.matrixData(), states.back()) << states.size();
+        states.pop_back();
+    }
+    EXPECT_FALSE(document.canUndo());
+}
+
+}  // namespace
+}  // namespace lorvex

@@ -1,0 +1,71 @@
+#include "workspace/matrix_export.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
+
+namespace lorvex {
+namespace {
+
+using test::integerMatrix;
+using test::realMatrix;
+
+TEST(TexExport, DelimitersAndAlignments) {
+    const MatrixDocument document(1, ElementKind::Real, realMatrix({{1, 2}, {3, 4}}));
+    EXPECT_EQ(texMatrix(document, TexDelimiter::Parentheses, TexAlignment::Centred),
+              "\\left(\\matrix{\r\n"
+              "1.00000&2.00000\\cr\r\n"
+              "3.00000&4.00000\\cr\r\n"
+              "}\\right)\r\n");
+    EXPECT_EQ(texMatrix(document, TexDelimiter::Brackets, TexAlignment::Left),
+              "\\left[\\matrix{\r\n"
+              "1.00000\\hfill&2.00000\\hfill\\cr\r\n"
+              "3.00000\\hfill&4.00000\\hfill\\cr\r\n"
+              "}\\right]\r\n");
+    EXPECT_EQ(texMatrix(document, TexDelimiter::Bars, TexAlignment::Right),
+              "\\left|\\matrix{\r\n"
+              "\\hfill 1.00000&\\hfill 2.00000\\cr\r\n"
+              "\\hfill 3.00000&\\hfill 4.00000\\cr\r\n"
+              "}\\right|\r\n");
+    const MatrixDocument single(2, ElementKind::Real, realMatrix({{-7}}));
+    EXPECT_EQ(texMatrix(single, TexDelimiter::None, TexAlignment::Centred),
+              "\\matrix{\r\n-7.00000\\cr\r\n}\r\n");
+}
+
+TEST(TexExport, IntegerDenominatorAndLongMinus) {
+    const MatrixDocument whole(3, ElementKind::Integer, integerMatrix({{1, -2}}));
+    EXPECT_EQ(texMatrix(whole, TexDelimiter::Parentheses, TexAlignment::Centred),
+              "\\left(\\matrix{\r\n1&-2\\cr\r\n}\\right)\r\n");
+    MatrixDocument fraction(3, ElementKind::Integer, integerMatrix({{1, -2}}, 12));
+    ASSERT_EQ(fraction.setLongMinus(150), code::Ok);
+    EXPECT_EQ(texMatrix(fraction, TexDelimiter::Parentheses, TexAlignment::Centred),
+              "{1\\over 12}\\,\\left(\\matrix{\r\n1&\u2013"
+              "2\\cr\r\n}\\right)\r\n");
+}
+
+TEST(PlainTextExport, EntriesRightAlignedInTheFieldAndTheSizeLimit) {
+    MatrixDocument document(1, ElementKind::Real, realMatrix({{1, -2.5L}, {30, 4}}));
+    ASSERT_EQ(document.setFormat(2, 8, false), code::Ok);
+    std::string text;
+    ASSERT_EQ(plainTextTable(document, text), code::Ok);
+    EXPECT_EQ(text,
+              "    1.00     -2.50  \r\n"
+              "   30.00      4.00  \r\n");
+
+    MatrixDocument minus(1, ElementKind::Real, realMatrix({{-1}}));
+    ASSERT_EQ(minus.setLongMinus(150), code::Ok);
+    ASSERT_EQ(plainTextTable(minus, text), code::Ok);
+    EXPECT_EQ(text,
+              " \u2013"
+              "1.00000  \r\n");
+
+    // (8 + 2) * (100 + 1) * 100 characters would pass 64000.
+    const MatrixDocument large(1, ElementKind::Real, ComplexMatrix(100, 100));
+    std::string untouched = "kept";
+    EXPECT_EQ(plainTextTable(large, untouched), code::NoMoreRoom);
+    EXPECT_EQ(untouched, "kept");
+}
+
+}  // namespace
+}  // namespace lorvex
