@@ -105,6 +105,11 @@ class MatrixDocument {
     int setLongMinus(int minusCode);
     void clearLongMinus() { longMinus_ = false; }
 
+    // Reads a typed entry into a cell: an integer for the integer kind (see
+    // below), otherwise a calculation that must reduce to one number (the
+    // calculation language's codes, code::CannotCalculate when it does not).
+    int setCellFromText(std::int32_t row, std::int32_t col, const std::string& text);
+
     // Reads a typed integer into a cell, or into the denominator (row Rows,
     // column 0): codes NotFound, InconsistentData, Singular (zero
     // denominator). A negative denominator negates every numerator.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace lorvex {
 
@@ -16,6 +19,32 @@ class Prompter {
 
     // A message box with a caption and a text; returns the button pressed.
     virtual Answer messageBox(std::string_view caption, std::string_view text, Buttons buttons) = 0;
+
+    // A dialog of labelled text fields, with an optional check box.
+    struct Field {
+        std::string label;
+        std::string text;
+    };
+    struct FieldsRequest {
+        std::string title;
+        std::vector<Field> fields;
+        std::optional<std::string> checkLabel{};
+        bool checked = false;
+    };
+    struct FieldsAnswer {
+        std::vector<std::string> texts;
+        bool checked = false;
+    };
+    // The texts typed on "ok", nothing on "cancelar".
+    virtual std::optional<FieldsAnswer> askFields(const FieldsRequest& request) = 0;
+
+    // File dialogs: `filter` is "description|pattern"; the path chosen, or
+    // nothing when cancelled.
+    virtual std::optional<std::string> askOpenFile(std::string_view filter,
+                                                   std::string_view initialName) = 0;
+    virtual std::optional<std::string> askSaveFile(std::string_view filter,
+                                                   std::string_view defaultExtension,
+                                                   std::string_view proposedName) = 0;
 };
 
 // "sobreescrever o arquivo existente?" under "cuidado!": true only for Yes.

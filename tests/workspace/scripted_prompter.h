@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,35 +26,80 @@ class ScriptedPrompter : public Prompter {
     }
 
     void expect(std::string caption, std::string text, Answer answer) {
-        script_.push_back({std::move(caption), std::move(text), answer});
+        script_.push_back({Kind::Message, std::move(caption), std::move(text), answer, {}, {}});
     }
     void expectOverwriteQuestion(Answer answer) {
         expect("cuidado!", "sobreescrever o arquivo existente?", answer);
     }
+    void expectError(std::string message) { expect("hmm...", std::move(message), Answer::Ok); }
+    // A fields dialog titled `title`, answered with `texts` (nothing: cancelled).
+    void expectFields(std::string title, std::optional<std::vector<std::string>> texts,
+                      bool checked = false) {
+        std::optional<FieldsAnswer> answer;
+        if (texts) answer = FieldsAnswer{*texts, checked};
+        script_.push_back({Kind::Fields, std::move(title), {}, Answer::Ok, answer, {}});
+    }
+    void expectOpenFile(std::optional<std::string> path) {
+        script_.push_back({Kind::OpenFile, {}, {}, Answer::Ok, {}, std::move(path)});
+    }
+    void expectSaveFile(std::optional<std::string> path) {
+        script_.push_back({Kind::SaveFile, {}, {}, Answer::Ok, {}, std::move(path)});
+    }
 
     Answer messageBox(std::string_view caption, std::string_view text, Buttons) override {
         shown_.push_back({std::string(caption), std::string(text)});
-        if (script_.empty()) {
-            ADD_FAILURE() << "unexpected question: " << caption << " / " << text;
-            return Answer::Cancel;
-        }
-        const Step step = script_.front();
-        script_.pop_front();
+        const Step step = next(Kind::Message, caption, text);
         EXPECT_EQ(caption, step.caption);
         EXPECT_EQ(text, step.text);
         return step.answer;
     }
 
+    std::optional<FieldsAnswer> askFields(const FieldsRequest& request) override {
+        lastFields_ = request;
+        const Step step = next(Kind::Fields, request.title, "");
+        EXPECT_EQ(request.title, step.caption);
+        return step.fields;
+    }
+
+    std::optional<std::string> askOpenFile(std::string_view, std::string_view) override {
+        return next(Kind::OpenFile, "open file", "").path;
+    }
+
+    std::optional<std::string> askSaveFile(std::string_view, std::string_view,
+                                           std::string_view proposedName) override {
+        lastProposedName_ = std::string(proposedName);
+        return next(Kind::SaveFile, "save file", "").path;
+    }
+
     const std::vector<Shown>& shown() const { return shown_; }
+    const FieldsRequest& lastFields() const { return lastFields_; }
+    const std::string& lastProposedName() const { return lastProposedName_; }
 
   private:
+    enum class Kind { Message, Fields, OpenFile, SaveFile };
     struct Step {
+        Kind kind;
         std::string caption;
         std::string text;
         Answer answer;
+        std::optional<FieldsAnswer> fields;
+        std::optional<std::string> path;
     };
+
+    Step next(Kind kind, std::string_view caption, std::string_view text) {
+        if (script_.empty() || script_.front().kind != kind) {
+            ADD_FAILURE() << "unexpected question: " << caption << " / " << text;
+            return {kind, std::string(caption), std::string(text), Answer::Cancel, {}, {}};
+        }
+        Step step = script_.front();
+        script_.pop_front();
+        return step;
+    }
+
     std::deque<Step> script_;
     std::vector<Shown> shown_;
+    FieldsRequest lastFields_;
+    std::string lastProposedName_;
 };
 
 }  // namespace lorvex::test

@@ -1,0 +1,327 @@
+#include "matwin/matrix_view.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "toolkit/qt_text.h"
+#include "workspace/prompter.h"
+
+namespace lorvex {
+namespace {
+
+// The edit box's width classes: half the cell width below 60, 80, 100 and
+// above, and how far left of the cell's right edge the box begins.
+int editorWidthFor(int cellWidth) {
+    const int half = cellWidth / 2;
+    if (half < 60) return 88;
+    if (half < 80) return 118;
+    if (half < 100) return 147;
+    return 177;
+}
+
+// The height class (RowHeight / 6) * 4, limited to 12 ... 24 dialog units,
+// in pixels.
+int editorHeightFor(int rowHeight) {
+    const int units = std::clamp(rowHeight / 6 * 4, 12, 24);
+    return units * 13 / 8;
+}
+
+void drawRightAligned(QPainter& painter, int right, int top, int height, const QString& text) {
+    const int width = painter.fontMetrics().horizontalAdvance(text);
+    painter.drawText(QRect(right - width, top, width, height), Qt::AlignRight | Qt::AlignTop, text);
+}
+
+}  // namespace
+
+MatrixView::MatrixView(MatrixDocument& document, Prompter& prompter, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      prompter_(prompter),
+      font_(QStringLiteral("Courier New"), 12),
+      background_(Qt::white),
+      entryColor_(Qt::black),
+      highlightColor_(Qt::red),
+      borderColor_(Qt::red),
+      horizontalBar_(new QScrollBar(Qt::Horizontal, this)),
+      verticalBar_(new QScrollBar(Qt::Vertical, this)),
+      editor_(new QLineEdit(this)) {
+    font_.setStyleHint(QFont::Monospace);
+    const QScreen* screen = QApplication::primaryScreen();
+    barSize_ = (screen != nullptr ? screen->geometry().width() : 1024) / 70;
+    horizontalBar_->setObjectName("horizontalBar");
+    verticalBar_->setObjectName("verticalBar");
+    horizontalBar_->hide();
+    verticalBar_->hide();
+    connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int value) {
+        firstCol_ = value;
+        invalidate();
+    });
+    connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) {
+        firstRow_ = value;
+        invalidate();
+    });
+    editor_->setObjectName("cellEditor");
+    editor_->setAlignment(Qt::AlignRight);
+    editor_->setMaxLength(255);
+    editor_->hide();
+    editor_->installEventFilter(this);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    computeGeometry();
+}
+
+void MatrixView::setEntryFont(const QFont& font) {
+    font_ = font;
+    relayout();
+}
+
+void MatrixView::setColors(QColor background, QColor entry, QColor highlight, QColor border) {
+    background_ = background;
+    entryColor_ = entry;
+    highlightColor_ = highlight;
+    borderColor_ = border;
+    invalidate();
+}
+
+void MatrixView::resetView() {
+    firstRow_ = 0;
+    firstCol_ = 0;
+    relayout();
+}
+
+void MatrixView::relayout() {
+    computeGeometry();
+    layoutGrid();
+    invalidate();
+}
+
+void MatrixView::computeGeometry() {
+    const QFontMetrics metrics(font_);
+    const int eights = document_.FieldWidth() < 6 ? 8 : document_.FieldWidth() + 2;
+    cellWidth_ = metrics.horizontalAdvance(QString(eights, QLatin1Char('8')));
+    textHeight_ = metrics.height();
+    rowHeight_ = textHeight_ + 2 * (textHeight_ / 4);
+    leftMargin_ = metrics.horizontalAdvance(QString::number(document_.Rows()) + "/");
+    rightMargin_ = metrics.horizontalAdvance(QString::number(document_.Cols()) + "/");
+}
+
+void MatrixView::layoutGrid() {
+    const int w = width();
+    const int h = height();
+    visCols_ = (w - leftMargin_ - rightMargin_ - Gap - barSize_) / std::max(cellWidth_, 1);
+    visRows_ = (h - barSize_ - Gap) / std::max(rowHeight_, 1) - 2 - (document_.isInteger() ? 1 : 0);
+    visCols_ = std::clamp(visCols_, 1, document_.Cols());
+    visRows_ = std::clamp(visRows_, 1, document_.Rows());
+    firstRow_ = std::clamp(firstRow_, 0, document_.Rows() - visRows_);
+    firstCol_ = std::clamp(firstCol_, 0, document_.Cols() - visCols_);
+}
+
+void MatrixView::invalidate() {
+    cacheValid_ = false;
+    update();
+}
+
+void MatrixView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutGrid();
+    invalidate();
+}
+
+void MatrixView::paintEvent(QPaintEvent*) {
+    if (!cacheValid_ || cache_.size() != size() * devicePixelRatioF()) renderCache();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, cache_);
+}
+
+void MatrixView::renderCache() {
+    const qreal ratio = devicePixelRatioF();
+    cache_ = QPixmap(size() * ratio);
+    cache_.setDevicePixelRatio(ratio);
+    cache_.fill(background_);
+    QPainter painter(&cache_);
+    painter.setFont(font_);
+    painter.setBackground(background_);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+
+    const int w = width();
+    const int h = height();
+    const QPoint origin = gridOrigin();
+    for (std::int32_t c = 0; c < visCols_; ++c) {
+        const int x = (c + 1) * cellWidth_ + origin.x();
+        painter.setPen(borderColor_);
+        drawRightAligned(painter, x, h - rowHeight_ - barSize_, textHeight_,
+                         QString::number(firstCol_ + c + 1));
+        for (std::int32_t r = 0; r < visRows_; ++r) {
+            const int y = r * rowHeight_ + origin.y();
+            const std::int32_t row = firstRow_ + r;
+            const std::int32_t col = firstCol_ + c;
+            const bool highlighted = row == document_.HiliteRow() && col == document_.HiliteCol();
+            painter.setPen(highlighted ? highlightColor_ : entryColor_);
+            drawRightAligned(painter, x, y, textHeight_, toQString(document_.entryText(row, col)));
+            if (c == 0) {
+                painter.setPen(borderColor_);
+                drawRightAligned(painter, leftMargin_, y, textHeight_,
+                                 " " + QString::number(row + 1));
+            }
+        }
+    }
+    if (document_.isInteger()) {
+        painter.setPen(entryColor_);
+        drawRightAligned(painter, visCols_ * cellWidth_ + origin.x(),
+                         visRows_ * rowHeight_ + origin.y(), textHeight_,
+                         uiString(229) + " " + toQString(document_.entryText(document_.Rows(), 0)));
+    }
+    painter.setPen(borderColor_);
+    if (visCols_ < document_.Cols()) {
+        drawRightAligned(painter, w - barSize_ - Gap, h - barSize_ - rowHeight_, textHeight_,
+                         "/" + QString::number(document_.Cols()));
+    }
+    if (visRows_ < document_.Rows()) {
+        drawRightAligned(painter, leftMargin_, h - barSize_ - rowHeight_, textHeight_,
+                         "/" + QString::number(document_.Rows()));
+    }
+    cacheValid_ = true;
+    placeScrollBars();
+}
+
+void MatrixView::placeScrollBars() {
+    const int w = width();
+    const int h = height();
+    const auto place = [](QScrollBar* bar, bool needed, QRect rect, int count, int visible,
+                          int first) {
+        if (!needed) {
+            bar->hide();
+            return;
+        }
+        const QSignalBlocker quiet(bar);
+        bar->setGeometry(rect);
+        bar->setRange(0, count - visible);
+        bar->setPageStep(std::max(visible - 1, 1));
+        bar->setValue(std::clamp(first, 0, count - visible));
+        bar->show();
+    };
+    place(horizontalBar_, visCols_ < document_.Cols(),
+          QRect(0, h - barSize_, w - barSize_, barSize_), document_.Cols(), visCols_, firstCol_);
+    place(verticalBar_, visRows_ < document_.Rows(), QRect(w - barSize_, 0, barSize_, h - barSize_),
+          document_.Rows(), visRows_, firstRow_);
+}
+
+std::optional<MatrixDocument::Cell> MatrixView::cellAt(QPoint point) const {
+    const QPoint origin = gridOrigin();
+    const int c = point.x() >= origin.x() ? (point.x() - origin.x()) / cellWidth_ : -1;
+    const int r = point.y() >= origin.y() ? (point.y() - origin.y()) / rowHeight_ : -1;
+    if (document_.isInteger() && r == visRows_ && c == visCols_ - 1) {
+        return MatrixDocument::Cell{document_.Rows(), 0};
+    }
+    if (c < 0 || c >= visCols_ || r < 0 || r >= visRows_) return std::nullopt;
+    return MatrixDocument::Cell{firstRow_ + r, firstCol_ + c};
+}
+
+QRect MatrixView::cellRect(std::int32_t row, std::int32_t col) const {
+    const QPoint origin = gridOrigin();
+    if (row == document_.Rows()) {
+        return {visCols_ * cellWidth_ + origin.x() - cellWidth_, visRows_ * rowHeight_ + origin.y(),
+                cellWidth_, rowHeight_};
+    }
+    return {(col - firstCol_) * cellWidth_ + origin.x(),
+            (row - firstRow_) * rowHeight_ + origin.y(), cellWidth_, rowHeight_};
+}
+
+void MatrixView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
+    const std::optional<MatrixDocument::Cell> cell = cellAt(event->position().toPoint());
+    if (!cell) return;
+    editCell(cell->row, cell->col, event->button() == Qt::RightButton);
+}
+
+void MatrixView::editCell(std::int32_t row, std::int32_t col, bool continuous) {
+    const bool denominator = row == document_.Rows();
+    const bool wasEditing = editing_;
+    editing_ = continuous && !denominator;
+    editCell_ = {row, col};
+    if (wasEditing != editing_) emit editingChanged(editing_);
+
+    const QPoint origin = gridOrigin();
+    const int right = denominator ? visCols_ * cellWidth_ + origin.x()
+                                  : (col - firstCol_ + 1) * cellWidth_ + origin.x();
+    const int top = denominator ? visRows_ * rowHeight_ + origin.y()
+                                : (row - firstRow_) * rowHeight_ + origin.y();
+    const int editorWidth = editorWidthFor(cellWidth_);
+    editor_->setFont(font_);
+    editor_->setGeometry(right - editorWidth, top, editorWidth, editorHeightFor(rowHeight_));
+    editor_->setText(toQString(document_.entryText(row, col)));
+    editor_->selectAll();
+    editor_->show();
+    editor_->setFocus();
+}
+
+bool MatrixView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            commitEdit();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            cancelEdit();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MatrixView::commitEdit() {
+    editor_->hide();
+    const int rc =
+        document_.setCellFromText(editCell_.row, editCell_.col, toStdString(editor_->text()));
+    if (rc != 0) {
+        stopEditing();
+        invalidate();
+        showError(prompter_, rc);
+        return;
+    }
+    relayout();
+    emit edited();
+    if (!editing_) return;
+    const std::optional<MatrixDocument::Cell> next = document_.nextEditCell(editCell_);
+    if (!next) {
+        stopEditing();
+        return;
+    }
+    scrollToCell(next->row, next->col);
+    editCell(next->row, next->col, true);
+}
+
+void MatrixView::cancelEdit() {
+    editor_->hide();
+    stopEditing();
+}
+
+void MatrixView::stopEditing() {
+    if (!editing_) return;
+    editing_ = false;
+    emit editingChanged(false);
+}
+
+// The view follows the next cell a page at a time.
+void MatrixView::scrollToCell(std::int32_t row, std::int32_t col) {
+    if (col >= firstCol_ + visCols_) {
+        firstCol_ = std::min(firstCol_ + visCols_, document_.Cols() - visCols_);
+    } else if (col < firstCol_) {
+        firstCol_ = col;
+    }
+    if (row >= firstRow_ + visRows_) {
+        firstRow_ = std::min(firstRow_ + visRows_, document_.Rows() - visRows_);
+    } else if (row < firstRow_) {
+        firstRow_ = row;
+    }
+    invalidate();
+}
+
+}  // namespace lorvex

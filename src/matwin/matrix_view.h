@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QWidget>
+#include <optional>
+
+#include "workspace/matrix_document.h"
+
+class QLineEdit;
+class QScrollBar;
+
+namespace lorvex {
+
+class Prompter;
+
+// The grid of a matrix window: right-aligned entries with the row numbers on
+// the left and the column numbers below, scroll bars when the grid does not
+// fit, the "denom" line of integer matrices, the highlighted entry, and the
+// in-place cell editor. Painting goes through a cached image that only a
+// change rebuilds, so its cost does not depend on the matrix size.
+class MatrixView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int Gap = 4;
+
+    MatrixView(MatrixDocument& document, Prompter& prompter, QWidget* parent = nullptr);
+
+    // The document changed size or contents from outside: back to the first
+    // row and column, laid out again and redrawn.
+    void resetView();
+    // Something shown changed (format, font, colours): laid out again.
+    void relayout();
+
+    void setEntryFont(const QFont& font);
+    const QFont& entryFont() const { return font_; }
+    void setColors(QColor background, QColor entry, QColor highlight, QColor border);
+
+    // Opens the cell editor on a cell (row Rows, column 0: the denominator);
+    // `continuous` walks on through the matrix after each accepted entry.
+    void editCell(std::int32_t row, std::int32_t col, bool continuous);
+    bool Editing() const { return editing_; }
+
+    // The grid cell under a point, if any (the denominator: row Rows).
+    std::optional<MatrixDocument::Cell> cellAt(QPoint point) const;
+    // The rectangle of a visible cell, for tests and the editor.
+    QRect cellRect(std::int32_t row, std::int32_t col) const;
+
+    std::int32_t FirstRow() const { return firstRow_; }
+    std::int32_t FirstCol() const { return firstCol_; }
+    std::int32_t VisRows() const { return visRows_; }
+    std::int32_t VisCols() const { return visCols_; }
+    int CellWidth() const { return cellWidth_; }
+    int RowHeight() const { return rowHeight_; }
+    int BarSize() const { return barSize_; }
+
+  signals:
+    // An entry was accepted (the window sets its title and menus).
+    void edited();
+    // Continuous editing started or ended.
+    void editingChanged(bool editing);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void computeGeometry();
+    void layoutGrid();
+    void invalidate();
+    void renderCache();
+    void placeScrollBars();
+    void commitEdit();
+    void cancelEdit();
+    void stopEditing();
+    void scrollToCell(std::int32_t row, std::int32_t col);
+    QPoint gridOrigin() const { return {leftMargin_ + Gap, Gap + rowHeight_}; }
+
+    MatrixDocument& document_;
+    Prompter& prompter_;
+    QFont font_;
+    QColor background_;
+    QColor entryColor_;
+    QColor highlightColor_;
+    QColor borderColor_;
+
+    std::int32_t firstRow_ = 0;
+    std::int32_t firstCol_ = 0;
+    std::int32_t visRows_ = 1;
+    std::int32_t visCols_ = 1;
+    int cellWidth_ = 0;
+    int rowHeight_ = 0;
+    int textHeight_ = 0;
+    int leftMargin_ = 0;
+    int rightMargin_ = 0;
+    int barSize_ = 0;
+
+    QPixmap cache_;
+    bool cacheValid_ = false;
+    QScrollBar* horizontalBar_;
+    QScrollBar* verticalBar_;
+
+    QLineEdit* editor_;
+    bool editing_ = false;
+    MatrixDocument::Cell editCell_{0, 0};
+};
+
+}  // namespace lorvex

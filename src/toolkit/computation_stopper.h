@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include "engine/stop_check.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace lorvex {
+
+// The stop callback of a long computation started from a window. Half a second
+// into the work a modal progress box appears; its "cancelar" button or the key
+// S asks the computation to stop, which then keeps nothing.
+class ComputationStopper : public QObject {
+    Q_OBJECT
+  public:
+    explicit ComputationStopper(QWidget* parent);
+    ~ComputationStopper() override;
+
+    // The check to hand to the computation; valid while this object lives.
+    const StopCheck& stopCheck() const { return check_; }
+
+    // Asked by the computation between its steps.
+    bool stopRequested();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void showProgress();
+
+    QWidget* parent_;
+    QElapsedTimer clock_;
+    qint64 lastEventsAt_ = 0;
+    bool stop_ = false;
+    QPointer<QProgressDialog> progress_;
+    StopCheck check_;
+};
+
+}  // namespace lorvex

@@ -1,0 +1,53 @@
+#include "toolkit/message_box.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lorvex {
+
+TMsgDlg::TMsgDlg(QWidget* parent, const QString& caption, const QString& text,
+                 Prompter::Buttons buttons)
+    : QDialog(parent),
+      escapeAnswer_(buttons == Prompter::Buttons::YesNo ? Prompter::Answer::No
+                                                        : Prompter::Answer::Cancel) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    auto* textLabel = new QLabel(text, this);
+    textLabel->setObjectName("text");
+    layout->addWidget(textLabel);
+    auto* box = new QDialogButtonBox(this);
+    const auto addButton = [this, box](const QString& label, Prompter::Answer answer) {
+        QPushButton* button = box->addButton(label, QDialogButtonBox::ActionRole);
+        button->setObjectName(label);
+        connect(button, &QPushButton::clicked, this, [this, answer] {
+            answer_ = answer;
+            accept();
+        });
+        return button;
+    };
+    switch (buttons) {
+        case Prompter::Buttons::Ok:
+            addButton("ok", Prompter::Answer::Ok)->setDefault(true);
+            break;
+        case Prompter::Buttons::YesNo:
+            addButton("&sim", Prompter::Answer::Yes)->setDefault(true);
+            addButton("&não", Prompter::Answer::No);
+            break;
+        case Prompter::Buttons::YesNoCancel:
+            addButton("&sim", Prompter::Answer::Yes)->setDefault(true);
+            addButton("&não", Prompter::Answer::No);
+            addButton("&cancelar", Prompter::Answer::Cancel);
+            break;
+    }
+    layout->addWidget(box);
+}
+
+Prompter::Answer TMsgDlg::ask() {
+    answer_ = escapeAnswer_;
+    exec();
+    return answer_;
+}
+
+}  // namespace lorvex

@@ -1,0 +1,42 @@
+#include "toolkit/palette.h"
+
+#include <array>
+
+#include "workspace/strings.h"
+
+namespace lorvex::palette {
+namespace {
+
+constexpr std::array<QRgb, kSize> kColors = {
+    0x000000, 0xFFFFFF, 0xFF00FF, 0xFFFF00, 0xFF0000, 0x00BF3F, 0x0000FF, 0x007F7F, 0xFF7F00,
+    0xFF007F, 0xA02F00, 0x00FFFF, 0xBFBF7F, 0x7F007F, 0x20FF00, 0xFF7F7F, 0x7F7F00, 0x002FA0,
+    0xE0E0E0, 0xC0C0C0, 0xA0A0A0, 0x808080, 0x606060, 0x404040, 0xBF003F,
+};
+
+constexpr int kFirstNameString = 30;
+
+}  // namespace
+
+QColor color(int index) {
+    if (index < 1 || index >= kSize) return QColor(kColors[kBlack]);
+    return QColor(kColors[static_cast<std::size_t>(index)]);
+}
+
+QString name(int index) {
+    const std::string_view text = strings::byId(kFirstNameString + index);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor textColor(int index, int backgroundIndex) {
+    if (index == backgroundIndex) return backgroundIndex == kBlack ? color(kWhite) : color(kBlack);
+    return color(index);
+}
+
+QColor printGrey(int index) {
+    if (index == kBlack) return QColor(0, 0, 0);
+    if (index == kWhite) return QColor(255, 255, 255);
+    const int level = 248 - 8 * (index % kSize);
+    return QColor(level, level, level);
+}
+
+}  // namespace lorvex::palette

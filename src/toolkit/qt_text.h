@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "workspace/strings.h"
+
+// The core speaks UTF-8 std::string; Qt speaks QString.
+namespace lorvex {
+
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string toStdString(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+// A string of the program's string table.
+inline QString uiString(int id) {
+    return toQString(strings::byId(id));
+}
+
+}  // namespace lorvex

@@ -1,0 +1,130 @@
+#include "matwin/matrix_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+#include "engine/matrix_builders.h"
+#include "matwin/matrix_view.h"
+#include "workspace/scripted_prompter.h"
+
+namespace lorvex {
+namespace {
+
+using test::realMatrix;
+
+class MatrixWindowTest : public ::testing::Test {
+  protected:
+    void open(const MatrixData& contents, ElementKind kind = ElementKind::Real) {
+        document = std::make_unique<MatrixDocument>(1, kind, contents);
+        window = std::make_unique<TMatWin>(*document, prompter);
+        window->resize(600, 400);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    MatrixView* view() { return window->view(); }
+    QLineEdit* editor() { return view()->findChild<QLineEdit*>("cellEditor"); }
+
+    void click(std::int32_t row, std::int32_t col, Qt::MouseButton button) {
+        QTest::mouseClick(view(), button, {}, view()->cellRect(row, col).center());
+    }
+    void type(const QString& text) {
+        ASSERT_TRUE(editor()->isVisible());
+        editor()->selectAll();
+        QTest::keyClicks(editor(), text);
+        QTest::keyClick(editor(), Qt::Key_Return);
+    }
+    QAction* action(int command) {
+        return window->findChild<QAction*>(QStringLiteral("command%1").arg(command));
+    }
+
+    test::ScriptedPrompter prompter;
+    std::unique_ptr<MatrixDocument> document;
+    std::unique_ptr<TMatWin> window;
+};
+
+TEST_F(MatrixWindowTest, RightClickWalksDownTheColumnsUntilTheMatrixEnds) {
+    open(ComplexMatrix(2, 3));
+    EXPECT_EQ(window->windowTitle(), "A");
+    click(0, 0, Qt::RightButton);
+    EXPECT_EQ(window->windowTitle(), "Esc cancela autoavanço");
+    for (int value = 1; value <= 6; ++value)
+        type(QString::number(value));
+    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 3, 5}, {2, 4, 6}})));
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "A");
+}
+
+TEST_F(MatrixWindowTest, RowByRowWithoutAutoAdvanceAndEscStops) {
+    open(ComplexMatrix(2, 3));
+    action(601)->trigger();
+    EXPECT_FALSE(document->AutoAdvance());
+    click(0, 0, Qt::RightButton);
+    type("1");
+    type("2");
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "A");
+    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 2, 0}, {0, 0, 0}})));
+
+    // Undo takes the entries back one at a time.
+    action(98)->trigger();
+    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 0, 0}, {0, 0, 0}})));
+    action(98)->trigger();
+    EXPECT_EQ(document->matrixData(), MatrixData(ComplexMatrix(2, 3)));
+    EXPECT_FALSE(action(98)->isEnabled());
+}
+
+TEST_F(MatrixWindowTest, LeftClickEditsOneCellAndARejectedEntryShowsItsMessage) {
+    open(test::integerMatrix({{1, 2}, {3, 4}}), ElementKind::Integer);
+    click(1, 1, Qt::LeftButton);
+    EXPECT_EQ(editor()->text(), "4");
+    type("-0012");
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(document->ICells()[3], BigInt(-12));
+
+    click(0, 0, Qt::LeftButton);
+    prompter.expectError("dado inconsistente");
+    type("12a");
+    EXPECT_EQ(document->ICells()[0], BigInt(1));
+}
+
+TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogs) {
+    open(realMatrix({{1, 2}, {3, 4}, {5, 6}, {7, 8}}));
+    prompter.expectFields("deletar", std::vector<std::string>{"3", "1"});
+    action(607)->trigger();
+    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 8}})));
+    EXPECT_FALSE(action(607)->isEnabled());
+    EXPECT_FALSE(action(610)->isEnabled());
+
+    prompter.expectFields("entrada", std::vector<std::string>{"9"});
+    prompter.expectError("fora dos limites ");
+    action(611)->trigger();
+
+    prompter.expectFields("dimensoes", std::nullopt);
+    action(604)->trigger();
+    EXPECT_EQ(document->Rows(), 1);
+
+    action(98)->trigger();
+    EXPECT_EQ(document->Rows(), 4);
+}
+
+TEST_F(MatrixWindowTest, CloseOnlyHidesTheMatrix) {
+    open(ComplexMatrix(1, 1));
+    action(357)->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(document->Hidden());
+}
+
+TEST_F(MatrixWindowTest, LettersHaveTheirBackgrounds) {
+    EXPECT_EQ(TMatWin::backgroundFor(1, false), QColor(0xDE7EFF));
+    EXPECT_EQ(TMatWin::backgroundFor(10, false), QColor(0xFFDEFF));
+    EXPECT_EQ(TMatWin::backgroundFor(26, false), QColor(0xFFFFFF));
+    EXPECT_EQ(TMatWin::backgroundFor(3, true), QColor(0xFFFFFF));
+}
+
+}  // namespace
+}  // namespace lorvex
