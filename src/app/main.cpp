@@ -1,0 +1,17 @@
+// lorvex: the desktop matrix calculator.
+
+#include <QApplication>
+
+#include "frame/mat_frame.h"
+#include "toolkit/gui_prompter.h"
+#include "workspace/workspace.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    lorvex::GuiPrompter prompter;
+    lorvex::Workspace workspace(prompter);
+    lorvex::TMatFrame frame(workspace, prompter);
+    frame.setUp();
+    frame.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,273 @@
+#include "frame/mat_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "matwin/matrix_window.h"
+#include "toolkit/commands.h"
+#include "toolkit/qt_text.h"
+#include "workspace/prompter.h"
+
+namespace lorvex {
+namespace {
+
+QString letterItemText(std::int32_t letter) {
+    return QString(QChar(static_cast<char16_t>(64 + letter))) + QStringLiteral(" ...");
+}
+
+}  // namespace
+
+TMatFrame::TMatFrame(Workspace& workspace, Prompter& prompter)
+    : workspace_(workspace), prompter_(prompter) {
+    createActions();
+}
+
+TMatFrame::~TMatFrame() {
+    workspace_.setListener(nullptr);
+}
+
+void TMatFrame::setUp() {
+    workspace_.setListener(this);
+    if (workspace_.Mode() == WorkspaceMode::Real) {
+        modeChanged();
+    } else {
+        workspace_.setMode(WorkspaceMode::Real);
+    }
+}
+
+QAction* TMatFrame::makeAction(int command, const QString& text, const QKeySequence& shortcut) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QStringLiteral("command%1").arg(command));
+    action->setData(command);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        // The accelerator reaches its command whether the menu shows it or not.
+        addAction(action);
+    }
+    actions_[command] = action;
+    return action;
+}
+
+QAction* TMatFrame::action(int command) const {
+    const auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void TMatFrame::createActions() {
+    using namespace command;
+    makeAction(NewMatrix, QStringLiteral("&Nova ..."), QKeySequence(Qt::CTRL | Qt::Key_N));
+    makeAction(Open, QStringLiteral("&Abrir ..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    makeAction(Paste, QStringLiteral("&Colar"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    makeAction(ModeReal, QStringLiteral("&Real"))->setCheckable(true);
+    makeAction(ModeComplex, QStringLiteral("&Complexo"))->setCheckable(true);
+    makeAction(ModeInteger, QStringLiteral("&Inteiro"))->setCheckable(true);
+    makeAction(Rotate2D, QStringLiteral("Rotação &2D ..."));
+    makeAction(Rotate3D, QStringLiteral("Rotação &3D ..."));
+    makeAction(IntegerRotate3D, QStringLiteral("Rotação &3D ..."));
+    makeAction(ProjectReflect, QStringLiteral("&Refletir | Projetar ..."));
+    makeAction(Formula, QStringLiteral("&Fórmula ..."));
+    makeAction(Unitary, QStringLiteral("&Unitária ..."));
+    makeAction(CopyColumn, QStringLiteral("&Copiar coluna ..."));
+    makeAction(WhiteBackground, QStringLiteral("Fundo &branco"))->setCheckable(true);
+    makeAction(HelpFirstMenu, QStringLiteral("Aj&uda ..."));
+    makeAction(Exit, QStringLiteral("&Sair"));
+    makeAction(Calculate, QStringLiteral("&Calcular ..."), QKeySequence(Qt::CTRL | Qt::Key_C));
+    makeAction(Solve, QStringLiteral("&Resolver ..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    makeAction(LinearProgramming, QStringLiteral("Prog &Linear ..."),
+               QKeySequence(Qt::CTRL | Qt::Key_L));
+    makeAction(Echelon, QStringLiteral("Forma &Escalonada ..."),
+               QKeySequence(Qt::CTRL | Qt::Key_E));
+    makeAction(RowOperations, QStringLiteral("&Operações nas linhas ..."));
+    makeAction(HelpSecondMenu, QStringLiteral("&Ajuda ..."));
+    makeAction(HelpThirdMenu, QStringLiteral("&0 = Ajuda ..."));
+    makeAction(ProgramHelp, QStringLiteral("&Ajuda ..."));
+    makeAction(About, QStringLiteral("&Sobre ..."));
+
+    connect(action(ModeReal), &QAction::triggered, this, [this] { setMode(WorkspaceMode::Real); });
+    connect(action(ModeComplex), &QAction::triggered, this,
+            [this] { setMode(WorkspaceMode::Complex); });
+    connect(action(ModeInteger), &QAction::triggered, this,
+            [this] { setMode(WorkspaceMode::Integer); });
+    connect(action(WhiteBackground), &QAction::triggered, this,
+            [this] { workspace_.toggleWhiteBackground(); });
+    connect(action(Exit), &QAction::triggered, this, &QWidget::close);
+}
+
+void TMatFrame::setMode(WorkspaceMode mode) {
+    workspace_.setMode(mode);
+}
+
+void TMatFrame::modeChanged() {
+    buildMenus();
+    setWindowTitle(QStringLiteral("lorvex [") +
+                   uiString(230 + static_cast<int>(workspace_.Mode())) + "]");
+}
+
+// Each mode has its menu set; the actions stay the same objects, so their
+// accelerators and enabling survive the switch.
+void TMatFrame::buildMenus() {
+    using namespace command;
+    menuBar()->clear();
+    const WorkspaceMode mode = workspace_.Mode();
+    const auto add = [this](QMenu* menu, int command) { menu->addAction(action(command)); };
+
+    QMenu* matrix = menuBar()->addMenu(QStringLiteral("&Matriz"));
+    add(matrix, NewMatrix);
+    add(matrix, Open);
+    add(matrix, Paste);
+    QMenu* modes = matrix->addMenu(QStringLiteral("&Modo"));
+    add(modes, ModeReal);
+    add(modes, ModeComplex);
+    add(modes, ModeInteger);
+    switch (mode) {
+        case WorkspaceMode::Real:
+            for (int command : {Rotate2D, Rotate3D, ProjectReflect, Formula, CopyColumn}) {
+                add(matrix, command);
+            }
+            break;
+        case WorkspaceMode::Complex:
+            add(matrix, CopyColumn);
+            break;
+        case WorkspaceMode::Integer:
+            for (int command : {IntegerRotate3D, ProjectReflect, Unitary, CopyColumn}) {
+                add(matrix, command);
+            }
+            break;
+    }
+    action(CopyColumn)
+        ->setText(mode == WorkspaceMode::Complex ? QStringLiteral("C&opiar coluna ...")
+                                                 : QStringLiteral("&Copiar coluna ..."));
+    action(WhiteBackground)
+        ->setText(mode == WorkspaceMode::Real ? QStringLiteral("Fundo &branco")
+                                              : QStringLiteral("&Fundo branco"));
+    add(matrix, WhiteBackground);
+    add(matrix, HelpFirstMenu);
+    add(matrix, Exit);
+
+    QMenu* calc = menuBar()->addMenu(QStringLiteral("&Calc"));
+    reportMenu_ = nullptr;
+    if (mode == WorkspaceMode::Real) {
+        reportMenu_ = calc->addMenu(QStringLiteral("&Uma matriz"));
+        for (int command : {Calculate, Solve, LinearProgramming, Echelon, RowOperations}) {
+            add(calc, command);
+        }
+    } else if (mode == WorkspaceMode::Complex) {
+        add(calc, Calculate);
+        add(calc, Solve);
+        action(Echelon)->setText(QStringLiteral("&Forma Escada  ..."));
+        add(calc, Echelon);
+    } else {
+        add(calc, Calculate);
+        add(calc, Solve);
+    }
+    if (mode == WorkspaceMode::Real)
+        action(Echelon)->setText(QStringLiteral("Forma &Escalonada ..."));
+    add(calc, HelpSecondMenu);
+
+    if (mode == WorkspaceMode::Real) {
+        letterMenu_ = menuBar()->addMenu(QStringLiteral("&Ver"));
+        firstKeptLetterItem_ = letterMenu_->addSeparator();
+        add(letterMenu_, HelpThirdMenu);
+        QMenu* help = menuBar()->addMenu(QStringLiteral("&Ajuda"));
+        add(help, ProgramHelp);
+        add(help, About);
+    } else {
+        letterMenu_ = menuBar()->addMenu(QStringLiteral("&Ajuda"));
+        firstKeptLetterItem_ = action(ProgramHelp);
+        add(letterMenu_, ProgramHelp);
+        add(letterMenu_, About);
+    }
+    connect(matrix, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
+    connect(calc, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
+    rebuildLetterMenus();
+}
+
+void TMatFrame::lettersChanged() {
+    rebuildLetterMenus();
+}
+
+// One item per occupied letter of the current mode, A first: "A ..." in the
+// letter menu (501 ...) and in "&Uma matriz" (531 ...).
+void TMatFrame::rebuildLetterMenus() {
+    if (letterMenu_ == nullptr) return;
+    for (QAction* item : letterMenu_->actions()) {
+        if (item == firstKeptLetterItem_) break;
+        letterMenu_->removeAction(item);
+        item->deleteLater();
+    }
+    if (reportMenu_ != nullptr) reportMenu_->clear();
+    for (const std::int32_t letter : workspace_.occupiedLetters()) {
+        auto* view = new QAction(letterItemText(letter), letterMenu_);
+        view->setObjectName(QStringLiteral("command%1").arg(command::ViewFirstLetter + letter - 1));
+        connect(view, &QAction::triggered, this,
+                [this, letter] { showError(prompter_, workspace_.ViewLetter(letter)); });
+        letterMenu_->insertAction(firstKeptLetterItem_, view);
+        if (reportMenu_ != nullptr) {
+            QAction* report = reportMenu_->addAction(letterItemText(letter));
+            report->setObjectName(
+                QStringLiteral("command%1").arg(command::ReportFirstLetter + letter - 1));
+        }
+    }
+    const int mode = static_cast<int>(workspace_.Mode());
+    for (int command = command::ModeReal; command <= command::ModeInteger; ++command) {
+        action(command)->setChecked(command - command::ModeReal == mode);
+    }
+    action(command::WhiteBackground)->setChecked(workspace_.WhiteBackground());
+    setMinimumWidth(menuBar()->sizeHint().width());
+    updateCommands();
+}
+
+// Calcular, Resolver, the echelon form and the row operations need a matrix of
+// the current mode; linear programming one of the real mode.
+void TMatFrame::updateCommands() {
+    using namespace command;
+    const bool used = workspace_.ModeUsed(workspace_.Mode());
+    for (int command : {Calculate, Solve, Echelon, RowOperations})
+        action(command)->setEnabled(used);
+    action(LinearProgramming)->setEnabled(workspace_.ModeUsed(WorkspaceMode::Real));
+}
+
+TMatWin* TMatFrame::windowOf(const MatrixDocument& document) const {
+    const auto found = windows_.find(&document);
+    return found == windows_.end() ? nullptr : found->second.get();
+}
+
+void TMatFrame::documentCreated(MatrixDocument& document) {
+    auto window = std::make_unique<TMatWin>(document, prompter_, this);
+    window->resize(width() * 2 / 5 + 200, width() / 4 + 150);
+    windows_[&document] = std::move(window);
+    updateCommands();
+}
+
+void TMatFrame::documentChanged(MatrixDocument& document) {
+    if (TMatWin* window = windowOf(document)) window->contentsReplaced();
+}
+
+void TMatFrame::documentShown(MatrixDocument& document) {
+    TMatWin* window = windowOf(document);
+    if (window == nullptr) return;
+    window->showNormal();
+    window->raise();
+}
+
+bool TMatFrame::mayClose() {
+    if (workspace_.AnyUnsaved() &&
+        prompter_.messageBox(strings::byId(2), strings::byId(204), Prompter::Buttons::YesNo) !=
+            Prompter::Answer::Yes) {
+        workspace_.MarkAllSaved();
+    }
+    return true;
+}
+
+void TMatFrame::closeEvent(QCloseEvent* event) {
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
+    for (auto& [document, window] : windows_)
+        window->hide();
+    event->accept();
+}
+
+}  // namespace lorvex

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+#include "workspace/workspace.h"
+#include "workspace/workspace_listener.h"
+
+class QAction;
+class QMenu;
+
+namespace lorvex {
+
+class Prompter;
+class TMatWin;
+
+// The main frame: the menu set of the current mode, the letter menus, and the
+// matrix windows of every document of the workspace. Its commands call the
+// workspace's operations; it adds no arithmetic and no validation of its own.
+class TMatFrame : public QMainWindow, private WorkspaceListener {
+    Q_OBJECT
+  public:
+    TMatFrame(Workspace& workspace, Prompter& prompter);
+    ~TMatFrame() override;
+
+    // The caption, menus and letter items follow the workspace from here on;
+    // the frame starts in real mode.
+    void setUp();
+
+    // The window of a document, if it has one.
+    TMatWin* windowOf(const MatrixDocument& document) const;
+
+    // Switches the mode (commands 400, 401, 402).
+    void setMode(WorkspaceMode mode);
+
+    // The action of a command, whichever menu set shows it.
+    QAction* action(int command) const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // WorkspaceListener
+    void documentCreated(MatrixDocument& document) override;
+    void documentChanged(MatrixDocument& document) override;
+    void documentShown(MatrixDocument& document) override;
+    void lettersChanged() override;
+    void modeChanged() override;
+
+    void createActions();
+    QAction* makeAction(int command, const QString& text, const QKeySequence& shortcut = {});
+    void buildMenus();
+    void rebuildLetterMenus();
+    void updateCommands();
+    bool mayClose();
+
+    Workspace& workspace_;
+    Prompter& prompter_;
+    std::map<int, QAction*> actions_;
+    std::map<const MatrixDocument*, std::unique_ptr<TMatWin>> windows_;
+    QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
+    QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only
+    QAction* firstKeptLetterItem_ = nullptr;
+};
+
+}  // namespace lorvex

@@ -1,0 +1,133 @@
+#include "frame/mat_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTest>
+
+#include "engine/matrix_builders.h"
+#include "matwin/matrix_window.h"
+#include "workspace/scripted_prompter.h"
+
+namespace lorvex {
+namespace {
+
+using Answer = Prompter::Answer;
+
+class MatFrameTest : public ::testing::Test {
+  protected:
+    MatFrameTest() {
+        frame.setUp();
+        frame.show();
+    }
+
+    QAction* action(int command) { return frame.action(command); }
+    QStringList menuTitles() {
+        QStringList titles;
+        for (QAction* menu : frame.menuBar()->actions())
+            titles << menu->text();
+        return titles;
+    }
+    QStringList itemsOf(const QString& menuTitle) {
+        QStringList items;
+        for (QAction* menu : frame.menuBar()->actions()) {
+            if (menu->text() != menuTitle) continue;
+            for (QAction* item : menu->menu()->actions()) {
+                if (!item->isSeparator()) items << item->text();
+            }
+        }
+        return items;
+    }
+    void placeReal(std::int32_t letter) {
+        ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, test::realMatrix({{1, 2}}))
+                        .stored);
+    }
+
+    test::ScriptedPrompter prompter;
+    Workspace workspace{prompter};
+    TMatFrame frame{workspace, prompter};
+};
+
+TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
+    EXPECT_EQ(frame.windowTitle(), "lorvex [real]");
+    EXPECT_EQ(menuTitles(), (QStringList{"&Matriz", "&Calc", "&Ver", "&Ajuda"}));
+    EXPECT_TRUE(action(400)->isChecked());
+
+    action(401)->trigger();
+    EXPECT_EQ(frame.windowTitle(), "lorvex [complexa]");
+    EXPECT_EQ(menuTitles(), (QStringList{"&Matriz", "&Calc", "&Ajuda"}));
+    EXPECT_EQ(itemsOf("&Calc"),
+              (QStringList{"&Calcular ...", "&Resolver ...", "&Forma Escada  ...", "&Ajuda ..."}));
+    EXPECT_TRUE(action(401)->isChecked());
+    EXPECT_FALSE(action(400)->isChecked());
+
+    action(402)->trigger();
+    EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
+    EXPECT_EQ(itemsOf("&Calc"), (QStringList{"&Calcular ...", "&Resolver ...", "&Ajuda ..."}));
+    EXPECT_TRUE(itemsOf("&Matriz").contains("&Unitária ..."));
+
+    action(402)->trigger();
+    EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
+}
+
+TEST_F(MatFrameTest, CalculationCommandsWaitForAMatrixOfTheMode) {
+    EXPECT_FALSE(action(618)->isEnabled());
+    EXPECT_FALSE(action(617)->isEnabled());
+    EXPECT_FALSE(action(616)->isEnabled());
+    placeReal(1);
+    EXPECT_TRUE(action(618)->isEnabled());
+    EXPECT_TRUE(action(617)->isEnabled());
+    EXPECT_TRUE(action(619)->isEnabled());
+    EXPECT_TRUE(action(616)->isEnabled());
+
+    frame.windowOf(*workspace.slot(1))->hideMatrix();
+    EXPECT_TRUE(action(618)->isEnabled()) << "hidden matrices still count";
+
+    action(401)->trigger();
+    EXPECT_FALSE(action(618)->isEnabled());
+    EXPECT_TRUE(action(616)->isEnabled()) << "linear programming needs a real matrix";
+}
+
+TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
+    placeReal(3);
+    placeReal(1);
+    EXPECT_EQ(itemsOf("&Ver"), (QStringList{"A ...", "C ...", "&0 = Ajuda ..."}));
+    QMenu* calc = nullptr;
+    for (QAction* menu : frame.menuBar()->actions()) {
+        if (menu->text() == "&Calc") calc = menu->menu();
+    }
+    ASSERT_NE(calc, nullptr);
+    QMenu* oneMatrix = calc->actions().front()->menu();
+    ASSERT_NE(oneMatrix, nullptr);
+    ASSERT_EQ(oneMatrix->actions().size(), 2);
+    EXPECT_EQ(oneMatrix->actions()[1]->text(), "C ...");
+
+    action(401)->trigger();
+    EXPECT_EQ(itemsOf("&Ajuda"), (QStringList{"&Ajuda ...", "&Sobre ..."}));
+    ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Complex, "", 2, ComplexMatrix(1, 1)).stored);
+    EXPECT_EQ(itemsOf("&Ajuda"), (QStringList{"B ...", "&Ajuda ...", "&Sobre ..."}));
+
+    // Choosing a letter shows its hidden window again.
+    action(400)->trigger();
+    TMatWin* window = frame.windowOf(*workspace.slot(3));
+    window->hideMatrix();
+    frame.findChild<QAction*>("command503")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(workspace.slot(3)->Hidden());
+}
+
+TEST_F(MatFrameTest, ExitWithAnUnsavedMatrixAnsweredNo) {
+    placeReal(1);
+    prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+    action(24310)->trigger();
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_FALSE(workspace.AnyUnsaved());
+}
+
+TEST_F(MatFrameTest, FrameIsNeverNarrowerThanItsMenuBar) {
+    EXPECT_GE(frame.minimumWidth(), frame.menuBar()->sizeHint().width());
+}
+
+}  // namespace
+}  // namespace lorvex
