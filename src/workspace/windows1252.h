@@ -1,27 +1,31 @@
 #pragma once
-// TEMPORARY SHIM until the files branch lands.
+
+#include <cstddef>
 #include <string>
 #include <string_view>
+
 namespace lorvex {
-inline std::string windows1252ToUtf8(std::string_view text) {
-    static const char16_t high[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-    std::string out;
-    for (unsigned char c : text) {
-        char32_t cp = c >= 0x80 && c < 0xA0 ? high[c - 0x80] : c;
-        if (cp < 0x80)
-            out += static_cast<char>(cp);
-        else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
-}
+
+// Text inside the program is UTF-8; notes inside matrix files are stored in
+// the Windows-1252 code page, one byte per character, as existing files hold
+// them. These conversions are done at the file boundary.
+
+// The UTF-8 text of Windows-1252 bytes. The five bytes the code page leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of
+// the same number, so that every byte survives a round trip.
+std::string windows1252ToUtf8(std::string_view bytes);
+
+// The Windows-1252 bytes of UTF-8 text. Every character the code page cannot
+// hold, and every byte of a malformed UTF-8 sequence, becomes "?".
+std::string utf8ToWindows1252(std::string_view text);
+
+// True when `bytes` are well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing above U+10FFFF).
+bool isValidUtf8(std::string_view bytes);
+
+// The text of a text file: its bytes as they are when they are valid UTF-8,
+// otherwise read as Windows-1252; at most `maxCharacters` characters are
+// kept. Validity is judged on the characters kept.
+std::string decodeTextFileBytes(std::string_view bytes, std::size_t maxCharacters);
+
 }  // namespace lorvex

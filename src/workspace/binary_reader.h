@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "workspace/extended_real.h"
+
+namespace lorvex {
+
+// Raised while decoding a file whose bytes do not form a valid record: it ends
+// too early, or a count or a value is impossible. The decoders of the file
+// formats catch it and report the file as unreadable; it never leaves them.
+struct DamagedData {};
+
+// Throws DamagedData unless `condition` holds.
+inline void require(bool condition) {
+    if (!condition) throw DamagedData{};
+}
+
+// Reads little-endian fields one after the other from a block of bytes,
+// throwing DamagedData when a field would run past its end.
+class BinaryReader {
+  public:
+    explicit BinaryReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    std::size_t remaining() const { return bytes_.size() - position_; }
+
+    // True when `count` items of `itemSize` bytes each are still there. Every
+    // count taken from a file is checked this way before anything is
+    // allocated for it, so no count can ask for more memory than the file
+    // itself occupies.
+    bool holds(std::int64_t count, std::size_t itemSize) const {
+        return count >= 0 && static_cast<std::uint64_t>(count) <= remaining() / itemSize;
+    }
+
+    std::span<const std::uint8_t> bytes(std::size_t count) {
+        require(count <= remaining());
+        const auto field = bytes_.subspan(position_, count);
+        position_ += count;
+        return field;
+    }
+    void skip(std::size_t count) { bytes(count); }
+
+    std::uint8_t uint8() { return bytes(1)[0]; }
+    std::uint16_t uint16() { return static_cast<std::uint16_t>(unsignedField(2)); }
+    std::int16_t int16() { return static_cast<std::int16_t>(uint16()); }
+    std::uint32_t uint32() { return static_cast<std::uint32_t>(unsignedField(4)); }
+    std::int32_t int32() { return static_cast<std::int32_t>(uint32()); }
+    long double extendedReal() {
+        return decodeExtendedReal(bytes(kExtendedRealSize).first<kExtendedRealSize>());
+    }
+
+  private:
+    std::uint64_t unsignedField(std::size_t size) {
+        const auto field = bytes(size);
+        std::uint64_t value = 0;
+        for (std::size_t i = 0; i < size; ++i)
+            value |= std::uint64_t{field[i]} << (8 * i);
+        return value;
+    }
+
+    std::span<const std::uint8_t> bytes_;
+    std::size_t position_ = 0;
+};
+
+}  // namespace lorvex

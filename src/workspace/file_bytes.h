@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <span>
+#include <vector>
+
+namespace lorvex {
+
+// Reads a regular file into `out`, at most `maxBytes` of it from the start.
+// Returns false, leaving `out` as it was, when the path is not a regular file
+// or the file cannot be read.
+bool readFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
+                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+// Makes `bytes` the contents of the file at `path` without ever losing the
+// previous file: the bytes go to a new temporary file in the same folder,
+// which is flushed to disk and then renamed over the old one, taking over its
+// permissions. A failure at any step removes the temporary file and leaves the
+// old file exactly as it was. A symbolic link is followed, so the file it
+// points to is replaced, not the link. Returns true when the file was written.
+bool replaceFileContents(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace lorvex

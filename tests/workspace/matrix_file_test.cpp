@@ -1,0 +1,238 @@
+#include "workspace/matrix_file.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/result_codes.h"
+#include "workspace/file_test_support.h"
+#include "workspace/matrix_file_samples.h"
+
+namespace lorvex {
+namespace {
+
+using test::Bytes;
+using test::slice;
+using test::TemporaryFolder;
+
+constexpr std::size_t kHeader = 858;
+constexpr std::size_t kEntries = 858 + 80;
+
+Bytes headerWords(std::initializer_list<std::pair<std::size_t, std::uint8_t>> words) {
+    Bytes header(80, 0);
+    for (const auto& [word, value] : words)
+        header[4 * word] = value;
+    return header;
+}
+
+TEST(MatrixFile, TwoByThreeRealMatrixWithThreeCharactersOfNotesTakes1004Bytes) {
+    const MatrixFile file = test::realSample();
+    const Bytes bytes = encodeMatrixFile(file);
+    ASSERT_EQ(bytes.size(), 1004u);
+
+    // The window block heads the file; the matrix header follows it: rows 2,
+    // columns 3, kind 0, field width 9, decimals 3, scientific 1, notes 1.
+    EXPECT_EQ(slice(bytes, 0, 4), (Bytes{0xB9, 0x01, 0x00, 0x00}));
+    EXPECT_EQ(slice(bytes, kHeader, 80),
+              headerWords({{0, 2}, {1, 3}, {2, 0}, {4, 9}, {5, 3}, {9, 1}, {13, 1}}));
+
+    // Entries row by row, ten bytes each: 1, -2.5, 0.5, 3, 10^18, -0.125.
+    const Bytes entries = {
+        0, 0, 0,    0,    0,    0,    0,    0x80, 0xFF, 0x3F,  // 1
+        0, 0, 0,    0,    0,    0,    0,    0xA0, 0x00, 0xC0,  // -2.5
+        0, 0, 0,    0,    0,    0,    0,    0x80, 0xFE, 0x3F,  // 0.5
+        0, 0, 0,    0,    0,    0,    0,    0xC0, 0x00, 0x40,  // 3
+        0, 0, 0x40, 0x76, 0x3A, 0x6B, 0x0B, 0xDE, 0x3A, 0x40,  // 10^18
+        0, 0, 0,    0,    0,    0,    0,    0x80, 0xFC, 0xBF,  // -0.125
+    };
+    EXPECT_EQ(slice(bytes, kEntries, 60), entries);
+    // Notes: length 4 (three characters and the closing zero), the text, 0.
+    EXPECT_EQ(slice(bytes, 998, 6), (Bytes{0x04, 0x00, 'a', 'b', 'c', 0x00}));
+
+    MatrixFile read = test::untouchedFile();
+    ASSERT_EQ(decodeMatrixFile(bytes, matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read, file);
+}
+
+TEST(MatrixFile, IntegerMatricesAreNumeratorRecordsAndThenTheDenominator) {
+    // 5/1: two records, each with top 0, sign 0 and one digit.
+    MatrixFile file = test::integerSample();
+    Bytes bytes = encodeMatrixFile(file);
+    ASSERT_EQ(bytes.size(), kEntries + 14 + 3);
+    EXPECT_EQ(slice(bytes, kHeader, 12), (Bytes{1, 0, 0, 0, 1, 0, 0, 0, 5, 0, 0, 0}));
+    EXPECT_EQ(slice(bytes, kEntries, 17),
+              (Bytes{0, 0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0}));
+    MatrixFile read;
+    ASSERT_EQ(decodeMatrixFile(bytes, matrix_kind::kInteger, read), code::Ok);
+    EXPECT_EQ(read, file);
+
+    // Numerators -123456789, 0, 10000 and 7 over 3: the digits are base
+    // 10000, least significant first (6789 = 0x1A85, 2345 = 0x0929).
+    IntegerMatrix matrix(2, 2);
+    matrix.at(0, 0) = BigInt(-123456789);
+    matrix.at(1, 0) = BigInt(10000);
+    matrix.at(1, 1) = BigInt(7);
+    matrix.denominator = BigInt(3);
+    file.rows = 2;
+    file.cols = 2;
+    file.entries = matrix;
+    file.notesPresent = false;
+    bytes = encodeMatrixFile(file);
+    const Bytes records = {2, 0, 0, 0, 1, 0x85, 0x1A, 0x29, 0x09, 0x01, 0x00,  //
+                           0, 0, 0, 0, 0, 0,    0,                             //
+                           1, 0, 0, 0, 0, 0,    0,    1,    0,                 //
+                           0, 0, 0, 0, 0, 7,    0,                             //
+                           0, 0, 0, 0, 0, 3,    0};
+    EXPECT_EQ(bytes.size(), kEntries + records.size());
+    EXPECT_EQ(slice(bytes, kEntries, records.size()), records);
+    EXPECT_EQ(bytes[kHeader + 4 * 13], 0);
+    ASSERT_EQ(decodeMatrixFile(bytes, matrix_kind::kInteger, read), code::Ok);
+    EXPECT_EQ(read, file);
+}
+
+TEST(MatrixFile, ComplexEntriesArePairsRealPartFirst) {
+    const MatrixFile file = test::complexSample();
+    const Bytes bytes = encodeMatrixFile(file);
+    ASSERT_EQ(bytes.size(), kEntries + 40 + 4);
+    const Bytes entries = {
+        0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x3F,  // 1.5
+        0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0xC0,  // -2
+        0, 0, 0, 0, 0, 0, 0, 0,    0,    0,     // 0
+        0, 0, 0, 0, 0, 0, 0, 0x80, 0xFE, 0x3F,  // 0.5
+    };
+    EXPECT_EQ(slice(bytes, kEntries, 40), entries);
+    MatrixFile read;
+    ASSERT_EQ(decodeMatrixFile(bytes, matrix_kind::kComplex, read), code::Ok);
+    EXPECT_EQ(read, file);
+}
+
+TEST(MatrixFile, VersionsOneAndTwoOpenOthersDoNot) {
+    const Bytes good = encodeMatrixFile(test::realSample());
+    const auto withWord = [&](std::size_t offset, std::int32_t value) {
+        Bytes bytes = good;
+        test::putInt32(bytes, offset, value);
+        return bytes;
+    };
+    const MatrixFile untouched = test::untouchedFile();
+    MatrixFile read = untouched;
+    EXPECT_EQ(decodeMatrixFile(withWord(4, 3), matrix_kind::kReal, read), code::CannotOpenFile);
+    EXPECT_EQ(decodeMatrixFile(withWord(4, 0), matrix_kind::kReal, read), code::CannotOpenFile);
+    EXPECT_EQ(decodeMatrixFile(withWord(4, -1), matrix_kind::kReal, read), code::CannotOpenFile);
+    EXPECT_EQ(decodeMatrixFile(withWord(0, 440), matrix_kind::kReal, read), code::CannotOpenFile);
+    EXPECT_EQ(read, untouched);
+    EXPECT_EQ(decodeMatrixFile(withWord(4, 1), matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read.entries, test::realSample().entries);
+}
+
+TEST(MatrixFile, RealAndComplexFilesServeBothOfThoseWindowsButNotIntegerOnes) {
+    const Bytes real = encodeMatrixFile(test::realSample());
+    const Bytes complex = encodeMatrixFile(test::complexSample());
+    const Bytes integer = encodeMatrixFile(test::integerSample());
+    MatrixFile read;
+    EXPECT_EQ(decodeMatrixFile(real, matrix_kind::kComplex, read), code::Ok);
+    EXPECT_EQ(read.kind, matrix_kind::kReal);
+    EXPECT_EQ(decodeMatrixFile(complex, matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read, test::complexSample());
+
+    const MatrixFile untouched = test::untouchedFile();
+    read = untouched;
+    EXPECT_EQ(decodeMatrixFile(integer, matrix_kind::kReal, read), code::CannotOpenFile);
+    EXPECT_EQ(decodeMatrixFile(integer, matrix_kind::kComplex, read), code::CannotOpenFile);
+    EXPECT_EQ(decodeMatrixFile(real, matrix_kind::kInteger, read), code::CannotOpenFile);
+    EXPECT_EQ(decodeMatrixFile(complex, matrix_kind::kInteger, read), code::CannotOpenFile);
+    EXPECT_EQ(decodeMatrixFile(real, 1, read), code::CannotOpenFile);
+
+    Bytes otherKind = real;
+    test::putInt32(otherKind, kHeader + 8, 4);
+    EXPECT_EQ(decodeMatrixFile(otherKind, matrix_kind::kReal, read), code::CannotOpenFile);
+    EXPECT_EQ(read, untouched);
+}
+
+TEST(MatrixFile, NotesAreWindows1252AndCutAt32766Characters) {
+    MatrixFile file = test::realSample();
+    file.notes = "ação → fim €";
+    Bytes bytes = encodeMatrixFile(file);
+    const Bytes notes = {13, 0, 'a', 0xE7, 0xE3, 'o', ' ', '?', ' ', 'f', 'i', 'm', ' ', 0x80, 0};
+    EXPECT_EQ(slice(bytes, 998, notes.size()), notes);
+    MatrixFile read;
+    ASSERT_EQ(decodeMatrixFile(bytes, matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read.notes, "ação ? fim €");
+
+    file.notes = std::string(40000, 'x');
+    bytes = encodeMatrixFile(file);
+    EXPECT_EQ(bytes.size(), 998u + 2 + 32767);
+    EXPECT_EQ(slice(bytes, 998, 2), (Bytes{0xFF, 0x7F}));
+    ASSERT_EQ(decodeMatrixFile(bytes, matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read.notes, std::string(32766, 'x'));
+
+    // The text ends at a zero byte, in memory as in the file.
+    file.notes = std::string("ab\0cd", 5);
+    ASSERT_EQ(decodeMatrixFile(encodeMatrixFile(file), matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read.notes, "ab");
+
+    file.notesPresent = false;
+    bytes = encodeMatrixFile(file);
+    EXPECT_EQ(bytes.size(), 998u);
+    ASSERT_EQ(decodeMatrixFile(bytes, matrix_kind::kReal, read), code::Ok);
+    EXPECT_FALSE(read.notesPresent);
+    EXPECT_EQ(read.notes, "");
+}
+
+TEST(MatrixFile, ExtensionsChooseTheKind) {
+    EXPECT_EQ(matrixKindForPath("x.Fma"), matrix_kind::kReal);
+    EXPECT_EQ(matrixKindForPath("/tmp/a.b/x.fma"), matrix_kind::kReal);
+    EXPECT_EQ(matrixKindForPath("dados.CMA"), matrix_kind::kComplex);
+    EXPECT_EQ(matrixKindForPath("C:\\m\\mat26.ima"), matrix_kind::kInteger);
+    EXPECT_EQ(matrixKindForPath(".ima"), matrix_kind::kInteger);
+    EXPECT_EQ(matrixKindForPath("x.fmat"), -1);
+    EXPECT_EQ(matrixKindForPath("x.txt"), -1);
+    EXPECT_EQ(matrixKindForPath("x.fm"), -1);
+    EXPECT_EQ(matrixKindForPath("fma"), -1);
+    EXPECT_EQ(matrixKindForPath("x."), -1);
+    EXPECT_EQ(matrixKindForPath("a.fma/b"), -1);
+    EXPECT_EQ(matrixKindForPath(""), -1);
+}
+
+TEST(MatrixFile, FilesOnDisk) {
+    TemporaryFolder folder;
+    const auto path = folder / "mat1.fma";
+    ASSERT_EQ(writeMatrixFile(path, test::realSample()), code::Ok);
+    EXPECT_EQ(test::fileBytes(path), encodeMatrixFile(test::realSample()));
+    MatrixFile read;
+    ASSERT_EQ(readMatrixFile(path, matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read, test::realSample());
+
+    // Saving again replaces the file and leaves nothing else in the folder.
+    ASSERT_EQ(writeMatrixFile(path, test::complexSample()), code::Ok);
+    ASSERT_EQ(readMatrixFile(path, matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read, test::complexSample());
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"mat1.fma"});
+
+    const MatrixFile untouched = test::untouchedFile();
+    read = untouched;
+    EXPECT_EQ(readMatrixFile(folder / "missing.fma", matrix_kind::kReal, read),
+              code::CannotOpenFile);
+    EXPECT_EQ(readMatrixFile(folder.path(), matrix_kind::kReal, read), code::CannotOpenFile);
+    EXPECT_EQ(read, untouched);
+    EXPECT_EQ(writeMatrixFile(folder / "no/such/folder.fma", test::realSample()),
+              code::CannotSaveFile);
+}
+
+TEST(MatrixFile, InconsistentRecordsAreNotWritten) {
+    TemporaryFolder folder;
+    const auto path = folder / "m.fma";
+    MatrixFile wrongKind = test::realSample();
+    wrongKind.kind = matrix_kind::kInteger;
+    MatrixFile unknownKind = test::realSample();
+    unknownKind.kind = 4;
+    MatrixFile wrongRows = test::realSample();
+    wrongRows.rows = 3;
+    MatrixFile integerAsReal = test::integerSample();
+    integerAsReal.kind = matrix_kind::kReal;
+    MatrixFile noColumns = test::realSample();
+    noColumns.cols = 0;
+    for (const MatrixFile& file : {wrongKind, unknownKind, wrongRows, integerAsReal, noColumns})
+        EXPECT_EQ(writeMatrixFile(path, file), code::CannotSaveFile);
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+}  // namespace
+}  // namespace lorvex

@@ -1,0 +1,119 @@
+#include "workspace/paste.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "engine/result_codes.h"
+
+namespace lorvex {
+namespace {
+
+ComplexMatrix realBlock(std::int32_t rows, std::int32_t cols,
+                        std::initializer_list<long double> values) {
+    ComplexMatrix matrix(rows, cols);
+    std::size_t i = 0;
+    for (const long double value : values)
+        matrix.cells[i++] = {value, 0.0L};
+    return matrix;
+}
+
+ComplexMatrix scanned(std::string_view text) {
+    ComplexMatrix block(1, 1);
+    EXPECT_EQ(scanPastedText(text, block), code::Ok) << text;
+    return block;
+}
+
+TEST(Paste, FiveLinesMakeAThreeByTwoMatrix) {
+    const std::string text = "a 1 2\r\n3\r\n\r\nb\r\n-4.5 x 6\r\n";
+    EXPECT_EQ(scanned(text), realBlock(3, 2, {1, 2, 3, 0, -4.5L, 6}));
+}
+
+TEST(Paste, LettersAndSignsSeparateFields) {
+    EXPECT_EQ(scanned("1e5"), realBlock(1, 2, {1, 5}));
+    EXPECT_EQ(scanned("+7"), realBlock(1, 1, {7}));
+    EXPECT_EQ(scanned("12/4\t8;9"), realBlock(1, 4, {12, 4, 8, 9}));
+    // Carriage returns alone do not end a line.
+    EXPECT_EQ(scanned("1\r2\n3"), realBlock(2, 2, {1, 2, 3, 0}));
+    EXPECT_EQ(scanned("x=0.1"), realBlock(1, 1, {0.1L}));
+}
+
+TEST(Paste, AFieldIsWorthItsLongestLeadingNumber) {
+    EXPECT_EQ(scanned("1.5.2 3-4 - . -.5 5. --5 007"),
+              realBlock(1, 8, {1.5L, 3, 0, 0, -0.5L, 5, 0, 7}));
+    EXPECT_EQ(pastedFieldValue("0.1"), 0.1L);
+    EXPECT_EQ(pastedFieldValue("123456789012345678901234567890"),
+              123456789012345678901234567890.0L);
+    EXPECT_EQ(pastedFieldValue("-0.000000000000000000001"), -1e-21L);
+    EXPECT_TRUE(std::signbit(pastedFieldValue("-0")));
+    // Beyond the range of a long double: infinity or zero, with the sign.
+    EXPECT_EQ(pastedFieldValue("1" + std::string(5000, '0')),
+              std::numeric_limits<long double>::infinity());
+    EXPECT_EQ(pastedFieldValue("-1" + std::string(5000, '0') + ".5"),
+              -std::numeric_limits<long double>::infinity());
+    EXPECT_EQ(pastedFieldValue("0." + std::string(5000, '0') + "1"), 0.0L);
+    EXPECT_EQ(pastedFieldValue("-000." + std::string(5000, '0') + "1-"), 0.0L);
+}
+
+TEST(Paste, TextWithoutAnyFieldDoesNothing) {
+    const ComplexMatrix before = realBlock(1, 2, {9, 8});
+    for (const std::string_view text : {"", "abc", "\r\n\r\n", "+ e / x y z", "\n\n\n"}) {
+        ComplexMatrix block = before;
+        EXPECT_EQ(scanPastedText(text, block), code::NothingToDo) << text;
+        EXPECT_EQ(block, before);
+    }
+}
+
+// The whole text is read: a table past 31 999 characters keeps every row,
+// and its last number whole.
+TEST(Paste, LongTextsAreReadToTheEnd) {
+    std::string text;
+    for (int row = 0; row < 3000; ++row)
+        text += "123.45 678.9\n";
+    text += "98765.4321";
+    ASSERT_GT(text.size(), 32000u);
+    const ComplexMatrix block = scanned(text);
+    ASSERT_EQ(block.rows, 3001);
+    ASSERT_EQ(block.cols, 2);
+    EXPECT_EQ(block.at(2999, 0).re, 123.45L);
+    EXPECT_EQ(block.at(2999, 1).re, 678.9L);
+    EXPECT_EQ(block.at(3000, 0).re, 98765.4321L);
+    EXPECT_EQ(block.at(3000, 1).re, 0.0L);
+}
+
+TEST(Paste, MoreThanAMillionEntriesAreOutOfRange) {
+    const ComplexMatrix before = realBlock(1, 1, {3});
+
+    std::string row;
+    for (int i = 0; i < 1001; ++i)
+        row += "1 ";
+    row += "\n";
+    std::string table;
+    for (int i = 0; i < 1000; ++i)
+        table += row;  // 1000 x 1001
+    ComplexMatrix block = before;
+    EXPECT_EQ(scanPastedText(table, block), code::OutOfRange);
+    EXPECT_EQ(block, before);
+
+    // One long line of 1 000 001 fields, and many short lines.
+    std::string line;
+    for (int i = 0; i < 1000001; ++i)
+        line += "0 ";
+    EXPECT_EQ(scanPastedText(line, block), code::OutOfRange);
+    std::string column;
+    for (int i = 0; i < 1000001; ++i)
+        column += "0\n";
+    EXPECT_EQ(scanPastedText(column, block), code::OutOfRange);
+    EXPECT_EQ(block, before);
+
+    // Exactly a million fits.
+    line.resize(line.size() - 2);
+    ASSERT_EQ(scanPastedText(line, block), code::Ok);
+    EXPECT_EQ(block.rows, 1);
+    EXPECT_EQ(block.cols, 1000000);
+}
+
+}  // namespace
+}  // namespace lorvex

@@ -1,0 +1,233 @@
+#include "workspace/window_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "workspace/file_test_support.h"
+
+namespace lorvex {
+namespace {
+
+using test::Bytes;
+using test::slice;
+
+Bytes encode(const WindowSettings& settings) {
+    BinaryWriter writer;
+    writeWindowBlock(writer, settings);
+    return writer.take();
+}
+
+WindowSettings sampleSettings() {
+    WindowSettings settings = matrixWindowDefaults();
+    settings.rect = {100, 50, 640, -2};
+    settings.zoomed = true;
+    return settings;
+}
+
+TEST(WindowSettings, HeaderOfTheMatrixWindowBlock) {
+    const Bytes block = encode(sampleSettings());
+    ASSERT_EQ(block.size(), 858u);
+    // Kind 441, version 2, rectangle, zoomed, display flag 1, no palette; the
+    // measures interval -1/2.54 -> -39, thickness 300, margins 100 and 100;
+    // both printing flags off; 10 fonts, 15 roles; 12 reserved bytes.
+    const Bytes header = {
+        0xB9, 0x01, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00,  // kind, version
+        0x64, 0x00, 0x00, 0x00, 0x32, 0x00, 0x00, 0x00,  // x, y
+        0x80, 0x02, 0x00, 0x00, 0xFE, 0xFF, 0xFF, 0xFF,  // width, height
+        0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,  // zoomed, display flag
+        0x00, 0x00, 0x00, 0x00,                          // palette size
+        0xD9, 0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0x00, 0x00,  // interval, thickness
+        0x64, 0x00, 0x00, 0x00, 0x64, 0x00, 0x00, 0x00,  // left and top margins
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // frame, colour printer
+        0x0A, 0x00, 0x00, 0x00, 0x0F, 0x00, 0x00, 0x00,  // fonts, roles
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // reserved
+        0x00, 0x00, 0x00, 0x00,                          //
+    };
+    EXPECT_EQ(slice(block, 0, 80), header);
+}
+
+TEST(WindowSettings, FontsColoursAndRolesOfTheMatrixWindowBlock) {
+    const Bytes block = encode(sampleSettings());
+    // Point sizes in tenths: 12, 10, 10, 8, 12, 10, then 10 four times.
+    const Bytes extras = {0x78, 0, 0,    0, 0x64, 0, 0,    0, 0x64, 0, 0,    0, 0x50, 0,
+                          0,    0, 0x78, 0, 0,    0, 0x64, 0, 0,    0, 0x64, 0, 0,    0,
+                          0x64, 0, 0,    0, 0x64, 0, 0,    0, 0x64, 0, 0,    0};
+    EXPECT_EQ(slice(block, 80, 40), extras);
+
+    // Font 0: height -16 (12 points at 96 pixels per inch), weight 400,
+    // outline precision 8, draft quality 1, fixed pitch in the modern family.
+    Bytes courier12 = {
+        0xF0, 0xFF, 0xFF, 0xFF, 0,   0,   0,   0,  // height, width
+        0,    0,    0,    0,    0,   0,   0,   0,  // escapement, orientation
+        0x90, 0x01, 0,    0,                       // weight
+        0,    0,    0,    0,                       // italic, underline, strike-out, charset
+        8,    0,    1,    0x31,                    // precisions, quality, pitch and family
+        'C',  'o',  'u',  'r',  'i', 'e', 'r', ' ', 'N', 'e', 'w',
+    };
+    courier12.resize(60, 0);
+    EXPECT_EQ(slice(block, 120, 60), courier12);
+
+    // Font 1: "Symbol", 10 points -> height -13, symbol character set.
+    Bytes symbol10 = {
+        0xF3, 0xFF, 0xFF, 0xFF, 0,   0,   0, 0,  // height, width
+        0,    0,    0,    0,    0,   0,   0, 0,  // escapement, orientation
+        0x90, 0x01, 0,    0,                     // weight
+        0,    0,    0,    2,                     // italic, underline, strike-out, charset
+        8,    0,    1,    0,                     // precisions, quality, pitch and family
+        'S',  'y',  'm',  'b',  'o', 'l',
+    };
+    symbol10.resize(60, 0);
+    EXPECT_EQ(slice(block, 180, 60), symbol10);
+
+    // Font 3: 8 points -> height -11 (10.67 rounded), fixed pitch.
+    EXPECT_EQ(slice(block, 300, 4), (Bytes{0xF5, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(block[300 + 27], 0x01);
+    // Font 4: "Times New Roman", 12 points, variable pitch.
+    EXPECT_EQ(slice(block, 360, 4), (Bytes{0xF0, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(block[360 + 27], 0x02);
+    EXPECT_EQ(block[360 + 28], 'T');
+
+    // Ten black font colours and 68 reserved bytes, all zero.
+    EXPECT_EQ(slice(block, 720, 108), Bytes(108, 0));
+    // Fifteen roles, light grey (19) but for the highlight and border roles, red (4).
+    const Bytes roles = {19, 0,  19, 0, 19, 0,  19, 0,  4, 0,  19, 0,  19, 0,  19,
+                         0,  19, 0,  4, 0,  19, 0,  19, 0, 19, 0,  19, 0,  19, 0};
+    EXPECT_EQ(slice(block, 828, 30), roles);
+}
+
+TEST(WindowSettings, FontHeightsFollowTheScreenResolution) {
+    const WindowSettings settings = matrixWindowDefaults(120);
+    EXPECT_EQ(settings.fonts[0].font.height, -20);  // 12 * 120 / 72
+    EXPECT_EQ(settings.fonts[2].font.height, -17);  // 16.67
+    EXPECT_EQ(settings.fonts[3].font.height, -13);  // 13.33
+    EXPECT_EQ(settings.fonts[0].extra, 120);
+}
+
+TEST(WindowSettings, MeasuresAreStoredTimesOneHundredRoundedHalfTowardZero) {
+    EXPECT_EQ(storedPrintingMeasure(1.0L), 100);
+    EXPECT_EQ(storedPrintingMeasure(0.126L), 13);
+    EXPECT_EQ(storedPrintingMeasure(-0.126L), -13);
+    EXPECT_EQ(storedPrintingMeasure(0.125L), 12);    // 12.5 exactly
+    EXPECT_EQ(storedPrintingMeasure(-0.125L), -12);  // -12.5 exactly
+    EXPECT_EQ(storedPrintingMeasure(0.375L), 37);    // 37.5 exactly
+    EXPECT_EQ(storedPrintingMeasure(0.0049L), 0);
+    EXPECT_EQ(storedPrintingMeasure(-1.0L / 2.54L), -39);
+    EXPECT_EQ(storedPrintingMeasure(3e7L), 2147483647);
+    EXPECT_EQ(storedPrintingMeasure(-3e7L), -2147483647);
+    EXPECT_EQ(storedPrintingMeasure(std::numeric_limits<long double>::infinity()), 2147483647);
+    EXPECT_EQ(storedPrintingMeasure(std::numeric_limits<long double>::quiet_NaN()), 0);
+
+    EXPECT_NEAR(static_cast<double>(printingMeasureFromStored(kLeftMargin, 250)), 2.5, 1e-15);
+    EXPECT_NEAR(static_cast<double>(printingMeasureFromStored(kInterval, -39)), -0.39, 1e-15);
+    EXPECT_EQ(printingMeasureFromStored(kInterval, 0), -1.0L / 2.54L);
+    EXPECT_EQ(printingMeasureFromStored(kThickness, 0), 0.0L);
+}
+
+TEST(WindowSettings, BlockReadsBackWithPaletteFontsAndRoles) {
+    WindowSettings settings = sampleSettings();
+    settings.displayFlag = 0;
+    settings.printingMeasures = {0.5L, 0.25L, 2.0L, 1.5L};
+    settings.framePrinting = true;
+    settings.colourPrinter = true;
+    settings.palette = {{1, 2, 3}, {4, 5, 6}};
+    settings.fonts[6].font.faceName = "Fonte Açúcar";
+    settings.fonts[6].font.italic = 1;
+    settings.fonts[6].font.weight = 700;
+    settings.fonts[6].colour = 0x00FF8040;
+    settings.fonts[6].extra = 145;
+    settings.colourRoles[0] = 2;
+
+    const Bytes block = encode(settings);
+    ASSERT_EQ(block.size(), 858u + 6u);
+    EXPECT_EQ(slice(block, 32, 4), (Bytes{2, 0, 0, 0}));
+    // The palette is three tables at the end: reds, greens, blues.
+    EXPECT_EQ(slice(block, 858, 6), (Bytes{1, 4, 2, 5, 3, 6}));
+
+    BinaryReader reader(block);
+    WindowSettings read;
+    std::int32_t version = 0;
+    ASSERT_TRUE(readWindowBlock(reader, read, version));
+    EXPECT_EQ(version, 2);
+    EXPECT_EQ(reader.remaining(), 0u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(storedPrintingMeasure(read.printingMeasures[i]),
+                  storedPrintingMeasure(settings.printingMeasures[i]));
+    }
+    read.printingMeasures = settings.printingMeasures;
+    EXPECT_EQ(read, settings);
+}
+
+TEST(WindowSettings, FaceNamesAreCutToThirtyOneBytes) {
+    WindowSettings settings = matrixWindowDefaults();
+    settings.fonts[0].font.faceName = std::string(40, 'x');
+    settings.fonts[1].font.faceName = "Símbolo π";
+    const Bytes block = encode(settings);
+    EXPECT_EQ(block[120 + 28 + 31], 0);
+    BinaryReader reader(block);
+    WindowSettings read;
+    std::int32_t version = 0;
+    ASSERT_TRUE(readWindowBlock(reader, read, version));
+    EXPECT_EQ(read.fonts[0].font.faceName, std::string(31, 'x'));
+    EXPECT_EQ(read.fonts[1].font.faceName, "Símbolo ?");
+}
+
+TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
+    const Bytes good = encode(sampleSettings());
+    const auto readBlock = [](const Bytes& bytes, WindowSettings& out) {
+        BinaryReader reader(bytes);
+        std::int32_t version = 0;
+        return readWindowBlock(reader, out, version);
+    };
+    const WindowSettings untouched = matrixWindowDefaults(72);
+    WindowSettings out = untouched;
+
+    Bytes otherKind = good;
+    test::putInt32(otherKind, 0, 442);
+    EXPECT_FALSE(readBlock(otherKind, out));
+    EXPECT_EQ(out, untouched);
+
+    const auto damaged = [&](std::size_t offset, std::int32_t value) {
+        Bytes bytes = good;
+        test::putInt32(bytes, offset, value);
+        return bytes;
+    };
+    EXPECT_THROW(readBlock(damaged(32, 26), out), DamagedData);          // palette above 25
+    EXPECT_THROW(readBlock(damaged(32, 25), out), DamagedData);          // no room for it
+    EXPECT_THROW(readBlock(damaged(60, -1), out), DamagedData);          // negative font count
+    EXPECT_THROW(readBlock(damaged(60, 0x7FFFFFFF), out), DamagedData);  // huge font count
+    EXPECT_THROW(readBlock(damaged(60, 11), out), DamagedData);          // one font too many
+    EXPECT_THROW(readBlock(damaged(64, -3), out), DamagedData);
+    EXPECT_THROW(readBlock(damaged(64, 16), out), DamagedData);
+    for (std::size_t length = 4; length < good.size(); ++length) {
+        EXPECT_THROW(readBlock(Bytes(good.begin(), good.begin() + static_cast<long>(length)), out),
+                     DamagedData);
+    }
+    EXPECT_EQ(out, untouched);
+
+    // Fewer fonts and roles than a matrix window has still make a block.
+    Bytes smaller = damaged(60, 9);
+    test::putInt32(smaller, 64, 14);
+    EXPECT_TRUE(readBlock(smaller, out));
+    EXPECT_EQ(out.fonts.size(), 9u);
+    EXPECT_EQ(out.colourRoles.size(), 14u);
+    // A negative palette size means no palette.
+    EXPECT_TRUE(readBlock(damaged(32, -5), out));
+    EXPECT_TRUE(out.palette.empty());
+}
+
+TEST(WindowSettings, RectanglesThatFitTheScreen) {
+    EXPECT_TRUE(fitsOnScreen({0, 0, 120, 72}, 120, 72));
+    EXPECT_TRUE(fitsOnScreen({10, 20, 800, 600}, 1024, 768));
+    EXPECT_FALSE(fitsOnScreen({-1, 0, 120, 72}, 1024, 768));
+    EXPECT_FALSE(fitsOnScreen({0, -1, 120, 72}, 1024, 768));
+    EXPECT_FALSE(fitsOnScreen({0, 0, 119, 72}, 1024, 768));
+    EXPECT_FALSE(fitsOnScreen({0, 0, 120, 71}, 1024, 768));
+    EXPECT_FALSE(fitsOnScreen({905, 0, 120, 72}, 1024, 768));
+    EXPECT_FALSE(fitsOnScreen({0, 697, 120, 72}, 1024, 768));
+    EXPECT_FALSE(fitsOnScreen({2147483600, 0, 2147483600, 72}, 1024, 768));
+}
+
+}  // namespace
+}  // namespace lorvex
