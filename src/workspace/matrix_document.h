@@ -8,6 +8,7 @@
 #include "engine/bigint.h"
 #include "engine/complex.h"
 #include "engine/matrix_data.h"
+#include "workspace/window_settings.h"
 
 namespace lorvex {
 
@@ -81,6 +82,18 @@ class MatrixDocument {
     void setDocumentName(std::string name, bool named);
     const std::string& notes() const { return notes_; }
     void setNotes(std::string notes) { notes_ = std::move(notes); }
+    // The window's settings record: rectangle, fonts, colour roles, printing.
+    WindowSettings& settings() { return settings_; }
+    const WindowSettings& settings() const { return settings_; }
+
+    // Reads a matrix file into the document: contents, format, notes and
+    // settings; the document is then named after the file and unmodified.
+    // Returns code::Ok, or code::CannotOpenFile leaving the document as it
+    // was. An earlier matrix is recorded for undo.
+    int readFile(const std::string& path);
+    // Writes the document to a matrix file; on success it is named after the
+    // file and unmodified. Returns code::Ok or code::CannotSaveFile.
+    int writeFile(const std::string& path);
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the
     // old matrix is recorded for undo unless the document's owner keeps no
@@ -182,6 +195,7 @@ class MatrixDocument {
     std::string documentName_;
     bool named_ = false;
     std::string notes_;
+    WindowSettings settings_ = matrixWindowDefaults();
     std::vector<TUndoRec> undoStack_;
 };
 

@@ -107,13 +107,21 @@ Workspace::Placement Workspace::PlaceMatrix(ElementKind kind, const std::string&
         place = std::make_unique<MatrixDocument>(whiteBackground_ ? -letterNo : letterNo, kind,
                                                  entries);
         place->setDocumentName(defaultDocumentName(kind, letterNo), false);
+        // A file that cannot be read leaves the new document with the block
+        // it was made with, silently.
+        if (!name.empty()) place->readFile(name);
         place->setModified(name.empty());
         modeUsed_[index(modeOf(kind))] = true;
         if (listener_ != nullptr) listener_->documentCreated(*place);
         notifyLettersChanged();
     } else {
         if (!confirmOverwrite(prompter_)) return {code::Ok, false, place.get()};
-        place->replaceContents(entries);
+        if (name.empty()) {
+            place->replaceContents(entries);
+        } else if (const int rc = place->readFile(name); rc != code::Ok) {
+            // The place keeps its matrix; the user learns why nothing came.
+            return {rc, false, place.get()};
+        }
         if (listener_ != nullptr) listener_->documentChanged(*place);
     }
     if (listener_ != nullptr) listener_->documentShown(*place);

@@ -61,7 +61,8 @@ class Workspace {
     // the current mode) in the array of `kind`, whatever the current mode. An
     // empty place gets a new document named "mat<letter>.<extension>"; an
     // occupied one is replaced after the overwrite question. A non-empty `name`
-    // is a matrix file read into the document instead of `entries`.
+    // is a matrix file read into the document instead of `entries` (a new
+    // document that cannot read it keeps `entries`, silently).
     Placement PlaceMatrix(ElementKind kind, const std::string& name, std::int32_t letterNo,
                           const MatrixData& entries);
 

@@ -1,0 +1,47 @@
+// A matrix document read from and written to its matrix file.
+
+#include <cmath>
+
+#include "engine/result_codes.h"
+#include "workspace/matrix_document.h"
+#include "workspace/matrix_file.h"
+
+namespace lorvex {
+
+int MatrixDocument::readFile(const std::string& path) {
+    MatrixFile file;
+    const int rc = readMatrixFile(path, static_cast<std::int32_t>(kind_), file);
+    if (rc != code::Ok) return rc;
+    replaceContents(file.entries);
+    decimals_ = static_cast<std::int16_t>(file.decimals);
+    fieldWidth_ = static_cast<std::int16_t>(file.fieldWidth);
+    sciNotation_ = file.sciNotation;
+    zeroTol_ = 0.01L * std::pow(0.1L, static_cast<long double>(decimals_));
+    widenFieldForIntegerParts();
+    if (file.notesPresent) notes_ = std::move(file.notes);
+    settings_ = file.window;
+    setDocumentName(path, true);
+    modified_ = false;
+    return code::Ok;
+}
+
+int MatrixDocument::writeFile(const std::string& path) {
+    MatrixFile file;
+    file.window = settings_;
+    file.rows = rows_;
+    file.cols = cols_;
+    file.kind = static_cast<std::int32_t>(kind_);
+    file.fieldWidth = fieldWidth_;
+    file.decimals = decimals_;
+    file.sciNotation = sciNotation_;
+    file.entries = matrixData();
+    file.notesPresent = true;
+    file.notes = notes_;
+    const int rc = writeMatrixFile(path, file);
+    if (rc != code::Ok) return rc;
+    setDocumentName(path, true);
+    modified_ = false;
+    return code::Ok;
+}
+
+}  // namespace lorvex

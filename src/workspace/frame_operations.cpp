@@ -1,0 +1,45 @@
+#include "workspace/frame_operations.h"
+
+#include "engine/result_codes.h"
+#include "workspace/matrix_file.h"
+#include "workspace/paste.h"
+#include "workspace/strings.h"
+
+namespace lorvex {
+namespace {
+
+MatrixData zeroBlock(ElementKind kind) {
+    if (kind == ElementKind::Integer) return IntegerMatrix(3, 3);
+    return ComplexMatrix(3, 3);
+}
+
+}  // namespace
+
+int FrameOperations::OpenMatrixFile(const std::string& path) {
+    const std::int32_t kindCode = matrixKindForPath(path);
+    if (kindCode < 0) return code::Ok;
+    const auto kind = static_cast<ElementKind>(kindCode);
+    return workspace_.PlaceMatrix(kind, path, 0, zeroBlock(kind)).code;
+}
+
+int FrameOperations::Open() {
+    if (workspace_.FindFreeLetter() < 1) return code::NoMoreRoom;
+    const ElementKind kind = elementKindOf(workspace_.Mode());
+    static constexpr std::string_view kInitialNames[] = {"noname.fma", "", "",
+                                                         "noname.cma", "", "noname.ima"};
+    const int filterString = 90 + static_cast<int>(workspace_.Mode());
+    const std::optional<std::string> path = workspace_.prompter().askOpenFile(
+        strings::byId(filterString), kInitialNames[static_cast<std::size_t>(kind)]);
+    if (!path) return code::Ok;
+    return workspace_.PlaceMatrix(kind, *path, 0, zeroBlock(kind)).code;
+}
+
+int FrameOperations::Paste(std::string_view text) {
+    ComplexMatrix block;
+    const int rc = scanPastedText(text, block);
+    if (rc == code::NothingToDo) return code::Ok;
+    if (rc != code::Ok) return rc;
+    return workspace_.PlaceMatrix(ElementKind::Real, "", 0, block).code;
+}
+
+}  // namespace lorvex

@@ -1,0 +1,152 @@
+#include "workspace/frame_operations.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
+#include "workspace/scripted_prompter.h"
+
+namespace lorvex {
+namespace {
+
+using test::integerMatrix;
+using test::realMatrix;
+using Answer = Prompter::Answer;
+
+class FrameOperationsTest : public ::testing::Test {
+  protected:
+    FrameOperationsTest() {
+        workspace.setMode(WorkspaceMode::Real);
+        folder =
+            std::filesystem::temp_directory_path() /
+            ("lorvex_ops_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+    }
+    ~FrameOperationsTest() override { std::filesystem::remove_all(folder); }
+
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+
+    // A saved file of the given kind, written through a document.
+    std::string saved(const std::string& name, ElementKind kind, const MatrixData& data,
+                      const std::string& notes) {
+        MatrixDocument document(1, kind, data);
+        document.setNotes(notes);
+        EXPECT_EQ(document.writeFile(path(name)), code::Ok);
+        return path(name);
+    }
+
+    test::ScriptedPrompter prompter;
+    Workspace workspace{prompter};
+    RandomGenerator random{1};
+    FrameOperations operations{workspace, random};
+    std::filesystem::path folder;
+};
+
+TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
+    const std::string real = saved("x.Fma", ElementKind::Real, realMatrix({{1.5L, -2}}), "nota");
+    ASSERT_EQ(operations.OpenMatrixFile(real), code::Ok);
+    MatrixDocument* opened = workspace.slot(1);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->matrixData(), MatrixData(realMatrix({{1.5L, -2}})));
+    EXPECT_EQ(opened->notes(), "nota");
+    EXPECT_EQ(opened->documentName(), real);
+    EXPECT_TRUE(opened->named());
+    EXPECT_FALSE(opened->modified());
+
+    const std::string integer = saved("y.ima", ElementKind::Integer, integerMatrix({{5}}), "");
+    ASSERT_EQ(operations.OpenMatrixFile(integer), code::Ok);
+    EXPECT_EQ(workspace.occupiedLetters(), (std::vector<std::int32_t>{1}));
+    EXPECT_TRUE(workspace.ModeUsed(WorkspaceMode::Integer));
+    ASSERT_NE(workspace.Slots(WorkspaceMode::Integer, 2), nullptr)
+        << "the free letter is chosen in the current mode";
+    EXPECT_EQ(workspace.Slots(WorkspaceMode::Integer, 2)->ICells()[0], BigInt(5));
+
+    std::filesystem::copy_file(real, path("x.fmat"));
+    EXPECT_EQ(operations.OpenMatrixFile(path("x.fmat")), code::Ok);
+    EXPECT_EQ(operations.OpenMatrixFile(path("notes.txt")), code::Ok);
+    EXPECT_EQ(workspace.occupiedLetters().size(), 1U);
+}
+
+TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZeros) {
+    std::ofstream(path("broken.fma")) << "not a matrix";
+    ASSERT_EQ(operations.OpenMatrixFile(path("broken.fma")), code::Ok);
+    MatrixDocument* document = workspace.slot(1);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->matrixData(), MatrixData(ComplexMatrix(3, 3)));
+    EXPECT_EQ(document->documentName(), "mat1.fma");
+    EXPECT_FALSE(document->modified());
+}
+
+TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuestion) {
+    for (std::int32_t letter = 1; letter <= 26; ++letter) {
+        workspace.PlaceMatrix(ElementKind::Real, "", letter, realMatrix({{0}}));
+    }
+    workspace.slot(4)->setHidden(true);
+    const std::string file = saved("z.fma", ElementKind::Real, realMatrix({{7, 8}}), "");
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    ASSERT_EQ(operations.OpenMatrixFile(file), code::Ok);
+    EXPECT_EQ(workspace.slot(4)->matrixData(), MatrixData(realMatrix({{7, 8}})));
+    EXPECT_EQ(workspace.slot(4)->documentName(), file);
+
+    std::ofstream(path("bad.fma")) << "x";
+    workspace.slot(4)->setHidden(true);
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    EXPECT_EQ(operations.OpenMatrixFile(path("bad.fma")), code::CannotOpenFile);
+    EXPECT_EQ(workspace.slot(4)->matrixData(), MatrixData(realMatrix({{7, 8}})));
+}
+
+TEST_F(FrameOperationsTest, OpenCommandAsksForAFileOfTheMode) {
+    const std::string file = saved("w.fma", ElementKind::Real, realMatrix({{3}}), "");
+    prompter.expectOpenFile(std::nullopt);
+    EXPECT_EQ(operations.Open(), code::Ok);
+    EXPECT_TRUE(workspace.occupiedLetters().empty());
+    prompter.expectOpenFile(file);
+    EXPECT_EQ(operations.Open(), code::Ok);
+    EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realMatrix({{3}})));
+}
+
+TEST_F(FrameOperationsTest, PastingATableMakesARealMatrix) {
+    workspace.setMode(WorkspaceMode::Integer);
+    ASSERT_EQ(operations.Paste("a 1 2\r\n3\r\n\r\nb\r\n-4.5 x 6\r\n"), code::Ok);
+    MatrixDocument* pasted = workspace.Slots(WorkspaceMode::Real, 1);
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(pasted->matrixData(), MatrixData(realMatrix({{1, 2}, {3, 0}, {-4.5L, 6}})));
+    EXPECT_TRUE(pasted->modified());
+
+    // The letter comes from the current mode: in integer mode A is still free
+    // there, so a second paste would overwrite the real A.
+    workspace.setMode(WorkspaceMode::Real);
+    ASSERT_EQ(operations.Paste("1e5"), code::Ok);
+    EXPECT_EQ(workspace.Slots(WorkspaceMode::Real, 2)->matrixData(),
+              MatrixData(realMatrix({{1, 5}})));
+
+    EXPECT_EQ(operations.Paste("no numbers here"), code::Ok);
+    EXPECT_EQ(workspace.Slots(WorkspaceMode::Real, 3), nullptr);
+}
+
+TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {
+    ComplexMatrix entries(2, 2);
+    entries.at(0, 1) = Complex{1.25L, -3.0L};
+    MatrixDocument document(2, ElementKind::Complex, entries);
+    document.setNotes("matriz de rotação");
+    ASSERT_EQ(document.setFormat(3, 20, true), code::Ok);
+    ASSERT_EQ(document.writeFile(path("c.cma")), code::Ok);
+    EXPECT_FALSE(document.modified());
+
+    MatrixDocument back(2, ElementKind::Complex, ComplexMatrix(1, 1));
+    ASSERT_EQ(back.readFile(path("c.cma")), code::Ok);
+    EXPECT_EQ(back.matrixData(), MatrixData(entries));
+    EXPECT_EQ(back.notes(), "matriz de rotação");
+    EXPECT_EQ(back.Decimals(), 3);
+    EXPECT_EQ(back.FieldWidth(), 20);
+    EXPECT_TRUE(back.SciNotation());
+    EXPECT_EQ(back.readFile(path("missing.cma")), code::CannotOpenFile);
+    EXPECT_EQ(back.matrixData(), MatrixData(entries));
+}
+
+}  // namespace
+}  // namespace lorvex
