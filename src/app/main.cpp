@@ -1,17 +1,41 @@
-// lorvex: the desktop matrix calculator.
+// lorvex: the desktop matrix calculator. One instance runs per user; a later
+// start hands its file name to it and ends.
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <QTimer>
 
+#include "engine/random_generator.h"
 #include "frame/mat_frame.h"
+#include "frame/single_instance.h"
 #include "toolkit/gui_prompter.h"
+#include "workspace/frame_operations.h"
 #include "workspace/workspace.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lorvex"));
+    const QString fileArgument = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (lorvex::SingleInstance::handOver(fileArgument)) return 0;
+
+    lorvex::RandomGenerator random = lorvex::RandomGenerator::seededFromClock();
     lorvex::GuiPrompter prompter;
     lorvex::Workspace workspace(prompter);
-    lorvex::TMatFrame frame(workspace, prompter);
+    lorvex::FrameOperations operations(workspace, random);
+    const QString settingsFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    lorvex::TMatFrame frame(operations, settingsFolder.toStdString());
+
+    lorvex::SingleInstance instance;
+    instance.listen();
+    QObject::connect(&instance, &lorvex::SingleInstance::fileRequested, &frame,
+                     &lorvex::TMatFrame::receiveHandOver);
+
     frame.setUp();
     frame.show();
+    if (!fileArgument.isEmpty()) {
+        QTimer::singleShot(0, &frame,
+                           [&frame, fileArgument] { frame.openMatrixFile(fileArgument); });
+    }
     return QApplication::exec();
 }

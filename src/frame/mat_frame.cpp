@@ -1,8 +1,12 @@
 #include "frame/mat_frame.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
 
 #include "matwin/matrix_window.h"
 #include "toolkit/commands.h"
@@ -18,8 +22,12 @@ QString letterItemText(std::int32_t letter) {
 
 }  // namespace
 
-TMatFrame::TMatFrame(Workspace& workspace, Prompter& prompter)
-    : workspace_(workspace), prompter_(prompter) {
+TMatFrame::TMatFrame(FrameOperations& operations, std::filesystem::path settingsFolder)
+    : operations_(operations),
+      workspace_(operations.workspace()),
+      prompter_(operations.workspace().prompter()),
+      settingsFolder_(std::move(settingsFolder)) {
+    setAcceptDrops(true);
     createActions();
 }
 
@@ -28,6 +36,13 @@ TMatFrame::~TMatFrame() {
 }
 
 void TMatFrame::setUp() {
+    readFrameSettings(settingsFolder_, settings_);
+    const QScreen* screen = QApplication::primaryScreen();
+    const QSize screenSize = screen != nullptr ? screen->availableSize() : QSize(1024, 768);
+    const WindowRect rect =
+        frameStartRect(settings_, screenSize.width(), screenSize.height(), operations_.random());
+    setGeometry(rect.x, rect.y, rect.width, rect.height);
+    if (settings_.zoomed) setWindowState(windowState() | Qt::WindowMaximized);
     workspace_.setListener(this);
     if (workspace_.Mode() == WorkspaceMode::Real) {
         modeChanged();
@@ -92,6 +107,42 @@ void TMatFrame::createActions() {
     connect(action(WhiteBackground), &QAction::triggered, this,
             [this] { workspace_.toggleWhiteBackground(); });
     connect(action(Exit), &QAction::triggered, this, &QWidget::close);
+    connect(action(Open), &QAction::triggered, this, [this] { report(operations_.Open()); });
+    connect(action(Paste), &QAction::triggered, this, &TMatFrame::paste);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMatFrame::updateCommands);
+}
+
+void TMatFrame::report(int code) {
+    showError(prompter_, code);
+}
+
+void TMatFrame::paste() {
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) return;
+    report(operations_.Paste(toStdString(text)));
+}
+
+void TMatFrame::openMatrixFile(const QString& path) {
+    report(operations_.OpenMatrixFile(toStdString(path)));
+}
+
+void TMatFrame::receiveHandOver(const QString& path) {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    if (path.size() > 1) openMatrixFile(path);
+}
+
+void TMatFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+// Every dropped file is opened, in the order the platform lists them.
+void TMatFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) openMatrixFile(url.toLocalFile());
+    }
+    event->acceptProposedAction();
 }
 
 void TMatFrame::setMode(WorkspaceMode mode) {
@@ -226,6 +277,7 @@ void TMatFrame::updateCommands() {
     for (int command : {Calculate, Solve, Echelon, RowOperations})
         action(command)->setEnabled(used);
     action(LinearProgramming)->setEnabled(workspace_.ModeUsed(WorkspaceMode::Real));
+    action(Paste)->setEnabled(!QApplication::clipboard()->text().isEmpty());
 }
 
 TMatWin* TMatFrame::windowOf(const MatrixDocument& document) const {

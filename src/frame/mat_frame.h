@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <filesystem>
 #include <map>
 #include <memory>
 
+#include "workspace/frame_operations.h"
+#include "workspace/settings_files.h"
 #include "workspace/workspace.h"
 #include "workspace/workspace_listener.h"
 
@@ -21,12 +24,19 @@ class TMatWin;
 class TMatFrame : public QMainWindow, private WorkspaceListener {
     Q_OBJECT
   public:
-    TMatFrame(Workspace& workspace, Prompter& prompter);
+    // `settingsFolder` holds "lv.ini" and "lorv.ini".
+    TMatFrame(FrameOperations& operations, std::filesystem::path settingsFolder);
     ~TMatFrame() override;
 
     // The caption, menus and letter items follow the workspace from here on;
-    // the frame starts in real mode.
+    // the frame takes its place from "lv.ini" and starts in real mode.
     void setUp();
+
+    // Opens a matrix file by name (command line, drops, later starts).
+    void openMatrixFile(const QString& path);
+    // A later start handed over a file name: the frame comes forward and
+    // opens the file, if one was named.
+    void receiveHandOver(const QString& path);
 
     // The window of a document, if it has one.
     TMatWin* windowOf(const MatrixDocument& document) const;
@@ -39,6 +49,8 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // WorkspaceListener
@@ -54,9 +66,14 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void rebuildLetterMenus();
     void updateCommands();
     bool mayClose();
+    void report(int code);
+    void paste();
 
+    FrameOperations& operations_;
     Workspace& workspace_;
     Prompter& prompter_;
+    std::filesystem::path settingsFolder_;
+    FrameSettings settings_;
     std::map<int, QAction*> actions_;
     std::map<const MatrixDocument*, std::unique_ptr<TMatWin>> windows_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others

@@ -46,7 +46,9 @@ class MatFrameTest : public ::testing::Test {
 
     test::ScriptedPrompter prompter;
     Workspace workspace{prompter};
-    TMatFrame frame{workspace, prompter};
+    RandomGenerator random{7};
+    FrameOperations operations{workspace, random};
+    TMatFrame frame{operations, std::filesystem::temp_directory_path() / "lorvex_frame_test"};
 };
 
 TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
