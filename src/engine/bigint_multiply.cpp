@@ -19,7 +19,7 @@ constexpr std::size_t kKaratsubaThreshold = 40;
 
 // Each column of the schoolbook product collects at most this many products
 // below 10^16 before its carries are taken out, so it never passes 2^64.
-constexpr std::size_t kMaxColumnTerms = 1800;
+[[maybe_unused]] constexpr std::size_t kMaxColumnTerms = 1800;
 
 Limbs normalizeColumns(const std::vector<std::uint64_t>& columns) {
     Limbs limbs(columns.size() + 1);

@@ -27,12 +27,12 @@ struct FileCloser {
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // Creates a temporary file next to `target`, failing rather than opening a
-// file that already exists.
+// file that already exists. Its name is short, whatever the length of the
+// target's name, so that it never passes the file system's limit.
 FileHandle createTemporaryFile(const fs::path& target, fs::path& temporary) {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        temporary = folder / ("." + target.filename().string() + ".saving" +
-                              std::to_string(attempt) + ".tmp");
+        temporary = folder / (".lorvex-saving-" + std::to_string(attempt) + ".tmp");
         errno = 0;
         FileHandle file(std::fopen(temporary.string().c_str(), "wbx"));
         if (file) return file;

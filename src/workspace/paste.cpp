@@ -1,9 +1,12 @@
 #include "workspace/paste.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 #include <new>
+#include <optional>
+#include <string>
 
 #include "engine/result_codes.h"
 
@@ -12,6 +15,14 @@ namespace {
 
 bool isFieldCharacter(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == '-';
+}
+
+// The length of the run of field characters that `text` begins with.
+std::size_t leadingFieldLength(std::string_view text) {
+    std::size_t length = 0;
+    while (length < text.size() && isFieldCharacter(text[length]))
+        ++length;
+    return length;
 }
 
 // Walks the text once, calling onField(row, column, field) for every field,
@@ -30,11 +41,10 @@ void scanFields(std::string_view text, std::uint64_t& rows, std::uint64_t& cols,
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (isFieldCharacter(c)) {
-            const std::size_t start = i;
-            while (i < text.size() && isFieldCharacter(text[i]))
-                ++i;
-            onField(rows, fieldsOnLine, text.substr(start, i - start));
+            const std::size_t length = leadingFieldLength(text.substr(i));
+            onField(rows, fieldsOnLine, text.substr(i, length));
             ++fieldsOnLine;
+            i += length;
             continue;
         }
         if (c == '\n') endLine();
@@ -53,20 +63,90 @@ bool hasNonZeroIntegerDigit(std::string_view number) {
     return false;
 }
 
+constexpr int kMantissaBits = std::numeric_limits<long double>::digits;
+constexpr std::uint64_t kExactIntegerLimit = kMantissaBits >= 64
+                                                 ? std::numeric_limits<std::uint64_t>::max()
+                                                 : (std::uint64_t{1} << kMantissaBits);
+
+// The number of decimal digits every integer of which a long double holds
+// exactly (19 for the x87 format).
+constexpr int exactDecimalDigits() {
+    int digits = 0;
+    for (std::uint64_t power = 1; power <= kExactIntegerLimit / 10; power *= 10)
+        ++digits;
+    return digits;
+}
+// The largest k for which 10^k is exact: 5^k must fit the mantissa (27 for x87).
+constexpr int exactPowersOfTen() {
+    int k = 0;
+    for (std::uint64_t power = 5; power <= kExactIntegerLimit / 5; power *= 5)
+        ++k;
+    return k + 1;
+}
+constexpr int kExactDigits = exactDecimalDigits();
+constexpr int kExactPowers = exactPowersOfTen();
+static_assert(kMantissaBits != 64 || (kExactDigits == 19 && kExactPowers == 27));
+
+constexpr auto kPowersOfTen = [] {
+    std::array<long double, kExactPowers + 1> powers{};
+    powers[0] = 1.0L;
+    for (std::size_t k = 1; k < powers.size(); ++k)
+        powers[k] = powers[k - 1] * 10.0L;
+    return powers;
+}();
+
+// The usual short number, such as 1234.5678, converted without the library:
+// when its significant digits form an integer m held exactly and its decimals
+// d give an exact 10^d, m / 10^d is one correctly rounded division, hence the
+// nearest long double. Longer numbers give nothing and take the general path.
+std::optional<long double> shortDecimal(std::string_view number) {
+    std::size_t i = 0;
+    const bool negative = !number.empty() && number[0] == '-';
+    if (negative) ++i;
+    std::uint64_t mantissa = 0;
+    int significantDigits = 0;
+    int decimals = 0;
+    bool anyDigit = false;
+    bool afterPoint = false;
+    for (; i < number.size(); ++i) {
+        const char c = number[i];
+        if (c == '.' && !afterPoint) {
+            afterPoint = true;
+            continue;
+        }
+        if (c < '0' || c > '9') break;
+        anyDigit = true;
+        if (significantDigits > 0 || c != '0') {
+            if (++significantDigits > kExactDigits) return std::nullopt;
+        }
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        if (afterPoint) ++decimals;
+    }
+    if (!anyDigit) return 0.0L;
+    if (decimals > kExactPowers) return std::nullopt;
+    const long double value =
+        static_cast<long double>(mantissa) / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 long double pastedFieldValue(std::string_view field) {
+    const std::string_view characters = field.substr(0, leadingFieldLength(field));
+    if (const auto value = shortDecimal(characters)) return *value;
+    // The library's long double conversion may read its input as a C string,
+    // so it gets a NUL-terminated copy.
+    const std::string number(characters);
     long double value = 0.0L;
-    const char* const end = field.data() + field.size();
-    const auto [stop, error] = std::from_chars(field.data(), end, value, std::chars_format::fixed);
+    const char* const end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, value, std::chars_format::fixed);
     if (error == std::errc::invalid_argument) return 0.0L;
     if (error == std::errc::result_out_of_range) {
-        const std::string_view number =
-            field.substr(0, static_cast<std::size_t>(stop - field.data()));
-        const bool negative = number.front() == '-';
+        const std::string_view converted(number.data(),
+                                         static_cast<std::size_t>(stop - number.data()));
         const long double magnitude =
-            hasNonZeroIntegerDigit(number) ? std::numeric_limits<long double>::infinity() : 0.0L;
-        return negative ? -magnitude : magnitude;
+            hasNonZeroIntegerDigit(converted) ? std::numeric_limits<long double>::infinity() : 0.0L;
+        return converted.front() == '-' ? -magnitude : magnitude;
     }
     return value;
 }

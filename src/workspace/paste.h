@@ -27,7 +27,8 @@ inline constexpr std::uint64_t kMaxPastedEntries = 1'000'000;
 int scanPastedText(std::string_view text, ComplexMatrix& block);
 
 // The value of one field: the longest leading part that forms a decimal
-// number, converted to the nearest long double; 0 when there is none. A
+// number, converted to the nearest long double; 0 when there is none. Only
+// the leading digits, "." and "-" are looked at, so "inf" or "nan" give 0. A
 // number too large for a long double gives an infinity, one too small a zero.
 long double pastedFieldValue(std::string_view field);
 

@@ -1,6 +1,7 @@
 #include "workspace/settings_files.h"
 
 #include <algorithm>
+#include <new>
 #include <string_view>
 #include <system_error>
 
@@ -144,7 +145,11 @@ int writeFrameSettings(const std::filesystem::path& folder, const FrameSettings&
 
 int readMatrixWindowSettings(const std::filesystem::path& folder, MatrixWindowSettings& out) {
     std::vector<std::uint8_t> bytes;
-    if (!readFileBytes(folder / kMatrixWindowSettingsFileName, bytes)) return code::Ok;
+    try {
+        if (!readFileBytes(folder / kMatrixWindowSettingsFileName, bytes)) return code::Ok;
+    } catch (const std::bad_alloc&) {
+        return code::IniDamaged;
+    }
     return decodeMatrixWindowSettings(bytes, out);
 }
 

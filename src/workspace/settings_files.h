@@ -74,8 +74,8 @@ int decodeMatrixWindowSettings(std::span<const std::uint8_t> bytes, MatrixWindow
 // was) when it is missing or too short.
 bool readFrameSettings(const std::filesystem::path& folder, FrameSettings& out);
 // Writes "lv.ini" into `folder`, creating the folder when it is missing:
-// code::Ok, or code::IniNotSaved when it could
-// not be written (the old file then stays as it was).
+// code::Ok, or code::IniNotSaved when it could not be written (the old file
+// then stays as it was).
 int writeFrameSettings(const std::filesystem::path& folder, const FrameSettings& settings);
 
 // Reads "lorv.ini" from `folder`: code::Ok (also when it is missing or

@@ -47,6 +47,11 @@ TEST(ReplaceFileContents, NewAndReplacedFilesLeaveNoTemporaryBehind) {
     ASSERT_TRUE(replaceFileContents(path, Bytes{9}));
     EXPECT_EQ(test::fileBytes(path), Bytes{9});
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.fma"});
+
+    // A name as long as the file system allows can still be saved.
+    const std::string longName = std::string(251, 'n') + ".fma";
+    ASSERT_TRUE(replaceFileContents(folder / longName, Bytes{4}));
+    EXPECT_EQ(test::fileBytes(folder / longName), Bytes{4});
 }
 
 TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFileAsItWas) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "engine/result_codes.h"
@@ -48,6 +50,9 @@ TEST(Paste, AFieldIsWorthItsLongestLeadingNumber) {
               123456789012345678901234567890.0L);
     EXPECT_EQ(pastedFieldValue("-0.000000000000000000001"), -1e-21L);
     EXPECT_TRUE(std::signbit(pastedFieldValue("-0")));
+    EXPECT_EQ(pastedFieldValue("12abc"), 12.0L);
+    EXPECT_EQ(pastedFieldValue("inf"), 0.0L);
+    EXPECT_EQ(pastedFieldValue("-nan"), 0.0L);
     // Beyond the range of a long double: infinity or zero, with the sign.
     EXPECT_EQ(pastedFieldValue("1" + std::string(5000, '0')),
               std::numeric_limits<long double>::infinity());
@@ -55,6 +60,22 @@ TEST(Paste, AFieldIsWorthItsLongestLeadingNumber) {
               -std::numeric_limits<long double>::infinity());
     EXPECT_EQ(pastedFieldValue("0." + std::string(5000, '0') + "1"), 0.0L);
     EXPECT_EQ(pastedFieldValue("-000." + std::string(5000, '0') + "1-"), 0.0L);
+}
+
+// Short numbers take a quick path, long ones the library's; both must give
+// the nearest long double, as the C library's conversion does.
+TEST(Paste, FieldValuesAgreeWithTheCLibrary) {
+    std::mt19937 engine(11);
+    for (int i = 0; i < 20000; ++i) {
+        const int digits = 1 + static_cast<int>(engine() % 32);
+        std::string number = engine() % 2 == 0 ? "-" : "";
+        const int point = static_cast<int>(engine() % static_cast<unsigned>(digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) number += '.';
+            number += static_cast<char>('0' + engine() % 10);
+        }
+        ASSERT_EQ(pastedFieldValue(number), std::strtold(number.c_str(), nullptr)) << number;
+    }
 }
 
 TEST(Paste, TextWithoutAnyFieldDoesNothing) {

@@ -123,16 +123,6 @@ TEST(MatrixWindowSettingsFile, WindowBlockThenTheTail) {
     EXPECT_EQ(read, settings);
 }
 
-TEST(MatrixWindowSettingsFile, DefaultsOfANewMatrixWindow) {
-    const MatrixWindowSettings settings;
-    EXPECT_EQ(settings.delayMilliseconds, 0);
-    EXPECT_EQ(settings.drawingColours,
-              (std::array<std::int32_t, 10>{24, 6, 7, 3, 0, 10, 8, 13, 2, 14}));
-    EXPECT_TRUE(settings.lastDocumentName.empty());
-    EXPECT_EQ(settings.window.fonts.size(), 10u);
-    EXPECT_EQ(settings.window.colourRoles.size(), 15u);
-}
-
 TEST(MatrixWindowSettingsFile, MissingAndForeignFilesAreIgnored) {
     TemporaryFolder folder;
     const MatrixWindowSettings defaults;

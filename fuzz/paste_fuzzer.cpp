@@ -1,0 +1,40 @@
+// Arbitrary text pasted: the scan gives a block, nothing to do exactly when
+// the text holds no digit, "." or "-", or a refusal that leaves the block
+// alone; never a block above a million entries.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "engine/result_codes.h"
+#include "workspace/paste.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const bool hasField = text.find_first_of("0123456789.-") != std::string_view::npos;
+
+    const lorvex::ComplexMatrix before(1, 3);
+    lorvex::ComplexMatrix block = before;
+    const int rc = lorvex::scanPastedText(text, block);
+    if (rc == lorvex::code::Ok) {
+        check(hasField);
+        check(block.rows >= 1 && block.cols >= 1);
+        check(std::uint64_t(block.rows) * std::uint64_t(block.cols) <= lorvex::kMaxPastedEntries);
+        for (const lorvex::Complex& cell : block.cells)
+            check(cell.im == 0.0L);
+    } else {
+        check(rc == lorvex::code::NothingToDo ? !hasField : rc == lorvex::code::OutOfRange);
+        check(block == before);
+    }
+    static_cast<void>(lorvex::pastedFieldValue(text));
+    return 0;
+}
