@@ -26,6 +26,10 @@ int MatrixDocument::readFile(const std::string& path) {
 }
 
 int MatrixDocument::writeFile(const std::string& path) {
+    // A file that its reader would refuse would lose the matrix on reopening.
+    if (static_cast<std::int64_t>(rows_) * cols_ > kMaxMatrixFileEntries) {
+        return code::CannotSaveFile;
+    }
     MatrixFile file;
     file.window = settings_;
     file.rows = rows_;

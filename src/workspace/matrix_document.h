@@ -92,7 +92,8 @@ class MatrixDocument {
     // was. An earlier matrix is recorded for undo.
     int readFile(const std::string& path);
     // Writes the document to a matrix file; on success it is named after the
-    // file and unmodified. Returns code::Ok or code::CannotSaveFile.
+    // file and unmodified. Returns code::Ok or code::CannotSaveFile (also for
+    // more than 1 000 000 entries, which no reader would take back).
     int writeFile(const std::string& path);
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the

@@ -146,6 +146,10 @@ TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {
     EXPECT_TRUE(back.SciNotation());
     EXPECT_EQ(back.readFile(path("missing.cma")), code::CannotOpenFile);
     EXPECT_EQ(back.matrixData(), MatrixData(entries));
+
+    MatrixDocument huge(3, ElementKind::Real, ComplexMatrix(1001, 1000));
+    EXPECT_EQ(huge.writeFile(path("huge.fma")), code::CannotSaveFile);
+    EXPECT_FALSE(std::filesystem::exists(path("huge.fma")));
 }
 
 }  // namespace
