@@ -2,13 +2,15 @@
 
 #include <QApplication>
 
+#include "engine/random_generator.h"
 #include "frame/mat_frame.h"
 #include "toolkit/gui_prompter.h"
 #include "workspace/workspace.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    lorvex::GuiPrompter prompter;
+    lorvex::RandomGenerator random = lorvex::RandomGenerator::seededFromClock();
+    lorvex::GuiPrompter prompter(random);
     lorvex::Workspace workspace(prompter);
     lorvex::TMatFrame frame(workspace, prompter);
     frame.setUp();
