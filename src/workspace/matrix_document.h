@@ -8,6 +8,7 @@
 #include "engine/bigint.h"
 #include "engine/complex.h"
 #include "engine/matrix_data.h"
+#include "workspace/window_settings.h"
 
 namespace lorvex {
 
@@ -81,6 +82,9 @@ class MatrixDocument {
     void setDocumentName(std::string name, bool named);
     const std::string& notes() const { return notes_; }
     void setNotes(std::string notes) { notes_ = std::move(notes); }
+    // The window's settings record: rectangle, fonts, colour roles, printing.
+    WindowSettings& settings() { return settings_; }
+    const WindowSettings& settings() const { return settings_; }
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the
     // old matrix is recorded for undo unless the document's owner keeps no
@@ -182,6 +186,7 @@ class MatrixDocument {
     std::string documentName_;
     bool named_ = false;
     std::string notes_;
+    WindowSettings settings_ = matrixWindowDefaults();
     std::vector<TUndoRec> undoStack_;
 };
 
