@@ -10,16 +10,18 @@
 #include "frame/single_instance.h"
 #include "toolkit/gui_prompter.h"
 #include "workspace/frame_operations.h"
+#include "toolkit/program_resources.h"
 #include "workspace/workspace.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lorvex"));
+    QApplication::setWindowIcon(lorvex::programIcon());
     const QString fileArgument = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (lorvex::SingleInstance::handOver(fileArgument)) return 0;
 
     lorvex::RandomGenerator random = lorvex::RandomGenerator::seededFromClock();
-    lorvex::GuiPrompter prompter;
+    lorvex::GuiPrompter prompter(random);
     lorvex::Workspace workspace(prompter);
     lorvex::FrameOperations operations(workspace, random);
     const QString settingsFolder =

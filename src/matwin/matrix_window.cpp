@@ -1,15 +1,17 @@
 #include "matwin/matrix_window.h"
 
 #include <QCloseEvent>
-#include <QFontDialog>
 #include <QMenuBar>
 #include <array>
 
 #include "engine/result_codes.h"
 #include "matwin/matrix_view.h"
+#include "toolkit/colour_window.h"
 #include "toolkit/command_actions.h"
 #include "toolkit/commands.h"
+#include "toolkit/note_window.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/text_window.h"
 #include "workspace/prompter.h"
 #include "workspace/text_numbers.h"
 
@@ -29,15 +31,19 @@ std::string number(std::int32_t value) {
 
 }  // namespace
 
-TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent)
+TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, Options options)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowMinMaxButtonsHint),
       document_(document),
       prompter_(prompter),
-      view_(new MatrixView(document, prompter, this)) {
+      options_(std::move(options)),
+      view_(new MatrixView(document, prompter, this)),
+      textWindow_(std::make_unique<TTextWin>(prompter)),
+      helpWindow_(std::make_unique<TTextWin>(prompter)),
+      notesWindow_(std::make_unique<TNoteWin>(document, prompter)) {
+    readSettingsFile();
     setCentralWidget(view_);
-    view_->setColors(backgroundFor(document.LetterNo(), document.whiteBackground()), Qt::black,
-                     Qt::red, Qt::red);
+    settingsChanged();
     buildMenus();
     connect(view_, &MatrixView::editingChanged, this, [this] { refreshTitle(); });
     connect(view_, &MatrixView::edited, this, [this] { updateCommands(); });
@@ -60,6 +66,8 @@ void TMatWin::refreshTitle() {
 
 void TMatWin::contentsReplaced() {
     view_->resetView();
+    notesWindow_->reloadNotes();
+    notesWindow_->refreshTitle();
     updateCommands();
 }
 
@@ -77,12 +85,18 @@ void TMatWin::closeEvent(QCloseEvent* event) {
 
 void TMatWin::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Arquivo"));
-    addCommand(file, command::Save, QStringLiteral("&Salvar"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    addCommand(file, command::SaveAs, QStringLiteral("Salvar &Como ..."),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    addCommand(file, command::TextExport, QStringLiteral("&Texto externo ..."));
-    addCommand(file, command::TexExport, QStringLiteral("Te&Xto matriz ..."));
-    addCommand(file, command::HelpFirstMenu, QStringLiteral("&Ajuda ..."));
+    connect(addCommand(file, command::Save, QStringLiteral("&Salvar"),
+                       QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &TMatWin::save);
+    connect(addCommand(file, command::SaveAs, QStringLiteral("Salvar &Como ..."),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, &TMatWin::saveAs);
+    connect(addCommand(file, command::TextExport, QStringLiteral("&Texto externo ...")),
+            &QAction::triggered, this, &TMatWin::exportPlainText);
+    connect(addCommand(file, command::TexExport, QStringLiteral("Te&Xto matriz ...")),
+            &QAction::triggered, this, &TMatWin::exportTex);
+    connect(addCommand(file, command::HelpFirstMenu, QStringLiteral("&Ajuda ...")),
+            &QAction::triggered, this, [this] { showHelp("LVMFILEH"); });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Editar"));
     undoAction_ = addCommand(edit, command::Undo, QStringLiteral("&Desfazer ..."),
@@ -111,7 +125,8 @@ void TMatWin::buildMenus() {
     autoAdvanceAction_->setCheckable(true);
     connect(autoAdvanceAction_, &QAction::toggled, this,
             [this](bool on) { document_.setAutoAdvance(on); });
-    addCommand(edit, command::HelpSecondMenu, QStringLiteral("&Ajuda ..."));
+    connect(addCommand(edit, command::HelpSecondMenu, QStringLiteral("&Ajuda ...")),
+            &QAction::triggered, this, [this] { showHelp("LVMEDITH"); });
     connect(edit, &QMenu::aboutToShow, this, &TMatWin::updateCommands);
 
     QMenu* misc = menuBar()->addMenu(QStringLiteral("&Misc"));
@@ -122,10 +137,13 @@ void TMatWin::buildMenus() {
     longMinusAction_ = addCommand(misc, command::MinusSign, QStringLiteral("Hifen do &menos ..."));
     longMinusAction_->setCheckable(true);
     connect(longMinusAction_, &QAction::triggered, this, &TMatWin::askLongMinus);
-    addCommand(misc, command::BorderColor, QStringLiteral("&Cor bordo ..."));
-    addCommand(misc, command::Notes, QStringLiteral("&Notas ..."),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    addCommand(misc, command::HelpThirdMenu, QStringLiteral("&Ajuda ..."));
+    connect(addCommand(misc, command::BorderColor, QStringLiteral("&Cor bordo ...")),
+            &QAction::triggered, this, &TMatWin::chooseBorderColour);
+    connect(addCommand(misc, command::Notes, QStringLiteral("&Notas ..."),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
+            &QAction::triggered, this, &TMatWin::showNotes);
+    connect(addCommand(misc, command::HelpThirdMenu, QStringLiteral("&Ajuda ...")),
+            &QAction::triggered, this, [this] { showHelp("LVMMISCH"); });
 
     QAction* close = menuBar()->addAction(QStringLiteral("Fec&har"));
     close->setObjectName(QStringLiteral("command%1").arg(command::Hide));
@@ -228,14 +246,6 @@ void TMatWin::askLongMinus() {
     }
     updateCommands();
     view_->relayout();
-}
-
-void TMatWin::chooseFont() {
-    bool accepted = false;
-    const QFont font = QFontDialog::getFont(&accepted, view_->entryFont(), this, uiString(108));
-    if (!accepted) return;
-    view_->setEntryFont(font);
-    document_.setModified(true);
 }
 
 }  // namespace lorvex

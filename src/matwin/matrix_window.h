@@ -2,8 +2,11 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <filesystem>
+#include <memory>
 
 #include "workspace/matrix_document.h"
+#include "workspace/settings_files.h"
 
 class QAction;
 
@@ -11,17 +14,55 @@ namespace lorvex {
 
 class MatrixView;
 class Prompter;
+class TColWin;
+class TNoteWin;
+class TTextWin;
+
+// Where a matrix window keeps its settings between runs ("lorv.ini"): a new
+// window takes the settings of the last one closed, unless the frame's
+// UseDefaults flag is set or its matrix came from a file (which holds its
+// own); every window writes the file afresh as it goes away. With no folder
+// the file is neither read nor written.
+struct MatrixWindowOptions {
+    std::filesystem::path settingsFolder;
+    bool useDefaults = false;
+};
 
 // The window of one lettered matrix: its grid, its own menu, and the commands
 // that save, format, edit and export the matrix. The window has no close
-// button; "Fec&har" only hides it, and the frame shows it again.
+// button; "Fec&har" only hides it, and the frame shows it again. It owns a
+// text window for exported text and reports, a help window, the notes
+// window of its matrix and a colour window.
 class TMatWin : public QMainWindow {
     Q_OBJECT
   public:
-    TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent = nullptr);
+    using Options = MatrixWindowOptions;
+
+    TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent = nullptr,
+            Options options = {});
+    ~TMatWin() override;
 
     MatrixDocument& document() { return document_; }
     MatrixView* view() { return view_; }
+    TTextWin* textWindow() { return textWindow_.get(); }
+    TTextWin* helpWindow() { return helpWindow_.get(); }
+    TNoteWin* notesWindow() { return notesWindow_.get(); }
+    // The colour window, once a colour was asked for.
+    TColWin* colourWindow() { return colourWindow_.get(); }
+
+    // The fonts and colour roles of the document's settings record changed
+    // (read from a file, chosen by the user): the grid takes them and is laid
+    // out again.
+    void settingsChanged();
+
+    // Save (57) and Save As (58) of the matrix file; true when it was written.
+    bool save();
+    bool saveAs();
+
+    // Asked before the program ends: an unsaved matrix, then the text and
+    // notes windows, ask whether to save their changes. False when the user
+    // cancelled or a save failed.
+    bool mayClose();
 
     // The background colour of a letter (white for Z and under "Fundo branco").
     static QColor backgroundFor(std::int32_t letterNo, bool whiteBackground);
@@ -32,6 +73,10 @@ class TMatWin : public QMainWindow {
 
     // Hides the window and sets the document's Hidden flag ("Fec&har").
     void hideMatrix();
+
+    // The first time the window shows, it takes the rectangle of its
+    // settings record when that lies on the screen.
+    void setVisible(bool visible) override;
 
   signals:
     void matrixHidden(TMatWin* window);
@@ -56,10 +101,29 @@ class TMatWin : public QMainWindow {
     void askFormat();
     void askLongMinus();
     void chooseFont();
+    void chooseBorderColour();
+
+    void readSettingsFile();
+    void writeSettingsFile();
+    void recordPlacement();
+    void placeFromSettings();
+    void exportTex();
+    void exportPlainText();
+    void showHelp(const char* name);
+    void showNotes();
 
     MatrixDocument& document_;
     Prompter& prompter_;
+    Options options_;
+    // The part of "lorv.ini" that is not the document's settings record.
+    MatrixWindowSettings settingsFile_;
+    bool placed_ = false;
     MatrixView* view_;
+    // Windows of their own on the screen, going away with this one.
+    std::unique_ptr<TTextWin> textWindow_;
+    std::unique_ptr<TTextWin> helpWindow_;
+    std::unique_ptr<TNoteWin> notesWindow_;
+    std::unique_ptr<TColWin> colourWindow_;
     QAction* undoAction_ = nullptr;
     QAction* removeRowsAction_ = nullptr;
     QAction* removeColumnsAction_ = nullptr;

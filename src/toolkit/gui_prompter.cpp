@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMainWindow>
+#include <QScreen>
 
+#include "toolkit/choice_dialog.h"
+#include "toolkit/dialog_placement.h"
 #include "toolkit/field_dialog.h"
 #include "toolkit/message_box.h"
 #include "toolkit/qt_text.h"
@@ -17,6 +21,17 @@ QString qtFilter(std::string_view filter) {
     return parts[0] + " (" + parts[1] + ")";
 }
 
+// The caption and menu bar of a window: what lies between the top of its
+// frame and the top of its contents.
+int captionAndMenuHeight(const QWidget& window) {
+    int height = window.geometry().top() - window.frameGeometry().top();
+    if (const auto* main = qobject_cast<const QMainWindow*>(&window);
+        main != nullptr && main->menuWidget() != nullptr) {
+        height += main->menuWidget()->height();
+    }
+    return height;
+}
+
 }  // namespace
 
 QWidget* GuiPrompter::parent() const {
@@ -24,20 +39,50 @@ QWidget* GuiPrompter::parent() const {
     return active != nullptr ? active : fallbackParent_;
 }
 
+void GuiPrompter::place(QDialog& dialog, QPoint remembered) {
+    dialog.adjustSize();
+    if (remembered.x() >= 0 && remembered.y() >= 0) {
+        dialog.move(remembered);
+        return;
+    }
+    const QWidget* owner = dialog.parentWidget();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect screenRect = screen->geometry();
+    DialogGeometry geometry{dialog.size(), {}, screenRect.size(), 0};
+    if (owner != nullptr) {
+        geometry.parent = owner->window()->frameGeometry().translated(-screenRect.topLeft());
+        geometry.captionAndMenuHeight = captionAndMenuHeight(*owner->window());
+    }
+    dialog.move(dialogPosition(geometry, kNoPosition, placementJitter(random_)) +
+                screenRect.topLeft());
+}
+
+bool GuiPrompter::runInput(QDialog& dialog, const std::string& title) {
+    const auto remembered = positions_.find(title);
+    place(dialog, remembered != positions_.end() ? remembered->second : kNoPosition);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    positions_[title] = dialog.pos();
+    return accepted;
+}
+
 Prompter::Answer GuiPrompter::messageBox(std::string_view caption, std::string_view text,
                                          Buttons buttons) {
     TMsgDlg box(parent(), toQString(caption), toQString(text), buttons);
+    place(box, kNoPosition);
     return box.ask();
 }
 
-}  // namespace lorvex
-
-namespace lorvex {
-
 std::optional<Prompter::FieldsAnswer> GuiPrompter::askFields(const FieldsRequest& request) {
     TGenDlg dialog(parent(), request);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (!runInput(dialog, request.title)) return std::nullopt;
     return dialog.answer();
+}
+
+std::optional<std::vector<int>> GuiPrompter::askChoices(const ChoicesRequest& request) {
+    TChoiceDlg dialog(parent(), request);
+    if (!runInput(dialog, request.title)) return std::nullopt;
+    return dialog.chosen();
 }
 
 std::optional<std::string> GuiPrompter::askOpenFile(std::string_view filter,

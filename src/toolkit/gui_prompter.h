@@ -1,19 +1,28 @@
 #pragma once
 
+#include <QPoint>
+#include <map>
+#include <string>
+
+#include "engine/random_generator.h"
 #include "workspace/prompter.h"
 
+class QDialog;
 class QWidget;
 
 namespace lorvex {
 
 // The program's answers to the operations' questions: real dialogs over the
-// window that is active.
+// window that is active, placed beside it. An input dialog reopens where the
+// user last left the dialog of the same title.
 class GuiPrompter : public Prompter {
   public:
-    explicit GuiPrompter(QWidget* fallbackParent = nullptr) : fallbackParent_(fallbackParent) {}
+    explicit GuiPrompter(RandomGenerator& random, QWidget* fallbackParent = nullptr)
+        : random_(random), fallbackParent_(fallbackParent) {}
 
     Answer messageBox(std::string_view caption, std::string_view text, Buttons buttons) override;
     std::optional<FieldsAnswer> askFields(const FieldsRequest& request) override;
+    std::optional<std::vector<int>> askChoices(const ChoicesRequest& request) override;
     std::optional<std::string> askOpenFile(std::string_view filter,
                                            std::string_view initialName) override;
     std::optional<std::string> askSaveFile(std::string_view filter,
@@ -22,8 +31,15 @@ class GuiPrompter : public Prompter {
 
   private:
     QWidget* parent() const;
+    // Moves the dialog to its opening place: the remembered position when
+    // there is one, otherwise beside its parent.
+    void place(QDialog& dialog, QPoint remembered);
+    // Runs an input dialog and remembers where it was left.
+    bool runInput(QDialog& dialog, const std::string& title);
 
+    RandomGenerator& random_;
     QWidget* fallbackParent_;
+    std::map<std::string, QPoint> positions_;
 };
 
 }  // namespace lorvex

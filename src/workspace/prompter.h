@@ -38,6 +38,17 @@ class Prompter {
     // The texts typed on "ok", nothing on "cancelar".
     virtual std::optional<FieldsAnswer> askFields(const FieldsRequest& request) = 0;
 
+    // A dialog of radio-button groups: one labelled option is chosen in each
+    // group. `closeLabel` names the button that leaves without choosing.
+    struct ChoicesRequest {
+        std::string title;
+        std::vector<std::vector<std::string>> groups;
+        std::vector<int> initial;  // the option chosen at first in each group
+        std::string closeLabel = "cancelar";
+    };
+    // The index of the option chosen in each group on "ok", nothing otherwise.
+    virtual std::optional<std::vector<int>> askChoices(const ChoicesRequest& request) = 0;
+
     // File dialogs: `filter` is "description|pattern"; the path chosen, or
     // nothing when cancelled.
     virtual std::optional<std::string> askOpenFile(std::string_view filter,

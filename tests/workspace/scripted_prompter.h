@@ -19,6 +19,7 @@ class ScriptedPrompter : public Prompter {
     struct Shown {
         std::string caption;
         std::string text;
+        Buttons buttons = Buttons::Ok;
     };
 
     ~ScriptedPrompter() override {
@@ -26,7 +27,7 @@ class ScriptedPrompter : public Prompter {
     }
 
     void expect(std::string caption, std::string text, Answer answer) {
-        script_.push_back({Kind::Message, std::move(caption), std::move(text), answer, {}, {}});
+        script_.push_back({Kind::Message, std::move(caption), std::move(text), answer, {}, {}, {}});
     }
     void expectOverwriteQuestion(Answer answer) {
         expect("cuidado!", "sobreescrever o arquivo existente?", answer);
@@ -37,17 +38,22 @@ class ScriptedPrompter : public Prompter {
                       bool checked = false) {
         std::optional<FieldsAnswer> answer;
         if (texts) answer = FieldsAnswer{*texts, checked};
-        script_.push_back({Kind::Fields, std::move(title), {}, Answer::Ok, answer, {}});
+        script_.push_back({Kind::Fields, std::move(title), {}, Answer::Ok, answer, {}, {}});
+    }
+    // A dialog of radio-button groups titled `title`, answered with the
+    // chosen indices (nothing: closed without choosing).
+    void expectChoices(std::string title, std::optional<std::vector<int>> chosen) {
+        script_.push_back({Kind::Choices, std::move(title), {}, Answer::Ok, {}, {}, chosen});
     }
     void expectOpenFile(std::optional<std::string> path) {
-        script_.push_back({Kind::OpenFile, {}, {}, Answer::Ok, {}, std::move(path)});
+        script_.push_back({Kind::OpenFile, {}, {}, Answer::Ok, {}, std::move(path), {}});
     }
     void expectSaveFile(std::optional<std::string> path) {
-        script_.push_back({Kind::SaveFile, {}, {}, Answer::Ok, {}, std::move(path)});
+        script_.push_back({Kind::SaveFile, {}, {}, Answer::Ok, {}, std::move(path), {}});
     }
 
-    Answer messageBox(std::string_view caption, std::string_view text, Buttons) override {
-        shown_.push_back({std::string(caption), std::string(text)});
+    Answer messageBox(std::string_view caption, std::string_view text, Buttons buttons) override {
+        shown_.push_back({std::string(caption), std::string(text), buttons});
         const Step step = next(Kind::Message, caption, text);
         EXPECT_EQ(caption, step.caption);
         EXPECT_EQ(text, step.text);
@@ -61,22 +67,32 @@ class ScriptedPrompter : public Prompter {
         return step.fields;
     }
 
+    std::optional<std::vector<int>> askChoices(const ChoicesRequest& request) override {
+        lastChoices_ = request;
+        const Step step = next(Kind::Choices, request.title, "");
+        EXPECT_EQ(request.title, step.caption);
+        return step.choices;
+    }
+
     std::optional<std::string> askOpenFile(std::string_view, std::string_view) override {
         return next(Kind::OpenFile, "open file", "").path;
     }
 
-    std::optional<std::string> askSaveFile(std::string_view, std::string_view,
+    std::optional<std::string> askSaveFile(std::string_view filter, std::string_view,
                                            std::string_view proposedName) override {
+        lastSaveFilter_ = std::string(filter);
         lastProposedName_ = std::string(proposedName);
         return next(Kind::SaveFile, "save file", "").path;
     }
 
     const std::vector<Shown>& shown() const { return shown_; }
     const FieldsRequest& lastFields() const { return lastFields_; }
+    const ChoicesRequest& lastChoices() const { return lastChoices_; }
     const std::string& lastProposedName() const { return lastProposedName_; }
+    const std::string& lastSaveFilter() const { return lastSaveFilter_; }
 
   private:
-    enum class Kind { Message, Fields, OpenFile, SaveFile };
+    enum class Kind { Message, Fields, Choices, OpenFile, SaveFile };
     struct Step {
         Kind kind;
         std::string caption;
@@ -84,12 +100,13 @@ class ScriptedPrompter : public Prompter {
         Answer answer;
         std::optional<FieldsAnswer> fields;
         std::optional<std::string> path;
+        std::optional<std::vector<int>> choices;
     };
 
     Step next(Kind kind, std::string_view caption, std::string_view text) {
         if (script_.empty() || script_.front().kind != kind) {
             ADD_FAILURE() << "unexpected question: " << caption << " / " << text;
-            return {kind, std::string(caption), std::string(text), Answer::Cancel, {}, {}};
+            return {kind, std::string(caption), std::string(text), Answer::Cancel, {}, {}, {}};
         }
         Step step = script_.front();
         script_.pop_front();
@@ -99,7 +116,9 @@ class ScriptedPrompter : public Prompter {
     std::deque<Step> script_;
     std::vector<Shown> shown_;
     FieldsRequest lastFields_;
+    ChoicesRequest lastChoices_;
     std::string lastProposedName_;
+    std::string lastSaveFilter_;
 };
 
 }  // namespace lorvex::test

@@ -1,0 +1,153 @@
+// The matrix window's files and texts: Save and Save As of the matrix file,
+// the TeX and plain-text exports, the help texts and the notes.
+
+#include <span>
+
+#include "engine/result_codes.h"
+#include "matwin/matrix_window.h"
+#include "matwin/tex_mat_dialog.h"
+#include "toolkit/note_window.h"
+#include "toolkit/qt_text.h"
+#include "toolkit/save_questions.h"
+#include "toolkit/text_window.h"
+#include "workspace/file_bytes.h"
+#include "workspace/matrix_export.h"
+#include "workspace/matrix_file.h"
+#include "workspace/prompter.h"
+
+namespace lorvex {
+namespace {
+
+constexpr std::string_view kTexFilter = "TeX Files (*.TEX)|*.tex|";
+constexpr int kMatrixString = 213;
+constexpr int kNoNameString = 29;
+
+// The matrix file filter and default extension of each kind.
+int filterString(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Complex:
+            return 91;
+        case ElementKind::Integer:
+            return 92;
+        case ElementKind::Real:
+            break;
+    }
+    return 90;
+}
+
+std::string_view extension(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Complex:
+            return "cma";
+        case ElementKind::Integer:
+            return "ima";
+        case ElementKind::Real:
+            break;
+    }
+    return "fma";
+}
+
+// Everything the file of a matrix holds: the window's settings record, the
+// header with the display settings, the entries and the notes.
+MatrixFile matrixFileOf(const MatrixDocument& document) {
+    MatrixFile file;
+    file.window = document.settings();
+    file.rows = document.Rows();
+    file.cols = document.Cols();
+    file.kind = static_cast<std::int32_t>(document.Kind());
+    file.fieldWidth = document.FieldWidth();
+    file.decimals = document.Decimals();
+    file.sciNotation = document.SciNotation();
+    file.entries = document.matrixData();
+    file.notesPresent = true;
+    file.notes = document.notes();
+    return file;
+}
+
+}  // namespace
+
+// Until the matrix is named, the save dialog offers its default name
+// (mat<letter number>.<extension>); the matrix window keeps its own title
+// while it saves.
+bool TMatWin::save() {
+    std::string path = document_.documentName();
+    if (!document_.named()) {
+        const std::optional<std::string> chosen =
+            askSavePath(prompter_, strings::byId(filterString(document_.Kind())),
+                        extension(document_.Kind()), document_.documentName());
+        if (!chosen) return false;
+        path = *chosen;
+    }
+    recordPlacement();
+    if (const int rc = writeMatrixFile(path, matrixFileOf(document_)); rc != code::Ok) {
+        showError(prompter_, rc);
+        return false;
+    }
+    document_.setDocumentName(path, true);
+    document_.setModified(false);
+    notesWindow_->refreshTitle();
+    return true;
+}
+
+bool TMatWin::saveAs() {
+    document_.setDocumentName(document_.documentName(), false);
+    return save();
+}
+
+bool TMatWin::mayClose() {
+    if (document_.modified()) {
+        switch (askSaveChanges(prompter_, document_.documentName())) {
+            case Prompter::Answer::Yes:
+                if (!save()) return false;
+                break;
+            case Prompter::Answer::No:
+                document_.setModified(false);
+                break;
+            default:
+                return false;
+        }
+    }
+    return textWindow_->mayClose() && helpWindow_->mayClose();
+}
+
+// The file is chosen first, then the delimiter and alignment; the text is
+// written as UTF-8 with CR LF line ends and replaces an earlier file only
+// when it was written whole.
+void TMatWin::exportTex() {
+    const std::optional<std::string> path = askSavePath(
+        prompter_, kTexFilter, "TEX", std::string(strings::byId(kNoNameString)) + ".tex");
+    if (!path) return;
+    const std::optional<TTeXMatDlg::Choice> choice = TTeXMatDlg(prompter_).ask();
+    if (!choice) return;
+    const std::string text = texMatrix(document_, choice->delimiter, choice->alignment);
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    if (!replaceFileContents(*path, bytes)) {
+        showError(prompter_, code::CannotSaveFile);
+        return;
+    }
+    prompter_.messageBox(strings::byId(88), strings::byId(89), Prompter::Buttons::Ok);
+}
+
+void TMatWin::exportPlainText() {
+    std::string table;
+    if (const int rc = plainTextTable(document_, table); rc != code::Ok) {
+        showError(prompter_, rc);
+        return;
+    }
+    textWindow_->setText(toQString(table));
+    textWindow_->setWindowTitle(uiString(kMatrixString) + " " +
+                                QChar(static_cast<char16_t>(64 + document_.LetterNo())));
+    textWindow_->setDocumentName(std::string(strings::byId(kMatrixString)) + ".txt", false);
+    textWindow_->showWindow();
+    textWindow_->setModified(false);
+}
+
+void TMatWin::showHelp(const char* name) {
+    helpWindow_->showHelpText(QString::fromLatin1(name));
+}
+
+void TMatWin::showNotes() {
+    notesWindow_->showNotes();
+}
+
+}  // namespace lorvex

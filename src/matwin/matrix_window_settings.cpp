@@ -1,0 +1,122 @@
+// The matrix window's settings: "lorv.ini", the placement, the entries' font
+// and the colour roles.
+
+#include <QScreen>
+
+#include "engine/result_codes.h"
+#include "matwin/matrix_view.h"
+#include "matwin/matrix_window.h"
+#include "toolkit/colour_window.h"
+#include "toolkit/fonts.h"
+#include "toolkit/note_window.h"
+#include "toolkit/palette.h"
+#include "toolkit/qt_text.h"
+#include "workspace/prompter.h"
+
+namespace lorvex {
+namespace {
+
+constexpr std::size_t kBackgroundRole = 0;
+constexpr std::size_t kHighlightRole = 4;
+constexpr std::size_t kBorderRole = 9;
+
+// A record read from an older or foreign file may hold fewer fonts or roles
+// than a matrix window uses; the missing ones take their defaults.
+void completeSettings(WindowSettings& settings) {
+    const WindowSettings defaults = defaultWindowSettings();
+    for (std::size_t f = settings.fonts.size(); f < defaults.fonts.size(); ++f)
+        settings.fonts.push_back(defaults.fonts[f]);
+    for (std::size_t r = settings.colourRoles.size(); r < defaults.colourRoles.size(); ++r)
+        settings.colourRoles.push_back(defaults.colourRoles[r]);
+}
+
+}  // namespace
+
+TMatWin::~TMatWin() {
+    writeSettingsFile();
+}
+
+// The settings of the last matrix window closed become this window's, unless
+// its matrix came from a file, which brought its own.
+void TMatWin::readSettingsFile() {
+    if (options_.settingsFolder.empty() || options_.useDefaults) return;
+    MatrixWindowSettings read = settingsFile_;
+    read.window = document_.settings();
+    if (const int rc = readMatrixWindowSettings(options_.settingsFolder, read); rc != code::Ok) {
+        showError(prompter_, rc);
+        return;
+    }
+    settingsFile_ = read;
+    if (!document_.named()) document_.settings() = read.window;
+}
+
+// A file that cannot be written is skipped without a message.
+void TMatWin::writeSettingsFile() {
+    if (options_.settingsFolder.empty()) return;
+    recordPlacement();
+    settingsFile_.window = document_.settings();
+    settingsFile_.lastDocumentName = document_.named() ? document_.documentName() : std::string();
+    writeMatrixWindowSettings(options_.settingsFolder, settingsFile_);
+}
+
+// A window that was never on the screen keeps the rectangle it was given.
+void TMatWin::recordPlacement() {
+    if (!placed_) return;
+    const QRect rect = isMaximized() ? normalGeometry() : geometry();
+    WindowSettings& settings = document_.settings();
+    settings.rect = {rect.x(), rect.y(), rect.width(), rect.height()};
+    settings.zoomed = isMaximized();
+}
+
+void TMatWin::setVisible(bool visible) {
+    if (visible && !placed_) {
+        placed_ = true;
+        placeFromSettings();
+    }
+    QMainWindow::setVisible(visible);
+}
+
+void TMatWin::placeFromSettings() {
+    const QScreen* screen = this->screen();
+    const WindowRect& rect = document_.settings().rect;
+    if (screen == nullptr ||
+        !fitsOnScreen(rect, screen->geometry().width(), screen->geometry().height())) {
+        return;
+    }
+    setGeometry(rect.x, rect.y, rect.width, rect.height);
+}
+
+void TMatWin::settingsChanged() {
+    WindowSettings& settings = document_.settings();
+    completeSettings(settings);
+    const int background = settings.colourRoles[kBackgroundRole];
+    view_->setColors(backgroundFor(document_.LetterNo(), document_.whiteBackground()),
+                     colourFromRecord(settings.fonts[kEntryFont].colour),
+                     palette::textColor(settings.colourRoles[kHighlightRole], background),
+                     palette::textColor(settings.colourRoles[kBorderRole], background));
+    view_->setEntryFont(toQFont(settings.fonts[kEntryFont].font));
+}
+
+void TMatWin::chooseFont() {
+    const std::optional<FontSetting> chosen =
+        askFont(this, uiString(108), document_.settings().fonts[kEntryFont]);
+    if (!chosen) return;
+    document_.settings().fonts[kEntryFont] = *chosen;
+    document_.setModified(true);
+    settingsChanged();
+}
+
+void TMatWin::chooseBorderColour() {
+    if (!colourWindow_) {
+        colourWindow_ = std::make_unique<TColWin>();
+        connect(colourWindow_.get(), &TColWin::colourChosen, this, [this](int role, int index) {
+            document_.settings().colourRoles.at(static_cast<std::size_t>(role)) =
+                static_cast<std::int16_t>(index);
+            settingsChanged();
+        });
+    }
+    colourWindow_->showForRole(static_cast<int>(kBorderRole), uiString(107),
+                               document_.settings().colourRoles[kBorderRole]);
+}
+
+}  // namespace lorvex

@@ -1,0 +1,43 @@
+#include "toolkit/dialog_placement.h"
+
+namespace lorvex {
+
+QPoint dialogPosition(const DialogGeometry& geometry, QPoint remembered, QPoint jitter) {
+    if (remembered.x() >= 0 && remembered.y() >= 0) return remembered;
+    const int w = geometry.dialog.width();
+    const int h = geometry.dialog.height();
+    const int W = geometry.screen.width();
+    const int H = geometry.screen.height();
+    const int l = geometry.parent.x();
+    const int t = geometry.parent.y();
+    const int r = l + geometry.parent.width();
+    const int b = t + geometry.parent.height();
+
+    int x = 0;
+    int y = 0;
+    if (r + w < W) {
+        x = r + (W - r - w) / 2;
+        y = 2 * ((H - h) / 3);
+    } else if (w < l) {
+        x = (l - w) / 2;
+        y = 2 * ((H - h) / 3);
+    } else {
+        x = l + 10;
+        if (b + h < H) {
+            y = b + (H - b - h) / 2;
+        } else if (h < t) {
+            y = (t - h) / 2;
+        } else {
+            y = t + geometry.captionAndMenuHeight;
+        }
+    }
+    return {x + jitter.x(), y + jitter.y()};
+}
+
+QPoint placementJitter(RandomGenerator& random) {
+    const auto shift = [&random] { return 10 - static_cast<int>(random.next() % 20); };
+    const int dx = shift();
+    return {dx, shift()};
+}
+
+}  // namespace lorvex

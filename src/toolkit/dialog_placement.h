@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "engine/random_generator.h"
+
+namespace lorvex {
+
+// What decides where a dialog opens: its own size, the rectangle of the
+// window it belongs to, the screen size, and the height of that window's
+// caption and menu bar. Rectangles are in screen coordinates.
+struct DialogGeometry {
+    QSize dialog;
+    QRect parent;
+    QSize screen;
+    int captionAndMenuHeight = 0;
+};
+
+// The top left corner of a dialog about to open. A remembered position with
+// x >= 0 and y >= 0 is taken as it is. Otherwise the dialog goes into the
+// free space beside its parent: to the right when it fits there, else to the
+// left, else below, else above, else just under the parent's menu bar; and
+// then moves by `jitter` so that dialogs opened one after the other do not
+// hide each other exactly.
+QPoint dialogPosition(const DialogGeometry& geometry, QPoint remembered, QPoint jitter);
+
+// The shift of each coordinate: 10 minus a random number 0 ... 19.
+QPoint placementJitter(RandomGenerator& random);
+
+// No remembered position.
+inline constexpr QPoint kNoPosition{-1, -1};
+
+}  // namespace lorvex

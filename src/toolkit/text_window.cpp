@@ -1,0 +1,343 @@
+#include "toolkit/text_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "engine/result_codes.h"
+#include "toolkit/command_actions.h"
+#include "toolkit/commands.h"
+#include "toolkit/fonts.h"
+#include "toolkit/program_resources.h"
+#include "toolkit/qt_text.h"
+#include "toolkit/save_questions.h"
+#include "workspace/prompter.h"
+#include "workspace/text_file.h"
+#include "workspace/text_numbers.h"
+#include "workspace/windows1252.h"
+
+namespace lorvex {
+namespace {
+
+constexpr auto kLimit = static_cast<qsizetype>(kTextWindowLimit);
+constexpr qsizetype kSearchTextLimit = 255;
+constexpr int kHelpScrollLines = 10;
+constexpr int kFirstMinusCode = 2;
+constexpr int kLastMinusCode = 255;
+constexpr int kProposedMinusCode = 150;
+
+// The Unicode character of a Windows-1252 code.
+QString windows1252Character(int code) {
+    return toQString(windows1252ToUtf8(std::string(1, static_cast<char>(code))));
+}
+
+}  // namespace
+
+QString firstCharacters(const QString& text, qsizetype count) {
+    qsizetype units = 0;
+    for (qsizetype characters = 0; characters < count && units < text.size(); ++characters) {
+        units += text.at(units).isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+    }
+    return text.left(units);
+}
+
+QString shownHelpText(const QString& raw) {
+    QString text = firstCharacters(raw, kLimit);
+    const qsizetype marker = text.indexOf(QStringLiteral("???"));
+    if (marker >= 0) text.truncate(marker);
+    return text;
+}
+
+TTextWin::TTextWin(Prompter& prompter, QWidget* owner)
+    : QMainWindow(owner, Qt::Window),
+      prompter_(prompter),
+      editor_(new QPlainTextEdit(this)),
+      font_(defaultWindowSettings().fonts.at(kTextWindowFont)) {
+    editor_->setObjectName(QStringLiteral("textEditor"));
+    editor_->setFont(toQFont(font_.font));
+    setCentralWidget(editor_);
+    setFocusProxy(editor_);
+    buildMenus();
+    connect(editor_, &QPlainTextEdit::textChanged, this, [this] {
+        if (loading_) return;
+        keepWithinLimit();
+        textEdited();
+    });
+    connect(editor_, &QPlainTextEdit::modificationChanged, this, [this] { updateCommands(); });
+    connect(editor_, &QPlainTextEdit::copyAvailable, this, [this] { updateCommands(); });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { updateCommands(); });
+
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        // A quarter of the screen width from the left, half of it wide.
+        const int half = screen->geometry().width() / 2;
+        setGeometry(half / 2, 25 + menuBar()->sizeHint().height(), half, half * 85 / 100);
+    }
+    updateCommands();
+}
+
+void TTextWin::buildMenus() {
+    using namespace command;
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Arquivo"));
+    connect(
+        addCommand(file, Open, QStringLiteral("&Abrir ..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
+        &QAction::triggered, this, &TTextWin::open);
+    saveAction_ =
+        addCommand(file, Save, QStringLiteral("&Salvar"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveAction_, &QAction::triggered, this, &TTextWin::save);
+    connect(addCommand(file, SaveAs, QStringLiteral("Salvar &Como ..."),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, &TTextWin::saveAs);
+    file->addSeparator();
+    // Printing is not offered yet.
+    addCommand(file, Print, QStringLiteral("&Imprimir ..."), QKeySequence(Qt::CTRL | Qt::Key_P))
+        ->setEnabled(false);
+    addCommand(file, Margins, QStringLiteral("&Margens ..."))->setEnabled(false);
+    addCommand(file, PrinterSetup, QStringLiteral("S&elecionar impressora ..."))->setEnabled(false);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Editar"));
+    copyAction_ =
+        addCommand(edit, Copy, QStringLiteral("&Copiar"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(copyAction_, &QAction::triggered, editor_, &QPlainTextEdit::copy);
+    cutAction_ =
+        addCommand(edit, Cut, QStringLiteral("&Recortar"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(cutAction_, &QAction::triggered, editor_, &QPlainTextEdit::cut);
+    pasteAction_ =
+        addCommand(edit, Paste, QStringLiteral("C&olar"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(pasteAction_, &QAction::triggered, editor_, &QPlainTextEdit::paste);
+    connect(addCommand(edit, SelectAll, QStringLiteral("&Selecionar todas"),
+                       QKeySequence(Qt::CTRL | Qt::Key_A)),
+            &QAction::triggered, editor_, &QPlainTextEdit::selectAll);
+
+    QMenu* search = menuBar()->addMenu(QStringLiteral("&Procurar"));
+    connect(addCommand(search, Find, QStringLiteral("&Procurar ..."), QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, &TTextWin::find);
+    findNextAction_ =
+        addCommand(search, FindNext, QStringLiteral("Segui&nte"), QKeySequence(Qt::Key_F3));
+    connect(findNextAction_, &QAction::triggered, this, &TTextWin::findNext);
+    connect(addCommand(search, Home, QStringLiteral("&Início"), QKeySequence(Qt::Key_F2)),
+            &QAction::triggered, this, &TTextWin::goToStart);
+    connect(addCommand(search, SearchHelp, QStringLiteral("Aj&uda")), &QAction::triggered, this,
+            &TTextWin::explainSearching);
+
+    QMenu* misc = menuBar()->addMenu(QStringLiteral("&Misc"));
+    connect(addCommand(misc, TextFont, QStringLiteral("&Fonte...")), &QAction::triggered, this,
+            &TTextWin::chooseFont);
+    connect(addCommand(misc, MinusSign, QStringLiteral("Sinal de &Menos...")), &QAction::triggered,
+            this, &TTextWin::replaceMinusSign);
+
+    QAction* close = menuBar()->addAction(QStringLiteral("&Fechar"));
+    close->setObjectName(QStringLiteral("command%1").arg(Hide));
+    connect(close, &QAction::triggered, this, &TTextWin::hideWindow);
+
+    for (QMenu* menu : {file, edit, search, misc})
+        connect(menu, &QMenu::aboutToShow, this, &TTextWin::updateCommands);
+}
+
+// Save while the text is modified; copy and cut while something is selected;
+// paste while the clipboard holds text; find next once there is a search text.
+void TTextWin::updateCommands() {
+    saveAction_->setEnabled(modified());
+    const bool selection = editor_->textCursor().hasSelection();
+    copyAction_->setEnabled(selection);
+    cutAction_->setEnabled(selection);
+    pasteAction_->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    findNextAction_->setEnabled(!searchText_.isEmpty());
+}
+
+void TTextWin::setText(const QString& text) {
+    loading_ = true;
+    editor_->setPlainText(firstCharacters(text, kLimit));
+    loading_ = false;
+    editor_->moveCursor(QTextCursor::Start);
+    editor_->verticalScrollBar()->setValue(0);
+    setModified(false);
+}
+
+QString TTextWin::text() const {
+    QString text = editor_->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+// The control holds at most 64 000 characters: what is typed or pasted
+// beyond that is dropped where it went in.
+void TTextWin::keepWithinLimit() {
+    const qsizetype excess = editor_->document()->characterCount() - 1 - kLimit;
+    if (excess <= 0) return;
+    loading_ = true;
+    QTextCursor cursor = editor_->textCursor();
+    cursor.clearSelection();
+    cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor,
+                        static_cast<int>(excess));
+    cursor.removeSelectedText();
+    loading_ = false;
+}
+
+void TTextWin::setDocumentName(std::string name, bool named) {
+    documentName_ = std::move(name);
+    named_ = named;
+}
+
+bool TTextWin::modified() const {
+    return editor_->document()->isModified();
+}
+
+void TTextWin::setModified(bool modified) {
+    editor_->document()->setModified(modified);
+    updateCommands();
+}
+
+void TTextWin::showWindow() {
+    hidden_ = false;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TTextWin::hideWindow() {
+    hidden_ = true;
+    hide();
+}
+
+void TTextWin::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hideWindow();
+}
+
+int TTextWin::showHelpText(const QString& name, const QString& searchWord) {
+    const std::optional<QString> raw = helpText(name);
+    if (!raw) {
+        showError(prompter_, code::CannotOpenFile);
+        return code::CannotOpenFile;
+    }
+    setWindowTitle(uiString(297));
+    setDocumentName(std::string(strings::byId(25)), false);
+    setText(shownHelpText(*raw));
+    showWindow();
+    if (!searchWord.isEmpty() && editor_->find(searchWord)) {
+        QScrollBar* bar = editor_->verticalScrollBar();
+        bar->setValue(bar->value() + kHelpScrollLines);
+    }
+    return code::Ok;
+}
+
+// Unless the window is named, a save dialog asks for the file first; the
+// window is named and unmodified once the text is written.
+bool TTextWin::save() {
+    std::string path = documentName_;
+    if (!named_) {
+        const std::optional<std::string> chosen =
+            askSavePath(prompter_, strings::byId(64), "TXT", documentName_);
+        if (!chosen) return false;
+        path = *chosen;
+    }
+    if (const int rc = writeTextFile(path, toStdString(text())); rc != code::Ok) {
+        showError(prompter_, rc);
+        return false;
+    }
+    setDocumentName(path, true);
+    setModified(false);
+    return true;
+}
+
+bool TTextWin::saveAs() {
+    named_ = false;
+    return save();
+}
+
+bool TTextWin::mayClose() {
+    if (!modified()) return true;
+    switch (askSaveChanges(prompter_, documentName_)) {
+        case Prompter::Answer::Yes:
+            return save();
+        case Prompter::Answer::No:
+            setModified(false);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TTextWin::open() {
+    if (!mayClose()) return;
+    const std::optional<std::string> path = prompter_.askOpenFile(strings::byId(64), documentName_);
+    if (!path) return;
+    std::string contents;
+    if (const int rc = readTextFile(*path, contents); rc != code::Ok) {
+        showError(prompter_, rc);
+        return;
+    }
+    setText(toQString(contents));
+    setDocumentName(*path, true);
+    textEdited();
+}
+
+// The search goes forward from the caret and ignores case; a first search
+// that finds nothing says nothing.
+void TTextWin::find() {
+    const auto answer =
+        prompter_.askFields({std::string(strings::byId(5)),
+                             {{std::string(strings::byId(6)), toStdString(searchText_)}}});
+    if (!answer) return;
+    searchText_ = firstCharacters(toQString(answer->texts.front()), kSearchTextLimit);
+    updateCommands();
+    if (!searchText_.isEmpty()) editor_->find(searchText_);
+}
+
+void TTextWin::findNext() {
+    if (searchText_.isEmpty()) return;
+    if (!editor_->find(searchText_)) {
+        prompter_.messageBox(strings::byId(402), toStdString(searchText_), Prompter::Buttons::Ok);
+    }
+}
+
+void TTextWin::goToStart() {
+    editor_->moveCursor(QTextCursor::Start);
+    editor_->verticalScrollBar()->setValue(0);
+}
+
+void TTextWin::chooseFont() {
+    const std::optional<FontSetting> chosen = askFont(this, uiString(109), font_);
+    if (!chosen) return;
+    font_ = *chosen;
+    editor_->setFont(toQFont(font_.font));
+}
+
+// Every "-" of the text becomes the character of a Windows-1252 code; the
+// change is one step of the control's undo.
+void TTextWin::replaceMinusSign() {
+    const auto answer = prompter_.askFields(
+        {std::string(strings::byId(3)),
+         {{std::string(strings::byId(4)), std::to_string(kProposedMinusCode)}}});
+    if (!answer) return;
+    const int minusCode = leadingInteger(answer->texts.front());
+    if (minusCode < kFirstMinusCode || minusCode > kLastMinusCode) {
+        showError(prompter_, code::NotUnderstood);
+        return;
+    }
+    const QString replacement = windows1252Character(minusCode);
+    QTextCursor cursor(editor_->document());
+    cursor.beginEditBlock();
+    for (QTextCursor found = editor_->document()->find(QStringLiteral("-")); !found.isNull();
+         found = editor_->document()->find(QStringLiteral("-"), found)) {
+        found.insertText(replacement);
+    }
+    cursor.endEditBlock();
+}
+
+void TTextWin::explainSearching() {
+    std::string text;
+    for (int id = 8; id <= 11; ++id) {
+        if (!text.empty()) text += "\r\n";
+        text += strings::byId(id);
+    }
+    prompter_.messageBox(strings::byId(12), text, Prompter::Buttons::Ok);
+}
+
+}  // namespace lorvex

@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "engine/matrix_builders.h"
+#include "matwin/matrix_view.h"
+#include "matwin/matrix_window.h"
+#include "toolkit/colour_window.h"
+#include "toolkit/note_window.h"
+#include "toolkit/text_window.h"
+#include "workspace/file_test_support.h"
+#include "workspace/matrix_file.h"
+#include "workspace/scripted_prompter.h"
+
+namespace lorvex {
+namespace {
+
+using Answer = Prompter::Answer;
+using test::realMatrix;
+
+std::string fileText(const std::filesystem::path& path) {
+    const test::Bytes bytes = test::fileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class MatrixWindowFilesTest : public ::testing::Test {
+  protected:
+    void open(const MatrixData& contents, ElementKind kind = ElementKind::Real,
+              TMatWin::Options options = {}) {
+        document = std::make_unique<MatrixDocument>(1, kind, contents);
+        document->setDocumentName(kind == ElementKind::Integer ? "mat1.ima" : "mat1.fma", false);
+        window = std::make_unique<TMatWin>(*document, prompter, nullptr, std::move(options));
+        window->resize(600, 400);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QAction* action(int command) {
+        return window->findChild<QAction*>(QStringLiteral("command%1").arg(command));
+    }
+    std::string path(const std::string& name) { return (folder / name).string(); }
+
+    test::TemporaryFolder folder;
+    test::ScriptedPrompter prompter;
+    std::unique_ptr<MatrixDocument> document;
+    std::unique_ptr<TMatWin> window;
+};
+
+TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
+    open(realMatrix({{1, 2, 3}, {4, 5, -6}}));
+    document->setNotes("abc");
+    document->settings().fonts[0].font.height = -20;
+    document->settings().colourRoles[9] = 6;
+
+    prompter.expectSaveFile(path("a.fma"));
+    action(57)->trigger();
+    EXPECT_EQ(prompter.lastProposedName(), "mat1.fma");
+    EXPECT_EQ(prompter.lastSaveFilter(), "Arquivos Matriz (*.FMA)|*.fma");
+    // Window block, header, six 10-byte reals, the notes' length and "abc".
+    EXPECT_EQ(test::fileBytes(path("a.fma")).size(), 858u + 80 + 60 + 2 + 4);
+
+    MatrixFile file;
+    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
+    EXPECT_EQ(file.rows, 2);
+    EXPECT_EQ(file.cols, 3);
+    EXPECT_EQ(file.kind, 0);
+    EXPECT_EQ(file.entries, MatrixData(realMatrix({{1, 2, 3}, {4, 5, -6}})));
+    EXPECT_EQ(file.decimals, 5);
+    EXPECT_EQ(file.fieldWidth, document->FieldWidth());
+    EXPECT_FALSE(file.sciNotation);
+    EXPECT_EQ(file.notes, "abc");
+    EXPECT_EQ(file.window.fonts, document->settings().fonts);
+    EXPECT_EQ(file.window.fonts[0].font.height, -20);
+    EXPECT_EQ(file.window.colourRoles[9], 6);
+    const QRect placed = window->geometry();
+    EXPECT_EQ(file.window.rect,
+              (WindowRect{placed.x(), placed.y(), placed.width(), placed.height()}));
+
+    EXPECT_TRUE(document->named());
+    EXPECT_EQ(document->documentName(), path("a.fma"));
+    EXPECT_FALSE(document->modified());
+    EXPECT_EQ(window->notesWindow()->windowTitle(), " [a.fma]");
+
+    // Once named, Save asks nothing.
+    document->setNotes("abcd");
+    action(57)->trigger();
+    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
+    EXPECT_EQ(file.notes, "abcd");
+}
+
+TEST_F(MatrixWindowFilesTest, SaveAsAsksBeforeOverwritingAndReportsFailures) {
+    open(test::integerMatrix({{1, 2}}, 3), ElementKind::Integer);
+    test::putFile(folder / "old.ima", test::Bytes{1, 2, 3});
+    document->setModified(true);
+
+    prompter.expectSaveFile(path("old.ima"));
+    prompter.expectOverwriteQuestion(Answer::No);
+    action(58)->trigger();
+    EXPECT_EQ(prompter.lastSaveFilter(), "Arquivos Matriz (*.IMA)|*.ima");
+    EXPECT_EQ(prompter.shown().back().buttons, Prompter::Buttons::YesNoCancel);
+    EXPECT_EQ(test::fileBytes(folder / "old.ima"), (test::Bytes{1, 2, 3}));
+    EXPECT_TRUE(document->modified());
+
+    prompter.expectSaveFile(path("missing folder/b.ima"));
+    prompter.expectError("não foi possível salvar arquivo");
+    action(58)->trigger();
+    EXPECT_TRUE(document->modified());
+    EXPECT_FALSE(document->named());
+
+    prompter.expectSaveFile(path("old.ima"));
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    action(58)->trigger();
+    MatrixFile file;
+    ASSERT_EQ(readMatrixFile(path("old.ima"), 5, file), 0);
+    EXPECT_EQ(file.entries, MatrixData(test::integerMatrix({{1, 2}}, 3)));
+    EXPECT_FALSE(document->modified());
+}
+
+TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
+    open(realMatrix({{1, 2}, {3, 4}}));
+    prompter.expectSaveFile(path("m.tex"));
+    prompter.expectChoices("TeX matriz", std::vector<int>{1, 1});
+    prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
+    action(622)->trigger();
+    EXPECT_EQ(prompter.lastProposedName(), "semnome.tex");
+    EXPECT_EQ(prompter.lastSaveFilter(), "TeX Files (*.TEX)|*.tex|");
+    const Prompter::ChoicesRequest& request = prompter.lastChoices();
+    EXPECT_EQ(request.groups, (std::vector<std::vector<std::string>>{
+                                  {" matriz", "( matriz)", "[ matriz ]", "| matriz |"},
+                                  {"entrada ....", ".. entrada ..", ".... entrada"}}));
+    EXPECT_EQ(request.initial, (std::vector<int>{1, 1}));
+    EXPECT_EQ(request.closeLabel, "fechar");
+    EXPECT_EQ(fileText(folder / "m.tex"),
+              "\\left(\\matrix{\r\n"
+              "1.00000&2.00000\\cr\r\n"
+              "3.00000&4.00000\\cr\r\n"
+              "}\\right)\r\n");
+
+    // No delimiter, entries on the left; the existing file is replaced after
+    // the question.
+    prompter.expectSaveFile(path("m.tex"));
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    prompter.expectChoices("TeX matriz", std::vector<int>{0, 0});
+    prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
+    action(622)->trigger();
+    EXPECT_EQ(fileText(folder / "m.tex"),
+              "\\matrix{\r\n"
+              "1.00000\\hfill&2.00000\\hfill\\cr\r\n"
+              "3.00000\\hfill&4.00000\\hfill\\cr\r\n"
+              "}\r\n");
+}
+
+TEST_F(MatrixWindowFilesTest, TexExportEndsWhenADialogIsDeclined) {
+    open(realMatrix({{-3}}));
+    prompter.expectSaveFile(std::nullopt);
+    action(622)->trigger();
+
+    prompter.expectSaveFile(path("n.tex"));
+    prompter.expectChoices("TeX matriz", std::nullopt);
+    action(622)->trigger();
+    EXPECT_FALSE(std::filesystem::exists(folder / "n.tex"));
+
+    test::putFile(folder / "n.tex", std::string("x"));
+    prompter.expectSaveFile(path("n.tex"));
+    prompter.expectOverwriteQuestion(Answer::Cancel);
+    action(622)->trigger();
+    EXPECT_EQ(fileText(folder / "n.tex"), "x");
+
+    // The long minus is written as the character it stands for, in UTF-8.
+    ASSERT_EQ(document->setLongMinus(150), 0);
+    prompter.expectSaveFile(path("n.tex"));
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    prompter.expectChoices("TeX matriz", std::vector<int>{2, 2});
+    prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
+    action(622)->trigger();
+    EXPECT_EQ(fileText(folder / "n.tex"),
+              "\\left[\\matrix{\r\n"
+              "\\hfill \xE2\x80\x93"
+              "3.00000\\cr\r\n"
+              "}\\right]\r\n");
+}
+
+TEST_F(MatrixWindowFilesTest, PlainTextGoesToTheTextWindow) {
+    open(realMatrix({{1, -2}, {3.5, 4}}));
+    ASSERT_EQ(document->setFormat(5, 8, false), 0);
+    action(603)->trigger();
+    TTextWin* text = window->textWindow();
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_EQ(text->windowTitle(), "matriz A");
+    EXPECT_EQ(text->documentName(), "matriz.txt");
+    EXPECT_FALSE(text->named());
+    EXPECT_FALSE(text->modified());
+    EXPECT_EQ(text->text(),
+              " 1.00000  -2.00000  \r\n"
+              " 3.50000   4.00000  \r\n");
+}
+
+TEST_F(MatrixWindowFilesTest, PlainTextOfAMatrixTooLargeIsRefused) {
+    open(ComplexMatrix(100, 100));
+    prompter.expectError("mais nenhum espaço");
+    action(603)->trigger();
+    EXPECT_FALSE(window->textWindow()->isVisible());
+}
+
+TEST_F(MatrixWindowFilesTest, NotesShownAndClosedMarkTheMatrixModified) {
+    open(ComplexMatrix(1, 1));
+    document->setNotes("A + B");
+    EXPECT_FALSE(document->modified());
+    action(75)->trigger();
+    TNoteWin* notes = window->notesWindow();
+    EXPECT_TRUE(notes->isVisible());
+    EXPECT_EQ(notes->text(), "A + B");
+    EXPECT_EQ(notes->windowTitle(), " [mat1.fma]");
+    EXPECT_TRUE(document->modified());
+
+    document->setModified(false);
+    notes->editor()->moveCursor(QTextCursor::End);
+    notes->editor()->insertPlainText(" e C");
+    EXPECT_EQ(document->notes(), "A + B e C");
+    EXPECT_FALSE(document->modified());
+    notes->findChild<QAction*>("command357")->trigger();
+    EXPECT_FALSE(notes->isVisible());
+    EXPECT_TRUE(document->modified());
+
+    // Notes stored into the matrix from outside show when it is replaced.
+    document->setNotes("zeros");
+    window->contentsReplaced();
+    EXPECT_EQ(notes->text(), "zeros");
+}
+
+TEST_F(MatrixWindowFilesTest, EachMenuShowsItsHelpText) {
+    open(ComplexMatrix(1, 1));
+    const std::pair<int, const char*> menus[] = {{330, "AJUDA DO MENU \"ARQUIVO\""},
+                                                 {331, "AJUDA DO MENU \"EDITAR\""},
+                                                 {332, "AJUDA DO MENU \"MISC\""}};
+    for (const auto& [command, heading] : menus) {
+        action(command)->trigger();
+        EXPECT_TRUE(window->helpWindow()->isVisible());
+        EXPECT_TRUE(window->helpWindow()->text().startsWith(heading)) << command;
+    }
+}
+
+TEST_F(MatrixWindowFilesTest, FontsAndColoursComeFromTheSettingsRecord) {
+    open(ComplexMatrix(2, 2));
+    const int narrow = window->view()->CellWidth();
+    document->settings().fonts[0].font.height = -32;
+    window->settingsChanged();
+    EXPECT_EQ(window->view()->entryFont().pixelSize(), 32);
+    EXPECT_GT(window->view()->CellWidth(), narrow);
+
+    action(209)->trigger();
+    TColWin* colours = window->colourWindow();
+    ASSERT_NE(colours, nullptr);
+    EXPECT_TRUE(colours->isVisible());
+    EXPECT_EQ(colours->windowTitle(), "bordo");
+    EXPECT_EQ(colours->currentIndex(), 4);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
+    QWidget* swatches = colours->swatches();
+    QTest::mouseClick(swatches, Qt::LeftButton, {},
+                      TColWin::swatchRect(6, swatches->size()).center());
+    EXPECT_EQ(document->settings().colourRoles[9], 6);
+}
+
+TEST_F(MatrixWindowFilesTest, UnsavedWorkIsAskedAboutBeforeTheEnd) {
+    open(ComplexMatrix(1, 1));
+    document->setModified(true);
+    prompter.expect("cuidado!", "salvar mudanças para mat1.fma?", Answer::No);
+    EXPECT_TRUE(window->mayClose());
+    EXPECT_FALSE(document->modified());
+
+    action(603)->trigger();
+    window->textWindow()->editor()->insertPlainText("x");
+    prompter.expect("cuidado!", "salvar mudanças para matriz.txt?", Answer::Cancel);
+    EXPECT_FALSE(window->mayClose());
+}
+
+TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
+    const TMatWin::Options options{folder.path(), false};
+    open(ComplexMatrix(1, 1), ElementKind::Real, options);
+    document->settings().fonts[0].font.height = -30;
+    document->settings().colourRoles[9] = 6;
+    window->setGeometry(30, 40, 500, 300);
+    const QRect placed = window->geometry();
+    window.reset();
+
+    MatrixWindowSettings stored;
+    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
+    EXPECT_EQ(stored.window.fonts[0].font.height, -30);
+    EXPECT_EQ(stored.window.colourRoles[9], 6);
+    EXPECT_EQ(stored.window.rect,
+              (WindowRect{placed.x(), placed.y(), placed.width(), placed.height()}));
+    EXPECT_EQ(stored.lastDocumentName, "");
+
+    open(ComplexMatrix(1, 1), ElementKind::Real, options);
+    EXPECT_EQ(document->settings().fonts[0].font.height, -30);
+    EXPECT_EQ(window->view()->entryFont().pixelSize(), 30);
+    EXPECT_EQ(window->geometry(), placed);
+
+    // With UseDefaults the file is not read, but still written.
+    open(ComplexMatrix(1, 1), ElementKind::Real, {folder.path(), true});
+    EXPECT_EQ(document->settings().fonts[0].font.height,
+              matrixWindowDefaults().fonts[0].font.height);
+    document->setDocumentName(path("c.fma"), true);
+    window.reset();
+    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
+    EXPECT_EQ(stored.window.fonts[0].font.height, matrixWindowDefaults().fonts[0].font.height);
+    EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
+}
+
+TEST_F(MatrixWindowFilesTest, AMatrixFromAFileKeepsItsOwnSettings) {
+    MatrixWindowSettings stored;
+    stored.window.fonts[0].font.height = -30;
+    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
+    document = std::make_unique<MatrixDocument>(2, ElementKind::Real, ComplexMatrix(1, 1));
+    document->setDocumentName(path("b.fma"), true);
+    document->settings().fonts[0].font.height = -12;
+    window = std::make_unique<TMatWin>(*document, prompter, nullptr,
+                                       TMatWin::Options{folder.path(), false});
+    EXPECT_EQ(document->settings().fonts[0].font.height, -12);
+    EXPECT_EQ(window->view()->entryFont().pixelSize(), 12);
+}
+
+TEST_F(MatrixWindowFilesTest, ADamagedSettingsFileIsReported) {
+    std::vector<std::uint8_t> bytes = encodeMatrixWindowSettings(MatrixWindowSettings{});
+    test::putInt32(bytes, 4, 0);  // version 0
+    test::putFile(folder / "lorv.ini", bytes);
+    prompter.expectError("arquivo ini danificado");
+    document = std::make_unique<MatrixDocument>(2, ElementKind::Real, ComplexMatrix(1, 1));
+    window = std::make_unique<TMatWin>(*document, prompter, nullptr,
+                                       TMatWin::Options{folder.path(), false});
+    EXPECT_EQ(document->settings().fonts, matrixWindowDefaults().fonts);
+}
+
+}  // namespace
+}  // namespace lorvex
