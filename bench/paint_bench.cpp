@@ -8,6 +8,7 @@
 
 #include "matwin/matrix_view.h"
 #include "matwin/matrix_window.h"
+#include "engine/random_generator.h"
 #include "toolkit/gui_prompter.h"
 
 namespace {
@@ -19,7 +20,8 @@ void fullRepaint(benchmark::State& state) {
         for (std::int32_t j = 0; j < n; ++j) m.at(i, j) = lorvex::Complex{i * 1.25L - j, 0.0L};
     }
     lorvex::MatrixDocument document(1, lorvex::ElementKind::Real, m);
-    lorvex::GuiPrompter prompter;
+    lorvex::RandomGenerator random(1);
+    lorvex::GuiPrompter prompter(random);
     lorvex::TMatWin window(document, prompter);
     window.resize(800, 600);
     window.show();

@@ -14,6 +14,7 @@
 #include "workspace/matrix_export.h"
 #include "workspace/matrix_file.h"
 #include "workspace/prompter.h"
+#include "workspace/workspace.h"
 
 namespace lorvex {
 namespace {
@@ -21,48 +22,6 @@ namespace {
 constexpr std::string_view kTexFilter = "TeX Files (*.TEX)|*.tex|";
 constexpr int kMatrixString = 213;
 constexpr int kNoNameString = 29;
-
-// The matrix file filter and default extension of each kind.
-int filterString(ElementKind kind) {
-    switch (kind) {
-        case ElementKind::Complex:
-            return 91;
-        case ElementKind::Integer:
-            return 92;
-        case ElementKind::Real:
-            break;
-    }
-    return 90;
-}
-
-std::string_view extension(ElementKind kind) {
-    switch (kind) {
-        case ElementKind::Complex:
-            return "cma";
-        case ElementKind::Integer:
-            return "ima";
-        case ElementKind::Real:
-            break;
-    }
-    return "fma";
-}
-
-// Everything the file of a matrix holds: the window's settings record, the
-// header with the display settings, the entries and the notes.
-MatrixFile matrixFileOf(const MatrixDocument& document) {
-    MatrixFile file;
-    file.window = document.settings();
-    file.rows = document.Rows();
-    file.cols = document.Cols();
-    file.kind = static_cast<std::int32_t>(document.Kind());
-    file.fieldWidth = document.FieldWidth();
-    file.decimals = document.Decimals();
-    file.sciNotation = document.SciNotation();
-    file.entries = document.matrixData();
-    file.notesPresent = true;
-    file.notes = document.notes();
-    return file;
-}
 
 }  // namespace
 
@@ -73,18 +32,16 @@ bool TMatWin::save() {
     std::string path = document_.documentName();
     if (!document_.named()) {
         const std::optional<std::string> chosen =
-            askSavePath(prompter_, strings::byId(filterString(document_.Kind())),
-                        extension(document_.Kind()), document_.documentName());
+            askSavePath(prompter_, strings::byId(matrixFileFilterString(document_.Kind())),
+                        matrixFileExtension(document_.Kind()), document_.documentName());
         if (!chosen) return false;
         path = *chosen;
     }
     recordPlacement();
-    if (const int rc = writeMatrixFile(path, matrixFileOf(document_)); rc != code::Ok) {
+    if (const int rc = document_.writeFile(path); rc != code::Ok) {
         showError(prompter_, rc);
         return false;
     }
-    document_.setDocumentName(path, true);
-    document_.setModified(false);
     notesWindow_->refreshTitle();
     return true;
 }

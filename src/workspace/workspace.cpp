@@ -6,24 +6,36 @@
 namespace lorvex {
 namespace {
 
-std::string_view extensionOf(ElementKind kind) {
-    switch (kind) {
-        case ElementKind::Real:
-            return "fma";
-        case ElementKind::Complex:
-            return "cma";
-        case ElementKind::Integer:
-            return "ima";
-    }
-    return "fma";
-}
-
 MatrixData zeroMatrix(ElementKind kind, std::int32_t rows, std::int32_t cols) {
     if (kind == ElementKind::Integer) return IntegerMatrix(rows, cols);
     return ComplexMatrix(rows, cols);
 }
 
 }  // namespace
+
+std::string_view matrixFileExtension(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Complex:
+            return "cma";
+        case ElementKind::Integer:
+            return "ima";
+        case ElementKind::Real:
+            break;
+    }
+    return "fma";
+}
+
+int matrixFileFilterString(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Complex:
+            return 91;
+        case ElementKind::Integer:
+            return 92;
+        case ElementKind::Real:
+            break;
+    }
+    return 90;
+}
 
 ElementKind elementKindOf(WorkspaceMode mode) {
     switch (mode) {
@@ -94,7 +106,7 @@ std::int32_t Workspace::FindFreeLetter() const {
 }
 
 std::string Workspace::defaultDocumentName(ElementKind kind, std::int32_t letterNo) {
-    return "mat" + std::to_string(letterNo) + "." + std::string(extensionOf(kind));
+    return "mat" + std::to_string(letterNo) + "." + std::string(matrixFileExtension(kind));
 }
 
 Workspace::Placement Workspace::PlaceMatrix(ElementKind kind, const std::string& name,

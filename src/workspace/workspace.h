@@ -16,6 +16,11 @@ namespace lorvex {
 // The three modes, each with its own 26 lettered places.
 enum class WorkspaceMode : std::int32_t { Real = 0, Complex = 1, Integer = 2 };
 
+// The extension of a kind's matrix files ("fma", "cma", "ima"), and the
+// number of the string that describes them for the file dialogs.
+std::string_view matrixFileExtension(ElementKind kind);
+int matrixFileFilterString(ElementKind kind);
+
 // The element kind that a mode's places hold, and back.
 ElementKind elementKindOf(WorkspaceMode mode);
 WorkspaceMode modeOf(ElementKind kind);
