@@ -11,6 +11,7 @@
 #include "matwin/matrix_window.h"
 #include "toolkit/commands.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/text_window.h"
 #include "workspace/prompter.h"
 
 namespace lorvex {
@@ -26,8 +27,11 @@ TMatFrame::TMatFrame(FrameOperations& operations, std::filesystem::path settings
     : operations_(operations),
       workspace_(operations.workspace()),
       prompter_(operations.workspace().prompter()),
-      settingsFolder_(std::move(settingsFolder)) {
+      settingsFolder_(std::move(settingsFolder)),
+      helpWindow_(std::make_unique<TTextWin>(prompter_)) {
     setAcceptDrops(true);
+    helpWindow_->setWindowTitle(uiString(297));
+    helpWindow_->setDocumentName(std::string(strings::byId(25)), false);
     createActions();
 }
 
@@ -108,12 +112,28 @@ void TMatFrame::createActions() {
             [this] { workspace_.toggleWhiteBackground(); });
     connect(action(Exit), &QAction::triggered, this, &QWidget::close);
     connect(action(Open), &QAction::triggered, this, [this] { report(operations_.Open()); });
+    connect(action(HelpFirstMenu), &QAction::triggered, this, [this] { showHelp("LVFILEH"); });
+    connect(action(HelpSecondMenu), &QAction::triggered, this, [this] { showHelp("LVCALCH"); });
+    connect(action(HelpThirdMenu), &QAction::triggered, this, [this] { showHelp("LVVIEWH"); });
+    connect(action(ProgramHelp), &QAction::triggered, this, [this] { showHelp("PROGHELP"); });
+    connect(action(About), &QAction::triggered, this, &TMatFrame::showAbout);
     connect(action(Paste), &QAction::triggered, this, &TMatFrame::paste);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMatFrame::updateCommands);
 }
 
 void TMatFrame::report(int code) {
     showError(prompter_, code);
+}
+
+void TMatFrame::showHelp(const char* name) {
+    helpWindow_->showHelpText(QString::fromLatin1(name));
+}
+
+void TMatFrame::showAbout() {
+    prompter_.messageBox("lorvex",
+                         "lorvex " LORVEX_VERSION
+                         "\ncalculadora de matrizes para o ensino de álgebra linear",
+                         Prompter::Buttons::Ok);
 }
 
 void TMatFrame::paste() {
@@ -286,14 +306,18 @@ TMatWin* TMatFrame::windowOf(const MatrixDocument& document) const {
 }
 
 void TMatFrame::documentCreated(MatrixDocument& document) {
-    auto window = std::make_unique<TMatWin>(document, prompter_, this);
+    auto window = std::make_unique<TMatWin>(
+        document, prompter_, this, TMatWin::Options{settingsFolder_, settings_.useDefaults});
     window->resize(width() * 2 / 5 + 200, width() / 4 + 150);
     windows_[&document] = std::move(window);
     updateCommands();
 }
 
 void TMatFrame::documentChanged(MatrixDocument& document) {
-    if (TMatWin* window = windowOf(document)) window->contentsReplaced();
+    if (TMatWin* window = windowOf(document)) {
+        window->settingsChanged();
+        window->contentsReplaced();
+    }
 }
 
 void TMatFrame::documentShown(MatrixDocument& document) {
@@ -303,13 +327,18 @@ void TMatFrame::documentShown(MatrixDocument& document) {
     window->raise();
 }
 
+// One question for all unsaved matrices; after "&sim" each window with
+// unsaved changes asks for itself, and a "&cancelar" there keeps the program.
 bool TMatFrame::mayClose() {
     if (workspace_.AnyUnsaved() &&
         prompter_.messageBox(strings::byId(2), strings::byId(204), Prompter::Buttons::YesNo) !=
             Prompter::Answer::Yes) {
         workspace_.MarkAllSaved();
     }
-    return true;
+    for (auto& [document, window] : windows_) {
+        if (!window->mayClose()) return false;
+    }
+    return helpWindow_->mayClose();
 }
 
 void TMatFrame::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,7 @@ namespace lorvex {
 
 class Prompter;
 class TMatWin;
+class TTextWin;
 
 // The main frame: the menu set of the current mode, the letter menus, and the
 // matrix windows of every document of the workspace. Its commands call the
@@ -68,6 +69,8 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     bool mayClose();
     void report(int code);
     void paste();
+    void showHelp(const char* name);
+    void showAbout();
 
     FrameOperations& operations_;
     Workspace& workspace_;
@@ -76,6 +79,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     FrameSettings settings_;
     std::map<int, QAction*> actions_;
     std::map<const MatrixDocument*, std::unique_ptr<TMatWin>> windows_;
+    std::unique_ptr<TTextWin> helpWindow_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
     QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only
     QAction* firstKeptLetterItem_ = nullptr;
