@@ -166,6 +166,36 @@ bool invert(Block<T>& a, Block<T>& b, T& determinant) {
     return true;
 }
 
+// The determinant that invert() gives for the n x n block a, without the
+// inverse: the same pivots, exchanges and operations on the rows at and below
+// each pivot, the only rows that later pivots depend on, so the value is the
+// same to the last bit. Zero when a pivot column has no non-zero element. The
+// block is left partly reduced.
+template <class T>
+T determinant(Block<T>& a) {
+    const std::int32_t n = a.rows;
+    T result = T{1};
+    for (std::int32_t k = 0; k < n; ++k) {
+        const std::int32_t r = findPivotRow(a, k, k);
+        if (r < 0) return T{};
+        if (r > k) {
+            result = -result;
+            a.swapRows(r, k);
+        }
+        T* pivotRow = a.row(k);
+        const T pivot = pivotRow[k];
+        result = result * pivot;
+        const T inverse = quotient(T{1}, pivot);
+        for (std::int32_t j = k + 1; j < n; ++j)
+            pivotRow[j] = pivotRow[j] * inverse;
+        for (std::int32_t i = k + 1; i < n; ++i) {
+            T* row = a.row(i);
+            subtractPivotRow(row, pivotRow, row[k], k + 1, n);
+        }
+    }
+    return result;
+}
+
 // Reduces w to reduced row-echelon form, applying every row operation to the
 // right-hand side too, and returns the pivot columns from left to right (the
 // pivot of the k-th one is in row k). Columns are taken from the left while
