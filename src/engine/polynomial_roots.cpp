@@ -1,6 +1,7 @@
 #include "engine/polynomial_roots.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -137,6 +138,7 @@ bool isNew(const std::vector<Complex>& known, Complex z) {
 
 int findRoots(const std::vector<Complex>& coefficients, const RootSearchSettings& settings,
               RandomGenerator& random, PolynomialRoots& result, const StopCheck& stop) {
+    assert(coefficients.size() >= 2);
     return runGuarded([&] {
         const int scaleExponent = rootScaleExponent(coefficients);
         const poly::Coefficients p = rescaled(coefficients, scaleExponent);

@@ -239,17 +239,17 @@ int simplex(const ComplexMatrix& f, const ComplexMatrix& b, const ComplexMatrix&
         }
     }
 
+    run.tableau = tableau.shown();
     if (!optimal) {
         run.end = SimplexRun::End::StepLimitReached;
-        run.tableau = tableau.shown();
         result = std::move(run);
         return code::Ok;
     }
 
-    std::vector<std::vector<long double>> vertices{tableau.vertex()};
-    const std::vector<long double>& first = vertices.front();
+    const std::vector<long double> first = tableau.vertex();
     if (!satisfiesConstraints(b, c, goal, first)) return code::NoFeasibleVector;
     const long double value = tableau.objectiveAt(first);
+    std::vector<std::vector<long double>> vertices{first};
     for (std::int32_t j = 0; j + 1 < tableau.usedColumns(); ++j) {
         if (!tableau.isFlagged(j)) continue;
         const std::int32_t leaving = tableau.leavingRow(j);

@@ -41,18 +41,19 @@ struct SimplexRun {
     // F X of the first column.
     long double value = 0.0L;
 
-    // StepLimitReached only. The tableau's constraint rows and objective row
-    // (m + 1 rows) over its used columns: the n variables, the slack, surplus
-    // and artificial columns in the order the rows asked for them, and the
-    // right-hand side last.
+    // The tableau where the run stopped (shown when the limit came first; the
+    // optimal one otherwise): its constraint rows and objective row (m + 1
+    // rows) over the used columns, which are the n variables, the slack,
+    // surplus and artificial columns in the order the rows asked for them,
+    // and the right-hand side last.
     ComplexMatrix tableau;
-    // The pivot last chosen (leaving row, entering column), or -1 and -1 when
-    // none has been chosen yet.
+    // StepLimitReached only: the pivot last chosen (leaving row, entering
+    // column), or -1 and -1 when none has been chosen yet.
     std::int32_t pivotRow = -1;
     std::int32_t pivotColumn = -1;
 
-    // Whether the procedure has ended: always true after a result code other
-    // than code::Ok.
+    // Whether the procedure has ended with this run. A result code other
+    // than code::Ok ends it too (and leaves the run unwritten).
     bool ended() const { return end == End::Optimal; }
 };
 

@@ -71,6 +71,9 @@ TEST(Simplex, StepsReplayTheTableaux) {
     ASSERT_TRUE(run.ended());
     EXPECT_EQ(run.steps, 4);
     EXPECT_EQ(run.solutions, realMatrix({{3}}));
+    EXPECT_EQ(run.tableau,
+              realMatrix({{1, 0, 0, 1, 3}, {0, 1, -1, 1, 2}, {1, 0, kSimplexPenalty, 0, 0}}));
+    EXPECT_EQ(std::pair(run.pivotRow, run.pivotColumn), std::pair(-1, -1));
 }
 
 TEST(Simplex, FailuresAndChecks) {
