@@ -166,13 +166,47 @@ bool invert(Block<T>& a, Block<T>& b, T& determinant) {
     return true;
 }
 
+// The determinant that invert() gives for the n x n block a, without the
+// inverse: the same pivots, exchanges and operations on the rows at and below
+// each pivot, the only rows that later pivots depend on, so the value is the
+// same to the last bit. Zero when a pivot column has no non-zero element. The
+// block is left partly reduced.
+template <class T>
+T determinant(Block<T>& a) {
+    const std::int32_t n = a.rows;
+    T result = T{1};
+    for (std::int32_t k = 0; k < n; ++k) {
+        const std::int32_t r = findPivotRow(a, k, k);
+        if (r < 0) return T{};
+        if (r > k) {
+            result = -result;
+            a.swapRows(r, k);
+        }
+        T* pivotRow = a.row(k);
+        const T pivot = pivotRow[k];
+        result = result * pivot;
+        const T inverse = quotient(T{1}, pivot);
+        for (std::int32_t j = k + 1; j < n; ++j)
+            pivotRow[j] = pivotRow[j] * inverse;
+        for (std::int32_t i = k + 1; i < n; ++i) {
+            T* row = a.row(i);
+            subtractPivotRow(row, pivotRow, row[k], k + 1, n);
+        }
+    }
+    return result;
+}
+
 // Reduces w to reduced row-echelon form, applying every row operation to the
 // right-hand side too, and returns the pivot columns from left to right (the
 // pivot of the k-th one is in row k). Columns are taken from the left while
 // fewer pivots than rows have been found; a column without a pivot is free.
+// For each pivot: the pivot row and its right-hand side are divided by the
+// pivot, then every other row i loses W(i, j) times the pivot row. Large
+// blocks share those rows between two threads, as the inverse does.
 template <class T>
 std::vector<std::int32_t> reduceRows(Block<T>& w, std::vector<T>& rhs) {
     std::vector<std::int32_t> pivotColumns;
+    const bool large = w.rows >= kParallelOrder && w.cols >= kParallelOrder;
     std::int32_t r = 0;
     for (std::int32_t j = 0; j < w.cols && r < w.rows; ++j) {
         const std::int32_t p = findPivotRow(w, r, j);
@@ -187,16 +221,35 @@ std::vector<std::int32_t> reduceRows(Block<T>& w, std::vector<T>& rhs) {
         for (std::int32_t q = j + 1; q < w.cols; ++q)
             pivotRow[q] = quotient(pivotRow[q], pivot);
         pivotRow[j] = T{1};
-        for (std::int32_t i = 0; i < w.rows; ++i) {
-            if (i == r) continue;
-            T* row = w.row(i);
-            const T factor = row[j];
-            for (std::int32_t q = j + 1; q < w.cols; ++q)
-                row[q] = row[q] - pivotRow[q] * factor;
-            rhs[static_cast<std::size_t>(i)] =
-                rhs[static_cast<std::size_t>(i)] - rhs[static_cast<std::size_t>(r)] * factor;
-            row[j] = T{};
-        }
+        const T pivotRhs = rhs[static_cast<std::size_t>(r)];
+
+        const auto eliminateRows = [&](std::int32_t first, std::int32_t last) {
+            // The rows of [first, last) other than the pivot row, two at a time.
+            for (std::int32_t i = first;; ++i) {
+                if (i == r) ++i;
+                if (i >= last) break;
+                std::int32_t second = i + 1;
+                if (second == r) ++second;
+                T* row = w.row(i);
+                const T factor = row[j];
+                rhs[static_cast<std::size_t>(i)] =
+                    rhs[static_cast<std::size_t>(i)] - pivotRhs * factor;
+                if (second >= last) {
+                    subtractPivotRow(row, pivotRow, factor, j + 1, w.cols);
+                    row[j] = T{};
+                    break;
+                }
+                T* secondRow = w.row(second);
+                const T secondFactor = secondRow[j];
+                rhs[static_cast<std::size_t>(second)] =
+                    rhs[static_cast<std::size_t>(second)] - pivotRhs * secondFactor;
+                subtractPivotRow(row, secondRow, pivotRow, factor, secondFactor, j + 1, w.cols);
+                row[j] = T{};
+                secondRow[j] = T{};
+                i = second;
+            }
+        };
+        forRowRanges(w.rows, large, eliminateRows);
         pivotColumns.push_back(j);
         ++r;
     }

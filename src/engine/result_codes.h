@@ -44,5 +44,6 @@ inline constexpr int NoFeasibleVector = 107;     // "não há vetores prováveis
 inline constexpr int MatrixNotFound = 108;       // "matriz não encontrada"
 inline constexpr int IntegerExpected = 109;      // "esperado um inteiro"
 inline constexpr int PythagoreanExpected = 110;  // "dados Pitagoreanos esperados"
+inline constexpr int Unbounded = 111;            // "problema ilimitado"
 
 }  // namespace lorvex::code

@@ -24,8 +24,12 @@ class StopCheck {
         return none;
     }
 
+    // Whether the user asks to stop now, for the few searches that end early
+    // and keep what they found instead of failing.
+    bool requested() const { return stopRequested_ && stopRequested_(); }
+
     void poll() const {
-        if (stopRequested_ && stopRequested_()) throw UserStopRequested{};
+        if (requested()) throw UserStopRequested{};
     }
 
   private:

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <vector>
+
+#include "engine/complex.h"
+#include "engine/matrix_data.h"
+#include "engine/stop_check.h"
+
+namespace lorvex {
+
+// The n + 1 coefficients of p(x) = det(x I - M) for a square matrix M of order
+// n, highest power first: c0 = ONE, c1 = -trace, and ck = (-1)^k times the sum
+// of the determinants of all k x k principal minors. The stop check is polled
+// after every minor; there are 2^n - n - 1 of them, so the time doubles with
+// each order. Returns code::Ok, code::UserStop or code::OutOfMemory; the
+// coefficients are written only on success.
+int characteristicPolynomial(const ComplexMatrix& m, std::vector<Complex>& coefficients,
+                             const StopCheck& stop = StopCheck::never());
+
+}  // namespace lorvex

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/matrix_data.h"
+
+// Reduction to reduced row-echelon form one elementary action at a time, for
+// the step-by-step echelon tool. Every display starts again from the
+// unreduced matrix with a limit one higher than the last, so the counting of
+// actions below is what makes successive displays follow one another.
+namespace lorvex {
+
+// The limit of the "final" display: large enough for any matrix.
+inline constexpr std::int32_t kAllEchelonActions = 2147483646;
+
+struct EchelonSteps {
+    // The matrix after the first `limit` actions.
+    ComplexMatrix matrix;
+    // Row of the highlighted pivot; -1 once the reduction has passed the last
+    // row or column. Before any pivot is found it keeps the number of rows.
+    std::int32_t stepRow = 0;
+    // Column of the highlighted pivot; -1 when no pivot has been reached yet.
+    std::int32_t stepCol = -1;
+    // Actions performed; fewer than the limit means the reduction is complete.
+    std::int32_t actions = 0;
+
+    // A pivot is highlighted only when both positions lie inside the matrix.
+    bool hasHighlight() const { return stepCol >= 0 && stepRow >= 0 && stepRow < matrix.rows; }
+};
+
+// Reduces a copy of m by at most `limit` actions (a negative limit counts as
+// 0). With r the current pivot row and k the current column, both from 0:
+//  - finding the pivot of column k (the first element at or below row r whose
+//    size is above 10^-18) is one action and highlights it; a column without
+//    one is skipped without an action;
+//  - moving it up to row r by a row exchange is one action (the highlight
+//    follows it);
+//  - dividing the pivot row by the pivot is one action;
+//  - clearing column k in each other row, from the top, is one action per
+//    row. When all rows are cleared the pivot row advances; then, while rows
+//    remain, the column advances, even when the limit stopped the clearing
+//    partway (the next display starts again and finishes it). When the
+//    column or the row passes the last one, stepRow becomes -1; so a last
+//    column still partly cleared shows no highlight for that one display.
+// The arithmetic is the solver's, so the final form matches its reduction.
+// Returns code::Ok or code::OutOfMemory (the result is then left as it was).
+int reduceToEchelon(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result);
+
+}  // namespace lorvex

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/complex.h"
+#include "engine/matrix_data.h"
+
+// Elementary row and column operations applied by the user to a matrix in its
+// own window, with an undo stack.
+namespace lorvex {
+
+// The kinds keep their numbers, which the operation records carry.
+enum class OperationKind : std::int32_t {
+    ExchangeRows = 0,       // rows i and j change places
+    ExchangeColumns = 1,    // columns i and j change places
+    ScaleRow = 2,           // row i := a * row i
+    ScaleColumn = 3,        // column i := a * column i
+    AddRowMultiple = 4,     // row j := row j + a * row i
+    AddColumnMultiple = 5,  // column j := column j + a * column i
+};
+
+// One applied operation; i and j count from 0 (j is unused by a scaling).
+struct RowColumnOperation {
+    OperationKind kind = OperationKind::ExchangeRows;
+    std::int32_t i = 0;
+    std::int32_t j = 0;
+    Complex a = ONE;
+
+    friend bool operator==(const RowColumnOperation&, const RowColumnOperation&) = default;
+};
+
+// The operation that undoes op: an exchange is its own inverse, a scaling by a
+// becomes one by 1 / a (complex quotient) and an added multiple a becomes -a.
+RowColumnOperation inverseOf(const RowColumnOperation& op);
+
+// Whether op can be applied to m: its indices lie inside the matrix, and an
+// exchange or an addition names two different rows or columns (adding a
+// multiple of a row to itself could not be undone by subtracting it).
+// code::Ok, code::OutOfRange or code::NothingToDo.
+int checkOperation(const ComplexMatrix& m, const RowColumnOperation& op);
+
+// True for a scaling by a factor whose size is below 10^-18, which would
+// destroy the row or column: it is ignored, without a message.
+bool isRefusedScaling(const RowColumnOperation& op);
+
+// Performs op on every element of the row or column concerned. op must pass
+// checkOperation and must not be a refused scaling.
+void applyOperation(ComplexMatrix& m, const RowColumnOperation& op);
+
+// The operations applied to one matrix, newest last, for undo.
+class OperationStack {
+  public:
+    // Applies op to m and records it. A refused scaling changes and records
+    // nothing and still returns code::Ok. Returns the codes of
+    // checkOperation (nothing done then) or code::OutOfMemory (m unchanged).
+    int apply(ComplexMatrix& m, const RowColumnOperation& op);
+    // Applies the inverse of the newest operation to m and drops it; false,
+    // doing nothing, when there is none or when it does not fit m (a matrix
+    // replaced without clearing the stack).
+    bool undo(ComplexMatrix& m);
+
+    bool canUndo() const { return !records_.empty(); }
+    // Oldest first.
+    const std::vector<RowColumnOperation>& records() const { return records_; }
+    void clear() { records_.clear(); }
+
+  private:
+    std::vector<RowColumnOperation> records_;
+};
+
+}  // namespace lorvex

@@ -1,0 +1,124 @@
+#include "engine/characteristic_polynomial.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "engine/arithmetic.h"
+#include "engine/elimination.h"
+#include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
+
+namespace lorvex {
+namespace {
+
+using test::realMatrix;
+
+std::vector<Complex> coefficientsOf(const ComplexMatrix& m) {
+    std::vector<Complex> c;
+    EXPECT_EQ(characteristicPolynomial(m, c), code::Ok);
+    return c;
+}
+
+std::vector<Complex> reals(std::initializer_list<long double> values) {
+    std::vector<Complex> c;
+    for (long double v : values)
+        c.push_back(Complex{v, 0.0L});
+    return c;
+}
+
+TEST(CharacteristicPolynomial, SmallMatrices) {
+    EXPECT_EQ(coefficientsOf(realMatrix({{2}})), reals({1, -2}));
+    EXPECT_EQ(coefficientsOf(realMatrix({{0, -1}, {1, 0}})), reals({1, 0, 1}));
+    EXPECT_EQ(coefficientsOf(ComplexMatrix::identity(3)), reals({1, -3, 3, -1}));
+    // (x - 2)(x - 3)(x - 6): minors 6, 12 and 18, determinant 36.
+    EXPECT_EQ(coefficientsOf(realMatrix({{2, 0, 0}, {1, 3, 0}, {4, 5, 6}})),
+              reals({1, -11, 36, -36}));
+    // Singular minors add nothing.
+    EXPECT_EQ(coefficientsOf(realMatrix({{1, 1, 1}, {1, 1, 1}, {1, 1, 1}})), reals({1, -3, 0, 0}));
+
+    // i I keeps its imaginary parts: (x - i)^2 = x^2 - 2i x - 1.
+    ComplexMatrix m(2, 2);
+    m.at(0, 0) = Complex{0, 1};
+    m.at(1, 1) = Complex{0, 1};
+    EXPECT_EQ(coefficientsOf(m), (std::vector<Complex>{ONE, Complex{0, -2}, Complex{-1, 0}}));
+}
+
+// The exact coefficients of det(x I - M) for an integer matrix, highest power
+// first: its values at x = 0 ... n by the integer elimination, interpolated by
+// the exact inverse of the Vandermonde matrix.
+IntegerMatrix exactCoefficients(const IntegerMatrix& m) {
+    const std::int32_t n = m.rows;
+    IntegerMatrix vandermonde(n + 1, n + 1);
+    IntegerMatrix values(n + 1, 1);
+    for (std::int32_t t = 0; t <= n; ++t) {
+        for (std::int32_t k = 0; k <= n; ++k)
+            vandermonde.at(t, k) = BigInt::power(BigInt(t), n - k, StopCheck::never());
+        IntegerMatrix shifted = m;
+        for (std::int32_t i = 0; i < n; ++i) {
+            for (std::int32_t j = 0; j < n; ++j)
+                shifted.at(i, j) = (i == j ? BigInt(t) : BigInt(0)) - m.at(i, j);
+        }
+        IntegerMatrix inverse;
+        Fraction determinant;
+        invert(shifted, inverse, determinant);
+        values.at(t, 0) = determinant.numerator;
+    }
+    IntegerMatrix inverse;
+    Fraction determinant;
+    IntegerMatrix coefficients;
+    EXPECT_EQ(invert(vandermonde, inverse, determinant), code::Ok);
+    EXPECT_EQ(product(inverse, values, coefficients), code::Ok);
+    return coefficients;
+}
+
+TEST(CharacteristicPolynomial, AgreesWithExactInterpolation) {
+    std::mt19937 engine(41);
+    std::uniform_int_distribution<int> value(-9, 9);
+    for (std::int32_t n = 1; n <= 7; ++n) {
+        for (int round = 0; round < 4; ++round) {
+            IntegerMatrix exact(n, n);
+            ComplexMatrix m(n, n);
+            for (std::size_t i = 0; i < m.cells.size(); ++i) {
+                const int v = value(engine);
+                exact.numerators[i] = BigInt(v);
+                m.cells[i] = Complex{static_cast<long double>(v), 0.0L};
+            }
+            const IntegerMatrix expected = exactCoefficients(exact);
+            ASSERT_TRUE(expected.denominator.isOne());
+            const std::vector<Complex> c = coefficientsOf(m);
+            ASSERT_EQ(c.size(), static_cast<std::size_t>(n) + 1);
+            for (std::int32_t k = 0; k <= n; ++k) {
+                const long double want = expected.at(k, 0).toLongDouble();
+                EXPECT_LE(std::fabs(c[k].re - want), 1e-12L * std::max(1.0L, std::fabs(want)))
+                    << "n " << n << " k " << k;
+                EXPECT_EQ(c[k].im, 0.0L);
+            }
+        }
+    }
+}
+
+TEST(CharacteristicPolynomial, PollsAfterEveryMinorAndStopsWithNothingKept) {
+    // Order 5: 2^5 - 5 - 1 = 26 minors of order 2 and more.
+    const ComplexMatrix m = realMatrix(
+        {{1, 2, 0, 1, 3}, {4, 1, 1, 0, 2}, {0, 3, 1, 2, 1}, {2, 0, 1, 1, 1}, {1, 1, 0, 2, 5}});
+    int polls = 0;
+    std::vector<Complex> c;
+    ASSERT_EQ(characteristicPolynomial(m, c, StopCheck([&polls] {
+                                           ++polls;
+                                           return false;
+                                       })),
+              code::Ok);
+    EXPECT_EQ(polls, 26);
+
+    std::vector<Complex> untouched = reals({7});
+    polls = 0;
+    EXPECT_EQ(characteristicPolynomial(m, untouched, StopCheck([&polls] { return ++polls == 10; })),
+              code::UserStop);
+    EXPECT_EQ(polls, 10);
+    EXPECT_EQ(untouched, reals({7}));
+}
+
+}  // namespace
+}  // namespace lorvex

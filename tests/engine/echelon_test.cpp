@@ -1,0 +1,133 @@
+#include "engine/echelon.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engine/gauss_jordan.h"
+#include "engine/linear_system.h"
+#include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
+
+namespace lorvex {
+namespace {
+
+using test::realMatrix;
+
+EchelonSteps stepsOf(const ComplexMatrix& m, std::int32_t limit) {
+    EchelonSteps steps;
+    EXPECT_EQ(reduceToEchelon(m, limit, steps), code::Ok);
+    return steps;
+}
+
+TEST(Echelon, EachActionIsOneStep) {
+    const ComplexMatrix m = realMatrix({{0, 1}, {1, 1}});
+    // A reset: the matrix unchanged, nothing highlighted.
+    EchelonSteps s = stepsOf(m, 0);
+    EXPECT_EQ(s.matrix, m);
+    EXPECT_FALSE(s.hasHighlight());
+    // Finding the pivot of column 0 in row 1; then exchanging it into row 0.
+    s = stepsOf(m, 1);
+    EXPECT_EQ(s.matrix, m);
+    EXPECT_EQ(std::pair(s.stepRow, s.stepCol), std::pair(1, 0));
+    s = stepsOf(m, 2);
+    EXPECT_EQ(s.matrix, realMatrix({{1, 1}, {0, 1}}));
+    EXPECT_EQ(std::pair(s.stepRow, s.stepCol), std::pair(0, 0));
+    // Division (3) and clearing row 1 (4); the pivot of column 1 (5).
+    s = stepsOf(m, 5);
+    EXPECT_EQ(std::pair(s.stepRow, s.stepCol), std::pair(1, 1));
+    // Division (6) and clearing row 0 (7) give the identity; past the last
+    // row the highlight goes.
+    s = stepsOf(m, kAllEchelonActions);
+    EXPECT_EQ(s.matrix, ComplexMatrix::identity(2));
+    EXPECT_EQ(s.actions, 7);
+    EXPECT_EQ(std::pair(s.stepRow, s.stepCol), std::pair(-1, 1));
+
+    // When the columns run out first the highlight stays on the last pivot.
+    s = stepsOf(realMatrix({{1, 2}, {2, 4}}), kAllEchelonActions);
+    EXPECT_EQ(s.matrix, realMatrix({{1, 2}, {0, 0}}));
+    EXPECT_EQ(std::pair(s.stepRow, s.stepCol), std::pair(0, 0));
+}
+
+TEST(Echelon, LastColumnClearedPartlyContinuesNextStep) {
+    // One column: pivot (1), division (2), then one action per other row.
+    const ComplexMatrix m = realMatrix({{2}, {4}, {6}});
+    EchelonSteps s = stepsOf(m, 3);
+    EXPECT_EQ(s.matrix, realMatrix({{1}, {0}, {6}}));
+    EXPECT_EQ(s.stepRow, -1);  // the column has passed the last one
+    s = stepsOf(m, 4);
+    EXPECT_EQ(s.matrix, realMatrix({{1}, {0}, {0}}));
+    EXPECT_EQ(s.actions, 4);
+    EXPECT_EQ(stepsOf(m, 5).actions, 4);
+}
+
+ComplexMatrix randomMatrix(std::mt19937& engine, std::int32_t rows, std::int32_t cols,
+                           bool complex) {
+    std::uniform_real_distribution<double> value(-2.0, 2.0);
+    ComplexMatrix m(rows, cols);
+    for (Complex& c : m.cells)
+        c = Complex{value(engine), complex ? value(engine) : 0.0};
+    // A zero column now and then, for a free column.
+    const auto z = static_cast<std::int32_t>(engine() % static_cast<unsigned>(2 * cols));
+    for (std::int32_t i = 0; i < rows && z < cols; ++i)
+        m.at(i, z) = ZERO;
+    return m;
+}
+
+TEST(Echelon, FinalFormIsTheSolversReducedRowEchelonForm) {
+    std::mt19937 engine(8);
+    for (int round = 0; round < 60; ++round) {
+        const std::int32_t rows = 1 + round % 5;
+        const std::int32_t cols = 1 + (round / 5) % 6;
+        const ComplexMatrix m = randomMatrix(engine, rows, cols, round % 2 == 1);
+        const ComplexMatrix w = stepsOf(m, kAllEchelonActions).matrix;
+        LinearSolution solution;
+        ASSERT_EQ(solve(m, ComplexMatrix(rows, 1), solution), code::Ok);
+
+        // Each of the first `rank` rows leads with exactly 1, further right
+        // than the row above, alone in its column; the other rows are zero.
+        std::int32_t previous = -1;
+        for (std::int32_t i = 0; i < rows; ++i) {
+            std::int32_t lead = 0;
+            while (lead < cols && isZero(w.at(i, lead)))
+                ++lead;
+            if (i >= solution.rank) {
+                EXPECT_EQ(lead, cols) << round;
+                continue;
+            }
+            ASSERT_LT(previous, lead);
+            EXPECT_EQ(w.at(i, lead), ONE);
+            for (std::int32_t k = 0; k < rows; ++k)
+                EXPECT_TRUE(k == i || w.at(k, lead) == ZERO) << round;
+            previous = lead;
+        }
+        // The arithmetic is the solver's reduction, to the last bit.
+        gauss_jordan::Block<Complex> reduced{rows, cols, m.cells};
+        std::vector<Complex> rhs(static_cast<std::size_t>(rows), ZERO);
+        gauss_jordan::reduceRows(reduced, rhs);
+        EXPECT_EQ(w.cells, reduced.cells) << round;
+    }
+}
+
+TEST(Echelon, EveryLimitContinuesTheLastAndEndsInTheFinalForm) {
+    std::mt19937 engine(12);
+    for (int round = 0; round < 12; ++round) {
+        const ComplexMatrix m = randomMatrix(engine, 2 + round % 3, 2 + round % 4, round % 3 == 0);
+        const EchelonSteps final = stepsOf(m, kAllEchelonActions);
+        for (std::int32_t limit = 0; limit <= final.actions + 3; ++limit) {
+            const EchelonSteps s = stepsOf(m, limit);
+            EXPECT_EQ(s.actions, std::min(limit, final.actions));
+            if (limit >= final.actions) {
+                EXPECT_EQ(s.matrix, final.matrix) << round << " " << limit;
+            }
+            // At exactly the last action the bookkeeping after it (a row or
+            // column passing the last one) may still be pending.
+            if (limit > final.actions) {
+                EXPECT_EQ(std::pair(s.stepRow, s.stepCol), std::pair(final.stepRow, final.stepCol));
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lorvex
