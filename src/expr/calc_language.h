@@ -33,7 +33,8 @@ int CompileCalc(std::string_view text, bool integerMode, std::unique_ptr<CalcNod
 // false) a scalar in value (exact in integer mode). A null node succeeds.
 // Codes:
 //   1 code::NotUnderstood    integer mode: a power the exact kernel could
-//                            not form (a singular matrix to a negative power)
+//                            not form (a singular matrix to a negative
+//                            power, or a stop or lack of memory inside it)
 //   2 code::NotFound         a letter with no matrix
 //   3 code::OutOfMemory
 //  14 code::Singular         a singular matrix to invert ("1/S", "A/S";

@@ -12,12 +12,11 @@ namespace lorvex {
 int prepareFormulaText(std::string_view text, std::string& work) {
     if (text.empty()) return code::NothingToDo;
     work.clear();
-    work.reserve(text.size() + 2);
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte == ' ') continue;
-        ++characters;
+        if (++characters > kMaxFormulaLength) return code::NotUnderstood;
         if (byte < 0x80) {
             work += (byte >= 'a' && byte <= 'z') ? static_cast<char>(byte - 'a' + 'A')
                                                  : static_cast<char>(byte);
@@ -29,7 +28,7 @@ int prepareFormulaText(std::string_view text, std::string& work) {
             return code::NotUnderstood;
         }
     }
-    return characters > kMaxFormulaLength ? code::NotUnderstood : code::Ok;
+    return code::Ok;
 }
 
 long double readDecimal(std::string_view run) {

@@ -46,7 +46,7 @@ int TParsWin::Compile(std::string_view text, std::unique_ptr<ExprNode>& tree,
     tree.reset();
     std::unique_ptr<ExprNode> compiled;
     const int rc = runGuarded([&] { return compileSteps(text, compiled, stop); });
-    pending_.clear();
+    stacks_.clear();
     if (rc == code::Ok) tree = std::move(compiled);
     return rc;
 }
@@ -76,17 +76,17 @@ int TParsWin::compileSteps(std::string_view text, std::unique_ptr<ExprNode>& tre
     if (const int rc = checkCountsAndIndices(*tree); rc != code::Ok) return rc;
     attachJoinPieces(*tree);
     rewriteLogarithms(*tree);
-    testAndSimplify(*tree, variables_, complexMode_, random_, stop, pending_);
+    testAndSimplify(*tree, variables_, complexMode_, random_, stop, stacks_);
     return code::Ok;
 }
 
 int TParsWin::Evaluate(ExprNode* node, const StopCheck& stop) {
     if (node == nullptr) return code::Ok;
     const int rc = runGuarded([&] {
-        ScalarEvaluator evaluator(variables_, complexMode_, random_, stop, pending_);
+        ScalarEvaluator evaluator(variables_, complexMode_, random_, stop, stacks_);
         return evaluator.evaluate(*node) ? code::Ok : kEvaluationFailed;
     });
-    pending_.clear();
+    stacks_.clear();
     return rc;
 }
 

@@ -73,7 +73,7 @@ class TParsWin {
     RandomGenerator& random_;
     bool complexMode_ = false;
     FormulaVariables variables_{};
-    ScalarEvaluator::PendingNodes pending_;
+    ScalarEvaluator::Stacks stacks_;
 };
 
 }  // namespace lorvex

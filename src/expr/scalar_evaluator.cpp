@@ -1,5 +1,7 @@
 #include "expr/scalar_evaluator.h"
 
+#include <array>
+
 #include "expr/function_library.h"
 #include "expr/scalar_arithmetic.h"
 #include "expr/symbol_codes.h"
@@ -22,6 +24,12 @@ bool isLetter(int code) {
     return code >= AT && code <= 'Z';
 }
 
+// A node whose value needs no other node.
+bool isLeaf(const ExprNode& node) {
+    return node.code == CONST || node.code == SUMTERM ||
+           (!node.first && !node.second && !node.third);
+}
+
 bool childFailed(const ExprNode& node) {
     return (node.first && node.first->failed) || (node.second && node.second->failed);
 }
@@ -30,20 +38,22 @@ bool childFailed(const ExprNode& node) {
 
 bool ScalarEvaluator::evaluate(ExprNode& root) {
     const std::size_t base = pending_.size();
+    const std::size_t loopBase = loops_.size();
     push(&root);
     try {
         while (pending_.size() > base)
             step(pending_.size() - 1);
     } catch (...) {
-        putBackIterationVariables(base);
+        putBackIterationVariables(base, loopBase);
         pending_.resize(base);
+        loops_.resize(loopBase);
         throw;
     }
     return !root.failed;
 }
 
 void ScalarEvaluator::push(ExprNode* node) {
-    pending_.push_back(PendingNode{node, kFresh, 0, 0, ZERO});
+    pending_.push_back(PendingNode{node, kFresh});
 }
 
 // Ends the pending node at `at`, the top of the stack.
@@ -63,13 +73,8 @@ void ScalarEvaluator::step(std::size_t at) {
                 finish(at, true);
                 return;
             }
-            pending_[at].stage = kChildrenDone;
-            node.value = ZERO;
-            // First, then third, then second: the last pushed goes first.
-            if (node.second) push(node.second.get());
-            if (node.third) push(node.third.get());
-            if (node.first) push(node.first.get());
-            return;
+            if (expand(at)) return;
+            [[fallthrough]];
         case kChildrenDone:
             if (node.code == ITER) {
                 startIteration(at);
@@ -87,6 +92,30 @@ void ScalarEvaluator::step(std::size_t at) {
             }
             return;
     }
+}
+
+// The children are evaluated first, then third, then second. Leaves at the
+// front of that order take their values at once; the rest wait on the stack
+// (the last pushed goes first), so a variable is read only after the
+// children before it, which may change it, are done. Returns whether
+// children wait.
+bool ScalarEvaluator::expand(std::size_t at) {
+    ExprNode& node = *pending_[at].node;
+    pending_[at].stage = kChildrenDone;
+    node.value = ZERO;
+    std::array<ExprNode*, 3> children{};
+    std::size_t count = 0;
+    for (ExprNode* child : {node.first.get(), node.third.get(), node.second.get()}) {
+        if (child) children[count++] = child;
+    }
+    std::size_t settled = 0;
+    while (settled < count && isLeaf(*children[settled])) {
+        ExprNode& leaf = *children[settled++];
+        leaf.failed = !(leaf.code == CONST || leaf.code == SUMTERM || apply(leaf));
+    }
+    for (std::size_t k = count; k-- > settled;)
+        push(children[k]);
+    return settled < count;
 }
 
 Complex ScalarEvaluator::variable(int letter) const {
@@ -162,21 +191,20 @@ void ScalarEvaluator::startIteration(std::size_t at) {
         finish(at, true);
         return;
     }
-    PendingNode& pending = pending_[at];
-    pending.stage = kLooping;
-    pending.step = 1;
-    pending.saved = variableSlot('X');
+    loops_.push_back(RunningLoop{1, node.count, variableSlot('X')});
+    pending_[at].stage = kLooping;
     stop_.poll();
     variableSlot('X') = node.second->value;
     push(node.second.get());
 }
 
 void ScalarEvaluator::continueIteration(std::size_t at) {
-    PendingNode& pending = pending_[at];
-    ExprNode& node = *pending.node;
+    ExprNode& node = *pending_[at].node;
     const ExprNode& body = *node.second;
-    if (body.failed || ++pending.step == node.count) {
-        variableSlot('X') = pending.saved;
+    RunningLoop& loop = loops_.back();
+    if (body.failed || ++loop.step == loop.last) {
+        variableSlot('X') = loop.saved;
+        loops_.pop_back();
         node.value = body.value;
         finish(at, !body.failed);
         return;
@@ -200,10 +228,8 @@ void ScalarEvaluator::startSeries(std::size_t at) {
         finish(at, false);
         return;
     }
-    PendingNode& pending = pending_[at];
-    pending.stage = kLooping;
-    pending.step = from;
-    pending.last = to;
+    loops_.push_back(RunningLoop{from, to, ZERO});
+    pending_[at].stage = kLooping;
     node.value = node.code == SUM ? ZERO : ONE;
     stop_.poll();
     variableSlot(term.second->code) = Complex{static_cast<long double>(from), 0.0L};
@@ -211,31 +237,34 @@ void ScalarEvaluator::startSeries(std::size_t at) {
 }
 
 void ScalarEvaluator::continueSeries(std::size_t at) {
-    PendingNode& pending = pending_[at];
-    ExprNode& node = *pending.node;
+    ExprNode& node = *pending_[at].node;
     const ExprNode& term = *node.first;
     const ExprNode& summand = *term.first;
+    RunningLoop& loop = loops_.back();
     bool ok = !summand.failed;
     if (ok && node.code == SUM) node.value += summand.value;
     if (ok && node.code == PROD)
         ok = scalar::product(node.value, summand.value, complexMode_, node.value);
-    if (!ok || pending.step == pending.last) {
+    if (!ok || loop.step == loop.last) {
+        loops_.pop_back();
         finish(at, ok);
         return;
     }
-    ++pending.step;
+    ++loop.step;
     stop_.poll();
-    variableSlot(term.second->code) = Complex{static_cast<long double>(pending.step), 0.0L};
+    variableSlot(term.second->code) = Complex{static_cast<long double>(loop.step), 0.0L};
     push(term.first.get());
 }
 
 // After an interruption, every iteration still running gives x back, the
 // innermost first, so that x ends as it was before the outermost began.
-void ScalarEvaluator::putBackIterationVariables(std::size_t base) {
-    for (std::size_t at = pending_.size(); at-- > base;) {
+void ScalarEvaluator::putBackIterationVariables(std::size_t nodeBase, std::size_t loopBase) {
+    std::size_t loop = loops_.size();
+    for (std::size_t at = pending_.size(); at-- > nodeBase && loop > loopBase;) {
         const PendingNode& pending = pending_[at];
-        if (pending.node->code == ITER && pending.stage == kLooping)
-            variableSlot('X') = pending.saved;
+        if (pending.stage != kLooping) continue;
+        --loop;
+        if (pending.node->code == ITER) variableSlot('X') = loops_[loop].saved;
     }
 }
 

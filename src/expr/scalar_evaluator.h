@@ -20,26 +20,38 @@ using FormulaVariables = std::array<Complex, 27>;
 class ScalarEvaluator {
   public:
     // A node on its way through the evaluation: fresh, waiting for its
-    // children, or in the middle of its loop (step: the iteration reached,
-    // last: the final one, saved: the variable x of an ITER).
+    // children, or in the middle of its loop.
     struct PendingNode {
-        ExprNode* node = nullptr;
-        int stage = 0;
-        std::int64_t step = 0;
-        std::int64_t last = 0;
+        ExprNode* node;
+        int stage;
+    };
+    // The loop of a running ITER, SUM or PROD: the iteration reached, the
+    // final one, and for ITER the variable x to put back. Loops nest, so the
+    // innermost running one is always the last.
+    struct RunningLoop {
+        std::int64_t step;
+        std::int64_t last;
         Complex saved;
     };
     // Kept by the owner between calls, so that evaluating a formula many
     // times allocates nothing.
-    using PendingNodes = std::vector<PendingNode>;
+    struct Stacks {
+        std::vector<PendingNode> nodes;
+        std::vector<RunningLoop> loops;
+        void clear() {
+            nodes.clear();
+            loops.clear();
+        }
+    };
 
     ScalarEvaluator(FormulaVariables& variables, bool complexMode, RandomGenerator& random,
-                    const StopCheck& stop, PendingNodes& pending)
+                    const StopCheck& stop, Stacks& stacks)
         : variables_(variables),
           complexMode_(complexMode),
           random_(random),
           stop_(stop),
-          pending_(pending) {}
+          pending_(stacks.nodes),
+          loops_(stacks.loops) {}
 
     // Evaluates every node below and including root; true on success, with
     // the value in root.value. Loops poll the stop check, which may throw
@@ -49,6 +61,7 @@ class ScalarEvaluator {
 
   private:
     void step(std::size_t at);
+    bool expand(std::size_t at);
     void finish(std::size_t at, bool succeeded);
     void push(ExprNode* node);
     bool apply(ExprNode& node);
@@ -59,14 +72,15 @@ class ScalarEvaluator {
     void continueIteration(std::size_t at);
     void startSeries(std::size_t at);
     void continueSeries(std::size_t at);
-    void putBackIterationVariables(std::size_t base);
+    void putBackIterationVariables(std::size_t nodeBase, std::size_t loopBase);
     Complex randomValue(long double range);
 
     FormulaVariables& variables_;
     bool complexMode_;
     RandomGenerator& random_;
     const StopCheck& stop_;
-    PendingNodes& pending_;
+    std::vector<PendingNode>& pending_;
+    std::vector<RunningLoop>& loops_;
 };
 
 }  // namespace lorvex

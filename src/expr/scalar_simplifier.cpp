@@ -189,8 +189,8 @@ class VariablesBackup {
 
 void testAndSimplify(ExprNode& root, FormulaVariables& variables, bool complexMode,
                      RandomGenerator& random, const StopCheck& stop,
-                     ScalarEvaluator::PendingNodes& pending) {
-    ScalarEvaluator evaluator(variables, complexMode, random, stop, pending);
+                     ScalarEvaluator::Stacks& stacks) {
+    ScalarEvaluator evaluator(variables, complexMode, random, stop, stacks);
     {
         const VariablesBackup backup(variables);
         if (!testEvaluation(root, variables, complexMode, evaluator, random)) return;

@@ -19,6 +19,6 @@ namespace lorvex {
 // JOIN and SUMRANGE is simplified. May throw UserStopRequested.
 void testAndSimplify(ExprNode& root, FormulaVariables& variables, bool complexMode,
                      RandomGenerator& random, const StopCheck& stop,
-                     ScalarEvaluator::PendingNodes& pending);
+                     ScalarEvaluator::Stacks& stacks);
 
 }  // namespace lorvex
