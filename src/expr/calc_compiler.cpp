@@ -1,0 +1,184 @@
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/bigint.h"
+#include "engine/guarded.h"
+#include "engine/rational.h"
+#include "engine/result_codes.h"
+#include "expr/calc_language.h"
+#include "expr/character_classes.h"
+#include "expr/formula_text.h"
+#include "expr/postfix_rewrite.h"
+#include "expr/symbol_codes.h"
+#include "expr/syntax_check.h"
+#include "expr/tree_builder.h"
+#include "expr/tree_walk.h"
+
+namespace lorvex {
+namespace {
+
+using namespace symbol;
+
+// One symbol of a calculation between the text and the tree.
+struct CalcToken {
+    Complex value;
+    Fraction exact;
+    int code = 0;
+};
+
+int codeAt(const std::string& text, std::size_t i) {
+    return static_cast<unsigned char>(text[i]);
+}
+
+bool isOpening(int code) {
+    return code == '(' || code == '[' || code == '{';
+}
+
+// A "-" where no operand ends before it becomes NEG. Brackets open a group
+// here as parentheses do, so "[-A]" reads like "(-A)".
+void markUnaryMinus(std::string& work) {
+    const CharacterClasses& classes = calcClasses();
+    for (std::size_t i = 0; i < work.size(); ++i) {
+        if (work[i] != '-') continue;
+        const int prev = i == 0 ? OPEN : codeAt(work, i - 1);
+        if (isOpening(prev) || prev == COMMA || prev == NEG ||
+            CharacterClasses::in(classes.BinaryClass, prev))
+            work[i] = static_cast<char>(NEG);
+    }
+}
+
+int makeTokens(const std::string& work, bool integerMode, std::vector<CalcToken>& tokens) {
+    tokens.reserve(work.size());
+    for (std::size_t i = 0; i < work.size(); ++i) {
+        int code = codeAt(work, i);
+        if (code == '[' || code == '{') code = OPEN;
+        if (code == ']' || code == '}') code = CLOSE;
+        if (!CharacterClasses::in(calcClasses().ValidChar, code)) return code::NotUnderstood;
+        if (integerMode && code == POINT) return code::IntegerExpected;
+        CalcToken token;
+        token.code = code;
+        tokens.push_back(token);
+    }
+    return code::Ok;
+}
+
+int checkParentheses(const std::vector<CalcToken>& tokens) {
+    int depth = 0;
+    for (const CalcToken& token : tokens) {
+        if (token.code == OPEN) ++depth;
+        if (token.code == CLOSE && --depth < 0) return code::MatrixNotFound;
+    }
+    return depth == 0 ? code::Ok : code::MatrixNotFound;
+}
+
+bool isNumberCharacter(int code) {
+    return code == POINT || (code >= '0' && code <= '9');
+}
+
+// Runs of digits and points become one constant: a decimal number, or in
+// integer mode (digits only) an exact integer.
+void readNumbers(std::vector<CalcToken>& tokens, bool integerMode) {
+    std::vector<CalcToken> out;
+    out.reserve(tokens.size());
+    for (std::size_t i = 0; i < tokens.size();) {
+        if (!isNumberCharacter(tokens[i].code)) {
+            out.push_back(std::move(tokens[i++]));
+            continue;
+        }
+        std::string run;
+        while (i < tokens.size() && isNumberCharacter(tokens[i].code))
+            run += static_cast<char>(tokens[i++].code);
+        CalcToken number;
+        number.code = CONST;
+        if (integerMode) {
+            BigInt::fromText(run, number.exact.numerator);
+        } else {
+            number.value = Complex{readDecimal(run), 0.0L};
+        }
+        out.push_back(std::move(number));
+    }
+    tokens = std::move(out);
+}
+
+ReductionLevel level(std::initializer_list<int> codes, bool rightToLeft = false) {
+    ReductionLevel result;
+    result.rightToLeft = rightToLeft;
+    for (int code : codes)
+        result.members[static_cast<unsigned>(code)] = true;
+    return result;
+}
+
+// TRANSPOSE binds tightest, then NEG and "^" (from the right), "*" and "/",
+// "+" and "-", and last the join.
+int buildTree(std::vector<CalcToken>& tokens, bool integerMode, std::unique_ptr<CalcNode>& root) {
+    static const std::array<ReductionLevel, 5> levels{
+        level({TRANSPOSE}), level({NEG, CARET}, true), level({TIMES, DIVIDE}), level({PLUS, MINUS}),
+        level({BAR}),
+    };
+    std::vector<BuildItem<CalcNode>> items;
+    items.reserve(tokens.size());
+    for (CalcToken& token : tokens) {
+        BuildItem<CalcNode> item{token.code, nullptr};
+        if (token.code != OPEN && token.code != CLOSE) {
+            item.node = std::make_unique<CalcNode>();
+            item.node->code = token.code;
+            item.node->integerMode = integerMode;
+            item.node->value = token.value;
+            item.node->exact = std::move(token.exact);
+        }
+        items.push_back(std::move(item));
+    }
+    return lorvex::buildTree<CalcNode>(std::move(items), levels, calcClasses(), root);
+}
+
+// NEG of a constant folds into the constant, any other NEG is a product by -1.
+void rewriteNegations(CalcNode& root) {
+    visitBottomUp(root, [](CalcNode& node) {
+        if (node.code != NEG) return;
+        if (node.second->code == CONST) {
+            node.value = -node.second->value;
+            node.exact = node.second->exact;
+            node.exact.numerator = -node.exact.numerator;
+            node.code = CONST;
+            node.second.reset();
+            return;
+        }
+        node.code = TIMES;
+        node.first = std::make_unique<CalcNode>();
+        node.first->code = CONST;
+        node.first->integerMode = node.integerMode;
+        node.first->value = Complex{-1.0L, 0.0L};
+        node.first->exact.numerator = BigInt(-1);
+    });
+}
+
+int compileSteps(std::string_view text, bool integerMode, std::unique_ptr<CalcNode>& tree) {
+    std::string work;
+    if (const int rc = prepareFormulaText(text, work); rc != code::Ok) return rc;
+    markUnaryMinus(work);
+    if (work.empty()) return code::NothingToDo;
+    std::vector<CalcToken> tokens;
+    if (const int rc = makeTokens(work, integerMode, tokens); rc != code::Ok) return rc;
+    if (const int rc = checkParentheses(tokens); rc != code::Ok) return rc;
+    readNumbers(tokens, integerMode);
+    if (const int rc = rewritePostfixOperator(tokens, APOSTROPHE, TRANSPOSE); rc != code::Ok)
+        return rc;
+    if (const int rc = insertProductsAndCheckSyntax(tokens, calcClasses()); rc != code::Ok)
+        return rc;
+    if (const int rc = buildTree(tokens, integerMode, tree); rc != code::Ok) return rc;
+    rewriteNegations(*tree);
+    return code::Ok;
+}
+
+}  // namespace
+
+int CompileCalc(std::string_view text, bool integerMode, std::unique_ptr<CalcNode>& tree) {
+    tree.reset();
+    std::unique_ptr<CalcNode> compiled;
+    const int rc = runGuarded([&] { return compileSteps(text, integerMode, compiled); });
+    if (rc == code::Ok) tree = std::move(compiled);
+    return rc;
+}
+
+}  // namespace lorvex

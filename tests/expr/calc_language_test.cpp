@@ -1,0 +1,215 @@
+#include "expr/calc_language.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
+#include "expr/fake_matrix_source.h"
+#include "expr/symbol_codes.h"
+
+namespace lorvex {
+namespace {
+
+using test::big;
+using test::integerMatrix;
+using test::realMatrix;
+
+class CalcLanguage : public ::testing::Test {
+  protected:
+    CalcLanguage() {
+        real_.set('A', realMatrix({{1, 2}, {3, 4}}));
+        real_.set('B', realMatrix({{0, 1}, {1, 1}}));
+        real_.set('C', realMatrix({{1, 2, 3}, {4, 5, 6}}));
+        real_.set('S', realMatrix({{1, 2}, {2, 4}}));
+        real_.set('G', realMatrix({{1e10L}}));
+        exact_.set('A', integerMatrix({{1, 2}, {3, 4}}));
+        exact_.set('S', integerMatrix({{1, 2}, {2, 4}}));
+        exact_.set('U', integerMatrix({{1, 1}, {0, 1}}));
+    }
+
+    int compileCode(const std::string& text, bool integerMode = false) {
+        std::unique_ptr<CalcNode> tree;
+        const int rc = CompileCalc(text, integerMode, tree);
+        EXPECT_EQ(tree == nullptr, rc != code::Ok) << text;
+        return rc;
+    }
+    // The code of a calculation that compiles.
+    int evalCode(const std::string& text, const test::FakeMatrixSource& source,
+                 bool integerMode = false) {
+        std::unique_ptr<CalcNode> tree;
+        EXPECT_EQ(CompileCalc(text, integerMode, tree), code::Ok) << text;
+        return tree ? EvalCalc(tree.get(), source) : -99;
+    }
+    ComplexMatrix realResult(const std::string& text) {
+        MatrixData result;
+        EXPECT_EQ(CalcMatrix(text, false, real_, result), code::Ok) << text;
+        return std::holds_alternative<ComplexMatrix>(result) ? std::get<ComplexMatrix>(result)
+                                                             : ComplexMatrix{};
+    }
+
+    test::FakeMatrixSource real_;
+    test::FakeMatrixSource exact_;
+};
+
+TEST_F(CalcLanguage, CompilerCodes) {
+    EXPECT_EQ(compileCode(""), code::NothingToDo);
+    EXPECT_EQ(compileCode("   "), code::NothingToDo);
+    EXPECT_EQ(compileCode("A#B"), code::NotUnderstood);
+    EXPECT_EQ(compileCode("A,B"), code::NotUnderstood);
+    EXPECT_EQ(compileCode("@"), code::NotUnderstood) << "@ is no letter here";
+    EXPECT_EQ(compileCode("'A"), code::NotUnderstood);
+    EXPECT_EQ(compileCode("A\u00e9"), code::NotUnderstood);
+    // 0xE2 is the code of TRANSPOSE and 0x92 that of NEG: never from the user.
+    EXPECT_EQ(compileCode("\xe2(A)"), code::NotUnderstood);
+    EXPECT_EQ(compileCode("\x92"
+                          "A"),
+              code::NotUnderstood);
+    EXPECT_EQ(compileCode("(A"), code::MatrixNotFound);
+    EXPECT_EQ(compileCode("A)"), code::MatrixNotFound);
+    EXPECT_EQ(compileCode(")A("), code::MatrixNotFound);
+    EXPECT_EQ(compileCode("(A@"), code::NotUnderstood) << "characters are read before brackets";
+    EXPECT_EQ(compileCode("A+"), code::InconsistentData);
+    EXPECT_EQ(compileCode("*A"), code::InconsistentData);
+    EXPECT_EQ(compileCode("A''"), code::InconsistentData);
+    EXPECT_EQ(compileCode("0.5A", true), code::IntegerExpected);
+    EXPECT_EQ(compileCode("A.@", true), code::IntegerExpected) << "the first bad byte counts";
+    EXPECT_EQ(compileCode("A@.", true), code::NotUnderstood);
+    EXPECT_EQ(compileCode("0.5A"), code::Ok);
+    EXPECT_EQ(compileCode(std::string(5000, 'A')), code::Ok);
+    EXPECT_EQ(compileCode(std::string(5001, 'A')), code::NotUnderstood);
+    EXPECT_EQ(compileCode("A\u00b2"), code::Ok);
+}
+
+TEST_F(CalcLanguage, TransposeTakesTheOperandJustBeforeIt) {
+    std::unique_ptr<CalcNode> tree;
+    ASSERT_EQ(CompileCalc("AB'", false, tree), code::Ok);
+    EXPECT_EQ(tree->code, symbol::TIMES);
+    EXPECT_EQ(tree->first->code, 'A');
+    EXPECT_EQ(tree->second->code, symbol::TRANSPOSE);
+    EXPECT_EQ(realResult("AB'"), realMatrix({{2, 3}, {4, 7}}));
+    EXPECT_EQ(realResult("(AB)'"), realMatrix({{2, 4}, {3, 7}}));
+    EXPECT_EQ(realResult("A'B"), realMatrix({{3, 4}, {4, 6}}));
+    EXPECT_EQ(realResult("-A'"), realMatrix({{-1, -3}, {-2, -4}}));
+    EXPECT_EQ(realResult("[-A]"), realMatrix({{-1, -2}, {-3, -4}})) << "a bracket opens a group";
+}
+
+TEST_F(CalcLanguage, EvaluationCodes) {
+    EXPECT_EQ(evalCode("A+Q", real_), code::NotFound);
+    EXPECT_EQ(evalCode("1/S", real_), code::Singular);
+    EXPECT_EQ(evalCode("A/S", real_), code::Singular);
+    EXPECT_EQ(evalCode("S^-1", real_), code::Singular);
+    EXPECT_EQ(evalCode("G^2", real_), code::TooBig);
+    EXPECT_EQ(evalCode("GG", real_), code::Ok) << "a plain product keeps its overflow";
+    EXPECT_EQ(evalCode("A/0", real_), code::CannotCalculate);
+    EXPECT_EQ(evalCode("A/(2-2)", real_), code::CannotCalculate);
+    EXPECT_EQ(evalCode("A+1", real_), code::Incompatible);
+    EXPECT_EQ(evalCode("A+C", real_), code::Incompatible);
+    EXPECT_EQ(evalCode("CA", real_), code::Incompatible);
+    EXPECT_EQ(evalCode("C^2", real_), code::Incompatible);
+    EXPECT_EQ(evalCode("2^2", real_), code::Incompatible);
+    EXPECT_EQ(evalCode("A^A", real_), code::Incompatible);
+    EXPECT_EQ(evalCode("A|2", real_), code::Incompatible);
+    EXPECT_EQ(evalCode("A|C'", real_), code::Incompatible);
+    EXPECT_EQ(evalCode("2'", real_), code::Incompatible) << "the transpose of a scalar";
+    EXPECT_EQ(evalCode("A^1.5", real_), code::IntegerExpected);
+    EXPECT_EQ(evalCode("A^(1/2)", exact_, true), code::OutOfRange);
+    EXPECT_EQ(evalCode("A^100000000", exact_, true), code::OutOfRange);
+    EXPECT_EQ(evalCode("S^-1", exact_, true), code::NotUnderstood);
+    EXPECT_EQ(evalCode("1/S", exact_, true), code::Singular);
+    EXPECT_EQ(evalCode("A", exact_), code::Incompatible) << "an integer matrix in real mode";
+    EXPECT_EQ(evalCode("A", real_, true), code::Incompatible);
+
+    MatrixData result = realMatrix({{9}});
+    EXPECT_EQ(CalcMatrix("2+3", false, real_, result), code::NotAMatrix);
+    EXPECT_EQ(CalcMatrix("(A", false, real_, result), code::MatrixNotFound);
+    EXPECT_EQ(result, MatrixData(realMatrix({{9}}))) << "nothing is stored on failure";
+    test::FakeMatrixSource exhausted;
+    exhausted.failAllocations();
+    EXPECT_EQ(CalcMatrix("A+B", false, exhausted, result), code::OutOfMemory);
+}
+
+TEST_F(CalcLanguage, IntegerModeIsExact) {
+    MatrixData result;
+    ASSERT_EQ(CalcMatrix("A/3*3", true, exact_, result), code::Ok);
+    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, 2}, {3, 4}}));
+    ASSERT_EQ(CalcMatrix("A/2", true, exact_, result), code::Ok);
+    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, 2}, {3, 4}}, 2));
+    ASSERT_EQ(CalcMatrix("(1/2-1/3)A", true, exact_, result), code::Ok);
+    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, 2}, {3, 4}}, 6));
+    ASSERT_EQ(CalcMatrix("A/(-2)", true, exact_, result), code::Ok);
+    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{-1, -2}, {-3, -4}}, 2))
+        << "the denominator stays positive";
+    ASSERT_EQ(CalcMatrix("U^-2", true, exact_, result), code::Ok);
+    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, -2}, {0, 1}}));
+    ASSERT_EQ(CalcMatrix("1/A", true, exact_, result), code::Ok);
+    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{-4, 2}, {3, -1}}, 2));
+
+    std::unique_ptr<CalcNode> tree;
+    ASSERT_EQ(CompileCalc("(4/6)/(-1/3)", true, tree), code::Ok);
+    ASSERT_EQ(EvalCalc(tree.get(), exact_), code::Ok);
+    EXPECT_EQ(tree->exact.numerator, BigInt(-2));
+    EXPECT_EQ(tree->exact.denominator, BigInt(1));
+}
+
+TEST_F(CalcLanguage, EachEvaluationReadsTheSourceAgain) {
+    std::unique_ptr<CalcNode> tree;
+    ASSERT_EQ(CompileCalc("2A", false, tree), code::Ok);
+    ASSERT_EQ(EvalCalc(tree.get(), real_), code::Ok);
+    EXPECT_EQ(std::get<ComplexMatrix>(*tree->matrix), realMatrix({{2, 4}, {6, 8}}));
+    real_.set('A', realMatrix({{5}}));
+    ASSERT_EQ(EvalCalc(tree.get(), real_), code::Ok);
+    EXPECT_EQ(std::get<ComplexMatrix>(*tree->matrix), realMatrix({{10}}));
+    real_.clear();
+    EXPECT_EQ(EvalCalc(tree.get(), real_), code::NotFound);
+    EXPECT_EQ(EvalCalc(nullptr, real_), code::Ok);
+}
+
+TEST_F(CalcLanguage, AStopEndsALongExactCalculation) {
+    // An entry of 4000 digits: every product of it polls the stop check often.
+    IntegerMatrix h(1, 1);
+    h.at(0, 0) = big(std::string(4000, '9'));
+    test::FakeMatrixSource huge;
+    huge.set('H', h);
+    int polls = 0;
+    const StopCheck stop([&] { return ++polls > 3; });
+    MatrixData result = realMatrix({{9}});
+    EXPECT_EQ(CalcMatrix("HHH", true, huge, result, stop), code::UserStop);
+    polls = 0;
+    EXPECT_EQ(CalcMatrix("H^3", true, huge, result, stop), code::NotUnderstood)
+        << "inside the exact power a stop ends the power like any failure";
+    EXPECT_EQ(result, MatrixData(realMatrix({{9}})));
+}
+
+TEST_F(CalcLanguage, TypedNumbersReadIAsTheImaginaryUnit) {
+    real_.set('I', realMatrix({{7}}));
+    Complex value;
+    EXPECT_EQ(EvalScalarText("2+3i", real_, value), code::Ok);
+    EXPECT_EQ(value, (Complex{2.0L, 3.0L}));
+    EXPECT_EQ(EvalScalarText("A", real_, value), code::Ok);
+    EXPECT_EQ(value, ZERO) << "a matrix has no scalar value";
+    EXPECT_EQ(EvalScalarText("A+i", real_, value), code::Incompatible);
+    EXPECT_EQ(EvalScalarText("Q", real_, value), code::NotFound);
+    EXPECT_EQ(EvalScalarText("2,5", real_, value), code::NotUnderstood);
+
+    // The squared modulus of a small divisor is used as it is.
+    EXPECT_EQ(EvalScalarText("1/(0.0000000001+0.0000000001i)", real_, value), code::Ok);
+    EXPECT_NEAR(static_cast<double>(value.re / 5e9L), 1.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(value.im / -5e9L), 1.0, 1e-15);
+    EXPECT_EQ(EvalScalarText("1/(0.0000000000000000001)", real_, value), code::CannotCalculate);
+
+    EXPECT_EQ(ConstCalc("z/2+i", Complex{4.0L, 2.0L}, value), code::Ok);
+    EXPECT_EQ(value, (Complex{2.0L, 2.0L})) << "Z is the window's last value";
+    EXPECT_EQ(ConstCalc("a+b'+(1|2)+7", Complex{}, value), code::Ok);
+    EXPECT_EQ(value, (Complex{7.0L, 0.0L})) << "other letters, transposes and joins are 0";
+    EXPECT_EQ(ConstCalc("1/(0.000000001i)", Complex{}, value), code::Ok);
+    EXPECT_NEAR(static_cast<double>(value.im / -1e9L), 1.0, 1e-15);
+    EXPECT_EQ(ConstCalc("(0.5)^(-2)", Complex{}, value), code::Ok);
+    EXPECT_EQ(value, (Complex{4.0L, 0.0L}));
+    EXPECT_EQ(ConstCalc("2^(1/2)", Complex{}, value), code::CannotCalculate);
+    EXPECT_EQ(ConstCalc("A+", Complex{}, value), code::InconsistentData);
+}
+
+}  // namespace
+}  // namespace lorvex

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "engine/random_generator.h"
+#include "engine/result_codes.h"
+#include "expr/pars_win.h"
+
+namespace lorvex {
+namespace {
+
+class ScalarEvaluator : public ::testing::Test {
+  protected:
+    // Compiles a formula that must compile.
+    std::unique_ptr<ExprNode> compile(const std::string& formula) {
+        std::unique_ptr<ExprNode> tree;
+        EXPECT_EQ(parser_.Compile(formula, tree), code::Ok) << formula;
+        return tree;
+    }
+    // The value of a formula that must have one.
+    Complex valueOf(const std::string& formula) {
+        const std::unique_ptr<ExprNode> tree = compile(formula);
+        if (!tree) return Complex{};
+        EXPECT_EQ(parser_.Evaluate(tree.get()), code::Ok) << formula;
+        return tree->value;
+    }
+    bool fails(const std::string& formula) {
+        const std::unique_ptr<ExprNode> tree = compile(formula);
+        return tree && parser_.Evaluate(tree.get()) == TParsWin::kEvaluationFailed;
+    }
+
+    RandomGenerator random_{11};
+    TParsWin parser_{random_};
+};
+
+TEST_F(ScalarEvaluator, VariablesStartAtZeroWithEPresetAndIOnEnteringComplexMode) {
+    EXPECT_EQ(parser_.variable('E').re, std::exp(1.0L));
+    EXPECT_EQ(parser_.variable('A'), ZERO);
+    EXPECT_EQ(parser_.variable('@'), ZERO);
+    EXPECT_EQ(parser_.variable('I'), ZERO);
+    parser_.setComplexMode(true);
+    EXPECT_EQ(parser_.variable('I'), (Complex{0.0L, 1.0L}));
+    parser_.setVariable('i', Complex{2.0L, 0.0L});
+    parser_.setComplexMode(false);
+    EXPECT_EQ(parser_.variable('I'), (Complex{2.0L, 0.0L})) << "leaving complex mode keeps I";
+    parser_.setComplexMode(true);
+    EXPECT_EQ(parser_.variable('I'), (Complex{0.0L, 1.0L}));
+}
+
+TEST_F(ScalarEvaluator, AFormulaInIAndJFillsAMatrixInBothModes) {
+    // The formula-matrix generator compiles once and evaluates per entry.
+    const std::unique_ptr<ExprNode> real = compile("i+j");
+    parser_.setVariable('I', Complex{2.0L, 0.0L});
+    parser_.setVariable('J', Complex{3.0L, 0.0L});
+    ASSERT_EQ(parser_.Evaluate(real.get()), code::Ok);
+    EXPECT_EQ(real->value, (Complex{5.0L, 0.0L}));
+
+    parser_.setComplexMode(true);
+    const std::unique_ptr<ExprNode> complex = compile("i+j");
+    parser_.setVariable('I', Complex{2.0L, 0.0L});
+    ASSERT_EQ(parser_.Evaluate(complex.get()), code::Ok);
+    EXPECT_EQ(complex->value, (Complex{3.0L, 1.0L})) << "i is the imaginary unit there";
+
+    parser_.setComplexMode(false);
+    const std::unique_ptr<ExprNode> realSine = compile("sin(i*pi/(i+j))");
+    parser_.setVariable('I', Complex{1.0L, 0.0L});
+    parser_.setVariable('J', Complex{1.0L, 0.0L});
+    ASSERT_EQ(parser_.Evaluate(realSine.get()), code::Ok);
+    EXPECT_NEAR(static_cast<double>(realSine->value.re), 1.0, 1e-18);
+}
+
+TEST_F(ScalarEvaluator, EachEvaluationStartsAfresh) {
+    const std::unique_ptr<ExprNode> tree = compile("1/(x-2)");
+    parser_.setVariable('X', Complex{3.0L, 0.0L});
+    ASSERT_EQ(parser_.Evaluate(tree.get()), code::Ok);
+    EXPECT_EQ(tree->value.re, 1.0L);
+    parser_.setVariable('X', Complex{2.0L, 0.0L});
+    EXPECT_EQ(parser_.Evaluate(tree.get()), TParsWin::kEvaluationFailed);
+    parser_.setVariable('X', Complex{6.0L, 0.0L});
+    ASSERT_EQ(parser_.Evaluate(tree.get()), code::Ok);
+    EXPECT_EQ(tree->value.re, 0.25L);
+    EXPECT_EQ(parser_.Evaluate(nullptr), code::Ok);
+}
+
+TEST_F(ScalarEvaluator, ComplexModeReadsXAndYFromZ) {
+    parser_.setComplexMode(true);
+    parser_.setVariable('Z', Complex{3.0L, 4.0L});
+    parser_.setVariable('X', Complex{100.0L, 0.0L});
+    EXPECT_EQ(valueOf("x*x+y*y"), (Complex{25.0L, 0.0L}));
+    EXPECT_EQ(valueOf("x+y*i"), (Complex{3.0L, 4.0L}));
+    parser_.setComplexMode(false);
+    parser_.setVariable('X', Complex{100.0L, 0.0L});
+    EXPECT_EQ(valueOf("x"), (Complex{100.0L, 0.0L}));
+}
+
+TEST_F(ScalarEvaluator, RealAndComplexModeDiffer) {
+    EXPECT_TRUE(fails("sqrt(-1)"));
+    EXPECT_TRUE(fails("(-8)^(1/3)"));
+    EXPECT_EQ(valueOf("root(3,-8)"), (Complex{-2.0L, 0.0L}));
+    parser_.setComplexMode(true);
+    const Complex root = valueOf("sqrt(-1)");
+    EXPECT_NEAR(static_cast<double>(root.re), 0.0, 1e-16);
+    EXPECT_EQ(root.im, 1.0L);
+    // The principal cube root of -8 is 2 (cos 60 degrees, sin 60 degrees).
+    const Complex cube = valueOf("(-8)^(1/3)");
+    EXPECT_NEAR(static_cast<double>(cube.re), 1.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(cube.im), std::sqrt(3.0), 1e-15);
+    EXPECT_TRUE(fails("ln(0)"));
+}
+
+TEST_F(ScalarEvaluator, SmallComplexDivisorsKeepTheirQuotient) {
+    // Between 10^-18 and 10^-9 in size the squared modulus is below 10^-18;
+    // it is used as it is, so 1 / (10^-12 i) is -10^12 i.
+    parser_.setComplexMode(true);
+    parser_.setVariable('Z', Complex{0.0L, 1e-12L});
+    const Complex q = valueOf("1/z");
+    EXPECT_EQ(q.re, 0.0L);
+    EXPECT_NEAR(static_cast<double>(q.im / -1e12L), 1.0, 1e-15);
+    parser_.setVariable('Z', Complex{3e-10L, 4e-10L});
+    const Complex r = valueOf("5/z");
+    EXPECT_NEAR(static_cast<double>(r.re / 6e9L), 1.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(r.im / -8e9L), 1.0, 1e-15);
+    parser_.setVariable('Z', Complex{5e-19L, 4e-19L});
+    EXPECT_TRUE(fails("1/z")) << "below 10^-18 in size a divisor still fails";
+}
+
+TEST_F(ScalarEvaluator, RealQuotientsDivideRealParts) {
+    // I keeps the imaginary unit after complex mode is left; real arithmetic
+    // divides by its real part 0 and must fail, not give an infinity.
+    parser_.setComplexMode(true);
+    parser_.setComplexMode(false);
+    EXPECT_TRUE(fails("1/i"));
+}
+
+TEST_F(ScalarEvaluator, IterationsAndSeriesPutTheirVariablesBack) {
+    parser_.setVariable('X', Complex{2.0L, 0.0L});
+    EXPECT_EQ(valueOf("iter(3,x^2)"), (Complex{256.0L, 0.0L}));
+    EXPECT_EQ(parser_.variable('X'), (Complex{2.0L, 0.0L}));
+    EXPECT_TRUE(fails("iter(4,x^2+0/(x-16))")) << "2, 4, 16, then 0/0";
+    EXPECT_EQ(parser_.variable('X'), (Complex{2.0L, 0.0L})) << "also after a failure";
+
+    EXPECT_EQ(valueOf("sum(k,k,1,10)"), (Complex{55.0L, 0.0L}));
+    EXPECT_EQ(parser_.variable('K'), (Complex{10.0L, 0.0L}));
+    EXPECT_EQ(valueOf("prod(k,k,1,5)"), (Complex{120.0L, 0.0L}));
+    EXPECT_TRUE(fails("sum(k,k,3,1)"));
+    EXPECT_TRUE(fails("prod(pinf*pinf,k,1,2)")) << "10^36 times 10^36 is refused";
+
+    int polls = 0;
+    const StopCheck stop([&] { return ++polls > 100; });
+    parser_.setVariable('X', Complex{0.5L, 0.0L});
+    const std::unique_ptr<ExprNode> tree = compile("iter(100000,x+1)");
+    EXPECT_EQ(parser_.Evaluate(tree.get(), stop), code::UserStop);
+    EXPECT_EQ(parser_.variable('X'), (Complex{0.5L, 0.0L})) << "a stop puts x back too";
+    ASSERT_EQ(parser_.Evaluate(tree.get()), code::Ok);
+    EXPECT_EQ(tree->value.re, 100000.5L);
+}
+
+TEST_F(ScalarEvaluator, JoinPiecesChooseByTheirVariable) {
+    const std::unique_ptr<ExprNode> tree = compile("joinx(x+1|0,1-x^2|2,-1)");
+    const auto at = [&](long double x) {
+        parser_.setVariable('X', Complex{x, 0.0L});
+        EXPECT_EQ(parser_.Evaluate(tree.get()), code::Ok);
+        return tree->value.re;
+    };
+    EXPECT_EQ(at(-1.0L), 0.0L);
+    EXPECT_EQ(at(0.0L), 1.0L) << "0 is not below the break point 0";
+    EXPECT_EQ(at(1.0L), 0.0L);
+    EXPECT_EQ(at(2.0L), -1.0L);
+    parser_.setVariable('X', Complex{3.0L, 0.0L});
+    EXPECT_EQ(valueOf("joinx(1/0|0,7)"), (Complex{7.0L, 0.0L})) << "the branch not taken fails";
+}
+
+TEST_F(ScalarEvaluator, RandomValuesComeFromTheProgramsGenerator) {
+    RandomGenerator first(99);
+    RandomGenerator second(99);
+    TParsWin a(first);
+    TParsWin b(second);
+    std::unique_ptr<ExprNode> treeA;
+    std::unique_ptr<ExprNode> treeB;
+    ASSERT_EQ(a.Compile("rand(10)", treeA), code::Ok);
+    ASSERT_EQ(b.Compile("rand(10)", treeB), code::Ok);
+    for (int k = 0; k < 20; ++k) {
+        ASSERT_EQ(a.Evaluate(treeA.get()), code::Ok);
+        ASSERT_EQ(b.Evaluate(treeB.get()), code::Ok);
+        EXPECT_EQ(treeA->value, treeB->value);
+        const long double v = treeA->value.re;
+        EXPECT_GE(v, -10.0L);
+        EXPECT_LT(v, 10.0L);
+        // 10 (2u - 1) with u in steps of 10^-6: 10^5 (v + 10) is a whole number.
+        const long double steps = (v + 10.0L) * 1e5L;
+        EXPECT_NEAR(static_cast<double>(steps - std::round(steps)), 0.0, 1e-6);
+    }
+}
+
+TEST_F(ScalarEvaluator, EvaluateTextWorksInRealArithmetic) {
+    parser_.setComplexMode(true);
+    long double value = 7;
+    EXPECT_EQ(parser_.EvaluateText("2+3*4", value), code::Ok);
+    EXPECT_EQ(value, 14.0L);
+    EXPECT_EQ(parser_.EvaluateText("sqrt(-1)", value), TParsWin::kEvaluationFailed);
+    EXPECT_EQ(value, 0.0L);
+    parser_.setVariable('R', Complex{2.0L, 0.0L});
+    EXPECT_EQ(parser_.EvaluateText("re(3)", value), code::Ok) << "RE is no name in real mode";
+    EXPECT_EQ(value, 6.0L * std::exp(1.0L));
+    EXPECT_EQ(parser_.EvaluateText("(1", value), code::MatrixNotFound);
+    EXPECT_EQ(value, 0.0L);
+    EXPECT_TRUE(parser_.complexMode());
+    EXPECT_EQ(valueOf("sqrt(-4)").im, 2.0L) << "complex arithmetic is back";
+}
+
+}  // namespace
+}  // namespace lorvex
