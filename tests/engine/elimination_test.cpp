@@ -138,6 +138,27 @@ TEST(ComplexElimination, RealPathGivesTheComplexPathsValues) {
     }
 }
 
+TEST(ComplexElimination, DeterminantWithoutInverseIsTheInversesToTheLastBit) {
+    std::mt19937 engine(19);
+    for (std::int32_t n : {1, 2, 5, 9}) {
+        for (bool complex : {false, true}) {
+            ComplexMatrix m = randomWellConditioned(engine, n, complex);
+            m.at(0, 0) = ZERO;  // a row exchange on the way
+            ComplexMatrix inverse;
+            Complex expected;
+            invert(m, inverse, expected);
+            gauss_jordan::Block<Complex> a{n, n, m.cells};
+            EXPECT_EQ(gauss_jordan::determinant(a), expected) << n;
+            gauss_jordan::Block<long double> real = gauss_jordan::realPartsOf(n, n, m.cells);
+            if (!complex) {
+                EXPECT_EQ(gauss_jordan::determinant(real), expected.re) << n;
+            }
+        }
+    }
+    gauss_jordan::Block<Complex> singular{2, 2, realMatrix({{1, 2}, {2, 4}}).cells};
+    EXPECT_EQ(gauss_jordan::determinant(singular), ZERO);
+}
+
 TEST(IntegerElimination, InverseAndDeterminantAreExact) {
     IntegerMatrix inverse;
     Fraction determinant;
