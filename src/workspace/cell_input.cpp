@@ -1,17 +1,18 @@
-#include <cstdlib>
-
 #include "engine/result_codes.h"
+#include "expr/calc_language.h"
 #include "workspace/matrix_document.h"
 
 namespace lorvex {
 
-// PROVISIONAL until the calculation language lands: a plain number.
+// An integer cell reads an exact integer; a real or complex cell a
+// calculation folded to one number, in which I is the imaginary unit. A real
+// matrix keeps only the real part: what it shows and saves is what it holds.
 int MatrixDocument::setCellFromText(std::int32_t row, std::int32_t col, const std::string& text) {
     if (isInteger()) return setIntegerCellFromText(row, col, text);
-    char* end = nullptr;
-    const long double value = std::strtold(text.c_str(), &end);
-    if (end == text.c_str()) return code::NotUnderstood;
-    setComplexCell(row, col, Complex{value, 0.0L});
+    Complex value;
+    if (const int rc = ConstCalc(text, ZERO, value); rc != code::Ok) return rc;
+    if (kind_ == ElementKind::Real) value.im = 0.0L;
+    setComplexCell(row, col, value);
     return code::Ok;
 }
 

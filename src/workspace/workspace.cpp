@@ -87,6 +87,13 @@ MatrixDocument* Workspace::Slots(WorkspaceMode mode, std::int32_t letterNo) cons
     return slots_[index(mode)][static_cast<std::size_t>(letterNo - 1)].get();
 }
 
+int Workspace::matrixFor(char letter, MatrixData& copy) const {
+    const MatrixDocument* document = slot(letter - 'A' + 1);
+    if (document == nullptr) return code::NotFound;
+    copy = document->matrixData();
+    return code::Ok;
+}
+
 std::vector<std::int32_t> Workspace::occupiedLetters() const {
     std::vector<std::int32_t> letters;
     for (std::int32_t letter = 1; letter <= kLetters; ++letter) {

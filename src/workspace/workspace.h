@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/matrix_data.h"
+#include "expr/matrix_source.h"
 #include "workspace/matrix_document.h"
 #include "workspace/prompter.h"
 #include "workspace/workspace_listener.h"
@@ -30,7 +31,7 @@ enum class StepDocument { LinearProgramming = 0, Echelon = 1, Operations = 2 };
 
 // The frame's register of matrices: 3 x 26 lettered places, the current mode,
 // and the step documents. Letters are numbered 1 = A ... 26 = Z.
-class Workspace {
+class Workspace : public MatrixSource {
   public:
     static constexpr std::int32_t kLetters = 26;
 
@@ -52,6 +53,10 @@ class Workspace {
     MatrixDocument* slot(std::int32_t letterNo) const { return Slots(mode_, letterNo); }
     // The occupied letters of the current mode, A first.
     std::vector<std::int32_t> occupiedLetters() const;
+
+    // The calculation language's letters: a copy of the matrix stored under
+    // 'A' ... 'Z' in the current mode, or code::NotFound.
+    int matrixFor(char letter, MatrixData& copy) const override;
 
     // The first empty place of the current mode, else the first hidden one,
     // else 0.

@@ -136,6 +136,23 @@ TEST(IntegerCellInput, ReadingRules) {
     EXPECT_EQ(document.ICells()[2], BigInt(1));
 }
 
+TEST(CellInput, RealAndComplexCellsReadACalculation) {
+    MatrixDocument complex = complexDocument(ZERO);
+    ASSERT_EQ(complex.setCellFromText(0, 0, "2+3i"), code::Ok);
+    EXPECT_EQ(complex.Cells()[0], (Complex{2.0L, 3.0L}));
+    ASSERT_EQ(complex.setCellFromText(0, 0, "(1+i)*(1-i)/4"), code::Ok);
+    EXPECT_EQ(complex.Cells()[0], (Complex{0.5L, 0.0L}));
+
+    MatrixDocument real = realDocument({{7}});
+    ASSERT_EQ(real.setCellFromText(0, 0, "2+3i"), code::Ok);
+    EXPECT_EQ(real.Cells()[0], (Complex{2.0L, 0.0L})) << "a real matrix keeps the real part";
+    EXPECT_EQ(real.setCellFromText(0, 0, "1/0"), code::CannotCalculate);
+    EXPECT_EQ(real.setCellFromText(0, 0, "(1"), code::MatrixNotFound);
+    EXPECT_EQ(real.Cells()[0], (Complex{2.0L, 0.0L}));
+    ASSERT_TRUE(real.undo());
+    EXPECT_EQ(real.Cells()[0], (Complex{7.0L, 0.0L}));
+}
+
 TEST(IntegerCellInput, NegativeDenominatorNegatesTheNumeratorsAndUndoesExactly) {
     MatrixDocument document(3, ElementKind::Integer, integerMatrix({{1, -2}, {0, 5}}, 4));
     ASSERT_EQ(document.setIntegerCellFromText(2, 0, "-3"), code::Ok);
