@@ -15,6 +15,16 @@ MatrixData zeroBlock(ElementKind kind) {
 
 }  // namespace
 
+FrameOperations::FrameOperations(Workspace& workspace, RandomGenerator& random)
+    : workspace_(workspace), random_(random), parser_(random) {
+    parser_.setComplexMode(workspace.Mode() == WorkspaceMode::Complex);
+}
+
+void FrameOperations::setMode(WorkspaceMode mode) {
+    workspace_.setMode(mode);
+    parser_.setComplexMode(mode == WorkspaceMode::Complex);
+}
+
 int FrameOperations::OpenMatrixFile(const std::string& path) {
     const std::int32_t kindCode = matrixKindForPath(path);
     if (kindCode < 0) return code::Ok;
