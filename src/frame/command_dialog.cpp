@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include "toolkit/dialog_placement.h"
+
 namespace lorvex {
 
 CommandDialog::CommandDialog(const QString& title, const QString& runLabel, QWidget* parent)
@@ -21,7 +23,11 @@ CommandDialog::CommandDialog(const QString& title, const QString& runLabel, QWid
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void CommandDialog::present() {
+void CommandDialog::present(RandomGenerator& random) {
+    if (!placed_) {
+        placeBesideOwner(*this, random);
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();

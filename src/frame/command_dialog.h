@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 
+#include "engine/random_generator.h"
+
 namespace lorvex {
 
 // A modeless dialog of the frame: its default button ("criar", "resolver")
@@ -12,8 +14,9 @@ class CommandDialog : public QDialog {
   public:
     CommandDialog(const QString& title, const QString& runLabel, QWidget* parent);
 
-    // Shows the dialog and brings it to the top.
-    void present();
+    // Shows the dialog and brings it to the top; the first time beside the
+    // frame, later where the user left it.
+    void present(RandomGenerator& random);
 
   protected:
     // Runs the command with the dialog's fields.
@@ -23,6 +26,7 @@ class CommandDialog : public QDialog {
 
   private:
     QDialogButtonBox* buttons_;
+    bool placed_ = false;
 };
 
 }  // namespace lorvex

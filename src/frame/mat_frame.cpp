@@ -183,7 +183,7 @@ void TMatFrame::setMode(WorkspaceMode mode) {
 template <class Dialog>
 void TMatFrame::present(std::unique_ptr<Dialog>& dialog) {
     if (dialog == nullptr) dialog = std::make_unique<Dialog>(operations_, this);
-    dialog->present();
+    dialog->present(operations_.random());
 }
 
 // The report goes to the matrix window's own text window.
