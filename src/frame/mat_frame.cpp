@@ -10,6 +10,7 @@
 
 #include "engine/result_codes.h"
 #include "frame/calc_dialog.h"
+#include "frame/new_matrix_dialog.h"
 #include "frame/solve_dialog.h"
 #include "matwin/matrix_window.h"
 #include "toolkit/commands.h"
@@ -121,6 +122,7 @@ void TMatFrame::createActions() {
     connect(action(HelpThirdMenu), &QAction::triggered, this, [this] { showHelp("LVVIEWH"); });
     connect(action(ProgramHelp), &QAction::triggered, this, [this] { showHelp("PROGHELP"); });
     connect(action(About), &QAction::triggered, this, &TMatFrame::showAbout);
+    connect(action(NewMatrix), &QAction::triggered, this, [this] { present(newMatrixDialog_); });
     connect(action(Calculate), &QAction::triggered, this, [this] { present(calcDialog_); });
     connect(action(Solve), &QAction::triggered, this, [this] { present(solveDialog_); });
     // Their dialogs are not built yet.
@@ -207,6 +209,7 @@ void TMatFrame::showReport(std::int32_t letter) {
 }
 
 void TMatFrame::modeChanged() {
+    if (newMatrixDialog_ != nullptr) newMatrixDialog_->setMode(workspace_.Mode());
     buildMenus();
     setWindowTitle(QStringLiteral("lorvex [") +
                    uiString(230 + static_cast<int>(workspace_.Mode())) + "]");

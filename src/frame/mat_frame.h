@@ -18,6 +18,7 @@ namespace lorvex {
 class Prompter;
 class TCalcDlg;
 class TMatWin;
+class TNewMatDlg;
 class TSolveDlg;
 class TTextWin;
 
@@ -86,6 +87,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::map<const MatrixDocument*, std::unique_ptr<TMatWin>> windows_;
     std::unique_ptr<TTextWin> helpWindow_;
     // The command dialogs, made on first use and then only hidden.
+    std::unique_ptr<TNewMatDlg> newMatrixDialog_;
     std::unique_ptr<TCalcDlg> calcDialog_;
     std::unique_ptr<TSolveDlg> solveDialog_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +15,7 @@
 #include "frame/calc_dialog.h"
 #include "frame/letter_list.h"
 #include "frame/mat_frame.h"
+#include "frame/new_matrix_dialog.h"
 #include "frame/solve_dialog.h"
 #include "matwin/matrix_window.h"
 #include "toolkit/text_window.h"
@@ -77,6 +79,49 @@ TEST_F(FrameCommandsTest, CalculationIntoCAndARefusedOverwrite) {
 
     dialog->findChild<QPushButton*>("close")->click();
     EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
+    action(500)->trigger();
+    auto* dialog = frame.findChild<TNewMatDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "nova matriz [real]");
+    const auto field = [dialog](const char* id) { return dialog->findChild<QLineEdit*>(id); };
+    EXPECT_EQ(field("213")->text(), "0.0");
+    EXPECT_EQ(field("214")->text(), "1.0");
+
+    field("211")->setText("0");
+    prompter.expectError("fora dos limites ");
+    run(dialog);
+    field("211")->setText("1001");
+    field("212")->setText("1000");
+    prompter.expectError("fora dos limites ");
+    run(dialog);
+
+    dialog->findChild<QRadioButton*>("252")->setChecked(true);
+    field("211")->setText("2");
+    field("212")->setText("2");
+    field("213")->setText("2");
+    field("214")->setText("1");
+    prompter.expectError("dado inconsistente");
+    run(dialog);
+    EXPECT_TRUE(workspace.occupiedLetters().empty());
+
+    field("213")->setText("5");
+    field("214")->setText("5");
+    run(dialog);
+    ASSERT_NE(workspace.slot(13), nullptr) << "the default letter M";
+    EXPECT_EQ(workspace.slot(13)->matrixData(), MatrixData(realMatrix({{5, 5}, {5, 5}})));
+    EXPECT_EQ(workspace.slot(13)->notes(), "aleatória (5,5)");
+
+    // The diagonal hides the columns; integer mode brings its own defaults.
+    dialog->findChild<QRadioButton*>("253")->setChecked(true);
+    EXPECT_FALSE(field("212")->isVisible());
+    action(402)->trigger();
+    EXPECT_EQ(dialog->windowTitle(), "nova matriz [inteira]");
+    EXPECT_EQ(field("213")->text(), "1");
+    EXPECT_EQ(field("214")->text(), "10");
+    EXPECT_EQ(field("215")->text(), "1");
 }
 
 TEST_F(FrameCommandsTest, SolveDialogStoresTheSolution) {
