@@ -346,8 +346,8 @@ TMatWin* TMatFrame::windowOf(const MatrixDocument& document) const {
 
 void TMatFrame::documentCreated(MatrixDocument& document) {
     auto window = std::make_unique<TMatWin>(
-        document, prompter_, this, TMatWin::Options{settingsFolder_, settings_.useDefaults});
-    window->resize(width() * 2 / 5 + 200, width() / 4 + 150);
+        document, prompter_, this,
+        TMatWin::Options{settingsFolder_, settings_.useDefaults, &operations_.random()});
     windows_[&document] = std::move(window);
     updateCommands();
 }

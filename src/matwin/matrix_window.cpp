@@ -45,6 +45,7 @@ TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, 
     setCentralWidget(view_);
     settingsChanged();
     buildMenus();
+    placeByDefault();
     connect(view_, &MatrixView::editingChanged, this, [this] { refreshTitle(); });
     connect(view_, &MatrixView::edited, this, [this] { updateCommands(); });
     refreshTitle();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "engine/random_generator.h"
 #include "workspace/matrix_document.h"
 #include "workspace/settings_files.h"
 
@@ -26,6 +27,9 @@ class TTextWin;
 struct MatrixWindowOptions {
     std::filesystem::path settingsFolder;
     bool useDefaults = false;
+    // Draws the random offsets of a default rectangle; without it the window
+    // opens at the top left corner of the screen.
+    RandomGenerator* random = nullptr;
 };
 
 // The window of one lettered matrix: its grid, its own menu, and the commands
@@ -107,6 +111,8 @@ class TMatWin : public QMainWindow {
     void writeSettingsFile();
     void recordPlacement();
     void placeFromSettings();
+    void placeByDefault();
+    QPoint defaultCorner();
     void exportTex();
     void exportPlainText();
     void showHelp(const char* name);

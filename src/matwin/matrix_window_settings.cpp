@@ -1,6 +1,7 @@
 // The matrix window's settings: "lorv.ini", the placement, the entries' font
 // and the colour roles.
 
+#include <QMenuBar>
 #include <QScreen>
 
 #include "engine/result_codes.h"
@@ -76,14 +77,37 @@ void TMatWin::setVisible(bool visible) {
     QMainWindow::setVisible(visible);
 }
 
+// A little way from the top left corner of the screen, below a caption and a
+// menu bar.
+QPoint TMatWin::defaultCorner() {
+    const auto draw = [this](std::uint32_t range) {
+        return options_.random != nullptr ? static_cast<int>(options_.random->next() % range) : 0;
+    };
+    const int left = draw(80);
+    return {left, draw(30) + menuBar()->sizeHint().height()};
+}
+
+// A new matrix window starts at 2/5 by 1/4 of the screen width.
+void TMatWin::placeByDefault() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return;
+    const int screenWidth = screen->geometry().width();
+    setGeometry(QRect(defaultCorner(), QSize(screenWidth * 2 / 5, screenWidth / 4)));
+}
+
+// At the first showing, the remembered rectangle when it lies on the screen;
+// a matrix read from a file with a rectangle that does not gets a square of
+// half the screen width.
 void TMatWin::placeFromSettings() {
     const QScreen* screen = this->screen();
+    if (screen == nullptr) return;
+    const int screenWidth = screen->geometry().width();
     const WindowRect& rect = document_.settings().rect;
-    if (screen == nullptr ||
-        !fitsOnScreen(rect, screen->geometry().width(), screen->geometry().height())) {
-        return;
+    if (fitsOnScreen(rect, screenWidth, screen->geometry().height())) {
+        setGeometry(rect.x, rect.y, rect.width, rect.height);
+    } else if (document_.named()) {
+        setGeometry(QRect(defaultCorner(), QSize(screenWidth / 2, screenWidth / 2)));
     }
-    setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
 void TMatWin::settingsChanged() {
