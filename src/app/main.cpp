@@ -3,14 +3,13 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include "engine/random_generator.h"
 #include "frame/mat_frame.h"
 #include "frame/single_instance.h"
 #include "toolkit/gui_prompter.h"
-#include "workspace/frame_operations.h"
 #include "toolkit/program_resources.h"
+#include "workspace/frame_operations.h"
 #include "workspace/workspace.h"
 
 int main(int argc, char** argv) {
@@ -36,8 +35,10 @@ int main(int argc, char** argv) {
     frame.setUp();
     frame.show();
     if (!fileArgument.isEmpty()) {
-        QTimer::singleShot(0, &frame,
-                           [&frame, fileArgument] { frame.openMatrixFile(fileArgument); });
+        // Once the event loop runs, like a file handed over by a later start.
+        QMetaObject::invokeMethod(
+            &frame, [&frame, fileArgument] { frame.openMatrixFile(fileArgument); },
+            Qt::QueuedConnection);
     }
     return QApplication::exec();
 }

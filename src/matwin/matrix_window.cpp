@@ -58,6 +58,7 @@ QColor TMatWin::backgroundFor(std::int32_t letterNo, bool whiteBackground) {
 }
 
 QString TMatWin::caption() const {
+    if (!document_.title().empty()) return toQString(document_.title());
     return QString(QChar(static_cast<char16_t>(64 + document_.LetterNo())));
 }
 

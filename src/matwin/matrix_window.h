@@ -88,8 +88,9 @@ class TMatWin : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
 
-    // The caption when no continuous editing runs: the letter.
-    virtual QString caption() const;
+    // The caption when no continuous editing runs: the document's title
+    // (a step document's), or else its letter.
+    QString caption() const;
     void refreshTitle();
 
   private:
