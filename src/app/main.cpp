@@ -34,11 +34,6 @@ int main(int argc, char** argv) {
 
     frame.setUp();
     frame.show();
-    if (!fileArgument.isEmpty()) {
-        // Once the event loop runs, like a file handed over by a later start.
-        QMetaObject::invokeMethod(
-            &frame, [&frame, fileArgument] { frame.openMatrixFile(fileArgument); },
-            Qt::QueuedConnection);
-    }
+    if (!fileArgument.isEmpty()) frame.openMatrixFile(fileArgument);
     return QApplication::exec();
 }
