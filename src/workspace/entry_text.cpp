@@ -6,25 +6,11 @@
 #include <string>
 
 #include "workspace/matrix_document.h"
+#include "workspace/number_text.h"
 #include "workspace/windows1252.h"
 
 namespace lorvex {
 namespace {
-
-// printf's "%<decimals + 2>.<decimals>Lf".
-std::string fixedPoint(long double value, int decimals) {
-    const int width = decimals + 2;
-    const int length = std::snprintf(nullptr, 0, "%*.*Lf", width, decimals, value);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%*.*Lf", width, decimals, value);
-    text.pop_back();
-    return text;
-}
-
-std::string complexText(Complex value, int decimals) {
-    return fixedPoint(value.re, decimals) + (value.im >= 0 ? " + " : " - ") +
-           fixedPoint(std::fabs(value.im), decimals) + "i";
-}
 
 // The characters that the field must show whole: everything before the last
 // decimal point, or the whole number when there are no decimals.
@@ -43,7 +29,7 @@ std::string MatrixDocument::rawEntryText(std::int32_t row, std::int32_t col) con
     }
     const Complex value = cells_[cellIndex(row, col)];
     std::string text = kind_ == ElementKind::Complex ? complexText(value, decimals_)
-                                                     : fixedPoint(value.re, decimals_);
+                                                     : fixedPointText(value.re, decimals_);
     if (text.size() > static_cast<std::size_t>(fieldWidth_)) text.resize(fieldWidth_);
     return text;
 }
@@ -65,8 +51,9 @@ void MatrixDocument::computeFieldWidth() {
     }
     std::size_t widest = 1;
     for (const Complex& value : cells_) {
-        const std::string text = kind_ == ElementKind::Complex ? complexText(value, decimals_)
-                                                               : fixedPoint(value.re, decimals_);
+        const std::string text = kind_ == ElementKind::Complex
+                                     ? complexText(value, decimals_)
+                                     : fixedPointText(value.re, decimals_);
         widest =
             std::max(widest, text.find('.') == std::string::npos ? text.size() : text.find('.'));
     }
@@ -85,7 +72,7 @@ void MatrixDocument::widenFieldForIntegerParts() {
     std::size_t needed = static_cast<std::size_t>(fieldWidth_);
     for (const Complex& value : cells_) {
         const std::string text =
-            complex ? complexText(value, decimals_) : fixedPoint(value.re, decimals_);
+            complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
         needed = std::max(needed, integerPartLength(text, decimals_, complex));
     }
     fieldWidth_ = static_cast<std::int16_t>(std::min<std::size_t>(needed, 32767));

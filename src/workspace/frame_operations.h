@@ -134,8 +134,10 @@ class FrameOperations {
     int Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::int32_t nullSpace,
               bool homogeneous, const StopCheck& stop = StopCheck::never());
     // Rank, and for a square matrix trace, determinant and (real and complex
-    // mode) the characteristic polynomial with its roots. code::NothingToShow
-    // when the place is empty.
+    // mode) the characteristic polynomial with its roots. code::MatrixNotFound
+    // when the place is empty, code::UserStop when the user stopped the rank,
+    // the exact trace or determinant (a stop during the polynomial shows
+    // "não pode calcular" in its place; during the roots, those found).
     int OneMatrix(std::int32_t letter, OneMatrixReport& report,
                   const StopCheck& stop = StopCheck::never());
 
@@ -147,7 +149,14 @@ class FrameOperations {
     int LinearProgram(std::int32_t objective, std::int32_t constraints, std::int32_t rightSide,
                       Goal goal, std::int32_t stepLimit, bool& ended,
                       const StopCheck& stop = StopCheck::never());
-    // Stores the shown matrix of a step document into a letter.
+    // Shows a matrix with its caption and highlighted entry (-1, -1 for none)
+    // in the linear-programming or the echelon step document.
+    void LPShow(const ComplexMatrix& entries, std::string title, std::int32_t highlightRow,
+                std::int32_t highlightCol);
+    void EchShow(const ComplexMatrix& entries, std::string title, std::int32_t highlightRow,
+                 std::int32_t highlightCol);
+    // Stores the shown matrix of a step document into a letter (notes "dados
+    // de prog linear", "forma escada").
     int LPSaveAs(std::int32_t letter);
     // The matrix at the letter after `steps` elementary actions of the
     // reduction to echelon form, shown in the echelon step document;
@@ -165,6 +174,9 @@ class FrameOperations {
     bool OperCanUndo() const { return operations_.canUndo(); }
 
   private:
+    int applyOperation(const RowColumnOperation& operation);
+    std::int32_t operationLimit(bool columns);
+
     Workspace& workspace_;
     RandomGenerator& random_;
     TParsWin parser_;

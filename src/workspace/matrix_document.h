@@ -80,6 +80,10 @@ class MatrixDocument {
     const std::string& documentName() const { return documentName_; }
     bool named() const { return named_; }
     void setDocumentName(std::string name, bool named);
+    // The caption of a step document ("M --> forma escada"); empty for the
+    // documents of the places, whose caption is their letter.
+    const std::string& title() const { return title_; }
+    void setTitle(std::string title) { title_ = std::move(title); }
     const std::string& notes() const { return notes_; }
     void setNotes(std::string notes) { notes_ = std::move(notes); }
     // The window's settings record: rectangle, fonts, colour roles, printing.
@@ -196,6 +200,7 @@ class MatrixDocument {
     std::string documentName_;
     bool named_ = false;
     std::string notes_;
+    std::string title_;
     WindowSettings settings_ = matrixWindowDefaults();
     std::vector<TUndoRec> undoStack_;
 };

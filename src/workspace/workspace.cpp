@@ -63,11 +63,22 @@ WorkspaceMode modeOf(ElementKind kind) {
 
 Workspace::Workspace(Prompter& prompter) : prompter_(prompter) {
     static constexpr std::string_view kStepNames[] = {"lp.fma", "ech.fma", "oper.fma"};
+    static constexpr int kStepTitles[] = {214, 228, 235};
     for (std::size_t i = 0; i < stepDocuments_.size(); ++i) {
         stepDocuments_[i] =
             std::make_unique<MatrixDocument>(0, ElementKind::Real, ComplexMatrix(3, 3));
         stepDocuments_[i]->setDocumentName(std::string(kStepNames[i]), false);
+        stepDocuments_[i]->setTitle(std::string(strings::byId(kStepTitles[i])));
     }
+}
+
+void Workspace::showStep(StepDocument which, const MatrixData& contents, std::string title,
+                         std::int32_t highlightRow, std::int32_t highlightCol) {
+    MatrixDocument& document = stepDocument(which);
+    document.setHighlight(highlightRow, highlightCol);
+    document.setTitle(std::move(title));
+    document.replaceContents(contents, MatrixDocument::History::Skip);
+    if (listener_ != nullptr) listener_->documentChanged(document);
 }
 
 void Workspace::setMode(WorkspaceMode mode) {

@@ -84,6 +84,11 @@ class Workspace : public MatrixSource {
     bool AnyUnsaved() const;
     void MarkAllSaved();
 
+    // Shows a matrix in a step document with its caption and highlighted
+    // entry (-1, -1 for none). A step document keeps no undo history.
+    void showStep(StepDocument which, const MatrixData& contents, std::string title,
+                  std::int32_t highlightRow, std::int32_t highlightCol);
+
     MatrixDocument& stepDocument(StepDocument which) {
         return *stepDocuments_[static_cast<std::size_t>(which)];
     }

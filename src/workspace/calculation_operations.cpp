@@ -1,0 +1,108 @@
+// The calculation service and the solve command of the frame.
+
+#include <variant>
+
+#include "engine/guarded.h"
+#include "engine/linear_system.h"
+#include "engine/result_codes.h"
+#include "expr/calc_language.h"
+#include "workspace/frame_operations.h"
+#include "workspace/strings.h"
+
+namespace lorvex {
+namespace {
+
+constexpr int kSolutionNotes = 223;
+constexpr int kNullSpaceNotes = 224;
+
+bool integerMode(const Workspace& workspace) {
+    return workspace.Mode() == WorkspaceMode::Integer;
+}
+
+}  // namespace
+
+int FrameOperations::CalcExpression(std::int32_t letter, std::string_view text,
+                                    const StopCheck& stop) {
+    MatrixData result;
+    const int rc = CalcMatrix(text, integerMode(workspace_), workspace_, result, stop);
+    if (rc != code::Ok) return rc;
+    const Workspace::Placement placement =
+        workspace_.PlaceMatrix(elementKindOf(workspace_.Mode()), "", letter, result);
+    if (placement.stored) placement.document->setNotes(std::string(text));
+    return placement.code;
+}
+
+namespace {
+
+// The solution and basis of either kind, stored as the solver gave them.
+struct Solution {
+    MatrixData particular;
+    std::optional<MatrixData> nullSpace;
+    std::int32_t rank = 0;
+};
+
+int solveSystem(const MatrixData& m, const MatrixData& b, Solution& solution,
+                const StopCheck& stop) {
+    if (const auto* complexM = std::get_if<ComplexMatrix>(&m)) {
+        LinearSolution found;
+        const int rc = solve(*complexM, std::get<ComplexMatrix>(b), found);
+        if (rc != code::Ok && rc != code::InconsistentData) return rc;
+        solution = {found.particular, found.nullSpace, found.rank};
+        return rc;
+    }
+    ExactSolution found;
+    const int rc = solve(std::get<IntegerMatrix>(m), std::get<IntegerMatrix>(b), found, stop);
+    if (rc != code::Ok && rc != code::InconsistentData) return rc;
+    solution.particular = found.particular;
+    if (found.nullSpace) solution.nullSpace = *found.nullSpace;
+    solution.rank = found.rank;
+    return rc;
+}
+
+MatrixData zeroColumn(bool integer, std::int32_t rows) {
+    if (integer) return IntegerMatrix(rows, 1);
+    return ComplexMatrix(rows, 1);
+}
+
+}  // namespace
+
+int FrameOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::int32_t nullSpace,
+                           bool homogeneous, const StopCheck& stop) {
+    // Every check runs; a later failure replaces the code of an earlier one.
+    int rc = code::Ok;
+    if (x == m) rc = code::InconsistentData;
+    const MatrixDocument* matrix = workspace_.slot(m);
+    if (matrix == nullptr) rc = code::MatrixNotFound;
+    const MatrixDocument* rightSide = homogeneous ? nullptr : workspace_.slot(b);
+    if (!homogeneous && rightSide == nullptr) rc = code::MatrixNotFound;
+    if (rc == code::Ok && !homogeneous &&
+        (b == m || b == x || rightSide->Rows() != matrix->Rows() || rightSide->Cols() != 1)) {
+        rc = code::InconsistentData;
+    }
+    if (rc != code::Ok) return rc;
+
+    Solution solution;
+    rc = runGuarded([&] {
+        const bool integer = integerMode(workspace_);
+        const MatrixData bData =
+            homogeneous ? zeroColumn(integer, matrix->Rows()) : rightSide->matrixData();
+        return solveSystem(matrix->matrixData(), bData, solution, stop);
+    });
+    if (rc != code::Ok) return rc;
+    const bool hasNullSpace = solution.rank < matrix->Cols();
+    if (hasNullSpace && (nullSpace == x || nullSpace == m)) return code::InconsistentData;
+
+    const ElementKind kind = elementKindOf(workspace_.Mode());
+    const Workspace::Placement stored = workspace_.PlaceMatrix(kind, "", x, solution.particular);
+    if (stored.code != code::Ok) return stored.code;
+    if (stored.stored) stored.document->setNotes(std::string(strings::byId(kSolutionNotes)));
+    if (hasNullSpace && solution.nullSpace) {
+        const Workspace::Placement basis =
+            workspace_.PlaceMatrix(kind, "", nullSpace, *solution.nullSpace);
+        if (basis.stored) basis.document->setNotes(std::string(strings::byId(kNullSpaceNotes)));
+        return basis.code;
+    }
+    return code::Ok;
+}
+
+}  // namespace lorvex

@@ -1,0 +1,115 @@
+// The one-matrix report: rank, and for a square matrix trace, determinant and
+// (real and complex mode) the characteristic polynomial with its roots.
+
+#include <variant>
+
+#include "engine/characteristic_polynomial.h"
+#include "engine/elimination.h"
+#include "engine/guarded.h"
+#include "engine/result_codes.h"
+#include "workspace/frame_operations.h"
+#include "workspace/number_text.h"
+#include "workspace/polynomial_report.h"
+#include "workspace/strings.h"
+
+namespace lorvex {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr int kDeterminant = 201;
+constexpr int kTrace = 202;
+constexpr int kRank = 203;
+
+void appendLine(std::string& text, int label, const std::string& value) {
+    text += std::string(strings::byId(label)) + ": " + value;
+    text += kLineEnd;
+    text += kLineEnd;
+}
+
+// A trace or determinant as the window writes an entry, cut after twice the
+// field width.
+std::string entryValue(Complex value, const MatrixDocument& document) {
+    std::string text = document.Kind() == ElementKind::Complex
+                           ? complexText(value, document.Decimals())
+                           : fixedPointText(value.re, document.Decimals());
+    const auto limit = static_cast<std::size_t>(2 * document.FieldWidth());
+    if (text.size() > limit) text.resize(limit);
+    return text;
+}
+
+std::string fractionText(const Fraction& value) {
+    std::string text = value.numerator.toText();
+    if (value.denominator != BigInt(1)) text += "/" + value.denominator.toText();
+    return text;
+}
+
+}  // namespace
+
+int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
+                               const StopCheck& stop) {
+    const MatrixDocument* document = workspace_.slot(letter);
+    if (document == nullptr) return code::MatrixNotFound;
+    OneMatrixReport result;
+    const MatrixData data = document->matrixData();
+    const bool square = document->Rows() == document->Cols();
+
+    if (const auto* exact = std::get_if<IntegerMatrix>(&data)) {
+        if (const int rc = rank(*exact, result.rank, stop); rc != code::Ok) return rc;
+        appendLine(result.text, kRank, std::to_string(result.rank));
+        if (square) {
+            Fraction trace;
+            if (const int rc = lorvex::trace(*exact, trace, stop); rc == code::UserStop)
+                return rc;
+            else if (rc == code::Ok)
+                result.exactTrace = trace;
+            IntegerMatrix inverse;
+            Fraction determinant;
+            if (const int rc = invert(*exact, inverse, determinant, stop); rc == code::UserStop) {
+                return rc;
+            } else if (rc == code::Ok) {
+                result.exactDeterminant = determinant;
+            }
+            const std::string failed(strings::message(code::CannotCalculate));
+            appendLine(result.text, kTrace,
+                       result.exactTrace ? fractionText(*result.exactTrace) : failed);
+            appendLine(result.text, kDeterminant,
+                       result.exactDeterminant ? fractionText(*result.exactDeterminant) : failed);
+        }
+        report = std::move(result);
+        return code::Ok;
+    }
+
+    const auto& m = std::get<ComplexMatrix>(data);
+    if (const int rc = rank(m, result.rank); rc != code::Ok) return rc;
+    appendLine(result.text, kRank, std::to_string(result.rank));
+    if (square) {
+        result.trace = lorvex::trace(m);
+        ComplexMatrix inverse;
+        Complex determinant;
+        // A singular matrix leaves the determinant 0, which is what is shown.
+        if (const int rc = invert(m, inverse, determinant); rc == code::OutOfMemory) return rc;
+        result.determinant = determinant;
+        appendLine(result.text, kTrace, entryValue(*result.trace, *document));
+        appendLine(result.text, kDeterminant, entryValue(*result.determinant, *document));
+
+        std::vector<Complex> coefficients;
+        const int polynomial = characteristicPolynomial(m, coefficients, stop);
+        if (polynomial == code::OutOfMemory) return polynomial;
+        const bool complexMode = document->Kind() == ElementKind::Complex;
+        if (polynomial == code::Ok) {
+            PolynomialRoots roots;
+            const int found =
+                findRoots(coefficients, {document->ZeroTol(), complexMode}, random_, roots, stop);
+            if (found != code::Ok) return found;
+            result.coefficients = coefficients;
+            result.roots = roots.roots;
+        }
+        result.text +=
+            polynomialReport(polynomial == code::Ok ? &coefficients : nullptr, result.roots,
+                             document->Decimals(), document->FieldWidth(), complexMode);
+    }
+    report = std::move(result);
+    return code::Ok;
+}
+
+}  // namespace lorvex

@@ -1,0 +1,218 @@
+// The operations behind the step procedures: linear programming by the
+// simplex method, the reduction to echelon form, and row and column
+// operations, each shown in its step document.
+
+#include <cstdio>
+#include <variant>
+
+#include "engine/echelon.h"
+#include "engine/guarded.h"
+#include "engine/result_codes.h"
+#include "expr/calc_language.h"
+#include "workspace/frame_operations.h"
+#include "workspace/strings.h"
+#include "workspace/text_numbers.h"
+
+namespace lorvex {
+namespace {
+
+constexpr int kMaximise = 205;
+constexpr int kMinimise = 206;
+constexpr int kLinearProgrammingData = 214;
+constexpr int kEchelonForm = 228;
+// The field texts are read up to these lengths.
+constexpr std::size_t kIndexLength = 9;
+constexpr std::size_t kFactorLength = 99;
+
+std::string letterOf(std::int32_t letter) {
+    return std::string(1, static_cast<char>('A' + letter - 1));
+}
+
+// "B*X <= C ]" or "B*X >= C ]".
+std::string constraintPart(std::int32_t constraints, std::int32_t rightSide, Goal goal) {
+    return letterOf(constraints) + "*X " + (goal == Goal::Maximise ? "<= " : ">= ") +
+           letterOf(rightSide) + " ]";
+}
+
+std::string goalText(Goal goal) {
+    return std::string(strings::byId(goal == Goal::Maximise ? kMaximise : kMinimise));
+}
+
+std::string valueText(long double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%8.6Lf", value);
+    return text;
+}
+
+// A complex copy of an integer matrix, each entry its numerator over the
+// common denominator.
+ComplexMatrix asComplex(const MatrixData& data) {
+    if (const auto* m = std::get_if<ComplexMatrix>(&data)) return *m;
+    const auto& exact = std::get<IntegerMatrix>(data);
+    ComplexMatrix m(exact.rows, exact.cols);
+    const long double denominator = exact.denominator.toLongDouble();
+    for (std::size_t i = 0; i < m.cells.size(); ++i) {
+        m.cells[i] = Complex{exact.numerators[i].toLongDouble() / denominator, 0.0L};
+    }
+    return m;
+}
+
+std::string_view field(std::string_view text, std::size_t length) {
+    return text.substr(0, length);
+}
+
+}  // namespace
+
+int FrameOperations::LinearProgram(std::int32_t objective, std::int32_t constraints,
+                                   std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
+                                   bool& ended, const StopCheck& stop) {
+    const MatrixDocument* f = workspace_.Slots(WorkspaceMode::Real, objective);
+    const MatrixDocument* b = workspace_.Slots(WorkspaceMode::Real, constraints);
+    const MatrixDocument* c = workspace_.Slots(WorkspaceMode::Real, rightSide);
+    if (f == nullptr || b == nullptr || c == nullptr) return code::MatrixNotFound;
+    const auto fm = std::get<ComplexMatrix>(f->matrixData());
+    const auto bm = std::get<ComplexMatrix>(b->matrixData());
+    const auto cm = std::get<ComplexMatrix>(c->matrixData());
+    if (const int rc = checkLinearProgram(fm, bm, cm); rc != code::Ok) return rc;
+
+    SimplexRun run;
+    const int rc = runSimplex(fm, bm, cm, goal, stepLimit, run, stop);
+    if (rc != code::Ok) {
+        ended = true;
+        return rc;
+    }
+    ended = run.ended();
+    const std::string constraintsText = constraintPart(constraints, rightSide, goal);
+    if (run.ended()) {
+        LPShow(run.solutions,
+               letterOf(objective) + "*X = " + valueText(run.value) + " [ " + goalText(goal) +
+                   "; " + constraintsText,
+               -1, -1);
+    } else {
+        LPShow(run.tableau, goalText(goal) + " " + letterOf(objective) + "*X [ " + constraintsText,
+               run.pivotRow, run.pivotColumn);
+    }
+    return code::Ok;
+}
+
+void FrameOperations::LPShow(const ComplexMatrix& entries, std::string title,
+                             std::int32_t highlightRow, std::int32_t highlightCol) {
+    workspace_.showStep(StepDocument::LinearProgramming, entries, std::move(title), highlightRow,
+                        highlightCol);
+}
+
+void FrameOperations::EchShow(const ComplexMatrix& entries, std::string title,
+                              std::int32_t highlightRow, std::int32_t highlightCol) {
+    workspace_.showStep(StepDocument::Echelon, entries, std::move(title), highlightRow,
+                        highlightCol);
+}
+
+int FrameOperations::LPSaveAs(std::int32_t letter) {
+    const MatrixData shown = workspace_.stepDocument(StepDocument::LinearProgramming).matrixData();
+    const Workspace::Placement placement =
+        workspace_.PlaceMatrix(ElementKind::Real, "", letter, shown);
+    if (placement.stored) {
+        placement.document->setNotes(std::string(strings::byId(kLinearProgrammingData)));
+    }
+    return placement.code;
+}
+
+int FrameOperations::Echelon(std::int32_t letter, std::int32_t steps, bool& finished) {
+    const MatrixDocument* document = workspace_.slot(letter);
+    if (document == nullptr) return code::MatrixNotFound;
+    EchelonSteps result;
+    if (const int rc = runGuarded(
+            [&] { return reduceToEchelon(asComplex(document->matrixData()), steps, result); });
+        rc != code::Ok) {
+        return rc;
+    }
+    finished = result.actions < steps;
+    const bool highlighted = result.hasHighlight();
+    EchShow(result.matrix, letterOf(letter) + " --> " + std::string(strings::byId(kEchelonForm)),
+            highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
+    return code::Ok;
+}
+
+// The echelon form is real: in integer mode, where it cannot be stored
+// exactly, it goes to the real array.
+int FrameOperations::EchSaveAs(std::int32_t letter) {
+    const MatrixData shown = workspace_.stepDocument(StepDocument::Echelon).matrixData();
+    const ElementKind kind =
+        workspace_.Mode() == WorkspaceMode::Complex ? ElementKind::Complex : ElementKind::Real;
+    const Workspace::Placement placement = workspace_.PlaceMatrix(kind, "", letter, shown);
+    if (placement.stored) placement.document->setNotes(std::string(strings::byId(kEchelonForm)));
+    return placement.code;
+}
+
+int FrameOperations::OperLoad(std::int32_t letter) {
+    const MatrixDocument* document = workspace_.Slots(WorkspaceMode::Real, letter);
+    if (document == nullptr) return code::MatrixNotFound;
+    MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+    // Operations recorded on another matrix can no longer be undone.
+    operations_.clear();
+    workspace_.showStep(StepDocument::Operations, document->matrixData(), shown.title(), -1, -1);
+    return code::Ok;
+}
+
+int FrameOperations::applyOperation(const RowColumnOperation& operation) {
+    MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+    auto matrix = std::get<ComplexMatrix>(shown.matrixData());
+    if (const int rc = operations_.apply(matrix, operation); rc != code::Ok) return rc;
+    workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
+    return code::Ok;
+}
+
+std::int32_t FrameOperations::operationLimit(bool columns) {
+    const MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+    return columns ? shown.Cols() : shown.Rows();
+}
+
+int FrameOperations::OperMultiply(std::string_view index, std::string_view factor, bool columns) {
+    const std::int32_t k = leadingInteger(field(index, kIndexLength));
+    if (k < 1 || k > operationLimit(columns)) return code::OutOfRange;
+    Complex value;
+    if (const int rc = EvalScalarText(field(factor, kFactorLength), workspace_, value);
+        rc != code::Ok) {
+        return rc;
+    }
+    return applyOperation(
+        {columns ? OperationKind::ScaleColumn : OperationKind::ScaleRow, k - 1, k - 1, value});
+}
+
+int FrameOperations::OperAdd(std::string_view index, std::string_view factor,
+                             std::string_view target, bool columns) {
+    const std::int32_t i = leadingInteger(field(index, kIndexLength));
+    const std::int32_t j = leadingInteger(field(target, kIndexLength));
+    const std::int32_t limit = operationLimit(columns);
+    int rc = i == j ? code::NothingToDo : code::Ok;
+    if (i < 1 || i > limit || j < 1 || j > limit) rc = code::OutOfRange;
+    if (rc != code::Ok) return rc;
+    Complex value;
+    if (rc = EvalScalarText(field(factor, kFactorLength), workspace_, value); rc != code::Ok) {
+        return rc;
+    }
+    return applyOperation(
+        {columns ? OperationKind::AddColumnMultiple : OperationKind::AddRowMultiple, i - 1, j - 1,
+         value});
+}
+
+int FrameOperations::OperSwap(std::string_view first, std::string_view second, bool columns) {
+    const std::int32_t i = leadingInteger(field(first, kIndexLength));
+    const std::int32_t j = leadingInteger(field(second, kIndexLength));
+    const std::int32_t limit = operationLimit(columns);
+    int rc = i == j ? code::NothingToDo : code::Ok;
+    if (i < 1 || i > limit || j < 1 || j > limit) rc = code::OutOfRange;
+    if (rc != code::Ok) return rc;
+    return applyOperation({columns ? OperationKind::ExchangeColumns : OperationKind::ExchangeRows,
+                           i - 1, j - 1, ONE});
+}
+
+bool FrameOperations::OperUndo() {
+    MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+    auto matrix = std::get<ComplexMatrix>(shown.matrixData());
+    if (!operations_.undo(matrix)) return false;
+    workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
+    return true;
+}
+
+}  // namespace lorvex
