@@ -3,7 +3,7 @@
 
 #include "cli/command_output.h"
 #include "cli/json_writer.h"
-#include "cli/number_text.h"
+#include "cli/significant_digits.h"
 #include "workspace/strings.h"
 
 namespace lorvex::cli {
@@ -55,11 +55,12 @@ std::string matrixJson(const MatrixDocument& document) {
     }
     const std::vector<Complex>& cells = document.Cells();
     matrix.addRaw("re", rowsJson(document, [&](std::int32_t k) {
-                      return significant(cells[static_cast<std::size_t>(k)].re, kExactDigits);
+                      return significantDigits(cells[static_cast<std::size_t>(k)].re, kExactDigits);
                   }));
     if (document.Kind() == ElementKind::Complex) {
         matrix.addRaw("im", rowsJson(document, [&](std::int32_t k) {
-                          return significant(cells[static_cast<std::size_t>(k)].im, kExactDigits);
+                          return significantDigits(cells[static_cast<std::size_t>(k)].im,
+                                                   kExactDigits);
                       }));
     }
     return matrix.text();
@@ -67,8 +68,8 @@ std::string matrixJson(const MatrixDocument& document) {
 
 JsonObject complexFields(Complex value) {
     JsonObject number;
-    number.addString("re", significant(value.re, kExactDigits))
-        .addString("im", significant(value.im, kExactDigits));
+    number.addString("re", significantDigits(value.re, kExactDigits))
+        .addString("im", significantDigits(value.im, kExactDigits));
     return number;
 }
 

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "cli/command_output.h"
-#include "cli/number_text.h"
+#include "cli/significant_digits.h"
 #include "workspace/matrix_export.h"
 #include "workspace/strings.h"
 
@@ -58,8 +58,8 @@ void writePlain(std::ostream& out, std::string_view line, const CommandResult& r
     }
     if (result.rank) out << strings::byId(203) << ": " << *result.rank << '\n';
     if (result.value) {
-        out << (result.complexValue ? complexText(*result.value, kReadableDigits)
-                                    : significant(result.value->re, kReadableDigits))
+        out << (result.complexValue ? complexSignificantDigits(*result.value, kReadableDigits)
+                                    : significantDigits(result.value->re, kReadableDigits))
             << '\n';
     }
 }

@@ -37,12 +37,17 @@ ScriptRunner::~ScriptRunner() {
 
 const std::vector<ScriptRunner::Keyword>& ScriptRunner::keywords() {
     static const std::vector<Keyword> table = {
-        {"mode", &ScriptRunner::mode},     {"matrix", &ScriptRunner::matrix},
-        {"open", &ScriptRunner::open},     {"save", &ScriptRunner::save},
-        {"paste", &ScriptRunner::paste},   {"show", &ScriptRunner::show},
-        {"tex", &ScriptRunner::tex},       {"notes", &ScriptRunner::notes},
-        {"format", &ScriptRunner::format}, {"eval", &ScriptRunner::eval},
-        {"let", &ScriptRunner::let},
+        {"mode", &ScriptRunner::mode},       {"matrix", &ScriptRunner::matrix},
+        {"open", &ScriptRunner::open},       {"save", &ScriptRunner::save},
+        {"paste", &ScriptRunner::paste},     {"show", &ScriptRunner::show},
+        {"tex", &ScriptRunner::tex},         {"notes", &ScriptRunner::notes},
+        {"format", &ScriptRunner::format},   {"eval", &ScriptRunner::eval},
+        {"let", &ScriptRunner::let},         {"calc", &ScriptRunner::calc},
+        {"solve", &ScriptRunner::solve},     {"report", &ScriptRunner::report},
+        {"echelon", &ScriptRunner::echelon}, {"lp", &ScriptRunner::lp},
+        {"oper", &ScriptRunner::oper},       {"mul", &ScriptRunner::mul},
+        {"add", &ScriptRunner::add},         {"swap", &ScriptRunner::swap},
+        {"undo", &ScriptRunner::undo},       {"stepsave", &ScriptRunner::stepsave},
     };
     return table;
 }

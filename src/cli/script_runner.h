@@ -64,6 +64,23 @@ class ScriptRunner : private WorkspaceListener {
     int eval(const CommandWords& words, CommandResult& result);
     int let(const CommandWords& words, CommandResult& result);
 
+    // Calculations (calculation_commands.cpp).
+    int calc(const CommandWords& words, CommandResult& result);
+    int solve(const CommandWords& words, CommandResult& result);
+    int report(const CommandWords& words, CommandResult& result);
+    // Step procedures (step_commands.cpp).
+    int echelon(const CommandWords& words, CommandResult& result);
+    int lp(const CommandWords& words, CommandResult& result);
+    int oper(const CommandWords& words, CommandResult& result);
+    int mul(const CommandWords& words, CommandResult& result);
+    int add(const CommandWords& words, CommandResult& result);
+    int swap(const CommandWords& words, CommandResult& result);
+    int undo(const CommandWords& words, CommandResult& result);
+    int stepsave(const CommandWords& words, CommandResult& result);
+    // Adds a step document to the result, with its title and whether the
+    // procedure finished when it has one.
+    void showStep(StepDocument which, CommandResult& result, std::optional<bool> finished);
+
     ScriptedAnswers prompter_;
     Workspace workspace_;
     RandomGenerator random_;

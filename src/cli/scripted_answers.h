@@ -32,6 +32,7 @@ class ScriptedAnswers : public Prompter {
     // What was shown since the last call, as "caption: text" lines (a
     // question with the answer given), and whether a question was answered No.
     std::vector<std::string> takeShown();
+    bool refused() const { return refused_; }
     bool takeRefused();
 
   private:

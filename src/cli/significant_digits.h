@@ -14,9 +14,9 @@ inline constexpr int kReadableDigits = 18;
 
 // The value with at most `digits` significant digits (printf's %.*Lg); a
 // negative zero is written 0.
-std::string significant(long double value, int digits);
+std::string significantDigits(long double value, int digits);
 
 // A complex value the way an entry shows one: "3 + 4i", "1.5 - 2i".
-std::string complexText(Complex value, int digits);
+std::string complexSignificantDigits(Complex value, int digits);
 
 }  // namespace lorvex::cli
