@@ -11,7 +11,7 @@ int ScriptRunner::calc(const CommandWords& words, CommandResult&) {
     if (!assignment) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(assignment->name);
     if (!letter) return code::NotUnderstood;
-    return operations_.CalcExpression(*letter, assignment->text);
+    return operations_.CalcExpression(*letter, assignment->text, stop_);
 }
 
 // "solve M B X K", with B "0" for the homogeneous system. The operation
@@ -29,7 +29,8 @@ int ScriptRunner::solve(const CommandWords& words, CommandResult& result) {
     const MatrixDocument* matrix = workspace_.slot(*m);
     const std::int32_t columns = matrix != nullptr ? matrix->Cols() : 0;
 
-    if (const int rc = operations_.Solve(*m, *b, *x, *k, homogeneous); rc != code::Ok) return rc;
+    if (const int rc = operations_.Solve(*m, *b, *x, *k, homogeneous, stop_); rc != code::Ok)
+        return rc;
     result.matrixList = true;
     // With a basis its letter differs from X's; the operation refuses otherwise.
     const auto basis = std::find_if(stored_.begin(), stored_.end(), [&](const MatrixDocument* d) {
@@ -47,7 +48,7 @@ int ScriptRunner::report(const CommandWords& words, CommandResult& result) {
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     if (!letter) return code::NotUnderstood;
     OneMatrixReport report;
-    if (const int rc = operations_.OneMatrix(*letter, report); rc != code::Ok) return rc;
+    if (const int rc = operations_.OneMatrix(*letter, report, stop_); rc != code::Ok) return rc;
     result.report = std::move(report);
     return code::Ok;
 }

@@ -8,10 +8,12 @@ namespace lorvex::cli {
 namespace {
 
 // Compiles and evaluates a formula with the variables as they are.
-int evaluateFormula(TParsWin& parser, std::string_view text, Complex& value) {
+int evaluateFormula(TParsWin& parser, std::string_view text, const StopCheck& stop,
+                    Complex& value) {
     std::unique_ptr<ExprNode> tree;
-    if (const int rc = parser.Compile(text, tree); rc != code::Ok) return rc;
-    if (parser.Evaluate(tree.get()) != code::Ok) return code::CannotCalculate;
+    if (const int rc = parser.Compile(text, tree, stop); rc != code::Ok) return rc;
+    if (const int rc = parser.Evaluate(tree.get(), stop); rc != code::Ok)
+        return rc == code::UserStop ? rc : code::CannotCalculate;
     value = tree->value;
     return code::Ok;
 }
@@ -20,7 +22,7 @@ int evaluateFormula(TParsWin& parser, std::string_view text, Complex& value) {
 
 int ScriptRunner::eval(const CommandWords& words, CommandResult& result) {
     Complex value;
-    if (const int rc = evaluateFormula(operations_.parser(), words.restFrom(1), value);
+    if (const int rc = evaluateFormula(operations_.parser(), words.restFrom(1), stop_, value);
         rc != code::Ok)
         return rc;
     result.value = value;
@@ -35,7 +37,7 @@ int ScriptRunner::let(const CommandWords& words, CommandResult&) {
     const char name = assignment->name[0];
     if (name != '@' && !letterNumber(assignment->name)) return code::NotUnderstood;
     Complex value;
-    if (const int rc = evaluateFormula(operations_.parser(), assignment->text, value);
+    if (const int rc = evaluateFormula(operations_.parser(), assignment->text, stop_, value);
         rc != code::Ok)
         return rc;
     operations_.parser().setVariable(name, value);

@@ -22,11 +22,12 @@ bool isCommand(std::string_view line) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(bool overwrite, RandomGenerator random)
+ScriptRunner::ScriptRunner(bool overwrite, RandomGenerator random, StopCheck stop)
     : prompter_(overwrite),
       workspace_(prompter_),
       random_(random),
-      operations_(workspace_, random_) {
+      operations_(workspace_, random_),
+      stop_(std::move(stop)) {
     operations_.setMode(WorkspaceMode::Real);
     workspace_.setListener(this);
 }

@@ -22,8 +22,9 @@ namespace lorvex::cli {
 // command's words, calls the operation and collects what it stored or shows.
 class ScriptRunner : private WorkspaceListener {
   public:
-    // `overwrite` answers the question before a place is overwritten.
-    ScriptRunner(bool overwrite, RandomGenerator random);
+    // `overwrite` answers the question before a place is overwritten; the
+    // long computations poll `stop` (the program's never asks to stop).
+    ScriptRunner(bool overwrite, RandomGenerator random, StopCheck stop = StopCheck());
     ScriptRunner(const ScriptRunner&) = delete;
     ScriptRunner& operator=(const ScriptRunner&) = delete;
     ~ScriptRunner() override;
@@ -85,6 +86,7 @@ class ScriptRunner : private WorkspaceListener {
     Workspace workspace_;
     RandomGenerator random_;
     FrameOperations operations_;
+    StopCheck stop_;
     // The lettered documents stored during the current command, in order.
     std::vector<const MatrixDocument*> stored_;
 };

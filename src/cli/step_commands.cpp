@@ -57,8 +57,8 @@ int ScriptRunner::lp(const CommandWords& words, CommandResult& result) {
     const std::optional<std::int32_t> steps = stepCount(words, 5, kAllSimplexSteps);
     if (!goal || !objective || !constraints || !rightSide || !steps) return code::NotUnderstood;
     bool ended = false;
-    if (const int rc =
-            operations_.LinearProgram(*objective, *constraints, *rightSide, *goal, *steps, ended);
+    if (const int rc = operations_.LinearProgram(*objective, *constraints, *rightSide, *goal,
+                                                 *steps, ended, stop_);
         rc != code::Ok) {
         return rc;
     }
