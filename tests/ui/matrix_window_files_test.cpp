@@ -29,6 +29,8 @@ class MatrixWindowFilesTest : public ::testing::Test {
   protected:
     void open(const MatrixData& contents, ElementKind kind = ElementKind::Real,
               TMatWin::Options options = {}) {
+        // The window in use writes its settings from its document as it goes.
+        window.reset();
         document = std::make_unique<MatrixDocument>(1, kind, contents);
         document->setDocumentName(kind == ElementKind::Integer ? "mat1.ima" : "mat1.fma", false);
         window = std::make_unique<TMatWin>(*document, prompter, nullptr, std::move(options));
