@@ -107,6 +107,22 @@ def main():
     write("paste_fuzzer", "exponent", b"1e5")
     write("paste_fuzzer", "fields", b"1.5.2 3-4 - . -.5\t7/8\n\n+9 " + b"9" * 40)
 
+    # The generator fields: a first byte choosing generator (low three bits),
+    # an axis matrix (bit 8) and the mode (high bits), then the fields.
+    generators = {
+        "random_real": b"\x01" + b"3\n3\n-2.5\n1.5e1\n2+3i",
+        "formula_complex": b"\x12" + b"2\n3\nsin(i*pi/(i+j))",
+        "copy_column": b"\x2b" + b"1e-5\n",
+        "unitary": b"\x24" + b"20",
+        "rotation": b"\x05" + b"2.0\n1.0\n2.0\n60.0",
+        "exact_rotation": b"\x26" + b"3\n6\n-2\n4\n3",
+        "exact_rotation_axis": b"\x2e" + b"5\n0\n0\n4\n3",
+        "integer_probability": b"\x21" + b"4\n5\n1\n10\n-7",
+    }
+    os.makedirs(os.path.join(SEEDS, "generator_fields_fuzzer"), exist_ok=True)
+    for name, data in generators.items():
+        write("generator_fields_fuzzer", name, data)
+
 
 if __name__ == "__main__":
     main()

@@ -8,8 +8,13 @@
 #include <QMimeData>
 #include <QScreen>
 
+#include "engine/result_codes.h"
+#include "frame/calc_dialog.h"
+#include "frame/new_matrix_dialog.h"
+#include "frame/solve_dialog.h"
 #include "matwin/matrix_window.h"
 #include "toolkit/commands.h"
+#include "toolkit/computation_stopper.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/text_window.h"
 #include "workspace/prompter.h"
@@ -51,7 +56,7 @@ void TMatFrame::setUp() {
     if (workspace_.Mode() == WorkspaceMode::Real) {
         modeChanged();
     } else {
-        workspace_.setMode(WorkspaceMode::Real);
+        operations_.setMode(WorkspaceMode::Real);
     }
 }
 
@@ -117,6 +122,14 @@ void TMatFrame::createActions() {
     connect(action(HelpThirdMenu), &QAction::triggered, this, [this] { showHelp("LVVIEWH"); });
     connect(action(ProgramHelp), &QAction::triggered, this, [this] { showHelp("PROGHELP"); });
     connect(action(About), &QAction::triggered, this, &TMatFrame::showAbout);
+    connect(action(NewMatrix), &QAction::triggered, this, [this] { present(newMatrixDialog_); });
+    connect(action(Calculate), &QAction::triggered, this, [this] { present(calcDialog_); });
+    connect(action(Solve), &QAction::triggered, this, [this] { present(solveDialog_); });
+    // Their dialogs are not built yet.
+    for (int command : {Formula, CopyColumn, Unitary, Rotate2D, Rotate3D, IntegerRotate3D,
+                        ProjectReflect, LinearProgramming, Echelon, RowOperations}) {
+        action(command)->setEnabled(false);
+    }
     connect(action(Paste), &QAction::triggered, this, &TMatFrame::paste);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMatFrame::updateCommands);
 }
@@ -166,10 +179,37 @@ void TMatFrame::dropEvent(QDropEvent* event) {
 }
 
 void TMatFrame::setMode(WorkspaceMode mode) {
-    workspace_.setMode(mode);
+    operations_.setMode(mode);
+}
+
+template <class Dialog>
+void TMatFrame::present(std::unique_ptr<Dialog>& dialog) {
+    if (dialog == nullptr) dialog = std::make_unique<Dialog>(operations_, this);
+    dialog->present(operations_.random());
+}
+
+// The report goes to the matrix window's own text window.
+void TMatFrame::showReport(std::int32_t letter) {
+    MatrixDocument* document = workspace_.slot(letter);
+    TMatWin* window = document != nullptr ? windowOf(*document) : nullptr;
+    if (window == nullptr) return;
+    OneMatrixReport result;
+    ComputationStopper stopper(this);
+    const int rc = operations_.OneMatrix(letter, result, stopper.stopCheck());
+    if (rc != code::Ok) {
+        report(rc);
+        return;
+    }
+    TTextWin* text = window->textWindow();
+    text->setText(toQString(result.text));
+    text->setWindowTitle(QStringLiteral("dados da matriz ") +
+                         QChar(static_cast<char16_t>(64 + letter)));
+    text->setDocumentName("matdat.txt", false);
+    text->showWindow();
 }
 
 void TMatFrame::modeChanged() {
+    if (newMatrixDialog_ != nullptr) newMatrixDialog_->setMode(workspace_.Mode());
     buildMenus();
     setWindowTitle(QStringLiteral("lorvex [") +
                    uiString(230 + static_cast<int>(workspace_.Mode())) + "]");
@@ -275,9 +315,10 @@ void TMatFrame::rebuildLetterMenus() {
                 [this, letter] { showError(prompter_, workspace_.ViewLetter(letter)); });
         letterMenu_->insertAction(firstKeptLetterItem_, view);
         if (reportMenu_ != nullptr) {
-            QAction* report = reportMenu_->addAction(letterItemText(letter));
-            report->setObjectName(
+            QAction* item = reportMenu_->addAction(letterItemText(letter));
+            item->setObjectName(
                 QStringLiteral("command%1").arg(command::ReportFirstLetter + letter - 1));
+            connect(item, &QAction::triggered, this, [this, letter] { showReport(letter); });
         }
     }
     const int mode = static_cast<int>(workspace_.Mode());
@@ -289,14 +330,12 @@ void TMatFrame::rebuildLetterMenus() {
     updateCommands();
 }
 
-// Calcular, Resolver, the echelon form and the row operations need a matrix of
-// the current mode; linear programming one of the real mode.
+// Calcular and Resolver need a matrix of the current mode.
 void TMatFrame::updateCommands() {
     using namespace command;
     const bool used = workspace_.ModeUsed(workspace_.Mode());
-    for (int command : {Calculate, Solve, Echelon, RowOperations})
+    for (int command : {Calculate, Solve})
         action(command)->setEnabled(used);
-    action(LinearProgramming)->setEnabled(workspace_.ModeUsed(WorkspaceMode::Real));
     action(Paste)->setEnabled(!QApplication::clipboard()->text().isEmpty());
 }
 

@@ -16,7 +16,10 @@ class QMenu;
 namespace lorvex {
 
 class Prompter;
+class TCalcDlg;
 class TMatWin;
+class TNewMatDlg;
+class TSolveDlg;
 class TTextWin;
 
 // The main frame: the menu set of the current mode, the letter menus, and the
@@ -71,6 +74,9 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void paste();
     void showHelp(const char* name);
     void showAbout();
+    void showReport(std::int32_t letter);
+    template <class Dialog>
+    void present(std::unique_ptr<Dialog>& dialog);
 
     FrameOperations& operations_;
     Workspace& workspace_;
@@ -80,6 +86,10 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::map<int, QAction*> actions_;
     std::map<const MatrixDocument*, std::unique_ptr<TMatWin>> windows_;
     std::unique_ptr<TTextWin> helpWindow_;
+    // The command dialogs, made on first use and then only hidden.
+    std::unique_ptr<TNewMatDlg> newMatrixDialog_;
+    std::unique_ptr<TCalcDlg> calcDialog_;
+    std::unique_ptr<TSolveDlg> solveDialog_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
     QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only
     QAction* firstKeptLetterItem_ = nullptr;

@@ -1,6 +1,24 @@
 #include "toolkit/dialog_placement.h"
 
+#include <QApplication>
+#include <QMainWindow>
+#include <QScreen>
+
 namespace lorvex {
+namespace {
+
+// The caption and menu bar of a window: what lies between the top of its
+// frame and the top of its contents.
+int captionAndMenuHeight(const QWidget& window) {
+    int height = window.geometry().top() - window.frameGeometry().top();
+    if (const auto* main = qobject_cast<const QMainWindow*>(&window);
+        main != nullptr && main->menuWidget() != nullptr) {
+        height += main->menuWidget()->height();
+    }
+    return height;
+}
+
+}  // namespace
 
 QPoint dialogPosition(const DialogGeometry& geometry, QPoint remembered, QPoint jitter) {
     if (remembered.x() >= 0 && remembered.y() >= 0) return remembered;
@@ -38,6 +56,25 @@ QPoint placementJitter(RandomGenerator& random) {
     const auto shift = [&random] { return 10 - static_cast<int>(random.next() % 20); };
     const int dx = shift();
     return {dx, shift()};
+}
+
+}  // namespace lorvex
+
+namespace lorvex {
+
+void placeBesideOwner(QWidget& dialog, RandomGenerator& random) {
+    dialog.adjustSize();
+    const QWidget* owner = dialog.parentWidget();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect screenRect = screen->geometry();
+    DialogGeometry geometry{dialog.size(), {}, screenRect.size(), 0};
+    if (owner != nullptr) {
+        geometry.parent = owner->window()->frameGeometry().translated(-screenRect.topLeft());
+        geometry.captionAndMenuHeight = captionAndMenuHeight(*owner->window());
+    }
+    dialog.move(dialogPosition(geometry, kNoPosition, placementJitter(random)) +
+                screenRect.topLeft());
 }
 
 }  // namespace lorvex

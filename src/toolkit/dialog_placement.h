@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QWidget>
 
 #include "engine/random_generator.h"
 
@@ -28,6 +29,10 @@ QPoint dialogPosition(const DialogGeometry& geometry, QPoint remembered, QPoint 
 
 // The shift of each coordinate: 10 minus a random number 0 ... 19.
 QPoint placementJitter(RandomGenerator& random);
+
+// Moves a dialog about to open into the free space beside the window it
+// belongs to (its parent's window), as dialogPosition says.
+void placeBesideOwner(QWidget& dialog, RandomGenerator& random);
 
 // No remembered position.
 inline constexpr QPoint kNoPosition{-1, -1};

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QMainWindow>
-#include <QScreen>
 
 #include "toolkit/choice_dialog.h"
 #include "toolkit/dialog_placement.h"
@@ -21,17 +19,6 @@ QString qtFilter(std::string_view filter) {
     return parts[0] + " (" + parts[1] + ")";
 }
 
-// The caption and menu bar of a window: what lies between the top of its
-// frame and the top of its contents.
-int captionAndMenuHeight(const QWidget& window) {
-    int height = window.geometry().top() - window.frameGeometry().top();
-    if (const auto* main = qobject_cast<const QMainWindow*>(&window);
-        main != nullptr && main->menuWidget() != nullptr) {
-        height += main->menuWidget()->height();
-    }
-    return height;
-}
-
 }  // namespace
 
 QWidget* GuiPrompter::parent() const {
@@ -45,17 +32,7 @@ void GuiPrompter::place(QDialog& dialog, QPoint remembered) {
         dialog.move(remembered);
         return;
     }
-    const QWidget* owner = dialog.parentWidget();
-    const QScreen* screen = owner != nullptr ? owner->screen() : QApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRect screenRect = screen->geometry();
-    DialogGeometry geometry{dialog.size(), {}, screenRect.size(), 0};
-    if (owner != nullptr) {
-        geometry.parent = owner->window()->frameGeometry().translated(-screenRect.topLeft());
-        geometry.captionAndMenuHeight = captionAndMenuHeight(*owner->window());
-    }
-    dialog.move(dialogPosition(geometry, kNoPosition, placementJitter(random_)) +
-                screenRect.topLeft());
+    placeBesideOwner(dialog, random_);
 }
 
 bool GuiPrompter::runInput(QDialog& dialog, const std::string& title) {

@@ -11,7 +11,7 @@ int MatrixDocument::setCellFromText(std::int32_t row, std::int32_t col, const st
     if (isInteger()) return setIntegerCellFromText(row, col, text);
     Complex value;
     if (const int rc = ConstCalc(text, ZERO, value); rc != code::Ok) return rc;
-    if (kind_ == ElementKind::Real) value.im = 0.0L;
+    if (kind_ == ElementKind::Real) value.im = 0.0L;  // as the contents of a real matrix
     setComplexCell(row, col, value);
     return code::Ok;
 }

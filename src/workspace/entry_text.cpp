@@ -2,8 +2,10 @@
 // follows from the entries.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "workspace/matrix_document.h"
 #include "workspace/number_text.h"
@@ -18,6 +20,41 @@ std::size_t integerPartLength(const std::string& text, int decimals, bool comple
     const std::size_t point = text.rfind('.');
     if (decimals > 0 && point != std::string::npos) return point;
     return complex ? text.size() - 1 : text.size();
+}
+
+// The part before the first point, or the whole text when there is none.
+std::size_t lengthBeforePoint(const std::string& text) {
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? text.size() : point;
+}
+
+// The largest `measure` of the entries' texts. Where the measure looks at
+// nothing but a finite real part written with fixedPointText, it grows with the
+// magnitude within each sign (the rounding to the decimals never lowers a
+// larger magnitude), so only the largest magnitude written with a minus sign
+// and the largest without one are written; every other entry is written on
+// its own. Writing a million entries would take most of the time of making
+// a large matrix.
+template <class TextOf, class Measure>
+std::size_t widestMeasure(const std::vector<Complex>& cells, bool byRealPart, int decimals,
+                          std::size_t widest, TextOf textOf, Measure measure) {
+    long double largest = -1.0L;
+    long double largestNegative = -1.0L;
+    for (const Complex& value : cells) {
+        if (byRealPart && std::isfinite(value.re)) {
+            if (std::signbit(value.re)) {
+                largestNegative = std::max(largestNegative, -value.re);
+            } else {
+                largest = std::max(largest, value.re);
+            }
+            continue;
+        }
+        widest = std::max(widest, measure(textOf(value)));
+    }
+    if (largest >= 0.0L) widest = std::max(widest, measure(fixedPointText(largest, decimals)));
+    if (largestNegative >= 0.0L)
+        widest = std::max(widest, measure(fixedPointText(-largestNegative, decimals)));
+    return widest;
 }
 
 }  // namespace
@@ -49,14 +86,13 @@ void MatrixDocument::computeFieldWidth() {
         fieldWidth_ = 8;
         return;
     }
-    std::size_t widest = 1;
-    for (const Complex& value : cells_) {
-        const std::string text = kind_ == ElementKind::Complex
-                                     ? complexText(value, decimals_)
-                                     : fixedPointText(value.re, decimals_);
-        widest =
-            std::max(widest, text.find('.') == std::string::npos ? text.size() : text.find('.'));
-    }
+    const bool complex = kind_ == ElementKind::Complex;
+    const auto textOf = [&](Complex value) {
+        return complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
+    };
+    // With decimals, the first point of a complex entry is its real part's.
+    const std::size_t widest =
+        widestMeasure(cells_, !complex || decimals_ > 0, decimals_, 1, textOf, lengthBeforePoint);
     const std::size_t width = kind_ == ElementKind::Complex
                                   ? 2 * widest + 2 * static_cast<std::size_t>(decimals_) + 7
                                   : widest + static_cast<std::size_t>(decimals_) + 2;
@@ -69,12 +105,15 @@ void MatrixDocument::computeFieldWidth() {
 void MatrixDocument::widenFieldForIntegerParts() {
     if (isInteger()) return;
     const bool complex = kind_ == ElementKind::Complex;
-    std::size_t needed = static_cast<std::size_t>(fieldWidth_);
-    for (const Complex& value : cells_) {
-        const std::string text =
-            complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
-        needed = std::max(needed, integerPartLength(text, decimals_, complex));
-    }
+    const auto textOf = [&](Complex value) {
+        return complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
+    };
+    const auto measure = [&](const std::string& text) {
+        return integerPartLength(text, decimals_, complex);
+    };
+    // A complex entry's last point is in its imaginary part: every entry counts.
+    const std::size_t needed = widestMeasure(
+        cells_, !complex, decimals_, static_cast<std::size_t>(fieldWidth_), textOf, measure);
     fieldWidth_ = static_cast<std::int16_t>(std::min<std::size_t>(needed, 32767));
 }
 

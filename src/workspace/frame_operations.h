@@ -82,11 +82,14 @@ class FrameOperations {
     // than 1 000 000 entries gives code::OutOfRange.
     int Paste(std::string_view text);
 
-    // New matrices (real and complex mode; MakeIntMatrix in integer mode).
-    // Codes: the diagonal value's (Diagonal), code::InconsistentData when the
+    // New matrices (real and complex mode; MakeIntMatrix in integer mode,
+    // where MakeMatrix hands over to it). Codes: the calculation language's
+    // for the diagonal value (Diagonal), code::InconsistentData when the
     // upper bound is below the lower (Random), code::OutOfRange for sizes
-    // below 1 or above 1 000 000 entries, code::IntegerExpected for an
-    // integer diagonal value that does not read (MakeIntMatrix).
+    // below 1 or above 1 000 000 entries (a diagonal matrix also when its
+    // square is), code::IntegerExpected for an integer diagonal value that
+    // does not read (MakeIntMatrix), code::OutOfMemory; a later check's code
+    // replaces an earlier one's.
     int MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::string_view rows,
                    std::string_view cols, std::string_view lower, std::string_view upper,
                    std::string_view diagonal);
@@ -94,8 +97,9 @@ class FrameOperations {
                       std::string_view cols, std::string_view lower, std::string_view upper,
                       std::string_view diagonal);
     // Every entry from a formula in the row and column numbers i and j (real
-    // and complex mode). The compiler's codes; code::CannotCalculate when the
-    // formula fails at some entry (nothing stored); code::OutOfRange.
+    // and complex mode; in integer mode nothing is stored). Codes:
+    // code::OutOfRange, the compiler's, code::CannotCalculate when the
+    // formula fails at some entry, code::OutOfMemory, code::UserStop.
     int Formula(std::int32_t letter, std::string_view rows, std::string_view cols,
                 std::string_view formula, const StopCheck& stop = StopCheck::never());
     // Column `column` of the source as a new column matrix. Codes:
@@ -106,18 +110,24 @@ class FrameOperations {
     int UnitaryRandom(std::string_view rows, std::int32_t letter);
 
     // Geometric generators. The real ones always use the real array; an axis
-    // letter of 0 takes the components from the texts.
+    // letter of 0 takes the components from the texts. Codes besides
+    // code::OutOfMemory: Rotate3D code::MatrixNotFound, code::InconsistentData
+    // (an axis matrix of fewer than 3 entries), code::Singular (a zero axis).
     int Rotate2D(std::int32_t letter, std::string_view degrees);
     int Rotate3D(std::int32_t axisLetter, std::int32_t letter, std::string_view x,
                  std::string_view y, std::string_view z, std::string_view degrees);
     // Exact rotation from Pythagorean data; an angle letter of 0 takes r cos and
-    // r sin from the texts. code::PythagoreanExpected when a² + b² + c² or
-    // p² + q² is not a perfect square.
+    // r sin from the texts. Codes: code::NotUnderstood (a text that is not an
+    // integer), code::MatrixNotFound, code::InconsistentData (too few
+    // entries), code::Singular (zero data), code::PythagoreanExpected when
+    // a² + b² + c² or p² + q² is not a perfect square.
     int IntRotate3D(std::int32_t axisLetter, std::int32_t angleLetter, std::int32_t letter,
                     std::string_view x, std::string_view y, std::string_view z,
                     std::string_view rCos, std::string_view rSin);
     // Projection onto (reflection through) the hyperplane orthogonal to the
     // row or column at the axis letter; the integer variant in integer mode.
+    // Codes: code::MatrixNotFound, code::InconsistentData (not a row or
+    // column of at least 2 entries), code::Singular (vᵀv zero).
     int ProjectReflect(std::int32_t axisLetter, std::int32_t letter, bool projection);
     int IntProjectReflect(std::int32_t axisLetter, std::int32_t letter, bool projection);
 

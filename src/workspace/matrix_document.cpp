@@ -27,7 +27,8 @@ MatrixData MatrixDocument::matrixData() const {
 }
 
 // The kind of the document decides the representation: an integer document
-// takes integer contents, the others complex ones.
+// takes integer contents, the others complex ones. A real matrix is one whose
+// imaginary parts are zero: what it holds is what it shows and saves.
 void MatrixDocument::storeContents(const MatrixData& contents) {
     if (isInteger()) {
         const auto& m = std::get<IntegerMatrix>(contents);
@@ -42,6 +43,9 @@ void MatrixDocument::storeContents(const MatrixData& contents) {
         rows_ = m.rows;
         cols_ = m.cols;
         cells_ = m.cells;
+        if (kind_ == ElementKind::Real) {
+            for (Complex& cell : cells_) cell.im = 0.0L;
+        }
         iCells_.clear();
     }
 }

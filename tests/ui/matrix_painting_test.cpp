@@ -37,6 +37,7 @@ Counts countInk(const QImage& image, QRect area) {
 class MatrixPaintingTest : public ::testing::Test {
   protected:
     QImage render(const MatrixData& contents, ElementKind kind, QSize size) {
+        window.reset();
         document = std::make_unique<MatrixDocument>(3, kind, contents);
         window = std::make_unique<TMatWin>(*document, prompter);
         window->resize(size);
@@ -82,7 +83,6 @@ TEST_F(MatrixPaintingTest, HighlightedEntryIsDrawnInTheHighlightColour) {
     ComplexMatrix m(2, 3);
     for (Complex& c : m.cells)
         c = Complex{-8.5L, 0.0L};
-    document = nullptr;
     QImage image = render(m, ElementKind::Real, {560, 300});
     document->setHighlight(1, 2);
     view()->relayout();

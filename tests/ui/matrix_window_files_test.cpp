@@ -29,7 +29,7 @@ class MatrixWindowFilesTest : public ::testing::Test {
   protected:
     void open(const MatrixData& contents, ElementKind kind = ElementKind::Real,
               TMatWin::Options options = {}) {
-        // The window in use writes its settings from its document as it goes.
+        // The old window writes its settings from its document as it goes.
         window.reset();
         document = std::make_unique<MatrixDocument>(1, kind, contents);
         document->setDocumentName(kind == ElementKind::Integer ? "mat1.ima" : "mat1.fma", false);
@@ -314,6 +314,7 @@ TEST_F(MatrixWindowFilesTest, AMatrixFromAFileKeepsItsOwnSettings) {
     MatrixWindowSettings stored;
     stored.window.fonts[0].font.height = -30;
     ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
+    window.reset();
     document = std::make_unique<MatrixDocument>(2, ElementKind::Real, ComplexMatrix(1, 1));
     document->setDocumentName(path("b.fma"), true);
     document->settings().fonts[0].font.height = -12;
@@ -328,6 +329,7 @@ TEST_F(MatrixWindowFilesTest, ADamagedSettingsFileIsReported) {
     test::putInt32(bytes, 4, 0);  // version 0
     test::putFile(folder / "lorv.ini", bytes);
     prompter.expectError("arquivo ini danificado");
+    window.reset();
     document = std::make_unique<MatrixDocument>(2, ElementKind::Real, ComplexMatrix(1, 1));
     window = std::make_unique<TMatWin>(*document, prompter, nullptr,
                                        TMatWin::Options{folder.path(), false});

@@ -18,6 +18,7 @@ using test::realMatrix;
 class MatrixWindowTest : public ::testing::Test {
   protected:
     void open(const MatrixData& contents, ElementKind kind = ElementKind::Real) {
+        window.reset();
         document = std::make_unique<MatrixDocument>(1, kind, contents);
         window = std::make_unique<TMatWin>(*document, prompter);
         window->resize(600, 400);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 
@@ -42,6 +44,33 @@ TEST(EntryText, FieldWidthFollowsTheWidestIntegerPart) {
     EXPECT_EQ(complexDocument(Complex{1.0L, -2.0L}).FieldWidth(), 19);
     EXPECT_EQ(MatrixDocument(3, ElementKind::Integer, integerMatrix({{123456789}})).FieldWidth(),
               8);
+}
+
+TEST(EntryText, FieldWidthOfRoundedSignedAndUnwritableEntries) {
+    // 9.999996 is written "10.00000" and -0.000001 "-0.00000"; a negative zero
+    // is written as zero.
+    EXPECT_EQ(realDocument({{1, 9.999996L}}).FieldWidth(), 9);
+    EXPECT_EQ(realDocument({{1, -0.0L}}).FieldWidth(), 8);
+    EXPECT_EQ(realDocument({{0.5L, -0.000001L}}).FieldWidth(), 9);
+    EXPECT_EQ(realDocument({{-9.5L, 99.5L, -99.4L}}).FieldWidth(), 10);
+    // "    nan" and "   -inf" (padded to seven) have no point: all of them counts.
+    EXPECT_EQ(realDocument({{1, std::numeric_limits<long double>::quiet_NaN()}}).FieldWidth(), 14);
+    EXPECT_EQ(realDocument({{1, -std::numeric_limits<long double>::infinity()}}).FieldWidth(), 14);
+    // "-123.40000 + 5.00000i": four characters before the first point.
+    EXPECT_EQ(complexDocument(Complex{-123.4L, 5.0L}).FieldWidth(), 25);
+    // "    inf + 5.00000i": the first point is the imaginary part's, at 11.
+    EXPECT_EQ(
+        complexDocument(Complex{std::numeric_limits<long double>::infinity(), 5.0L}).FieldWidth(),
+        39);
+
+    // A replaced matrix widens the field for its integer parts only.
+    MatrixDocument replaced = realDocument({{1}});
+    replaced.replaceContents(realMatrix({{5, -123456.5L, 99999.9999999L}}));
+    EXPECT_EQ(replaced.FieldWidth(), 8) << "-123456 and 100000 fit";
+    replaced.replaceContents(realMatrix({{99999999.999999L, -1}}));
+    EXPECT_EQ(replaced.FieldWidth(), 9) << "100000000.00000";
+    replaced.replaceContents(realMatrix({{-999999999.5L, 1}}));
+    EXPECT_EQ(replaced.FieldWidth(), 10) << "-999999999.50000";
 }
 
 TEST(EntryText, DecimalsAreCutAtTheFieldWidth) {
@@ -151,6 +180,17 @@ TEST(CellInput, RealAndComplexCellsReadACalculation) {
     EXPECT_EQ(real.Cells()[0], (Complex{2.0L, 0.0L}));
     ASSERT_TRUE(real.undo());
     EXPECT_EQ(real.Cells()[0], (Complex{7.0L, 0.0L}));
+}
+
+TEST(CellInput, ARealDocumentHoldsOnlyRealParts) {
+    ComplexMatrix given(1, 2);
+    given.at(0, 0) = Complex{2.0L, 3.0L};
+    MatrixDocument real(1, ElementKind::Real, given);
+    EXPECT_EQ(real.Cells()[0], (Complex{2.0L, 0.0L}));
+    given.at(0, 1) = Complex{-1.0L, 5.0L};
+    real.replaceContents(given);
+    EXPECT_EQ(real.Cells()[1], (Complex{-1.0L, 0.0L}));
+    EXPECT_EQ(MatrixDocument(2, ElementKind::Complex, given).Cells()[1], (Complex{-1.0L, 5.0L}));
 }
 
 TEST(IntegerCellInput, NegativeDenominatorNegatesTheNumeratorsAndUndoesExactly) {

@@ -1,0 +1,51 @@
+// The one-matrix report of a random real 12 x 12 matrix: rank, trace,
+// determinant, the characteristic polynomial from its 4083 principal minors,
+// and its roots.
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "workspace/frame_operations.h"
+
+namespace {
+
+// Nothing asks a question here; every answer would be yes.
+class SilentPrompter : public lorvex::Prompter {
+  public:
+    Answer messageBox(std::string_view, std::string_view, Buttons) override { return Answer::Yes; }
+    std::optional<FieldsAnswer> askFields(const FieldsRequest&) override { return std::nullopt; }
+    std::optional<std::vector<int>> askChoices(const ChoicesRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> askOpenFile(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> askSaveFile(std::string_view, std::string_view,
+                                           std::string_view) override {
+        return std::nullopt;
+    }
+};
+
+void oneMatrixReport(benchmark::State& state) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    std::mt19937 engine(12);
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    lorvex::ComplexMatrix m(n, n);
+    for (lorvex::Complex& c : m.cells)
+        c = lorvex::Complex{value(engine), 0.0L};
+
+    SilentPrompter prompter;
+    lorvex::Workspace workspace(prompter);
+    lorvex::RandomGenerator random(1);
+    lorvex::FrameOperations operations(workspace, random);
+    operations.setMode(lorvex::WorkspaceMode::Real);
+    workspace.PlaceMatrix(lorvex::ElementKind::Real, "", 1, m);
+    for (auto _ : state) {
+        lorvex::OneMatrixReport report;
+        benchmark::DoNotOptimize(operations.OneMatrix(1, report));
+    }
+}
+BENCHMARK(oneMatrixReport)->Arg(12)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,34 @@
+#include "frame/calc_dialog.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+
+#include "frame/letter_list.h"
+#include "toolkit/computation_stopper.h"
+#include "toolkit/qt_text.h"
+#include "workspace/frame_operations.h"
+
+namespace lorvex {
+
+TCalcDlg::TCalcDlg(FrameOperations& operations, QWidget* parent)
+    : CommandDialog(QStringLiteral("calcular"), QStringLiteral("criar"), parent),
+      operations_(operations),
+      text_(new QLineEdit(QStringLiteral("A + B"), this)),
+      letter_(new LetterList(3, this)) {
+    text_->setObjectName("211");
+    text_->setMaxLength(254);
+    letter_->setObjectName("295");
+    auto* layout = new QFormLayout(this);
+    layout->addRow(text_);
+    layout->addRow(QStringLiteral("nomear resultado"), letter_);
+    layout->addRow(buttons());
+}
+
+void TCalcDlg::run() {
+    ComputationStopper stopper(this);
+    const int rc = operations_.CalcExpression(letter_->letter(), toStdString(text_->text()),
+                                              stopper.stopCheck());
+    showError(operations_.workspace().prompter(), rc);
+}
+
+}  // namespace lorvex

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "frame/command_dialog.h"
+
+class QLineEdit;
+
+namespace lorvex {
+
+class FrameOperations;
+class LetterList;
+
+// CALC: a typed calculation such as "A + B", stored under a chosen letter.
+class TCalcDlg : public CommandDialog {
+    Q_OBJECT
+  public:
+    TCalcDlg(FrameOperations& operations, QWidget* parent);
+
+  protected:
+    void run() override;
+
+  private:
+    FrameOperations& operations_;
+    QLineEdit* text_;
+    LetterList* letter_;
+};
+
+}  // namespace lorvex

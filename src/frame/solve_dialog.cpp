@@ -1,0 +1,49 @@
+#include "frame/solve_dialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QRadioButton>
+
+#include "frame/letter_list.h"
+#include "toolkit/computation_stopper.h"
+#include "workspace/frame_operations.h"
+
+namespace lorvex {
+
+TSolveDlg::TSolveDlg(FrameOperations& operations, QWidget* parent)
+    : CommandDialog(QStringLiteral("M*X = B"), QStringLiteral("resolver"), parent),
+      operations_(operations),
+      matrix_(new LetterList(13, this)),
+      zeros_(new QRadioButton(QStringLiteral("zeros"), this)),
+      column_(new QRadioButton(this)),
+      rightSide_(new LetterList(2, this)),
+      solution_(new LetterList(24, this)),
+      nullSpace_(new LetterList(11, this)) {
+    matrix_->setObjectName("295");
+    zeros_->setObjectName("251");
+    column_->setObjectName("252");
+    rightSide_->setObjectName("296");
+    solution_->setObjectName("297");
+    nullSpace_->setObjectName("298");
+    column_->setChecked(true);
+    auto* layout = new QFormLayout(this);
+    layout->addRow(QStringLiteral("M"), matrix_);
+    auto* right = new QHBoxLayout;
+    right->addWidget(zeros_);
+    right->addWidget(column_);
+    right->addWidget(rightSide_);
+    layout->addRow(QStringLiteral("B"), right);
+    layout->addRow(QStringLiteral("X"), solution_);
+    layout->addRow(QStringLiteral("núcleo ="), nullSpace_);
+    layout->addRow(buttons());
+}
+
+void TSolveDlg::run() {
+    ComputationStopper stopper(this);
+    const int rc =
+        operations_.Solve(matrix_->letter(), rightSide_->letter(), solution_->letter(),
+                          nullSpace_->letter(), zeros_->isChecked(), stopper.stopCheck());
+    showError(operations_.workspace().prompter(), rc);
+}
+
+}  // namespace lorvex

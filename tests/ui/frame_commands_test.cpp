@@ -1,0 +1,181 @@
+// The frame's commands driven through their actions and dialogs.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "engine/matrix_builders.h"
+#include "frame/calc_dialog.h"
+#include "frame/letter_list.h"
+#include "frame/mat_frame.h"
+#include "frame/new_matrix_dialog.h"
+#include "frame/solve_dialog.h"
+#include "matwin/matrix_window.h"
+#include "toolkit/text_window.h"
+#include "workspace/scripted_prompter.h"
+
+namespace lorvex {
+namespace {
+
+using test::realMatrix;
+using Answer = Prompter::Answer;
+
+class FrameCommandsTest : public ::testing::Test {
+  protected:
+    FrameCommandsTest() {
+        frame.setUp();
+        frame.show();
+    }
+
+    QAction* action(int command) { return frame.action(command); }
+    void placeReal(std::int32_t letter, const ComplexMatrix& m) {
+        ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, m).stored);
+    }
+    template <class Dialog>
+    void run(Dialog* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        dialog->template findChild<QPushButton*>("run")->click();
+    }
+
+    QTemporaryDir folder;
+    test::ScriptedPrompter prompter;
+    Workspace workspace{prompter};
+    RandomGenerator random{7};
+    FrameOperations operations{workspace, random};
+    TMatFrame frame{operations, folder.path().toStdString()};
+};
+
+TEST_F(FrameCommandsTest, CalculationIntoCAndARefusedOverwrite) {
+    placeReal(1, realMatrix({{1, 2}}));
+    placeReal(2, realMatrix({{10, 20}}));
+    action(618)->trigger();
+    auto* dialog = frame.findChild<TCalcDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("211")->text(), "A + B");
+    EXPECT_EQ(dialog->findChild<LetterList*>("295")->letter(), 3);
+    run(dialog);
+    ASSERT_NE(workspace.slot(3), nullptr);
+    EXPECT_EQ(workspace.slot(3)->matrixData(), MatrixData(realMatrix({{11, 22}})));
+    EXPECT_EQ(workspace.slot(3)->notes(), "A + B");
+    EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+
+    dialog->findChild<QLineEdit*>("211")->setText("A - B");
+    prompter.expectOverwriteQuestion(Answer::No);
+    run(dialog);
+    EXPECT_EQ(workspace.slot(3)->matrixData(), MatrixData(realMatrix({{11, 22}})));
+    EXPECT_EQ(workspace.slot(3)->notes(), "A + B");
+
+    dialog->findChild<QLineEdit*>("211")->setText("A + Q");
+    prompter.expectError("não foi possível encontrar");
+    run(dialog);
+
+    dialog->findChild<QPushButton*>("close")->click();
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
+    action(500)->trigger();
+    auto* dialog = frame.findChild<TNewMatDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "nova matriz [real]");
+    const auto field = [dialog](const char* id) { return dialog->findChild<QLineEdit*>(id); };
+    EXPECT_EQ(field("213")->text(), "0.0");
+    EXPECT_EQ(field("214")->text(), "1.0");
+
+    field("211")->setText("0");
+    prompter.expectError("fora dos limites ");
+    run(dialog);
+    field("211")->setText("1001");
+    field("212")->setText("1000");
+    prompter.expectError("fora dos limites ");
+    run(dialog);
+
+    dialog->findChild<QRadioButton*>("252")->setChecked(true);
+    field("211")->setText("2");
+    field("212")->setText("2");
+    field("213")->setText("2");
+    field("214")->setText("1");
+    prompter.expectError("dado inconsistente");
+    run(dialog);
+    EXPECT_TRUE(workspace.occupiedLetters().empty());
+
+    field("213")->setText("5");
+    field("214")->setText("5");
+    run(dialog);
+    ASSERT_NE(workspace.slot(13), nullptr) << "the default letter M";
+    EXPECT_EQ(workspace.slot(13)->matrixData(), MatrixData(realMatrix({{5, 5}, {5, 5}})));
+    EXPECT_EQ(workspace.slot(13)->notes(), "aleatória (5,5)");
+
+    // The diagonal hides the columns; integer mode brings its own defaults.
+    dialog->findChild<QRadioButton*>("253")->setChecked(true);
+    EXPECT_FALSE(field("212")->isVisible());
+    action(402)->trigger();
+    EXPECT_EQ(dialog->windowTitle(), "nova matriz [inteira]");
+    EXPECT_EQ(field("213")->text(), "1");
+    EXPECT_EQ(field("214")->text(), "10");
+    EXPECT_EQ(field("215")->text(), "1");
+}
+
+TEST_F(FrameCommandsTest, SolveDialogStoresTheSolution) {
+    placeReal(13, realMatrix({{2, 0}, {0, 4}}));
+    placeReal(2, realMatrix({{2}, {2}}));
+    action(617)->trigger();
+    run(frame.findChild<TSolveDlg*>());
+    ASSERT_NE(workspace.slot(24), nullptr);
+    EXPECT_EQ(workspace.slot(24)->matrixData(), MatrixData(realMatrix({{1}, {0.5L}})));
+    EXPECT_EQ(workspace.slot(11), nullptr) << "no null space for a regular matrix";
+}
+
+TEST_F(FrameCommandsTest, OneMatrixReportInTheMatrixTextWindow) {
+    placeReal(1, realMatrix({{2, 0}, {0, 3}}));
+    frame.findChild<QAction*>("command531")->trigger();
+    TTextWin* text = frame.windowOf(*workspace.slot(1))->textWindow();
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_EQ(text->windowTitle(), "dados da matriz A");
+    EXPECT_EQ(text->documentName(), "matdat.txt");
+    EXPECT_TRUE(
+        text->text().startsWith("posto: 2\r\n\r\ntraço: 5.00000\r\n\r\n"
+                                "determinante: 6.00000\r\n\r\n"))
+        << text->text().toStdString();
+    EXPECT_TRUE(text->text().contains(" 1:   -5.00000\r\n 0:    6.00000\r\n"))
+        << text->text().toStdString();
+}
+
+TEST_F(FrameCommandsTest, PastingTheFiveLineExample) {
+    QApplication::clipboard()->setText("a 1 2\r\n3\r\n\r\nb\r\n-4.5 x 6\r\n");
+    ASSERT_TRUE(action(99)->isEnabled());
+    action(99)->trigger();
+    ASSERT_NE(workspace.slot(1), nullptr);
+    EXPECT_EQ(workspace.slot(1)->matrixData(),
+              MatrixData(realMatrix({{1, 2}, {3, 0}, {-4.5L, 6}})));
+    EXPECT_NE(frame.windowOf(*workspace.slot(1)), nullptr);
+}
+
+TEST_F(FrameCommandsTest, SaveCloseAndReopen) {
+    placeReal(1, realMatrix({{1.25L, -7}}));
+    workspace.slot(1)->setNotes("notas");
+    TMatWin* window = frame.windowOf(*workspace.slot(1));
+    const QString path = folder.filePath("a.fma");
+    prompter.expectSaveFile(path.toStdString());
+    window->findChild<QAction*>("command57")->trigger();
+    EXPECT_FALSE(workspace.slot(1)->modified());
+    window->findChild<QAction*>("command357")->trigger();
+    EXPECT_FALSE(window->isVisible());
+
+    frame.openMatrixFile(path);
+    ASSERT_NE(workspace.slot(2), nullptr) << "the free letter B, not the hidden A";
+    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{1.25L, -7}})));
+    EXPECT_EQ(workspace.slot(2)->notes(), "notas");
+    EXPECT_TRUE(frame.windowOf(*workspace.slot(2))->isVisible());
+}
+
+}  // namespace
+}  // namespace lorvex
