@@ -65,6 +65,17 @@ class ScriptRunner : private WorkspaceListener {
     int eval(const CommandWords& words, CommandResult& result);
     int let(const CommandWords& words, CommandResult& result);
 
+    // New matrices and geometry (generator_commands.cpp).
+    int newMatrix(const CommandWords& words, CommandResult& result);
+    int formula(const CommandWords& words, CommandResult& result);
+    int copycol(const CommandWords& words, CommandResult& result);
+    int unitary(const CommandWords& words, CommandResult& result);
+    int rot2d(const CommandWords& words, CommandResult& result);
+    int rot3d(const CommandWords& words, CommandResult& result);
+    int irot3d(const CommandWords& words, CommandResult& result);
+    int project(const CommandWords& words, CommandResult& result);
+    int reflect(const CommandWords& words, CommandResult& result);
+    int projectOrReflect(const CommandWords& words, bool projection);
     // Calculations (calculation_commands.cpp).
     int calc(const CommandWords& words, CommandResult& result);
     int solve(const CommandWords& words, CommandResult& result);
