@@ -1,0 +1,56 @@
+// Calculations, linear systems and the one-matrix report.
+
+#include <algorithm>
+
+#include "cli/script_runner.h"
+
+namespace lorvex::cli {
+
+int ScriptRunner::calc(const CommandWords& words, CommandResult&) {
+    const std::optional<Assignment> assignment = splitAssignment(words.restFrom(1));
+    if (!assignment) return code::NotUnderstood;
+    const std::optional<std::int32_t> letter = letterNumber(assignment->name);
+    if (!letter) return code::NotUnderstood;
+    return operations_.CalcExpression(*letter, assignment->text, stop_);
+}
+
+// "solve M B X K", with B "0" for the homogeneous system. The operation
+// stores X and, when the rank is below the number of columns n, a basis of
+// n - rank columns; the rank follows from what it stored. It stays unknown
+// only when the basis was refused at the overwrite question.
+int ScriptRunner::solve(const CommandWords& words, CommandResult& result) {
+    if (words.size() != 5) return code::NotUnderstood;
+    const bool homogeneous = words[2] == "0";
+    const std::optional<std::int32_t> m = letterNumber(words[1]);
+    const std::optional<std::int32_t> b = homogeneous ? 0 : letterNumber(words[2]);
+    const std::optional<std::int32_t> x = letterNumber(words[3]);
+    const std::optional<std::int32_t> k = letterNumber(words[4]);
+    if (!m || !b || !x || !k) return code::NotUnderstood;
+    const MatrixDocument* matrix = workspace_.slot(*m);
+    const std::int32_t columns = matrix != nullptr ? matrix->Cols() : 0;
+
+    if (const int rc = operations_.Solve(*m, *b, *x, *k, homogeneous, stop_); rc != code::Ok)
+        return rc;
+    result.matrixList = true;
+    // With a basis its letter differs from X's; the operation refuses otherwise.
+    const auto basis = std::find_if(stored_.begin(), stored_.end(), [&](const MatrixDocument* d) {
+        return *k != *x && d->LetterNo() == *k;
+    });
+    if (basis != stored_.end())
+        result.rank = columns - (*basis)->Cols();
+    else if (!prompter_.refused())
+        result.rank = columns;
+    return code::Ok;
+}
+
+int ScriptRunner::report(const CommandWords& words, CommandResult& result) {
+    if (words.size() != 2) return code::NotUnderstood;
+    const std::optional<std::int32_t> letter = letterNumber(words[1]);
+    if (!letter) return code::NotUnderstood;
+    OneMatrixReport report;
+    if (const int rc = operations_.OneMatrix(*letter, report, stop_); rc != code::Ok) return rc;
+    result.report = std::move(report);
+    return code::Ok;
+}
+
+}  // namespace lorvex::cli

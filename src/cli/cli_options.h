@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace lorvex::cli {
+
+// What the command line of lorvex-cli asks for.
+struct CliOptions {
+    bool json = false;
+    // The answer to the overwrite question: --yes (the default) or --no.
+    bool overwrite = true;
+    // --seed N fixes the random generator; without it the clock seeds it.
+    std::optional<std::uint32_t> seed;
+    // The script file; none, or "-", reads standard input.
+    std::optional<std::string> script;
+    bool help = false;
+};
+
+// Reads the arguments after the program's name. Returns nothing and a
+// message in `error` for an unknown option, a missing or bad seed, or a
+// second script.
+std::optional<CliOptions> parseOptions(std::span<const std::string> arguments, std::string& error);
+
+// The usage text of --help.
+extern const char* const kUsage;
+
+}  // namespace lorvex::cli

@@ -1,0 +1,140 @@
+// The step procedures: echelon form, linear programming, and row and column
+// operations, each shown in its step document.
+
+#include <string>
+
+#include "cli/script_runner.h"
+#include "engine/echelon.h"
+#include "workspace/strings.h"
+
+namespace lorvex::cli {
+namespace {
+
+// "rows" or "cols": whether the operation works on columns.
+std::optional<bool> onColumns(std::string_view word) {
+    if (sameWord(word, "rows")) return false;
+    if (sameWord(word, "cols")) return true;
+    return std::nullopt;
+}
+
+// An optional step count: every step when it is missing.
+std::optional<std::int32_t> stepCount(const CommandWords& words, std::size_t index,
+                                      std::int32_t all) {
+    if (words.size() <= index) return all;
+    const std::optional<std::int32_t> steps = wholeInteger(words[index]);
+    if (!steps || *steps < 0) return std::nullopt;
+    return steps;
+}
+
+}  // namespace
+
+void ScriptRunner::showStep(StepDocument which, CommandResult& result,
+                            std::optional<bool> finished) {
+    const MatrixDocument& document = workspace_.stepDocument(which);
+    result.matrices.push_back({&document, document.title()});
+    if (finished) result.step = StepView{document.title(), *finished};
+}
+
+int ScriptRunner::echelon(const CommandWords& words, CommandResult& result) {
+    if (words.size() != 2 && words.size() != 3) return code::NotUnderstood;
+    const std::optional<std::int32_t> letter = letterNumber(words[1]);
+    const std::optional<std::int32_t> steps = stepCount(words, 2, kAllEchelonActions);
+    if (!letter || !steps) return code::NotUnderstood;
+    bool finished = false;
+    if (const int rc = operations_.Echelon(*letter, *steps, finished); rc != code::Ok) return rc;
+    showStep(StepDocument::Echelon, result, finished);
+    return code::Ok;
+}
+
+int ScriptRunner::lp(const CommandWords& words, CommandResult& result) {
+    if (words.size() != 5 && words.size() != 6) return code::NotUnderstood;
+    std::optional<Goal> goal;
+    if (sameWord(words[1], "max")) goal = Goal::Maximise;
+    if (sameWord(words[1], "min")) goal = Goal::Minimise;
+    const std::optional<std::int32_t> objective = letterNumber(words[2]);
+    const std::optional<std::int32_t> constraints = letterNumber(words[3]);
+    const std::optional<std::int32_t> rightSide = letterNumber(words[4]);
+    const std::optional<std::int32_t> steps = stepCount(words, 5, kAllSimplexSteps);
+    if (!goal || !objective || !constraints || !rightSide || !steps) return code::NotUnderstood;
+    bool ended = false;
+    if (const int rc = operations_.LinearProgram(*objective, *constraints, *rightSide, *goal,
+                                                 *steps, ended, stop_);
+        rc != code::Ok) {
+        return rc;
+    }
+    showStep(StepDocument::LinearProgramming, result, ended);
+    return code::Ok;
+}
+
+int ScriptRunner::oper(const CommandWords& words, CommandResult& result) {
+    if (words.size() != 2) return code::NotUnderstood;
+    const std::optional<std::int32_t> letter = letterNumber(words[1]);
+    if (!letter) return code::NotUnderstood;
+    if (const int rc = operations_.OperLoad(*letter); rc != code::Ok) return rc;
+    showStep(StepDocument::Operations, result, std::nullopt);
+    return code::Ok;
+}
+
+// "mul rows|cols INDEX FACTOR": the factor is the rest of the line.
+int ScriptRunner::mul(const CommandWords& words, CommandResult& result) {
+    if (words.size() < 4) return code::NotUnderstood;
+    const std::optional<bool> columns = onColumns(words[1]);
+    if (!columns) return code::NotUnderstood;
+    if (const int rc = operations_.OperMultiply(words[2], words.restFrom(3), *columns);
+        rc != code::Ok) {
+        return rc;
+    }
+    showStep(StepDocument::Operations, result, std::nullopt);
+    return code::Ok;
+}
+
+// "add rows|cols FROM TO FACTOR": FACTOR times line FROM is added to line TO.
+int ScriptRunner::add(const CommandWords& words, CommandResult& result) {
+    if (words.size() < 5) return code::NotUnderstood;
+    const std::optional<bool> columns = onColumns(words[1]);
+    if (!columns) return code::NotUnderstood;
+    if (const int rc = operations_.OperAdd(words[2], words.restFrom(4), words[3], *columns);
+        rc != code::Ok) {
+        return rc;
+    }
+    showStep(StepDocument::Operations, result, std::nullopt);
+    return code::Ok;
+}
+
+int ScriptRunner::swap(const CommandWords& words, CommandResult& result) {
+    if (words.size() != 4) return code::NotUnderstood;
+    const std::optional<bool> columns = onColumns(words[1]);
+    if (!columns) return code::NotUnderstood;
+    if (const int rc = operations_.OperSwap(words[2], words[3], *columns); rc != code::Ok)
+        return rc;
+    showStep(StepDocument::Operations, result, std::nullopt);
+    return code::Ok;
+}
+
+// The dialog's "desfazer" is disabled when there is nothing to undo; here
+// that is "nada a fazer".
+int ScriptRunner::undo(const CommandWords& words, CommandResult& result) {
+    if (words.size() != 1) return code::NotUnderstood;
+    if (!operations_.OperUndo()) return code::NothingToDo;
+    showStep(StepDocument::Operations, result, std::nullopt);
+    return code::Ok;
+}
+
+// The operations document has no "salvar como" of its own in the program;
+// it is stored like the linear-programming one (the real array), with its
+// title "operações" as the notes.
+int ScriptRunner::stepsave(const CommandWords& words, CommandResult&) {
+    if (words.size() != 3) return code::NotUnderstood;
+    const std::optional<std::int32_t> letter = letterNumber(words[2]);
+    if (!letter) return code::NotUnderstood;
+    if (sameWord(words[1], "lp")) return operations_.LPSaveAs(*letter);
+    if (sameWord(words[1], "echelon")) return operations_.EchSaveAs(*letter);
+    if (!sameWord(words[1], "oper")) return code::NotUnderstood;
+    const MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+    const Workspace::Placement placement =
+        workspace_.PlaceMatrix(ElementKind::Real, "", *letter, shown.matrixData());
+    if (placement.stored) placement.document->setNotes(std::string(strings::byId(235)));
+    return placement.code;
+}
+
+}  // namespace lorvex::cli

@@ -1,0 +1,44 @@
+#include "cli/json_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/significant_digits.h"
+
+namespace lorvex::cli {
+namespace {
+
+TEST(JsonWriterTest, StringsEscapeQuotesBackslashesAndControlCharacters) {
+    EXPECT_EQ(jsonString("a\"b\\c"), R"("a\"b\\c")");
+    EXPECT_EQ(jsonString("x\r\ny\tz"), R"("x\r\ny\tz")");
+    EXPECT_EQ(jsonString(std::string("\x01\x1f", 2)), R"("\u0001\u001f")");
+    EXPECT_EQ(jsonString("não"), "\"não\"") << "UTF-8 passes unchanged";
+    EXPECT_EQ(jsonString(""), "\"\"");
+}
+
+TEST(JsonWriterTest, ObjectsKeepTheOrderOfTheirFields) {
+    JsonObject object;
+    object.addString("command", "show A")
+        .addBool("ok", false)
+        .addInt("code", 108)
+        .addNull("letter")
+        .addRaw("highlight", jsonArray({"0", "1"}));
+    EXPECT_EQ(object.text(), R"({"command": "show A", "ok": false, "code": 108, "letter": null, )"
+                             R"("highlight": [0, 1]})");
+    EXPECT_EQ(JsonObject().text(), "{}");
+    EXPECT_EQ(jsonArray({}), "[]");
+}
+
+// 0.1 is held as 0.1000000000000000000013552527...: 21 digits show the
+// difference from 0.1 that tells the value apart, 18 do not.
+TEST(SignificantDigitsTest, ExactAndReadableDigits) {
+    EXPECT_EQ(significantDigits(0.1L, kExactDigits), "0.100000000000000000001");
+    EXPECT_EQ(significantDigits(0.1L, kReadableDigits), "0.1");
+    EXPECT_EQ(significantDigits(-0.0L, kExactDigits), "0");
+    EXPECT_EQ(significantDigits(-2.5L, kExactDigits), "-2.5");
+    EXPECT_EQ(significantDigits(1e25L, kExactDigits), "1e+25");
+    EXPECT_EQ(complexSignificantDigits({3, -4}, kReadableDigits), "3 - 4i");
+    EXPECT_EQ(complexSignificantDigits({0, -0.0L}, kReadableDigits), "0 + 0i");
+}
+
+}  // namespace
+}  // namespace lorvex::cli
