@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QPixmap>
 
+#include "engine/random_generator.h"
 #include "matwin/matrix_view.h"
 #include "matwin/matrix_window.h"
-#include "engine/random_generator.h"
 #include "toolkit/gui_prompter.h"
 
 namespace {
@@ -17,7 +17,8 @@ void fullRepaint(benchmark::State& state) {
     const auto n = static_cast<std::int32_t>(state.range(0));
     lorvex::ComplexMatrix m(n, n);
     for (std::int32_t i = 0; i < n; ++i) {
-        for (std::int32_t j = 0; j < n; ++j) m.at(i, j) = lorvex::Complex{i * 1.25L - j, 0.0L};
+        for (std::int32_t j = 0; j < n; ++j)
+            m.at(i, j) = lorvex::Complex{i * 1.25L - j, 0.0L};
     }
     lorvex::MatrixDocument document(1, lorvex::ElementKind::Real, m);
     lorvex::RandomGenerator random(1);

@@ -44,7 +44,8 @@ void MatrixDocument::storeContents(const MatrixData& contents) {
         cols_ = m.cols;
         cells_ = m.cells;
         if (kind_ == ElementKind::Real) {
-            for (Complex& cell : cells_) cell.im = 0.0L;
+            for (Complex& cell : cells_)
+                cell.im = 0.0L;
         }
         iCells_.clear();
     }
