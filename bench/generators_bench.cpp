@@ -12,18 +12,9 @@
 namespace {
 
 // Answers every overwrite question with yes.
-class YesPrompter : public lorvex::Prompter {
+class YesPrompter : public lorvex::DialogFreePrompter {
   public:
     Answer messageBox(std::string_view, std::string_view, Buttons) override { return Answer::Yes; }
-    std::optional<FieldsAnswer> askFields(const FieldsRequest&) override { return {}; }
-    std::optional<std::vector<int>> askChoices(const ChoicesRequest&) override { return {}; }
-    std::optional<std::string> askOpenFile(std::string_view, std::string_view) override {
-        return {};
-    }
-    std::optional<std::string> askSaveFile(std::string_view, std::string_view,
-                                           std::string_view) override {
-        return {};
-    }
 };
 
 // A workspace with its operations.

@@ -11,20 +11,9 @@
 namespace {
 
 // Nothing asks a question here; every answer would be yes.
-class SilentPrompter : public lorvex::Prompter {
+class SilentPrompter : public lorvex::DialogFreePrompter {
   public:
     Answer messageBox(std::string_view, std::string_view, Buttons) override { return Answer::Yes; }
-    std::optional<FieldsAnswer> askFields(const FieldsRequest&) override { return std::nullopt; }
-    std::optional<std::vector<int>> askChoices(const ChoicesRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askOpenFile(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askSaveFile(std::string_view, std::string_view,
-                                           std::string_view) override {
-        return std::nullopt;
-    }
 };
 
 void oneMatrixReport(benchmark::State& state) {

@@ -26,18 +26,9 @@ void check(bool condition) {
     if (!condition) std::abort();
 }
 
-class YesPrompter : public Prompter {
+class YesPrompter : public DialogFreePrompter {
   public:
     Answer messageBox(std::string_view, std::string_view, Buttons) override { return Answer::Yes; }
-    std::optional<FieldsAnswer> askFields(const FieldsRequest&) override { return {}; }
-    std::optional<std::vector<int>> askChoices(const ChoicesRequest&) override { return {}; }
-    std::optional<std::string> askOpenFile(std::string_view, std::string_view) override {
-        return {};
-    }
-    std::optional<std::string> askSaveFile(std::string_view, std::string_view,
-                                           std::string_view) override {
-        return {};
-    }
 };
 
 bool oneOf(int rc, std::initializer_list<int> codes) {

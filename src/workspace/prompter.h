@@ -58,6 +58,24 @@ class Prompter {
                                                    std::string_view proposedName) = 0;
 };
 
+// A prompter for work without dialogs, where every command names its files
+// and gives its fields itself: field, choice and file dialogs are cancelled,
+// and only message boxes are left to answer.
+class DialogFreePrompter : public Prompter {
+  public:
+    std::optional<FieldsAnswer> askFields(const FieldsRequest&) override { return std::nullopt; }
+    std::optional<std::vector<int>> askChoices(const ChoicesRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> askOpenFile(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> askSaveFile(std::string_view, std::string_view,
+                                           std::string_view) override {
+        return std::nullopt;
+    }
+};
+
 // "sobreescrever o arquivo existente?" under "cuidado!": true only for Yes.
 bool confirmOverwrite(Prompter& prompter);
 
