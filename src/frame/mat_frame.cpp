@@ -380,13 +380,25 @@ bool TMatFrame::mayClose() {
     return helpWindow_->mayClose();
 }
 
+// The frame's place is remembered for the next start.
+void TMatFrame::writeSettingsFile() {
+    const QRect rect = isMaximized() ? normalGeometry() : geometry();
+    settings_.rect = {rect.x(), rect.y(), rect.width(), rect.height()};
+    settings_.zoomed = isMaximized();
+    showError(prompter_, writeFrameSettings(settingsFolder_, settings_));
+}
+
+// Every other top-level window goes too (matrix, text, help, notes and colour
+// windows only hide when closed), so that the program ends with the frame.
 void TMatFrame::closeEvent(QCloseEvent* event) {
     if (!mayClose()) {
         event->ignore();
         return;
     }
-    for (auto& [document, window] : windows_)
-        window->hide();
+    writeSettingsFile();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this) window->hide();
+    }
     event->accept();
 }
 

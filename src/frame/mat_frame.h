@@ -70,6 +70,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void rebuildLetterMenus();
     void updateCommands();
     bool mayClose();
+    void writeSettingsFile();
     void report(int code);
     void paste();
     void showHelp(const char* name);

@@ -90,6 +90,8 @@ void MatrixView::setColors(QColor background, QColor entry, QColor highlight, QC
 }
 
 void MatrixView::resetView() {
+    // The cell being edited may no longer exist.
+    cancelEdit();
     firstRow_ = 0;
     firstCol_ = 0;
     relayout();

@@ -9,6 +9,7 @@ namespace lorvex {
 // matrix keeps only the real part: what it shows and saves is what it holds.
 int MatrixDocument::setCellFromText(std::int32_t row, std::int32_t col, const std::string& text) {
     if (isInteger()) return setIntegerCellFromText(row, col, text);
+    if (!holdsCell(row, col)) return code::OutOfRange;
     Complex value;
     if (const int rc = ConstCalc(text, ZERO, value); rc != code::Ok) return rc;
     if (kind_ == ElementKind::Real) value.im = 0.0L;  // as the contents of a real matrix

@@ -90,9 +90,10 @@ int MatrixDocument::setLongMinus(int minusCode) {
 
 int MatrixDocument::setIntegerCellFromText(std::int32_t row, std::int32_t col,
                                            const std::string& text) {
+    const bool denominator = row == rows_ && col == 0;
+    if (!denominator && !holdsCell(row, col)) return code::OutOfRange;
     BigInt value;
     if (const int rc = BigInt::fromText(text, value); rc != code::Ok) return rc;
-    const bool denominator = row == rows_;
     if (denominator && value.isZero()) return code::Singular;
 
     BigInt& cell = denominator ? iCells_.back() : iCells_[cellIndex(row, col)];

@@ -126,11 +126,13 @@ class MatrixDocument {
     // Reads a typed entry into a cell: an integer for the integer kind (see
     // below), otherwise a calculation that must reduce to one number (the
     // calculation language's codes, code::CannotCalculate when it does not).
+    // A cell outside the matrix gives code::OutOfRange.
     int setCellFromText(std::int32_t row, std::int32_t col, const std::string& text);
 
     // Reads a typed integer into a cell, or into the denominator (row Rows,
     // column 0): codes NotFound, InconsistentData, Singular (zero
-    // denominator). A negative denominator negates every numerator.
+    // denominator), OutOfRange outside the matrix. A negative denominator
+    // negates every numerator.
     int setIntegerCellFromText(std::int32_t row, std::int32_t col, const std::string& text);
     // Stores a value into a real or complex cell.
     void setComplexCell(std::int32_t row, std::int32_t col, Complex value);
@@ -171,6 +173,9 @@ class MatrixDocument {
     void exchangeColumns(std::int32_t a, std::int32_t b);
     void insertZeroRow(std::int32_t index);
     void insertZeroColumns(std::int32_t index, std::int32_t count);
+    bool holdsCell(std::int32_t row, std::int32_t col) const {
+        return row >= 0 && row < rows_ && col >= 0 && col < cols_;
+    }
     std::size_t cellIndex(std::int32_t row, std::int32_t col) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
                static_cast<std::size_t>(col);

@@ -4,10 +4,12 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "engine/matrix_builders.h"
 #include "matwin/matrix_window.h"
+#include "toolkit/commands.h"
 #include "workspace/scripted_prompter.h"
 
 namespace lorvex {
@@ -48,7 +50,8 @@ class MatFrameTest : public ::testing::Test {
     Workspace workspace{prompter};
     RandomGenerator random{7};
     FrameOperations operations{workspace, random};
-    TMatFrame frame{operations, std::filesystem::temp_directory_path() / "lorvex_frame_test"};
+    QTemporaryDir folder;
+    TMatFrame frame{operations, folder.path().toStdString()};
 };
 
 TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
@@ -124,9 +127,21 @@ TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
 TEST_F(MatFrameTest, ExitWithAnUnsavedMatrixAnsweredNo) {
     placeReal(1);
     prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+    frame.move(40, 30);
+    action(command::HelpFirstMenu)->trigger();
     action(24310)->trigger();
     EXPECT_FALSE(frame.isVisible());
     EXPECT_FALSE(workspace.AnyUnsaved());
+
+    // No window is left to keep the program alive, and the frame's place is
+    // remembered.
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
+    FrameSettings read;
+    ASSERT_TRUE(readFrameSettings(folder.path().toStdString(), read));
+    EXPECT_EQ(read.rect.x, frame.geometry().x());
+    EXPECT_EQ(read.rect.width, frame.geometry().width());
+    EXPECT_FALSE(read.zoomed);
 }
 
 TEST_F(MatFrameTest, FrameIsNeverNarrowerThanItsMenuBar) {

@@ -113,6 +113,17 @@ TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogs) {
     EXPECT_EQ(document->Rows(), 4);
 }
 
+TEST_F(MatrixWindowTest, AStructuralEditClosesTheCellEditor) {
+    open(realMatrix({{1, 2}, {3, 4}, {5, 6}}));
+    click(2, 1, Qt::RightButton);
+    ASSERT_TRUE(editor()->isVisible());
+    prompter.expectFields("deletar", std::vector<std::string>{"1", "2"});
+    action(607)->trigger();
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "A");
+    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{5, 6}})));
+}
+
 TEST_F(MatrixWindowTest, CloseOnlyHidesTheMatrix) {
     open(ComplexMatrix(1, 1));
     action(357)->trigger();

@@ -232,20 +232,5 @@ TEST_F(TextWindowTest, EveryHelpTextTellsHowToStopAComputation) {
     EXPECT_FALSE(programIcon().isNull());
 }
 
-TEST_F(TextWindowTest, SearchingIsExplained) {
-    prompter.expect("procurando",
-                    "Clique procurar para achar a primeira ocorrência de uma nova\r\n"
-                    "palavra, depois próximo para procurar ocorrências adicionais.\r\n"
-                    "A procura começa a partir do cursor, que pode não estar visível\r\n"
-                    "na tela, tanto faz digitar maiúsculas ou minúsculas.",
-                    Answer::Ok);
-    action(351)->trigger();
-}
-
-TEST_F(TextWindowTest, PrintingIsNotOfferedYet) {
-    for (int command : {97, 304, 93})
-        EXPECT_FALSE(action(command)->isEnabled()) << command;
-}
-
 }  // namespace
 }  // namespace lorvex

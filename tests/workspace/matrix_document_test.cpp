@@ -177,9 +177,17 @@ TEST(CellInput, RealAndComplexCellsReadACalculation) {
     EXPECT_EQ(real.Cells()[0], (Complex{2.0L, 0.0L})) << "a real matrix keeps the real part";
     EXPECT_EQ(real.setCellFromText(0, 0, "1/0"), code::CannotCalculate);
     EXPECT_EQ(real.setCellFromText(0, 0, "(1"), code::MatrixNotFound);
+    EXPECT_EQ(real.setCellFromText(1, 0, "5"), code::OutOfRange);
+    EXPECT_EQ(real.setCellFromText(0, -1, "5"), code::OutOfRange);
     EXPECT_EQ(real.Cells()[0], (Complex{2.0L, 0.0L}));
     ASSERT_TRUE(real.undo());
     EXPECT_EQ(real.Cells()[0], (Complex{7.0L, 0.0L}));
+
+    MatrixDocument integer(2, ElementKind::Integer, integerMatrix({{1, 2}}, 3));
+    EXPECT_EQ(integer.setCellFromText(1, 1, "5"), code::OutOfRange) << "beside the denominator";
+    EXPECT_EQ(integer.setCellFromText(2, 0, "5"), code::OutOfRange);
+    ASSERT_EQ(integer.setCellFromText(1, 0, "6"), code::Ok);
+    EXPECT_EQ(integer.matrixData(), MatrixData(integerMatrix({{1, 2}}, 6)));
 }
 
 TEST(CellInput, ARealDocumentHoldsOnlyRealParts) {
