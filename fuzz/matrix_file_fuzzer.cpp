@@ -9,6 +9,7 @@
 
 #include "engine/result_codes.h"
 #include "workspace/matrix_file.h"
+#include "workspace/matrix_limits.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ MatrixFile sentinel() {
 
 void checkConsistent(const MatrixFile& file) {
     check(file.rows >= 1 && file.cols >= 1 &&
-          std::int64_t{file.rows} * file.cols <= lorvex::kMaxMatrixFileEntries);
+          std::int64_t{file.rows} * file.cols <= lorvex::kMaxMatrixEntries);
     const auto count = static_cast<std::size_t>(file.rows) * static_cast<std::size_t>(file.cols);
     if (file.kind == lorvex::matrix_kind::kInteger) {
         const auto& matrix = std::get<lorvex::IntegerMatrix>(file.entries);

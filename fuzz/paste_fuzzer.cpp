@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (rc == lorvex::code::Ok) {
         check(hasField);
         check(block.rows >= 1 && block.cols >= 1);
-        check(std::uint64_t(block.rows) * std::uint64_t(block.cols) <= lorvex::kMaxPastedEntries);
+        check(std::uint64_t(block.rows) * std::uint64_t(block.cols) <=
+              static_cast<std::uint64_t>(lorvex::kMaxMatrixEntries));
         for (const lorvex::Complex& cell : block.cells)
             check(cell.im == 0.0L);
     } else {

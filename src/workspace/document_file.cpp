@@ -5,6 +5,7 @@
 #include "engine/result_codes.h"
 #include "workspace/matrix_document.h"
 #include "workspace/matrix_file.h"
+#include "workspace/matrix_limits.h"
 
 namespace lorvex {
 
@@ -27,7 +28,7 @@ int MatrixDocument::readFile(const std::string& path) {
 
 int MatrixDocument::writeFile(const std::string& path) {
     // A file that its reader would refuse would lose the matrix on reopening.
-    if (static_cast<std::int64_t>(rows_) * cols_ > kMaxMatrixFileEntries) {
+    if (static_cast<std::int64_t>(rows_) * cols_ > kMaxMatrixEntries) {
         return code::CannotSaveFile;
     }
     MatrixFile file;

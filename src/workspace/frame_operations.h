@@ -127,7 +127,8 @@ class FrameOperations {
     // Projection onto (reflection through) the hyperplane orthogonal to the
     // row or column at the axis letter; the integer variant in integer mode.
     // Codes: code::MatrixNotFound, code::InconsistentData (not a row or
-    // column of at least 2 entries), code::Singular (vᵀv zero).
+    // column of at least 2 entries), code::Singular (vᵀv zero),
+    // code::OutOfRange when the square would hold more than 1 000 000 entries.
     int ProjectReflect(std::int32_t axisLetter, std::int32_t letter, bool projection);
     int IntProjectReflect(std::int32_t axisLetter, std::int32_t letter, bool projection);
 

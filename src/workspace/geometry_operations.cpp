@@ -14,6 +14,7 @@
 #include "engine/result_codes.h"
 #include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
+#include "workspace/matrix_limits.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
 
@@ -215,6 +216,7 @@ int FrameOperations::ProjectReflect(std::int32_t axisLetter, std::int32_t letter
         if (!isVector(*document)) return code::InconsistentData;
         const std::vector<Complex>& v = document->Cells();
         const auto k = static_cast<std::int32_t>(v.size());
+        if (sizeOutOfRange(k, k)) return code::OutOfRange;
 
         Complex s = ZERO;
         for (const Complex& component : v)
@@ -246,6 +248,7 @@ int FrameOperations::IntProjectReflect(std::int32_t axisLetter, std::int32_t let
         if (!isVector(*document)) return code::InconsistentData;
         const std::vector<BigInt>& cells = document->ICells();
         const auto k = static_cast<std::int32_t>(cells.size() - 1);
+        if (sizeOutOfRange(k, k)) return code::OutOfRange;
         const auto v = [&](std::int32_t i) -> const BigInt& {
             return cells[static_cast<std::size_t>(i)];
         };

@@ -6,11 +6,10 @@
 
 #include "engine/result_codes.h"
 #include "workspace/matrix_document.h"
+#include "workspace/matrix_limits.h"
 
 namespace lorvex {
 namespace {
-
-constexpr std::int64_t kMaxEntries = 1000000;
 
 bool inRange(std::int32_t value, std::int32_t count) {
     return value >= 1 && value <= count;
@@ -37,7 +36,7 @@ void MatrixDocument::restoreSnapshot(const TUndoRec& record) {
 }
 
 int MatrixDocument::setDimensions(std::int32_t rows, std::int32_t cols) {
-    if (rows < 1 || cols < 1 || static_cast<std::int64_t>(rows) * cols > kMaxEntries) {
+    if (sizeOutOfRange(rows, cols)) {
         return code::OutOfRange;
     }
     push(snapshot(TUndoRec::ContentsReplaced));
@@ -102,8 +101,7 @@ int MatrixDocument::removeColumns(std::int32_t from, std::int32_t to) {
 }
 
 int MatrixDocument::insertRow(std::int32_t position) {
-    if (position < 1 || position > rows_ + 1 ||
-        static_cast<std::int64_t>(rows_ + 1) * cols_ > kMaxEntries) {
+    if (position < 1 || position > rows_ + 1 || sizeOutOfRange(std::int64_t{rows_} + 1, cols_)) {
         return code::OutOfRange;
     }
     push(TUndoRec{TUndoRec::RowInserted, position - 1, 0, 0, {}, {}});
@@ -113,8 +111,7 @@ int MatrixDocument::insertRow(std::int32_t position) {
 }
 
 int MatrixDocument::insertColumn(std::int32_t position) {
-    if (position < 1 || position > cols_ + 1 ||
-        static_cast<std::int64_t>(cols_ + 1) * rows_ > kMaxEntries) {
+    if (position < 1 || position > cols_ + 1 || sizeOutOfRange(rows_, std::int64_t{cols_} + 1)) {
         return code::OutOfRange;
     }
     push(TUndoRec{TUndoRec::ColumnInserted, position - 1, 0, 0, {}, {}});

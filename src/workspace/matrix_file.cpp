@@ -8,6 +8,7 @@
 #include "workspace/binary_reader.h"
 #include "workspace/binary_writer.h"
 #include "workspace/file_bytes.h"
+#include "workspace/matrix_limits.h"
 #include "workspace/windows1252.h"
 
 namespace lorvex {
@@ -141,7 +142,7 @@ MatrixFile readMatrixFileFields(BinaryReader& reader, std::int32_t windowKind) {
     file.sciNotation = header[kScientificWord] != 0;
     file.notesPresent = header[kNotesWord] > 0;
     require(file.rows >= 1 && file.cols >= 1 &&
-            std::int64_t{file.rows} * file.cols <= kMaxMatrixFileEntries);
+            std::int64_t{file.rows} * file.cols <= kMaxMatrixEntries);
     require(windowHolds(windowKind, file.kind));
     require(file.decimals >= 0 && file.decimals <= kMaxDecimals);
     require(file.fieldWidth >= 1 && file.fieldWidth <= kMaxFieldWidth);

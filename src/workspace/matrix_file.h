@@ -20,8 +20,6 @@ inline constexpr std::int32_t kInteger = 5;
 }  // namespace matrix_kind
 
 inline constexpr std::size_t kMatrixHeaderSize = 80;
-// A file whose rows x columns is above this is refused.
-inline constexpr std::int64_t kMaxMatrixFileEntries = 1'000'000;
 // The notes length is a signed 16-bit count that includes the closing zero.
 inline constexpr std::size_t kMaxNotesLength = 32766;
 

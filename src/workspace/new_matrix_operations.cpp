@@ -13,19 +13,15 @@
 #include "expr/calc_language.h"
 #include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
+#include "workspace/matrix_limits.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
 
 namespace lorvex {
 namespace {
 
-constexpr std::int64_t kMaxEntries = 1000000;
 // The generator's descriptions are cut to this many characters.
 constexpr std::size_t kMaxDescription = 99;
-
-bool sizeOutOfRange(std::int64_t rows, std::int64_t cols) {
-    return rows < 1 || cols < 1 || rows * cols > kMaxEntries;
-}
 
 // A random real in [lo, hi) on a grid of a million steps.
 long double uniformReal(RandomGenerator& random, long double lo, long double hi) {

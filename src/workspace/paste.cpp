@@ -156,7 +156,8 @@ int scanPastedText(std::string_view text, ComplexMatrix& block) {
     std::uint64_t cols = 0;
     scanFields(text, rows, cols, [](std::uint64_t, std::uint64_t, std::string_view) {});
     if (rows == 0) return code::NothingToDo;
-    if (rows > kMaxPastedEntries || cols > kMaxPastedEntries || rows * cols > kMaxPastedEntries) {
+    constexpr auto limit = static_cast<std::uint64_t>(kMaxMatrixEntries);
+    if (rows > limit || cols > limit || rows * cols > limit) {
         return code::OutOfRange;
     }
     try {

@@ -4,11 +4,9 @@
 #include <string_view>
 
 #include "engine/matrix_data.h"
+#include "workspace/matrix_limits.h"
 
 namespace lorvex {
-
-// A pasted table larger than this many entries is refused.
-inline constexpr std::uint64_t kMaxPastedEntries = 1'000'000;
 
 // Turns text (the clipboard's) into the real block of a matrix. Every run of
 // the characters "0"-"9", "." and "-" is a field and one entry; any other

@@ -209,6 +209,13 @@ TEST_F(GeometryTest, ProjectionAndReflectionAlongAVector) {
     EXPECT_EQ(operations.ProjectReflect(K, C, false), code::Singular);
     EXPECT_EQ(operations.ProjectReflect(11 + 1, C, false), code::MatrixNotFound);
     EXPECT_EQ(real(C)->Rows(), 1) << "C keeps its vector";
+
+    // 1001 x 1001 would pass a million entries.
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    put(K, ComplexMatrix(1, 1001));
+    real(K)->setComplexCell(0, 0, ONE);
+    EXPECT_EQ(operations.ProjectReflect(K, C, true), code::OutOfRange);
+    EXPECT_EQ(real(C)->Rows(), 1);
 }
 
 TEST_F(GeometryTest, ExactProjectionAndReflectionAreNotReduced) {
