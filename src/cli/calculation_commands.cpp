@@ -1,7 +1,5 @@
 // Calculations, linear systems and the one-matrix report.
 
-#include <algorithm>
-
 #include "cli/script_runner.h"
 
 namespace lorvex::cli {
@@ -15,9 +13,7 @@ int ScriptRunner::calc(const CommandWords& words, CommandResult&) {
 }
 
 // "solve M B X K", with B "0" for the homogeneous system. The operation
-// stores X and, when the rank is below the number of columns n, a basis of
-// n - rank columns; the rank follows from what it stored. It stays unknown
-// only when the basis was refused at the overwrite question.
+// stores X and, when the rank is below the number of columns, a basis.
 int ScriptRunner::solve(const CommandWords& words, CommandResult& result) {
     if (words.size() != 5) return code::NotUnderstood;
     const bool homogeneous = words[2] == "0";
@@ -26,20 +22,11 @@ int ScriptRunner::solve(const CommandWords& words, CommandResult& result) {
     const std::optional<std::int32_t> x = letterNumber(words[3]);
     const std::optional<std::int32_t> k = letterNumber(words[4]);
     if (!m || !b || !x || !k) return code::NotUnderstood;
-    const MatrixDocument* matrix = workspace_.slot(*m);
-    const std::int32_t columns = matrix != nullptr ? matrix->Cols() : 0;
-
-    if (const int rc = operations_.Solve(*m, *b, *x, *k, homogeneous, stop_); rc != code::Ok)
+    std::int32_t rank = 0;
+    if (const int rc = operations_.Solve(*m, *b, *x, *k, homogeneous, stop_, &rank); rc != code::Ok)
         return rc;
     result.matrixList = true;
-    // With a basis its letter differs from X's; the operation refuses otherwise.
-    const auto basis = std::find_if(stored_.begin(), stored_.end(), [&](const MatrixDocument* d) {
-        return *k != *x && d->LetterNo() == *k;
-    });
-    if (basis != stored_.end())
-        result.rank = columns - (*basis)->Cols();
-    else if (!prompter_.refused())
-        result.rank = columns;
+    result.rank = rank;
     return code::Ok;
 }
 

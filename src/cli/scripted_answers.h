@@ -20,7 +20,6 @@ class ScriptedAnswers : public DialogFreePrompter {
     // What was shown since the last call, as "caption: text" lines (a
     // question with the answer given), and whether a question was answered No.
     std::vector<std::string> takeShown();
-    bool refused() const { return refused_; }
     bool takeRefused();
 
   private:

@@ -6,6 +6,7 @@
 #include "engine/linear_system.h"
 #include "engine/result_codes.h"
 #include "expr/calc_language.h"
+#include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
 #include "workspace/strings.h"
 
@@ -26,10 +27,8 @@ int FrameOperations::CalcExpression(std::int32_t letter, std::string_view text,
     MatrixData result;
     const int rc = CalcMatrix(text, integerMode(workspace_), workspace_, result, stop);
     if (rc != code::Ok) return rc;
-    const Workspace::Placement placement =
-        workspace_.PlaceMatrix(elementKindOf(workspace_.Mode()), "", letter, result);
-    if (placement.stored) placement.document->setNotes(std::string(text));
-    return placement.code;
+    return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), letter, result,
+                          std::string(text));
 }
 
 namespace {
@@ -67,7 +66,7 @@ MatrixData zeroColumn(bool integer, std::int32_t rows) {
 }  // namespace
 
 int FrameOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::int32_t nullSpace,
-                           bool homogeneous, const StopCheck& stop) {
+                           bool homogeneous, const StopCheck& stop, std::int32_t* rank) {
     // Every check runs; a later failure replaces the code of an earlier one.
     int rc = code::Ok;
     if (x == m) rc = code::InconsistentData;
@@ -89,20 +88,16 @@ int FrameOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::
         return solveSystem(matrix->matrixData(), bData, solution, stop);
     });
     if (rc != code::Ok) return rc;
+    if (rank != nullptr) *rank = solution.rank;
     const bool hasNullSpace = solution.rank < matrix->Cols();
     if (hasNullSpace && (nullSpace == x || nullSpace == m)) return code::InconsistentData;
 
     const ElementKind kind = elementKindOf(workspace_.Mode());
-    const Workspace::Placement stored = workspace_.PlaceMatrix(kind, "", x, solution.particular);
-    if (stored.code != code::Ok) return stored.code;
-    if (stored.stored) stored.document->setNotes(std::string(strings::byId(kSolutionNotes)));
-    if (hasNullSpace && solution.nullSpace) {
-        const Workspace::Placement basis =
-            workspace_.PlaceMatrix(kind, "", nullSpace, *solution.nullSpace);
-        if (basis.stored) basis.document->setNotes(std::string(strings::byId(kNullSpaceNotes)));
-        return basis.code;
-    }
-    return code::Ok;
+    rc = placeDescribed(workspace_, kind, x, solution.particular,
+                        std::string(strings::byId(kSolutionNotes)));
+    if (rc != code::Ok || !hasNullSpace || !solution.nullSpace) return rc;
+    return placeDescribed(workspace_, kind, nullSpace, *solution.nullSpace,
+                          std::string(strings::byId(kNullSpaceNotes)));
 }
 
 }  // namespace lorvex

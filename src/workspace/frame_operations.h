@@ -141,9 +141,12 @@ class FrameOperations {
     // "solução", and a null-space basis at its letter with "base do núcleo"
     // when the rank is below the number of columns. Codes:
     // code::InconsistentData (equal letters, a B of the wrong shape, an
-    // inconsistent system), code::MatrixNotFound, and the solver's.
+    // inconsistent system), code::MatrixNotFound, and the solver's. Once the
+    // system is solved, its rank goes to `rank` when one is given (also when
+    // an overwrite is refused).
     int Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::int32_t nullSpace,
-              bool homogeneous, const StopCheck& stop = StopCheck::never());
+              bool homogeneous, const StopCheck& stop = StopCheck::never(),
+              std::int32_t* rank = nullptr);
     // Rank, and for a square matrix trace, determinant and (real and complex
     // mode) the characteristic polynomial with its roots. code::MatrixNotFound
     // when the place is empty, code::UserStop when the user stopped the rank,
