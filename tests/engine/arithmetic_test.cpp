@@ -10,40 +10,8 @@ namespace {
 using test::integerMatrix;
 using test::realMatrix;
 
-TEST(ComplexArithmetic, ElementwiseKernels) {
-    const ComplexMatrix a = realMatrix({{1, 2}, {3, 4}});
-    const ComplexMatrix b = realMatrix({{10, 20}, {30, 40}});
-    ComplexMatrix out;
-    ASSERT_EQ(sum(a, b, out), code::Ok);
-    EXPECT_EQ(out, realMatrix({{11, 22}, {33, 44}}));
-    ASSERT_EQ(difference(a, b, out), code::Ok);
-    EXPECT_EQ(out, realMatrix({{-9, -18}, {-27, -36}}));
-    ASSERT_EQ(multiple(a, Complex{0.0L, 1.0L}, out), code::Ok);
-    EXPECT_EQ(out.at(1, 0), (Complex{0.0L, 3.0L}));
-    EXPECT_EQ(out.at(1, 0).re, 0.0L);
-}
-
-TEST(ComplexArithmetic, ProductTransposeAndJoin) {
-    const ComplexMatrix a = realMatrix({{1, 2, 3}, {4, 5, 6}});
-    const ComplexMatrix b = realMatrix({{1, 0}, {0, 1}, {2, -1}});
-    ComplexMatrix out;
-    ASSERT_EQ(product(a, b, out), code::Ok);
-    EXPECT_EQ(out, realMatrix({{7, -1}, {16, -1}}));
-
-    ComplexMatrix c(1, 1);
-    c.at(0, 0) = Complex{1.0L, 1.0L};
-    ComplexMatrix d(1, 1);
-    d.at(0, 0) = Complex{1.0L, -1.0L};
-    ASSERT_EQ(product(c, d, out), code::Ok);
-    EXPECT_EQ(out.at(0, 0), (Complex{2.0L, 0.0L}));
-
-    ASSERT_EQ(transpose(a, out), code::Ok);
-    EXPECT_EQ(out, realMatrix({{1, 4}, {2, 5}, {3, 6}}));
-
-    ASSERT_EQ(join(realMatrix({{1}, {2}}), realMatrix({{3, 4}, {5, 6}}), out), code::Ok);
-    EXPECT_EQ(out, realMatrix({{1, 3, 4}, {2, 5, 6}}));
-}
-
+// Sums, products, transposes, joins and the usual powers of small matrices are
+// in the expression tests' golden calculation cases; these are the edges.
 TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
     ComplexMatrix out;
     EXPECT_EQ(product(realMatrix({{1e9L, 1e9L}}), realMatrix({{1e9L}, {1e9L}}), out), code::TooBig);
@@ -57,21 +25,9 @@ TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
     EXPECT_EQ(product(c, d, out), code::TooBig) << "the size is |re| + |im| = 1.2e18";
 }
 
-TEST(ComplexArithmetic, Powers) {
+TEST(ComplexArithmetic, PowerCodesKeepTheOutput) {
     const ComplexMatrix m = realMatrix({{1, 2}, {3, 4}});
     ComplexMatrix out;
-    ASSERT_EQ(power(m, 0.0L, out), code::Ok);
-    EXPECT_EQ(out, ComplexMatrix::identity(2));
-    ASSERT_EQ(power(m, 1.0L, out), code::Ok);
-    EXPECT_EQ(out, m);
-    ASSERT_EQ(power(m, 3.0L, out), code::Ok);
-    EXPECT_EQ(out, realMatrix({{37, 54}, {81, 118}}));
-    ASSERT_EQ(power(m, -1.0L, out), code::Ok);
-    EXPECT_NEAR(static_cast<double>(out.at(0, 0).re), -2.0, 1e-17);
-    EXPECT_NEAR(static_cast<double>(out.at(0, 1).re), 1.0, 1e-17);
-    EXPECT_NEAR(static_cast<double>(out.at(1, 0).re), 1.5, 1e-17);
-    EXPECT_NEAR(static_cast<double>(out.at(1, 1).re), -0.5, 1e-17);
-
     ComplexMatrix untouched = realMatrix({{5}});
     EXPECT_EQ(power(m, 0.5L, untouched), code::IntegerExpected);
     EXPECT_EQ(power(m, 2.0000001L, untouched), code::IntegerExpected);
@@ -94,15 +50,8 @@ TEST(IntegerArithmetic, SumsOverACommonDenominator) {
     EXPECT_EQ(out, integerMatrix({{-1, -3}}, 3));
 }
 
-TEST(IntegerArithmetic, ProductTransposeAndJoin) {
+TEST(IntegerArithmetic, JoinsOverACommonDenominator) {
     IntegerMatrix out;
-    ASSERT_EQ(product(integerMatrix({{1, 2}, {3, 4}}, 2), integerMatrix({{2, 0}, {0, 2}}, 3), out),
-              code::Ok);
-    EXPECT_EQ(out, integerMatrix({{1, 2}, {3, 4}}, 3));
-
-    ASSERT_EQ(transpose(integerMatrix({{1, 2, 3}}, 7), out), code::Ok);
-    EXPECT_EQ(out, integerMatrix({{1}, {2}, {3}}, 7));
-
     ASSERT_EQ(join(integerMatrix({{1}, {1}}, 2), integerMatrix({{1, 2}, {3, 4}}, 3), out),
               code::Ok);
     EXPECT_EQ(out, integerMatrix({{3, 2, 4}, {3, 6, 8}}, 6));
@@ -112,10 +61,6 @@ TEST(IntegerArithmetic, ProductTransposeAndJoin) {
 
 TEST(IntegerArithmetic, Powers) {
     IntegerMatrix out;
-    ASSERT_EQ(power(integerMatrix({{1, 1}, {0, 1}}), BigInt(-2), out), code::Ok);
-    EXPECT_EQ(out, integerMatrix({{1, -2}, {0, 1}}));
-    ASSERT_EQ(power(integerMatrix({{1, 2}, {3, 4}}, 2), BigInt(0), out), code::Ok);
-    EXPECT_EQ(out, IntegerMatrix::identity(2));
     ASSERT_EQ(power(integerMatrix({{1, 1}, {1, 0}}), BigInt(100), out), code::Ok);
     EXPECT_EQ(out.at(0, 1).toText(), "354224848179261915075");  // Fibonacci number 100
     ASSERT_EQ(power(integerMatrix({{2}}, 3), BigInt(-3), out), code::Ok);

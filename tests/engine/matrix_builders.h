@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "engine/bigint.h"
 #include "engine/matrix_data.h"
@@ -19,6 +20,14 @@ inline ComplexMatrix realMatrix(std::initializer_list<std::initializer_list<long
         ++i;
     }
     return m;
+}
+
+// Real coefficients or values as complex numbers.
+inline std::vector<Complex> reals(std::initializer_list<long double> values) {
+    std::vector<Complex> c;
+    for (long double v : values)
+        c.push_back(Complex{v, 0.0L});
+    return c;
 }
 
 inline BigInt big(const std::string& text) {

@@ -13,16 +13,10 @@ namespace lorvex {
 namespace {
 
 using test::realMatrix;
+using test::reals;
 
 const RootSearchSettings realMode{1e-8L, false};
 const RootSearchSettings complexMode{1e-8L, true};
-
-std::vector<Complex> reals(std::initializer_list<long double> values) {
-    std::vector<Complex> c;
-    for (long double v : values)
-        c.push_back(Complex{v, 0.0L});
-    return c;
-}
 
 PolynomialRoots rootsOf(const std::vector<Complex>& c, const RootSearchSettings& settings,
                         std::uint32_t seed) {

@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/matrix_builders.h"
+
 namespace lorvex::polynomial {
 namespace {
 
-Coefficients reals(std::initializer_list<long double> values) {
-    Coefficients c;
-    for (long double v : values)
-        c.push_back(Complex{v, 0.0L});
-    return c;
-}
+using test::reals;
 
 TEST(Polynomial, DerivativeAndLongDivision) {
     EXPECT_EQ(derivative(reals({1, 0, -2, 5})), reals({3, 0, -2}));

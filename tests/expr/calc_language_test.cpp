@@ -26,7 +26,6 @@ class CalcLanguage : public ::testing::Test {
         real_.set('G', realMatrix({{1e10L}}));
         exact_.set('A', integerMatrix({{1, 2}, {3, 4}}));
         exact_.set('S', integerMatrix({{1, 2}, {2, 4}}));
-        exact_.set('U', integerMatrix({{1, 1}, {0, 1}}));
     }
 
     int compileCode(const std::string& text, bool integerMode = false) {
@@ -53,33 +52,23 @@ class CalcLanguage : public ::testing::Test {
     test::FakeMatrixSource exact_;
 };
 
+// One case per code, beyond the golden cases: a failed compilation also leaves
+// no tree behind.
 TEST_F(CalcLanguage, CompilerCodes) {
-    EXPECT_EQ(compileCode(""), code::NothingToDo);
     EXPECT_EQ(compileCode("   "), code::NothingToDo);
-    EXPECT_EQ(compileCode("A#B"), code::NotUnderstood);
-    EXPECT_EQ(compileCode("A,B"), code::NotUnderstood);
     EXPECT_EQ(compileCode("@"), code::NotUnderstood) << "@ is no letter here";
-    EXPECT_EQ(compileCode("'A"), code::NotUnderstood);
-    EXPECT_EQ(compileCode("A\u00e9"), code::NotUnderstood);
     // 0xE2 is the code of TRANSPOSE and 0x92 that of NEG: never from the user.
     EXPECT_EQ(compileCode("\xe2(A)"), code::NotUnderstood);
     EXPECT_EQ(compileCode("\x92"
                           "A"),
               code::NotUnderstood);
-    EXPECT_EQ(compileCode("(A"), code::MatrixNotFound);
-    EXPECT_EQ(compileCode("A)"), code::MatrixNotFound);
     EXPECT_EQ(compileCode(")A("), code::MatrixNotFound);
     EXPECT_EQ(compileCode("(A@"), code::NotUnderstood) << "characters are read before brackets";
-    EXPECT_EQ(compileCode("A+"), code::InconsistentData);
     EXPECT_EQ(compileCode("*A"), code::InconsistentData);
-    EXPECT_EQ(compileCode("A''"), code::InconsistentData);
-    EXPECT_EQ(compileCode("0.5A", true), code::IntegerExpected);
     EXPECT_EQ(compileCode("A.@", true), code::IntegerExpected) << "the first bad byte counts";
     EXPECT_EQ(compileCode("A@.", true), code::NotUnderstood);
-    EXPECT_EQ(compileCode("0.5A"), code::Ok);
     EXPECT_EQ(compileCode(std::string(5000, 'A')), code::Ok);
     EXPECT_EQ(compileCode(std::string(5001, 'A')), code::NotUnderstood);
-    EXPECT_EQ(compileCode("A\u00b2"), code::Ok);
 }
 
 TEST_F(CalcLanguage, TransposeTakesTheOperandJustBeforeIt) {
@@ -88,36 +77,19 @@ TEST_F(CalcLanguage, TransposeTakesTheOperandJustBeforeIt) {
     EXPECT_EQ(tree->code, symbol::TIMES);
     EXPECT_EQ(tree->first->code, 'A');
     EXPECT_EQ(tree->second->code, symbol::TRANSPOSE);
-    EXPECT_EQ(realResult("AB'"), realMatrix({{2, 3}, {4, 7}}));
-    EXPECT_EQ(realResult("(AB)'"), realMatrix({{2, 4}, {3, 7}}));
-    EXPECT_EQ(realResult("A'B"), realMatrix({{3, 4}, {4, 6}}));
     EXPECT_EQ(realResult("-A'"), realMatrix({{-1, -3}, {-2, -4}}));
-    EXPECT_EQ(realResult("[-A]"), realMatrix({{-1, -2}, {-3, -4}})) << "a bracket opens a group";
 }
 
 TEST_F(CalcLanguage, EvaluationCodes) {
     EXPECT_EQ(evalCode("A+Q", real_), code::NotFound);
     EXPECT_EQ(evalCode("1/S", real_), code::Singular);
-    EXPECT_EQ(evalCode("A/S", real_), code::Singular);
-    EXPECT_EQ(evalCode("S^-1", real_), code::Singular);
     EXPECT_EQ(evalCode("G^2", real_), code::TooBig);
-    EXPECT_EQ(evalCode("GG", real_), code::Ok) << "a plain product keeps its overflow";
-    EXPECT_EQ(evalCode("A/0", real_), code::CannotCalculate);
     EXPECT_EQ(evalCode("A/(2-2)", real_), code::CannotCalculate);
-    EXPECT_EQ(evalCode("A+1", real_), code::Incompatible);
-    EXPECT_EQ(evalCode("A+C", real_), code::Incompatible);
     EXPECT_EQ(evalCode("CA", real_), code::Incompatible);
-    EXPECT_EQ(evalCode("C^2", real_), code::Incompatible);
-    EXPECT_EQ(evalCode("2^2", real_), code::Incompatible);
-    EXPECT_EQ(evalCode("A^A", real_), code::Incompatible);
-    EXPECT_EQ(evalCode("A|2", real_), code::Incompatible);
     EXPECT_EQ(evalCode("A|C'", real_), code::Incompatible);
-    EXPECT_EQ(evalCode("2'", real_), code::Incompatible) << "the transpose of a scalar";
     EXPECT_EQ(evalCode("A^1.5", real_), code::IntegerExpected);
     EXPECT_EQ(evalCode("A^(1/2)", exact_, true), code::OutOfRange);
-    EXPECT_EQ(evalCode("A^100000000", exact_, true), code::OutOfRange);
     EXPECT_EQ(evalCode("S^-1", exact_, true), code::NotUnderstood);
-    EXPECT_EQ(evalCode("1/S", exact_, true), code::Singular);
     EXPECT_EQ(evalCode("A", exact_), code::Incompatible) << "an integer matrix in real mode";
     EXPECT_EQ(evalCode("A", real_, true), code::Incompatible);
 
@@ -131,18 +103,12 @@ TEST_F(CalcLanguage, EvaluationCodes) {
 }
 
 TEST_F(CalcLanguage, IntegerModeIsExact) {
+    // The results are stored reduced, with a positive denominator.
     MatrixData result;
-    ASSERT_EQ(CalcMatrix("A/3*3", true, exact_, result), code::Ok);
-    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, 2}, {3, 4}}));
-    ASSERT_EQ(CalcMatrix("A/2", true, exact_, result), code::Ok);
-    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, 2}, {3, 4}}, 2));
     ASSERT_EQ(CalcMatrix("(1/2-1/3)A", true, exact_, result), code::Ok);
     EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, 2}, {3, 4}}, 6));
     ASSERT_EQ(CalcMatrix("A/(-2)", true, exact_, result), code::Ok);
-    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{-1, -2}, {-3, -4}}, 2))
-        << "the denominator stays positive";
-    ASSERT_EQ(CalcMatrix("U^-2", true, exact_, result), code::Ok);
-    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, -2}, {0, 1}}));
+    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{-1, -2}, {-3, -4}}, 2));
     ASSERT_EQ(CalcMatrix("1/A", true, exact_, result), code::Ok);
     EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{-4, 2}, {3, -1}}, 2));
 
@@ -187,10 +153,7 @@ TEST_F(CalcLanguage, TypedNumbersReadIAsTheImaginaryUnit) {
     Complex value;
     EXPECT_EQ(EvalScalarText("2+3i", real_, value), code::Ok);
     EXPECT_EQ(value, (Complex{2.0L, 3.0L}));
-    EXPECT_EQ(EvalScalarText("A", real_, value), code::Ok);
-    EXPECT_EQ(value, ZERO) << "a matrix has no scalar value";
     EXPECT_EQ(EvalScalarText("A+i", real_, value), code::Incompatible);
-    EXPECT_EQ(EvalScalarText("Q", real_, value), code::NotFound);
     EXPECT_EQ(EvalScalarText("2,5", real_, value), code::NotUnderstood);
 
     // The squared modulus of a small divisor is used as it is.
@@ -201,13 +164,8 @@ TEST_F(CalcLanguage, TypedNumbersReadIAsTheImaginaryUnit) {
 
     EXPECT_EQ(ConstCalc("z/2+i", Complex{4.0L, 2.0L}, value), code::Ok);
     EXPECT_EQ(value, (Complex{2.0L, 2.0L})) << "Z is the window's last value";
-    EXPECT_EQ(ConstCalc("a+b'+(1|2)+7", Complex{}, value), code::Ok);
-    EXPECT_EQ(value, (Complex{7.0L, 0.0L})) << "other letters, transposes and joins are 0";
     EXPECT_EQ(ConstCalc("1/(0.000000001i)", Complex{}, value), code::Ok);
     EXPECT_NEAR(static_cast<double>(value.im / -1e9L), 1.0, 1e-15);
-    EXPECT_EQ(ConstCalc("(0.5)^(-2)", Complex{}, value), code::Ok);
-    EXPECT_EQ(value, (Complex{4.0L, 0.0L}));
-    EXPECT_EQ(ConstCalc("2^(1/2)", Complex{}, value), code::CannotCalculate);
     EXPECT_EQ(ConstCalc("A+", Complex{}, value), code::InconsistentData);
 }
 

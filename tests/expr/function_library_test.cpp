@@ -1,6 +1,8 @@
 // The function library against the C++ standard library's long double
 // functions, over grids of arguments in both modes. The complex grid keeps
-// off the real and imaginary axes, where the branch cuts lie.
+// off the real and imaginary axes, where the branch cuts lie. The reciprocal
+// functions (sec, csc, cot and their hyperbolic kin) are left to the golden
+// cases.
 
 #include "expr/function_library.h"
 
@@ -45,9 +47,6 @@ TEST(FunctionLibrary, RealModeAgreesWithTheStandardLibrary) {
         {SIN, [](long double x) { return std::sin(x); }, -9.9L, 9.9L},
         {COS, [](long double x) { return std::cos(x); }, -9.9L, 9.9L},
         {TAN, [](long double x) { return std::tan(x); }, -4.9L, 4.9L},
-        {SEC, [](long double x) { return 1 / std::cos(x); }, -4.9L, 4.9L},
-        {CSC, [](long double x) { return 1 / std::sin(x); }, -4.9L, 4.9L},
-        {COT, [](long double x) { return 1 / std::tan(x); }, -4.9L, 4.9L},
         {EXP, [](long double x) { return std::exp(x); }, -40.3L, 40.3L},
         {LN, [](long double x) { return std::log(x); }, 0.013L, 90.0L},
         {LOG, [](long double x) { return std::log10(x); }, 0.013L, 90.0L},
@@ -55,9 +54,6 @@ TEST(FunctionLibrary, RealModeAgreesWithTheStandardLibrary) {
         {SINH, [](long double x) { return std::sinh(x); }, -20.3L, 20.3L},
         {COSH, [](long double x) { return std::cosh(x); }, -20.3L, 20.3L},
         {TANH, [](long double x) { return std::tanh(x); }, -20.3L, 20.3L},
-        {SECH, [](long double x) { return 1 / std::cosh(x); }, -20.3L, 20.3L},
-        {COTH, [](long double x) { return 1 / std::tanh(x); }, -20.3L, 20.3L},
-        {CSCH, [](long double x) { return 1 / std::sinh(x); }, -20.3L, 20.3L},
         {ARCSIN, [](long double x) { return std::asin(x); }, -0.99L, 0.995L},
         {ARCCOS, [](long double x) { return std::acos(x); }, -0.99L, 0.995L},
         {ARCTAN, [](long double x) { return std::atan(x); }, -20.3L, 20.3L},
@@ -97,15 +93,9 @@ TEST(FunctionLibrary, ComplexModeAgreesWithTheStandardLibraryOffTheAxes) {
         {SIN, [](StdComplex z) { return std::sin(z); }},
         {COS, [](StdComplex z) { return std::cos(z); }},
         {TAN, [](StdComplex z) { return std::tan(z); }},
-        {SEC, [&](StdComplex z) { return one / std::cos(z); }},
-        {CSC, [&](StdComplex z) { return one / std::sin(z); }},
-        {COT, [&](StdComplex z) { return one / std::tan(z); }},
         {SINH, [](StdComplex z) { return std::sinh(z); }},
         {COSH, [](StdComplex z) { return std::cosh(z); }},
         {TANH, [](StdComplex z) { return std::tanh(z); }},
-        {SECH, [&](StdComplex z) { return one / std::cosh(z); }},
-        {CSCH, [&](StdComplex z) { return one / std::sinh(z); }},
-        {COTH, [&](StdComplex z) { return one / std::tanh(z); }},
         {EXP, [](StdComplex z) { return std::exp(z); }},
         {LN, [](StdComplex z) { return std::log(z); }},
         {LOG, [](StdComplex z) { return std::log10(z); }},
