@@ -1,6 +1,7 @@
 // The one-matrix report of a random real 12 x 12 matrix: rank, trace,
 // determinant, the characteristic polynomial from its 4083 principal minors,
-// and its roots.
+// and its roots; and of a random 80 x 80 integer matrix: rank, trace and the
+// exact determinant.
 
 #include <benchmark/benchmark.h>
 
@@ -36,5 +37,26 @@ void oneMatrixReport(benchmark::State& state) {
     }
 }
 BENCHMARK(oneMatrixReport)->Arg(12)->Unit(benchmark::kMillisecond);
+
+void integerMatrixReport(benchmark::State& state) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    std::mt19937 engine(80);
+    std::uniform_int_distribution<int> value(-9, 9);
+    lorvex::IntegerMatrix m(n, n);
+    for (lorvex::BigInt& entry : m.numerators)
+        entry = lorvex::BigInt(value(engine));
+
+    SilentPrompter prompter;
+    lorvex::Workspace workspace(prompter);
+    lorvex::RandomGenerator random(1);
+    lorvex::FrameOperations operations(workspace, random);
+    operations.setMode(lorvex::WorkspaceMode::Integer);
+    workspace.PlaceMatrix(lorvex::ElementKind::Integer, "", 1, m);
+    for (auto _ : state) {
+        lorvex::OneMatrixReport report;
+        benchmark::DoNotOptimize(operations.OneMatrix(1, report));
+    }
+}
+BENCHMARK(integerMatrixReport)->Arg(80)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -43,6 +43,25 @@ int invert(const ComplexMatrix& m, ComplexMatrix& inverse, Complex& determinant)
     });
 }
 
+int determinant(const ComplexMatrix& m, Complex& result) {
+    return runGuarded([&] {
+        const std::int32_t n = m.rows;
+        Complex value = ZERO;
+        bool regular = false;
+        if (m.isReal()) {
+            Block<long double> a = gauss_jordan::realPartsOf(n, n, m.cells);
+            long double realValue = 0.0L;
+            regular = gauss_jordan::determinant(a, realValue);
+            value = Complex{realValue, 0.0L};
+        } else {
+            Block<Complex> a{n, n, m.cells};
+            regular = gauss_jordan::determinant(a, value);
+        }
+        result = regular ? value : ZERO;
+        return regular ? code::Ok : code::Singular;
+    });
+}
+
 int rank(const ComplexMatrix& m, std::int32_t& result) {
     return runGuarded([&] {
         if (m.isReal()) {

@@ -21,6 +21,12 @@ Complex trace(const ComplexMatrix& m);
 // code::OutOfMemory.
 int invert(const ComplexMatrix& m, ComplexMatrix& inverse, Complex& determinant);
 
+// The determinant by the inverse's elimination without building the inverse,
+// equal to the last bit to the one invert() gives. Returns code::Ok,
+// code::Singular with the determinant ZERO when a column has no pivot, or
+// code::OutOfMemory.
+int determinant(const ComplexMatrix& m, Complex& result);
+
 // Number of pivot columns of the reduced row-echelon form. Returns code::Ok or
 // code::OutOfMemory.
 int rank(const ComplexMatrix& m, std::int32_t& result);
@@ -34,6 +40,13 @@ int trace(const IntegerMatrix& m, Fraction& result, const StopCheck& stop = Stop
 // code::OutOfMemory or code::UserStop; on failure the inverse is undefined.
 int invert(const IntegerMatrix& m, IntegerMatrix& inverse, Fraction& determinant,
            const StopCheck& stop = StopCheck::never());
+
+// The determinant as a reduced fraction by the same integer reduction, without
+// building the inverse: the value invert() gives. Returns code::Ok,
+// code::Singular (determinant 0/1), code::OutOfMemory or code::UserStop; on
+// failure other than code::Singular the result is unchanged.
+int determinant(const IntegerMatrix& m, Fraction& result,
+                const StopCheck& stop = StopCheck::never());
 
 // Rank by the same integer reduction. Returns code::Ok, code::OutOfMemory or
 // code::UserStop.

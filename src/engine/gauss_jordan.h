@@ -169,15 +169,16 @@ bool invert(Block<T>& a, Block<T>& b, T& determinant) {
 // The determinant that invert() gives for the n x n block a, without the
 // inverse: the same pivots, exchanges and operations on the rows at and below
 // each pivot, the only rows that later pivots depend on, so the value is the
-// same to the last bit. Zero when a pivot column has no non-zero element. The
-// block is left partly reduced.
+// same to the last bit. Returns false, as invert() does, when a pivot column
+// has no non-zero element; `result` is then undefined. The block is left
+// partly reduced.
 template <class T>
-T determinant(Block<T>& a) {
+bool determinant(Block<T>& a, T& result) {
     const std::int32_t n = a.rows;
-    T result = T{1};
+    result = T{1};
     for (std::int32_t k = 0; k < n; ++k) {
         const std::int32_t r = findPivotRow(a, k, k);
-        if (r < 0) return T{};
+        if (r < 0) return false;
         if (r > k) {
             result = -result;
             a.swapRows(r, k);
@@ -193,7 +194,14 @@ T determinant(Block<T>& a) {
             subtractPivotRow(row, pivotRow, row[k], k + 1, n);
         }
     }
-    return result;
+    return true;
+}
+
+// The same determinant, zero when a pivot column has no non-zero element.
+template <class T>
+T determinant(Block<T>& a) {
+    T result{};
+    return determinant(a, result) ? result : T{};
 }
 
 // Reduces w to reduced row-echelon form, applying every row operation to the

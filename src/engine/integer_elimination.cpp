@@ -80,6 +80,29 @@ int invert(const IntegerMatrix& m, IntegerMatrix& inverse, Fraction& determinant
     });
 }
 
+int determinant(const IntegerMatrix& m, Fraction& result, const StopCheck& stop) {
+    return runGuarded([&] {
+        const std::int32_t n = m.rows;
+        Rows w{n, n, m.numerators};
+        Rows noCompanion{n, 0, {}};
+        int sign = 1;
+        for (std::int32_t k = 0; k < n; ++k) {
+            if (!integer_reduction::reduceColumn(w, noCompanion, k, k, sign, stop)) {
+                result = Fraction{BigInt(0), BigInt(1)};
+                return code::Singular;
+            }
+        }
+        // The reduced block is upper triangular: det(N) is the signed product of
+        // its diagonal, and det(N / d) = det(N) / d^n.
+        BigInt numeratorDeterminant(sign);
+        for (std::int32_t i = 0; i < n; ++i) {
+            numeratorDeterminant = BigInt::multiply(numeratorDeterminant, w.at(i, i), stop);
+        }
+        result = reduce({numeratorDeterminant, BigInt::power(m.denominator, n, stop)}, stop);
+        return code::Ok;
+    });
+}
+
 int rank(const IntegerMatrix& m, std::int32_t& result, const StopCheck& stop) {
     return runGuarded([&] {
         Rows w{m.rows, m.cols, m.numerators};

@@ -62,9 +62,9 @@ int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
                 return rc;
             else if (rc == code::Ok)
                 result.exactTrace = trace;
-            IntegerMatrix inverse;
             Fraction determinant;
-            if (const int rc = invert(*exact, inverse, determinant, stop); rc == code::UserStop) {
+            if (const int rc = lorvex::determinant(*exact, determinant, stop);
+                rc == code::UserStop) {
                 return rc;
             } else if (rc == code::Ok) {
                 result.exactDeterminant = determinant;
@@ -84,10 +84,9 @@ int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
     appendLine(result.text, kRank, std::to_string(result.rank));
     if (square) {
         result.trace = lorvex::trace(m);
-        ComplexMatrix inverse;
         Complex determinant;
         // A singular matrix leaves the determinant 0, which is what is shown.
-        if (const int rc = invert(m, inverse, determinant); rc == code::OutOfMemory) return rc;
+        if (const int rc = lorvex::determinant(m, determinant); rc == code::OutOfMemory) return rc;
         result.determinant = determinant;
         appendLine(result.text, kTrace, entryValue(*result.trace, *document));
         appendLine(result.text, kDeterminant, entryValue(*result.determinant, *document));

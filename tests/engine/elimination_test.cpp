@@ -151,6 +151,44 @@ TEST(ComplexElimination, DeterminantWithoutInverseIsTheInversesToTheLastBit) {
     EXPECT_EQ(gauss_jordan::determinant(singular), ZERO);
 }
 
+TEST(ComplexElimination, DeterminantFunctionGivesTheInversesValueAndCode) {
+    std::mt19937 engine(29);
+    std::uniform_int_distribution<int> small(-3, 3);
+    for (std::int32_t n : {1, 2, 4, 7, 12}) {
+        for (bool complex : {false, true}) {
+            for (int round = 0; round < 3; ++round) {
+                ComplexMatrix m = randomWellConditioned(engine, n, complex);
+                if (round == 1 && n > 1) {
+                    // Small integers with the last row the sum of the first
+                    // two: singular, whichever code rounding leads to.
+                    for (Complex& c : m.cells)
+                        c = Complex{static_cast<long double>(small(engine)),
+                                    complex ? static_cast<long double>(small(engine)) : 0.0L};
+                    for (std::int32_t j = 0; j < n; ++j)
+                        m.at(n - 1, j) = m.at(0, j) + m.at(1 % n, j);
+                }
+                if (round == 2) {
+                    for (std::int32_t i = 0; i < n; ++i)
+                        m.at(i, n / 2) = ZERO;  // a column without a pivot
+                }
+                ComplexMatrix inverse;
+                Complex expected;
+                const int expectedCode = invert(m, inverse, expected);
+                Complex value{7.0L, 7.0L};
+                EXPECT_EQ(determinant(m, value), expectedCode) << n << " " << round;
+                EXPECT_EQ(value, expected) << n << " " << round;
+                if (round == 2) {
+                    EXPECT_EQ(expectedCode, code::Singular);
+                    EXPECT_EQ(value, ZERO);
+                }
+            }
+        }
+    }
+    Complex value;
+    ASSERT_EQ(determinant(realMatrix({{0, 2}, {3, 1}}), value), code::Ok);
+    EXPECT_EQ(value, (Complex{-6.0L, 0.0L}));
+}
+
 TEST(IntegerElimination, InverseAndDeterminantAreExact) {
     IntegerMatrix inverse;
     Fraction determinant;
@@ -232,6 +270,38 @@ TEST(IntegerElimination, InverseTimesMatrixIsTheIdentity) {
         }
     }
     EXPECT_GT(checked, 40);
+}
+
+TEST(IntegerElimination, DeterminantFunctionGivesTheInversesValueAndCode) {
+    std::mt19937 engine(31);
+    int singular = 0;
+    for (std::int32_t n = 1; n <= 7; ++n) {
+        for (int round = 0; round < 6; ++round) {
+            IntegerMatrix m = randomIntegerMatrix(engine, n, round % 2 == 0 ? 9 : 99);
+            if (round >= 4 && n > 1) {
+                for (std::int32_t j = 0; j < n; ++j)
+                    m.at(n - 1, j) = m.at(0, j) * BigInt(round - 6);
+            }
+            IntegerMatrix inverse;
+            Fraction expected;
+            const int expectedCode = invert(m, inverse, expected);
+            Fraction value{BigInt(5), BigInt(7)};
+            EXPECT_EQ(determinant(m, value), expectedCode) << n << " " << round;
+            EXPECT_EQ(value, expected) << n << " " << round;
+            if (expectedCode == code::Singular) ++singular;
+        }
+    }
+    EXPECT_GE(singular, 12);
+
+    // det [[0, 2], [3, 1]] / 2 = -6 / 4 = -3/2.
+    Fraction value;
+    ASSERT_EQ(determinant(integerMatrix({{0, 2}, {3, 1}}, 2), value), code::Ok);
+    EXPECT_EQ(value, (Fraction{BigInt(-3), BigInt(2)}));
+
+    value = Fraction{BigInt(3), BigInt(4)};
+    const StopCheck stopNow([] { return true; });
+    EXPECT_EQ(determinant(randomIntegerMatrix(engine, 12, 99), value, stopNow), code::UserStop);
+    EXPECT_EQ(value, (Fraction{BigInt(3), BigInt(4)}));
 }
 
 TEST(IntegerElimination, StopDuringAnInverseKeepsNothing) {
