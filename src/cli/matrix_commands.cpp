@@ -121,10 +121,8 @@ int ScriptRunner::matrix(const CommandWords& words, CommandResult&) {
 int ScriptRunner::open(const CommandWords& words, CommandResult&) {
     const std::string path(words.restFrom(1));
     if (path.empty()) return code::NotUnderstood;
-    const std::int32_t kind = matrixKindForPath(path);
-    MatrixFile probe;
-    if (kind < 0 || readMatrixFile(path, kind, probe) != code::Ok) return code::CannotOpenFile;
-    return operations_.OpenMatrixFile(path);
+    if (matrixKindForPath(path) < 0) return code::CannotOpenFile;
+    return operations_.OpenMatrixFile(path, Workspace::UnreadableFile::StoreNothing);
 }
 
 int ScriptRunner::save(const CommandWords& words, CommandResult&) {

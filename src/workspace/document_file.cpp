@@ -9,11 +9,11 @@
 
 namespace lorvex {
 
-int MatrixDocument::readFile(const std::string& path) {
+int MatrixDocument::readFile(const std::string& path, History history) {
     MatrixFile file;
     const int rc = readMatrixFile(path, static_cast<std::int32_t>(kind_), file);
     if (rc != code::Ok) return rc;
-    replaceContents(file.entries);
+    replaceContents(file.entries, history);
     decimals_ = static_cast<std::int16_t>(file.decimals);
     fieldWidth_ = static_cast<std::int16_t>(file.fieldWidth);
     sciNotation_ = file.sciNotation;

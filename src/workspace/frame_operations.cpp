@@ -25,11 +25,11 @@ void FrameOperations::setMode(WorkspaceMode mode) {
     parser_.setComplexMode(mode == WorkspaceMode::Complex);
 }
 
-int FrameOperations::OpenMatrixFile(const std::string& path) {
+int FrameOperations::OpenMatrixFile(const std::string& path, Workspace::UnreadableFile unreadable) {
     const std::int32_t kindCode = matrixKindForPath(path);
     if (kindCode < 0) return code::Ok;
     const auto kind = static_cast<ElementKind>(kindCode);
-    return workspace_.PlaceMatrix(kind, path, 0, zeroBlock(kind)).code;
+    return workspace_.PlaceMatrix(kind, path, 0, zeroBlock(kind), unreadable).code;
 }
 
 int FrameOperations::Open() {

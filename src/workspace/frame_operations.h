@@ -73,7 +73,11 @@ class FrameOperations {
     // by the extension (.fma, .cma, .ima in any case); any other name does
     // nothing. Files named on the command line, handed over by a later start
     // or dropped on the frame come here.
-    int OpenMatrixFile(const std::string& path);
+    // A file that cannot be read leaves a new place with a 3 x 3 zero matrix,
+    // silently, or with UnreadableFile::StoreNothing stores nothing and gives
+    // its read code.
+    int OpenMatrixFile(const std::string& path, Workspace::UnreadableFile unreadable =
+                                                    Workspace::UnreadableFile::KeepEntries);
     // The Open command: a free letter first (else code::NoMoreRoom), then the
     // file asked for with the current mode's filter.
     int Open();

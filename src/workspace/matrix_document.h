@@ -90,11 +90,15 @@ class MatrixDocument {
     WindowSettings& settings() { return settings_; }
     const WindowSettings& settings() const { return settings_; }
 
+    // Whether a change of the whole matrix is recorded for undo.
+    enum class History { Record, Skip };
+
     // Reads a matrix file into the document: contents, format, notes and
     // settings; the document is then named after the file and unmodified.
     // Returns code::Ok, or code::CannotOpenFile leaving the document as it
-    // was. An earlier matrix is recorded for undo.
-    int readFile(const std::string& path);
+    // was. The earlier matrix is recorded for undo unless `history` is Skip
+    // (a new document, whose placeholder the user never saw).
+    int readFile(const std::string& path, History history = History::Record);
     // Writes the document to a matrix file; on success it is named after the
     // file and unmodified. Returns code::Ok or code::CannotSaveFile (also for
     // more than 1 000 000 entries, which no reader would take back).
@@ -104,7 +108,6 @@ class MatrixDocument {
     // old matrix is recorded for undo unless the document's owner keeps no
     // history (the step windows). The field width grows when an entry's
     // integer part would not fit.
-    enum class History { Record, Skip };
     void replaceContents(const MatrixData& contents, History history = History::Record);
 
     // The field width computed from the entries, as a new window does:

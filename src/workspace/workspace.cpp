@@ -128,19 +128,28 @@ std::string Workspace::defaultDocumentName(ElementKind kind, std::int32_t letter
 }
 
 Workspace::Placement Workspace::PlaceMatrix(ElementKind kind, const std::string& name,
-                                            std::int32_t letterNo, const MatrixData& entries) {
+                                            std::int32_t letterNo, const MatrixData& entries,
+                                            UnreadableFile unreadable) {
     if (letterNo < 1) letterNo = FindFreeLetter();
     if (letterNo < 1) return {code::NoMoreRoom, false, nullptr};
 
     auto& place = slots_[index(modeOf(kind))][static_cast<std::size_t>(letterNo - 1)];
     if (place == nullptr) {
-        place = std::make_unique<MatrixDocument>(whiteBackground_ ? -letterNo : letterNo, kind,
-                                                 entries);
-        place->setDocumentName(defaultDocumentName(kind, letterNo), false);
-        // A file that cannot be read leaves the new document with the block
-        // it was made with, silently.
-        if (!name.empty()) place->readFile(name);
-        place->setModified(name.empty());
+        auto document = std::make_unique<MatrixDocument>(whiteBackground_ ? -letterNo : letterNo,
+                                                         kind, entries);
+        document->setDocumentName(defaultDocumentName(kind, letterNo), false);
+        // The block the document was made with is no state of the user's, so
+        // the file replaces it without an undo record. A file that cannot be
+        // read leaves the new document with that block, silently, unless the
+        // caller wants nothing stored then.
+        if (!name.empty()) {
+            const int rc = document->readFile(name, MatrixDocument::History::Skip);
+            if (rc != code::Ok && unreadable == UnreadableFile::StoreNothing) {
+                return {rc, false, nullptr};
+            }
+        }
+        document->setModified(name.empty());
+        place = std::move(document);
         modeUsed_[index(modeOf(kind))] = true;
         if (listener_ != nullptr) listener_->documentCreated(*place);
         notifyLettersChanged();

@@ -63,18 +63,25 @@ class Workspace : public MatrixSource {
     std::int32_t FindFreeLetter() const;
 
     struct Placement {
-        int code = 0;                        // code::Ok, or code::NoMoreRoom (nothing stored)
+        // code::Ok, code::NoMoreRoom (nothing stored), or the file's read code
+        // when it could not be read into an occupied place (which keeps its
+        // matrix) or, with UnreadableFile::StoreNothing, into an empty one.
+        int code = 0;
         bool stored = false;                 // false also when the overwrite was refused
         MatrixDocument* document = nullptr;  // the document stored into
     };
+    // What an empty place gets when the matrix file meant for it cannot be
+    // read: the entries given, silently, or nothing.
+    enum class UnreadableFile { KeepEntries, StoreNothing };
     // Stores a matrix into the place of `letterNo` (0 or less: a free letter of
     // the current mode) in the array of `kind`, whatever the current mode. An
     // empty place gets a new document named "mat<letter>.<extension>"; an
     // occupied one is replaced after the overwrite question. A non-empty `name`
-    // is a matrix file read into the document instead of `entries` (a new
-    // document that cannot read it keeps `entries`, silently).
+    // is a matrix file read into the document instead of `entries`; a new
+    // document made from a file has nothing to undo.
     Placement PlaceMatrix(ElementKind kind, const std::string& name, std::int32_t letterNo,
-                          const MatrixData& entries);
+                          const MatrixData& entries,
+                          UnreadableFile unreadable = UnreadableFile::KeepEntries);
 
     // Shows the place's document and clears its Hidden flag; an empty place
     // gets a 3 x 3 zero matrix. Returns the result code of that creation.

@@ -81,6 +81,34 @@ TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZeros) {
     EXPECT_FALSE(document->modified());
 }
 
+TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
+    const std::string file = saved("u.ima", ElementKind::Integer, integerMatrix({{1, 2}}, 3), "");
+    ASSERT_EQ(operations.OpenMatrixFile(file), code::Ok);
+    MatrixDocument* document = workspace.Slots(WorkspaceMode::Integer, 1);
+    ASSERT_NE(document, nullptr);
+    EXPECT_FALSE(document->canUndo());
+    EXPECT_FALSE(document->undo());
+    EXPECT_EQ(document->matrixData(), MatrixData(integerMatrix({{1, 2}}, 3)));
+
+    // Read again into the occupied place, the earlier matrix can come back.
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Integer, file, 1, IntegerMatrix(1, 1)).stored);
+    EXPECT_TRUE(document->canUndo());
+}
+
+TEST_F(FrameOperationsTest, AnUnreadableFileCanLeaveTheNewPlaceEmpty) {
+    std::ofstream(path("broken.cma")) << "not a matrix";
+    EXPECT_EQ(
+        operations.OpenMatrixFile(path("broken.cma"), Workspace::UnreadableFile::StoreNothing),
+        code::CannotOpenFile);
+    EXPECT_EQ(workspace.Slots(WorkspaceMode::Complex, 1), nullptr);
+    EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
+
+    const std::string file = saved("v.fma", ElementKind::Real, realMatrix({{4}}), "");
+    EXPECT_EQ(operations.OpenMatrixFile(file, Workspace::UnreadableFile::StoreNothing), code::Ok);
+    EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realMatrix({{4}})));
+}
+
 TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuestion) {
     for (std::int32_t letter = 1; letter <= 26; ++letter) {
         workspace.PlaceMatrix(ElementKind::Real, "", letter, realMatrix({{0}}));
