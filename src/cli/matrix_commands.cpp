@@ -28,11 +28,6 @@ std::vector<std::vector<std::string_view>> tableRows(std::string_view text) {
     }
 }
 
-MatrixData zeroMatrix(ElementKind kind, std::int32_t rows, std::int32_t cols) {
-    if (kind == ElementKind::Integer) return IntegerMatrix(rows, cols);
-    return ComplexMatrix(rows, cols);
-}
-
 std::optional<TexDelimiter> texDelimiter(std::string_view word) {
     if (sameWord(word, "none")) return TexDelimiter::None;
     if (sameWord(word, "paren")) return TexDelimiter::Parentheses;

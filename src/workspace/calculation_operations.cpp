@@ -58,11 +58,6 @@ int solveSystem(const MatrixData& m, const MatrixData& b, Solution& solution,
     return rc;
 }
 
-MatrixData zeroColumn(bool integer, std::int32_t rows) {
-    if (integer) return IntegerMatrix(rows, 1);
-    return ComplexMatrix(rows, 1);
-}
-
 }  // namespace
 
 int FrameOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::int32_t nullSpace,
@@ -82,9 +77,9 @@ int FrameOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::
 
     Solution solution;
     rc = runGuarded([&] {
-        const bool integer = integerMode(workspace_);
         const MatrixData bData =
-            homogeneous ? zeroColumn(integer, matrix->Rows()) : rightSide->matrixData();
+            homogeneous ? zeroMatrix(elementKindOf(workspace_.Mode()), matrix->Rows(), 1)
+                        : rightSide->matrixData();
         return solveSystem(matrix->matrixData(), bData, solution, stop);
     });
     if (rc != code::Ok) return rc;

@@ -6,14 +6,6 @@
 #include "workspace/strings.h"
 
 namespace lorvex {
-namespace {
-
-MatrixData zeroBlock(ElementKind kind) {
-    if (kind == ElementKind::Integer) return IntegerMatrix(3, 3);
-    return ComplexMatrix(3, 3);
-}
-
-}  // namespace
 
 FrameOperations::FrameOperations(Workspace& workspace, RandomGenerator& random)
     : workspace_(workspace), random_(random), parser_(random) {
@@ -29,7 +21,7 @@ int FrameOperations::OpenMatrixFile(const std::string& path, Workspace::Unreadab
     const std::int32_t kindCode = matrixKindForPath(path);
     if (kindCode < 0) return code::Ok;
     const auto kind = static_cast<ElementKind>(kindCode);
-    return workspace_.PlaceMatrix(kind, path, 0, zeroBlock(kind), unreadable).code;
+    return workspace_.PlaceMatrix(kind, path, 0, zeroMatrix(kind, 3, 3), unreadable).code;
 }
 
 int FrameOperations::Open() {
@@ -41,7 +33,7 @@ int FrameOperations::Open() {
     const std::optional<std::string> path = workspace_.prompter().askOpenFile(
         strings::byId(filterString), kInitialNames[static_cast<std::size_t>(kind)]);
     if (!path) return code::Ok;
-    return workspace_.PlaceMatrix(kind, *path, 0, zeroBlock(kind)).code;
+    return workspace_.PlaceMatrix(kind, *path, 0, zeroMatrix(kind, 3, 3)).code;
 }
 
 int FrameOperations::Paste(std::string_view text) {

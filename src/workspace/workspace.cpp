@@ -4,14 +4,6 @@
 #include "workspace/strings.h"
 
 namespace lorvex {
-namespace {
-
-MatrixData zeroMatrix(ElementKind kind, std::int32_t rows, std::int32_t cols) {
-    if (kind == ElementKind::Integer) return IntegerMatrix(rows, cols);
-    return ComplexMatrix(rows, cols);
-}
-
-}  // namespace
 
 std::string_view matrixFileExtension(ElementKind kind) {
     switch (kind) {
@@ -47,6 +39,11 @@ ElementKind elementKindOf(WorkspaceMode mode) {
             return ElementKind::Integer;
     }
     return ElementKind::Real;
+}
+
+MatrixData zeroMatrix(ElementKind kind, std::int32_t rows, std::int32_t cols) {
+    if (kind == ElementKind::Integer) return IntegerMatrix(rows, cols);
+    return ComplexMatrix(rows, cols);
 }
 
 WorkspaceMode modeOf(ElementKind kind) {

@@ -26,6 +26,10 @@ int matrixFileFilterString(ElementKind kind);
 ElementKind elementKindOf(WorkspaceMode mode);
 WorkspaceMode modeOf(ElementKind kind);
 
+// A rows x cols zero matrix as a document of the kind holds it: an
+// IntegerMatrix for the integer kind, a ComplexMatrix otherwise.
+MatrixData zeroMatrix(ElementKind kind, std::int32_t rows, std::int32_t cols);
+
 // The three display documents of the step procedures.
 enum class StepDocument { LinearProgramming = 0, Echelon = 1, Operations = 2 };
 
