@@ -1,7 +1,5 @@
 // A matrix document read from and written to its matrix file.
 
-#include <cmath>
-
 #include "engine/result_codes.h"
 #include "workspace/matrix_document.h"
 #include "workspace/matrix_file.h"
@@ -17,7 +15,6 @@ int MatrixDocument::readFile(const std::string& path, History history) {
     decimals_ = static_cast<std::int16_t>(file.decimals);
     fieldWidth_ = static_cast<std::int16_t>(file.fieldWidth);
     sciNotation_ = file.sciNotation;
-    zeroTol_ = 0.01L * std::pow(0.1L, static_cast<long double>(decimals_));
     widenFieldForIntegerParts();
     if (file.notesPresent) notes_ = std::move(file.notes);
     settings_ = file.window;

@@ -10,8 +10,11 @@ namespace lorvex {
 MatrixDocument::MatrixDocument(std::int32_t letterNo, ElementKind kind, const MatrixData& contents)
     : letterNo_(letterNo < 0 ? -letterNo : letterNo), whiteBackground_(letterNo < 0), kind_(kind) {
     storeContents(contents);
-    zeroTol_ = 0.01L * std::pow(0.1L, static_cast<long double>(decimals_));
     computeFieldWidth();
+}
+
+long double MatrixDocument::ZeroTol() const {
+    return 0.01L * std::pow(0.1L, static_cast<long double>(decimals_));
 }
 
 MatrixData MatrixDocument::matrixData() const {
@@ -76,7 +79,6 @@ int MatrixDocument::setFormat(int decimals, int width, bool sciNotation) {
     decimals_ = static_cast<std::int16_t>(decimals);
     fieldWidth_ = static_cast<std::int16_t>(std::min(width, 32767));
     sciNotation_ = sciNotation;
-    zeroTol_ = 0.01L * std::pow(0.1L, static_cast<long double>(decimals_));
     modified_ = true;
     return code::Ok;
 }

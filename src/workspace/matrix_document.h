@@ -63,7 +63,7 @@ class MatrixDocument {
     std::int16_t FieldWidth() const { return fieldWidth_; }
     bool SciNotation() const { return sciNotation_; }
     // Display tolerance 0.01 * 0.1^Decimals; the root finder accepts with it.
-    long double ZeroTol() const { return zeroTol_; }
+    long double ZeroTol() const;
     bool LongMinus() const { return longMinus_; }
     std::int16_t MinusCode() const { return minusCode_; }
     bool AutoAdvance() const { return autoAdvance_; }
@@ -197,7 +197,6 @@ class MatrixDocument {
     std::int16_t decimals_ = 5;
     std::int16_t fieldWidth_ = 8;
     bool sciNotation_ = false;
-    long double zeroTol_ = 0.0L;
     bool longMinus_ = false;
     std::int16_t minusCode_ = 150;
     bool autoAdvance_ = true;
