@@ -12,7 +12,7 @@ namespace {
 // The line without its line end, in UTF-8.
 std::string scriptLine(std::string raw) {
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    return isValidUtf8(raw) ? raw : windows1252ToUtf8(raw);
+    return decodeTextFileBytes(raw, raw.size());
 }
 
 bool isCommand(std::string_view line) {

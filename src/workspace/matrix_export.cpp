@@ -1,21 +1,15 @@
 #include "workspace/matrix_export.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "engine/result_codes.h"
+#include "workspace/windows1252.h"
 
 namespace lorvex {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::int64_t kPlainTextLimit = 64000;
-
-std::size_t characterCount(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
 
 }  // namespace
 
@@ -58,7 +52,7 @@ int plainTextTable(const MatrixDocument& document, std::string& text) {
     for (std::int32_t row = 0; row < document.Rows(); ++row) {
         for (std::int32_t col = 0; col < document.Cols(); ++col) {
             const std::string entry = document.entryText(row, col);
-            const std::size_t characters = characterCount(entry);
+            const std::size_t characters = utf8Length(entry);
             if (characters < static_cast<std::size_t>(width)) {
                 table.append(static_cast<std::size_t>(width) - characters, ' ');
             }

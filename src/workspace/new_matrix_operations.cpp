@@ -16,6 +16,7 @@
 #include "workspace/matrix_limits.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
+#include "workspace/windows1252.h"
 
 namespace lorvex {
 namespace {
@@ -34,19 +35,6 @@ std::int64_t uniformInteger(RandomGenerator& random, std::int64_t lo, std::int64
     return lo + static_cast<std::int64_t>(random.next() % span);
 }
 
-// The first `limit` characters of a UTF-8 text, never cutting one in two.
-std::string firstCharacters(std::string text, std::size_t limit) {
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U;
-        if (startsCharacter && characters++ == limit) {
-            text.resize(i);
-            break;
-        }
-    }
-    return text;
-}
-
 // "zeros", "aleatória (lo,hi)", "diagonal", ... with the bounds as typed.
 std::string generatorDescription(NewMatrixKind kind, std::string_view lower,
                                  std::string_view upper) {
@@ -58,7 +46,7 @@ std::string generatorDescription(NewMatrixKind kind, std::string_view lower,
         text += upper;
         text += ")";
     }
-    return firstCharacters(std::move(text), kMaxDescription);
+    return utf8Prefix(text, kMaxDescription);
 }
 
 // A probability row (column) is a row of random weights scaled by the

@@ -5,6 +5,7 @@
 
 #include "workspace/number_text.h"
 #include "workspace/strings.h"
+#include "workspace/windows1252.h"
 
 namespace lorvex {
 namespace {
@@ -12,12 +13,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr int kTitle = 209;
 constexpr long double kShownImaginary = 1e-13L;
-
-std::size_t characterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
 
 std::string cut(std::string text, std::size_t length) {
     if (text.size() > length) text.resize(length);
@@ -45,7 +40,7 @@ std::string polynomialReport(const std::vector<Complex>* coefficients,
     const std::string_view title = strings::byId(kTitle);
     std::string text(title);
     text += kLineEnd;
-    text += "--" + std::string(characterCount(title), '-');
+    text += "--" + std::string(utf8Length(title), '-');
     text += kLineEnd;
     if (coefficients == nullptr) return text + std::string(strings::message(101));
 

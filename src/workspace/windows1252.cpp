@@ -1,5 +1,6 @@
 #include "workspace/windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -82,6 +83,10 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& positi
     return codePoint;
 }
 
+bool startsCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+}
+
 }  // namespace
 
 std::string windows1252ToUtf8(std::string_view bytes) {
@@ -108,6 +113,19 @@ bool isValidUtf8(std::string_view bytes) {
         if (!nextCodePoint(bytes, position)) return false;
     }
     return true;
+}
+
+std::size_t utf8Length(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), startsCharacter));
+}
+
+std::string utf8Prefix(std::string_view text, std::size_t count) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (startsCharacter(text[i]) && characters++ == count)
+            return std::string(text.substr(0, i));
+    }
+    return std::string(text);
 }
 
 std::string decodeTextFileBytes(std::string_view bytes, std::size_t maxCharacters) {

@@ -23,6 +23,14 @@ std::string utf8ToWindows1252(std::string_view text);
 // nothing above U+10FFFF).
 bool isValidUtf8(std::string_view bytes);
 
+// The number of characters of UTF-8 text: its bytes other than continuation
+// bytes.
+std::size_t utf8Length(std::string_view text);
+
+// The first `count` characters of UTF-8 text (all of it when it is shorter),
+// never cutting a character in two.
+std::string utf8Prefix(std::string_view text, std::size_t count);
+
 // The text of a text file: its bytes as they are when they are valid UTF-8,
 // otherwise read as Windows-1252; at most `maxCharacters` characters are
 // kept. Validity is judged on the characters kept.

@@ -60,6 +60,17 @@ TEST(Windows1252, Utf8Validity) {
     EXPECT_TRUE(isValidUtf8("\xF4\x8F\xBF\xBF"));   // U+10FFFF
 }
 
+TEST(Windows1252, Utf8LengthAndPrefixCountCharacters) {
+    EXPECT_EQ(utf8Length(""), 0U);
+    EXPECT_EQ(utf8Length("ação €"), 6U);
+    EXPECT_EQ(utf8Length("😀x"), 2U);
+    EXPECT_EQ(utf8Prefix("ação", 2), "aç");
+    EXPECT_EQ(utf8Prefix("ação", 4), "ação");
+    EXPECT_EQ(utf8Prefix("ação", 9), "ação");
+    EXPECT_EQ(utf8Prefix("€😀", 1), "€");
+    EXPECT_EQ(utf8Prefix("abc", 0), "");
+}
+
 TEST(Windows1252, TextFileBytesAreUtf8OrElseWindows1252) {
     EXPECT_EQ(decodeTextFileBytes("linha\r\nação", 100), "linha\r\nação");
     EXPECT_EQ(decodeTextFileBytes("caf\xE9\r\n", 100), "café\r\n");
