@@ -33,19 +33,16 @@ int ScriptRunner::newMatrix(const CommandWords& words, CommandResult&) {
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     const std::optional<NewMatrixKind> kind = newMatrixKind(words[2]);
     if (!letter || !kind) return code::NotUnderstood;
-    const bool integer = workspace_.Mode() == WorkspaceMode::Integer;
-    std::string_view lower = integer ? "1" : "0.0";
-    std::string_view upper = integer ? "10" : "1.0";
-    std::string_view diagonal = integer ? "1" : "1.0";
+    const NewMatrixDefaults defaults = newMatrixDefaults(workspace_.Mode());
+    std::string_view lower = defaults.lower;
+    std::string_view upper = defaults.upper;
+    std::string_view diagonal = defaults.diagonal;
     const std::size_t extra = words.size() - 5;
     if (extra >= 2) {
         lower = words[5];
         upper = words[6];
     }
     if (extra % 2 == 1) diagonal = words[words.size() - 1];
-    if (integer)
-        return operations_.MakeIntMatrix(*letter, *kind, words[3], words[4], lower, upper,
-                                         diagonal);
     return operations_.MakeMatrix(*letter, *kind, words[3], words[4], lower, upper, diagonal);
 }
 

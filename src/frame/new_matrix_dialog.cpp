@@ -60,25 +60,21 @@ TNewMatDlg::TNewMatDlg(FrameOperations& operations, QWidget* parent)
     layout->addRow(QStringLiteral("limite superior"), upper_);
     layout->addRow(QStringLiteral("valor diagonal"), diagonal_);
     layout->addRow(buttons());
-    const bool integer = mode_ == WorkspaceMode::Integer;
-    lower_->setText(integer ? "1" : "0.0");
-    upper_->setText(integer ? "10" : "1.0");
-    diagonal_->setText(integer ? "1" : "1.0");
+    showDefaults(mode_);
     setMode(mode_);
 }
 
+void TNewMatDlg::showDefaults(WorkspaceMode mode) {
+    const NewMatrixDefaults defaults = newMatrixDefaults(mode);
+    lower_->setText(toQString(defaults.lower));
+    upper_->setText(toQString(defaults.upper));
+    diagonal_->setText(toQString(defaults.diagonal));
+}
+
+// Real and complex mode share their fields' texts, so only a change into or
+// out of integer mode replaces what the user typed.
 void TNewMatDlg::setMode(WorkspaceMode mode) {
-    const bool wasInteger = mode_ == WorkspaceMode::Integer;
-    const bool integer = mode == WorkspaceMode::Integer;
-    if (integer && !wasInteger) {
-        lower_->setText("1");
-        upper_->setText("10");
-        diagonal_->setText("1");
-    } else if (!integer && wasInteger) {
-        lower_->setText("0.0");
-        upper_->setText("1.0");
-        diagonal_->setText("1.0");
-    }
+    if ((mode == WorkspaceMode::Integer) != (mode_ == WorkspaceMode::Integer)) showDefaults(mode);
     mode_ = mode;
     setWindowTitle(uiString(kNewMatrix) + " [" + uiString(kFirstModeName + static_cast<int>(mode)) +
                    "]");
@@ -102,9 +98,7 @@ void TNewMatDlg::run() {
     const std::string upper = toStdString(upper_->text());
     const std::string diagonal = toStdString(diagonal_->text());
     const int rc =
-        mode_ == WorkspaceMode::Integer
-            ? operations_.MakeIntMatrix(letter_->letter(), kind, rows, cols, lower, upper, diagonal)
-            : operations_.MakeMatrix(letter_->letter(), kind, rows, cols, lower, upper, diagonal);
+        operations_.MakeMatrix(letter_->letter(), kind, rows, cols, lower, upper, diagonal);
     showError(operations_.workspace().prompter(), rc);
 }
 

@@ -21,8 +21,8 @@ class TNewMatDlg : public CommandDialog {
   public:
     TNewMatDlg(FrameOperations& operations, QWidget* parent);
 
-    // The title and the bounds' defaults follow the mode: "1", "10", "1" on
-    // entering integer mode, "0.0", "1.0", "1.0" on leaving it.
+    // The title and the bounds' defaults follow the mode: the mode's
+    // newMatrixDefaults on entering or leaving integer mode.
     void setMode(WorkspaceMode mode);
 
   protected:
@@ -30,6 +30,7 @@ class TNewMatDlg : public CommandDialog {
 
   private:
     void showSizeFields();
+    void showDefaults(WorkspaceMode mode);
 
     FrameOperations& operations_;
     WorkspaceMode mode_;

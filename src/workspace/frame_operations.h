@@ -27,6 +27,15 @@ enum class NewMatrixKind : int {
     ProbabilityColumns = 4,
 };
 
+// The texts the bounds and diagonal-value fields of a new matrix start with
+// in a mode.
+struct NewMatrixDefaults {
+    std::string_view lower;
+    std::string_view upper;
+    std::string_view diagonal;
+};
+NewMatrixDefaults newMatrixDefaults(WorkspaceMode mode);
+
 // What the one-matrix report found, besides its text.
 struct OneMatrixReport {
     // The report as its text window shows it, every line ended by CR LF.

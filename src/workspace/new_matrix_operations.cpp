@@ -101,6 +101,21 @@ void fillCompositions(IntegerMatrix& m, bool alongRows, RandomGenerator& random)
     }
 }
 
+// The checks of a new matrix after its diagonal value's (whose code is
+// `diagonalCode`): each later failure replaces the code of an earlier one.
+// A diagonal matrix is then made square; the hidden columns field has had its
+// say, and the square must fit the entry limit as well.
+int checkBoundsAndSize(NewMatrixKind kind, int diagonalCode, bool boundsReversed,
+                       std::int32_t rowCount, std::int32_t& colCount) {
+    int rc = diagonalCode;
+    if (kind == NewMatrixKind::Random && boundsReversed) rc = code::InconsistentData;
+    if (sizeOutOfRange(rowCount, colCount)) rc = code::OutOfRange;
+    if (rc != code::Ok) return rc;
+    if (kind == NewMatrixKind::Diagonal) colCount = rowCount;
+    if (sizeOutOfRange(rowCount, colCount)) return code::OutOfRange;
+    return code::Ok;
+}
+
 bool hasZeroEntry(const IntegerMatrix& m) {
     return std::any_of(m.numerators.begin(), m.numerators.end(),
                        [](const BigInt& x) { return x.isZero(); });
@@ -108,10 +123,15 @@ bool hasZeroEntry(const IntegerMatrix& m) {
 
 }  // namespace
 
+NewMatrixDefaults newMatrixDefaults(WorkspaceMode mode) {
+    if (mode == WorkspaceMode::Integer) return {"1", "10", "1"};
+    return {"0.0", "1.0", "1.0"};
+}
+
 int FrameOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::string_view rows,
                                 std::string_view cols, std::string_view lower,
                                 std::string_view upper, std::string_view diagonal) {
-    // The dialog leads integer mode to the exact generator; so does this.
+    // Integer mode has the exact generator.
     if (workspace_.Mode() == WorkspaceMode::Integer)
         return MakeIntMatrix(letter, kind, rows, cols, lower, upper, diagonal);
     return runGuarded([&] {
@@ -120,18 +140,12 @@ int FrameOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::st
         const long double lo = leadingDecimal(lower);
         const long double hi = leadingDecimal(upper);
 
-        // Each later failure replaces the code of an earlier one.
         int rc = code::Ok;
         Complex diagonalValue = ZERO;
         if (kind == NewMatrixKind::Diagonal)
             rc = EvalScalarText(diagonal, workspace_, diagonalValue);
-        if (kind == NewMatrixKind::Random && hi < lo) rc = code::InconsistentData;
-        if (sizeOutOfRange(rowCount, colCount)) rc = code::OutOfRange;
+        rc = checkBoundsAndSize(kind, rc, hi < lo, rowCount, colCount);
         if (rc != code::Ok) return rc;
-        // A diagonal matrix is square; the hidden columns field has had its say
-        // above, and the square must fit the entry limit as well.
-        if (kind == NewMatrixKind::Diagonal) colCount = rowCount;
-        if (sizeOutOfRange(rowCount, colCount)) return code::OutOfRange;
 
         const bool complexMode = workspace_.Mode() == WorkspaceMode::Complex;
         ComplexMatrix block(rowCount, colCount);
@@ -169,17 +183,13 @@ int FrameOperations::MakeIntMatrix(std::int32_t letter, NewMatrixKind kind, std:
         const std::int64_t lo = leadingInteger(lower);
         const std::int64_t hi = leadingInteger(upper);
 
-        // Each later failure replaces the code of an earlier one.
         int rc = code::Ok;
         BigInt diagonalValue;
         if (kind == NewMatrixKind::Diagonal &&
             BigInt::fromText(diagonal, diagonalValue) != code::Ok)
             rc = code::IntegerExpected;
-        if (kind == NewMatrixKind::Random && hi < lo) rc = code::InconsistentData;
-        if (sizeOutOfRange(rowCount, colCount)) rc = code::OutOfRange;
+        rc = checkBoundsAndSize(kind, rc, hi < lo, rowCount, colCount);
         if (rc != code::Ok) return rc;
-        if (kind == NewMatrixKind::Diagonal) colCount = rowCount;
-        if (sizeOutOfRange(rowCount, colCount)) return code::OutOfRange;
 
         IntegerMatrix block(rowCount, colCount);
         switch (kind) {
