@@ -39,8 +39,6 @@ class BigInt {
     // Index of the most significant digit: the number of digits minus one.
     std::int32_t top() const { return static_cast<std::int32_t>(digits_.size()) - 1; }
     const std::vector<Digit>& digits() const { return digits_; }
-    // The sign byte as stored (it may be set on a zero).
-    bool negativeFlag() const { return negative_ != 0; }
 
     bool isZero() const { return digits_.size() == 1 && digits_[0] == 0; }
     // True for a magnitude of one, whatever the sign.

@@ -16,7 +16,6 @@ class RandomGenerator {
     // Seeded with the current time in seconds.
     static RandomGenerator seededFromClock();
 
-    void reseed(std::uint32_t seed) { engine_.seed(seed); }
     std::uint32_t next() { return static_cast<std::uint32_t>(engine_() >> 1); }
 
   private:
