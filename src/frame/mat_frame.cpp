@@ -55,6 +55,7 @@ void TMatFrame::setUp() {
     workspace_.setListener(this);
     if (workspace_.Mode() == WorkspaceMode::Real) {
         modeChanged();
+        lettersChanged();
     } else {
         operations_.setMode(WorkspaceMode::Real);
     }
@@ -216,9 +217,14 @@ void TMatFrame::modeChanged() {
 }
 
 // Each mode has its menu set; the actions stay the same objects, so their
-// accelerators and enabling survive the switch.
+// accelerators and enabling survive the switch. The old set's menus (with
+// their letter items) are deleted later, since the switch may come from one of
+// them. The letter items follow with the workspace's next letter change.
 void TMatFrame::buildMenus() {
     using namespace command;
+    for (QAction* item : menuBar()->actions()) {
+        if (QMenu* menu = item->menu()) menu->deleteLater();
+    }
     menuBar()->clear();
     const WorkspaceMode mode = workspace_.Mode();
     const auto add = [this](QMenu* menu, int command) { menu->addAction(action(command)); };
@@ -291,7 +297,6 @@ void TMatFrame::buildMenus() {
     }
     connect(matrix, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
     connect(calc, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
-    rebuildLetterMenus();
 }
 
 void TMatFrame::lettersChanged() {

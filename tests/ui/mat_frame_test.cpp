@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +75,23 @@ TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
 
     action(402)->trigger();
     EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
+}
+
+TEST_F(MatFrameTest, ModeSwitchesLeaveNoMenusOrLetterItemsBehind) {
+    placeReal(1);
+    const auto menusAndActions = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return std::pair(frame.findChildren<QMenu*>().size(),
+                         frame.findChildren<QAction*>().size());
+    };
+    const auto before = menusAndActions();
+    for (int round = 0; round < 3; ++round) {
+        action(401)->trigger();
+        action(402)->trigger();
+        action(400)->trigger();
+    }
+    EXPECT_EQ(menusAndActions(), before);
+    EXPECT_EQ(itemsOf("&Ver"), (QStringList{"A ...", "&0 = Ajuda ..."}));
 }
 
 TEST_F(MatFrameTest, CalculationCommandsWaitForAMatrixOfTheMode) {
