@@ -353,6 +353,9 @@ void TMatFrame::documentCreated(MatrixDocument& document) {
     auto window = std::make_unique<TMatWin>(
         document, prompter_, this,
         TMatWin::Options{settingsFolder_, settings_.useDefaults, &operations_.random()});
+    connect(window.get(), &TMatWin::matrixHidden, this,
+            [this](TMatWin* hidden) { lastClosedWindow_ = hidden; });
+    lastShownWindow_ = window.get();
     windows_[&document] = std::move(window);
     updateCommands();
 }
@@ -367,6 +370,7 @@ void TMatFrame::documentChanged(MatrixDocument& document) {
 void TMatFrame::documentShown(MatrixDocument& document) {
     TMatWin* window = windowOf(document);
     if (window == nullptr) return;
+    lastShownWindow_ = window;
     window->showNormal();
     window->raise();
 }
@@ -393,6 +397,12 @@ void TMatFrame::writeSettingsFile() {
     showError(prompter_, writeFrameSettings(settingsFolder_, settings_));
 }
 
+// Written once, as the program ends, rather than by every matrix window.
+void TMatFrame::writeMatrixWindowSettingsFile() {
+    TMatWin* last = lastClosedWindow_ != nullptr ? lastClosedWindow_ : lastShownWindow_;
+    if (last != nullptr) last->writeSettingsFile();
+}
+
 // Every other top-level window goes too (matrix, text, help, notes and colour
 // windows only hide when closed), so that the program ends with the frame.
 void TMatFrame::closeEvent(QCloseEvent* event) {
@@ -401,6 +411,7 @@ void TMatFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     writeSettingsFile();
+    writeMatrixWindowSettingsFile();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this) window->hide();
     }

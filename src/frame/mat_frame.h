@@ -71,6 +71,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void updateCommands();
     bool mayClose();
     void writeSettingsFile();
+    void writeMatrixWindowSettingsFile();
     void report(int code);
     void paste();
     void showHelp(const char* name);
@@ -87,6 +88,10 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::map<int, QAction*> actions_;
     std::map<const MatrixDocument*, std::unique_ptr<TMatWin>> windows_;
     std::unique_ptr<TTextWin> helpWindow_;
+    // "lorv.ini" is left by the matrix window closed last or, when none was
+    // closed, by the one shown or made last.
+    TMatWin* lastClosedWindow_ = nullptr;
+    TMatWin* lastShownWindow_ = nullptr;
     // The command dialogs, made on first use and then only hidden.
     std::unique_ptr<TNewMatDlg> newMatrixDialog_;
     std::unique_ptr<TCalcDlg> calcDialog_;

@@ -22,8 +22,8 @@ class TTextWin;
 // Where a matrix window keeps its settings between runs ("lorv.ini"): a new
 // window takes the settings of the last one closed, unless the frame's
 // UseDefaults flag is set or its matrix came from a file (which holds its
-// own); every window writes the file afresh as it goes away. With no folder
-// the file is neither read nor written.
+// own). The frame has the window closed last write the file as the program
+// ends. With no folder the file is neither read nor written.
 struct MatrixWindowOptions {
     std::filesystem::path settingsFolder;
     bool useDefaults = false;
@@ -63,6 +63,10 @@ class TMatWin : public QMainWindow {
     bool save();
     bool saveAs();
 
+    // Writes "lorv.ini" afresh with this window's placement and settings; a
+    // file that cannot be written is skipped without a message.
+    void writeSettingsFile();
+
     // Asked before the program ends: an unsaved matrix, then the text and
     // notes windows, ask whether to save their changes. False when the user
     // cancelled or a save failed.
@@ -75,7 +79,8 @@ class TMatWin : public QMainWindow {
     // back to the first row and column and redrawn.
     void contentsReplaced();
 
-    // Hides the window and sets the document's Hidden flag ("Fec&har").
+    // Hides the window, sets the document's Hidden flag and tells of it
+    // ("Fec&har").
     void hideMatrix();
 
     // The first time the window shows, it takes the rectangle of its
@@ -109,7 +114,6 @@ class TMatWin : public QMainWindow {
     void chooseBorderColour();
 
     void readSettingsFile();
-    void writeSettingsFile();
     void recordPlacement();
     void placeFromSettings();
     void placeByDefault();

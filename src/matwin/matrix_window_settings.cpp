@@ -33,9 +33,7 @@ void completeSettings(WindowSettings& settings) {
 
 }  // namespace
 
-TMatWin::~TMatWin() {
-    writeSettingsFile();
-}
+TMatWin::~TMatWin() = default;
 
 // The settings of the last matrix window closed become this window's, unless
 // its matrix came from a file, which brought its own.
@@ -51,7 +49,6 @@ void TMatWin::readSettingsFile() {
     if (!document_.named()) document_.settings() = read.window;
 }
 
-// A file that cannot be written is skipped without a message.
 void TMatWin::writeSettingsFile() {
     if (options_.settingsFolder.empty()) return;
     recordPlacement();

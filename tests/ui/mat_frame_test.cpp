@@ -162,6 +162,35 @@ TEST_F(MatFrameTest, ExitWithAnUnsavedMatrixAnsweredNo) {
     EXPECT_FALSE(read.zoomed);
 }
 
+TEST_F(MatFrameTest, TheMatrixWindowClosedLastLeavesItsSettingsAtExit) {
+    for (std::int32_t letter = 1; letter <= 3; ++letter) {
+        placeReal(letter);
+        workspace.slot(letter)->settings().fonts[0].font.height = -10 - letter;
+    }
+    frame.windowOf(*workspace.slot(2))->hideMatrix();
+    frame.windowOf(*workspace.slot(1))->hideMatrix();
+    EXPECT_FALSE(std::filesystem::exists(folder.path().toStdString() + "/lorv.ini"))
+        << "nothing is written before the program ends";
+
+    prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+    action(command::Exit)->trigger();
+    MatrixWindowSettings stored;
+    ASSERT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), 0);
+    EXPECT_EQ(stored.window.fonts.at(0).font.height, -11);
+}
+
+TEST_F(MatFrameTest, WithNoMatrixWindowClosedTheOneMadeLastLeavesItsSettings) {
+    placeReal(2);
+    placeReal(1);
+    workspace.slot(1)->settings().fonts[0].font.height = -21;
+    workspace.slot(2)->settings().fonts[0].font.height = -22;
+    prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+    action(command::Exit)->trigger();
+    MatrixWindowSettings stored;
+    ASSERT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), 0);
+    EXPECT_EQ(stored.window.fonts.at(0).font.height, -21);
+}
+
 TEST_F(MatFrameTest, FrameIsNeverNarrowerThanItsMenuBar) {
     EXPECT_GE(frame.minimumWidth(), frame.menuBar()->sizeHint().width());
 }

@@ -29,7 +29,6 @@ class MatrixWindowFilesTest : public ::testing::Test {
   protected:
     void open(const MatrixData& contents, ElementKind kind = ElementKind::Real,
               TMatWin::Options options = {}) {
-        // The old window writes its settings from its document as it goes.
         window.reset();
         document = std::make_unique<MatrixDocument>(1, kind, contents);
         document->setDocumentName(kind == ElementKind::Integer ? "mat1.ima" : "mat1.fma", false);
@@ -284,7 +283,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     document->settings().colourRoles[9] = 6;
     window->setGeometry(30, 40, 500, 300);
     const QRect placed = window->geometry();
-    window.reset();
+    window->writeSettingsFile();
 
     MatrixWindowSettings stored;
     ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
@@ -304,7 +303,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     EXPECT_EQ(document->settings().fonts[0].font.height,
               matrixWindowDefaults().fonts[0].font.height);
     document->setDocumentName(path("c.fma"), true);
-    window.reset();
+    window->writeSettingsFile();
     ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
     EXPECT_EQ(stored.window.fonts[0].font.height, matrixWindowDefaults().fonts[0].font.height);
     EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
