@@ -309,6 +309,23 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
 }
 
+TEST_F(MatrixWindowFilesTest, AShortSettingsRecordIsCompletedAsItIsRead) {
+    MatrixWindowSettings stored;
+    stored.window.fonts.resize(2);
+    stored.window.fonts[0].font.height = -30;
+    stored.window.colourRoles = {1, 2, 3};
+    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
+    open(ComplexMatrix(1, 1), ElementKind::Real, {folder.path(), false});
+    const WindowSettings& settings = document->settings();
+    ASSERT_EQ(settings.fonts.size(), 10u);
+    EXPECT_EQ(settings.fonts[0].font.height, -30);
+    EXPECT_EQ(settings.fonts[9].font.faceName, "Courier New");
+    ASSERT_EQ(settings.colourRoles.size(), 15u);
+    EXPECT_EQ(settings.colourRoles[2], 3);
+    EXPECT_EQ(settings.colourRoles[9], 4) << "the border role's default is red";
+    EXPECT_EQ(window->view()->entryFont().pixelSize(), 30);
+}
+
 TEST_F(MatrixWindowFilesTest, AMatrixFromAFileKeepsItsOwnSettings) {
     MatrixWindowSettings stored;
     stored.window.fonts[0].font.height = -30;
