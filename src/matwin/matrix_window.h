@@ -48,9 +48,10 @@ class TMatWin : public QMainWindow {
 
     MatrixDocument& document() { return document_; }
     MatrixView* view() { return view_; }
-    TTextWin* textWindow() { return textWindow_.get(); }
-    TTextWin* helpWindow() { return helpWindow_.get(); }
-    TNoteWin* notesWindow() { return notesWindow_.get(); }
+    // The text, help and notes windows, each made on first use.
+    TTextWin* textWindow();
+    TTextWin* helpWindow();
+    TNoteWin* notesWindow();
     // The colour window, once a colour was asked for.
     TColWin* colourWindow() { return colourWindow_.get(); }
 
@@ -130,7 +131,8 @@ class TMatWin : public QMainWindow {
     MatrixWindowSettings settingsFile_;
     bool placed_ = false;
     MatrixView* view_;
-    // Windows of their own on the screen, going away with this one.
+    // Windows of their own on the screen, going away with this one. A
+    // workspace holds many matrix windows, so each is made when first needed.
     std::unique_ptr<TTextWin> textWindow_;
     std::unique_ptr<TTextWin> helpWindow_;
     std::unique_ptr<TNoteWin> notesWindow_;

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -146,7 +147,9 @@ void TTextWin::updateCommands() {
     const bool selection = editor_->textCursor().hasSelection();
     copyAction_->setEnabled(selection);
     cutAction_->setEnabled(selection);
-    pasteAction_->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    // Asking for the text itself would convert the whole clipboard each time.
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    pasteAction_->setEnabled(clipboard != nullptr && clipboard->hasText());
     findNextAction_->setEnabled(!searchText_.isEmpty());
 }
 

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
 #include "engine/matrix_builders.h"
 #include "matwin/matrix_view.h"
+#include "toolkit/note_window.h"
+#include "toolkit/text_window.h"
 #include "workspace/scripted_prompter.h"
 
 namespace lorvex {
@@ -46,6 +49,29 @@ class MatrixWindowTest : public ::testing::Test {
     std::unique_ptr<MatrixDocument> document;
     std::unique_ptr<TMatWin> window;
 };
+
+TEST_F(MatrixWindowTest, TextHelpAndNotesWindowsAreMadeWhenFirstNeeded) {
+    const auto textWindows = [] {
+        qsizetype count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            count += qobject_cast<TTextWin*>(widget) != nullptr ? 1 : 0;
+        return count;
+    };
+    const qsizetype before = textWindows();
+    open(realMatrix({{1, -2}}));
+    EXPECT_EQ(textWindows(), before);
+    document->setNotes("n");
+    window->contentsReplaced();
+    EXPECT_EQ(textWindows(), before);
+
+    action(603)->trigger();
+    EXPECT_EQ(textWindows(), before + 1);
+    EXPECT_TRUE(window->textWindow()->isVisible());
+    action(75)->trigger();
+    EXPECT_EQ(textWindows(), before + 2);
+    EXPECT_EQ(window->notesWindow()->text(), "n");
+    EXPECT_TRUE(window->notesWindow()->isVisible());
+}
 
 TEST_F(MatrixWindowTest, RightClickWalksDownTheColumnsUntilTheMatrixEnds) {
     open(ComplexMatrix(2, 3));
