@@ -28,6 +28,9 @@ namespace {
 constexpr auto kLimit = static_cast<qsizetype>(kTextWindowLimit);
 constexpr qsizetype kSearchTextLimit = 255;
 constexpr int kHelpScrollLines = 10;
+// The minus-sign replacement takes control codes from 2 on as well, unlike a
+// matrix window's long minus (32 ... 255), and refuses others as not
+// understood rather than out of range.
 constexpr int kFirstMinusCode = 2;
 constexpr int kLastMinusCode = 255;
 constexpr int kProposedMinusCode = 150;
