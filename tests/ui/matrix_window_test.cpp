@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "engine/matrix_builders.h"
@@ -83,6 +84,25 @@ TEST_F(MatrixWindowTest, RightClickWalksDownTheColumnsUntilTheMatrixEnds) {
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 3, 5}, {2, 4, 6}})));
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_EQ(window->windowTitle(), "A");
+}
+
+TEST_F(MatrixWindowTest, ScrollBarsFollowTheLayoutWithoutWaitingForAPaint) {
+    open(ComplexMatrix(2, 2));
+    const QScrollBar* vertical = view()->findChild<QScrollBar*>("verticalBar");
+    EXPECT_FALSE(vertical->isVisible());
+    ASSERT_EQ(document->setDimensions(60, 2), 0);
+    window->contentsReplaced();
+    const std::int32_t visible = view()->VisRows();
+    ASSERT_LT(visible, 59);
+    EXPECT_TRUE(vertical->isVisible());
+    EXPECT_EQ(vertical->maximum(), 60 - visible);
+    EXPECT_EQ(vertical->value(), 0);
+
+    // Walking past the last row shown moves the view on by a page.
+    click(visible - 1, 0, Qt::RightButton);
+    type("7");
+    EXPECT_EQ(view()->FirstRow(), visible);
+    EXPECT_EQ(vertical->value(), visible);
 }
 
 TEST_F(MatrixWindowTest, RowByRowWithoutAutoAdvanceAndEscStops) {
