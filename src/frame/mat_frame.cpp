@@ -35,8 +35,6 @@ TMatFrame::TMatFrame(FrameOperations& operations, std::filesystem::path settings
       settingsFolder_(std::move(settingsFolder)),
       helpWindow_(std::make_unique<TTextWin>(prompter_)) {
     setAcceptDrops(true);
-    helpWindow_->setWindowTitle(uiString(297));
-    helpWindow_->setDocumentName(std::string(strings::byId(25)), false);
     createActions();
 }
 

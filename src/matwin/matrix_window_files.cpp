@@ -97,7 +97,6 @@ void TMatWin::exportPlainText() {
                          QChar(static_cast<char16_t>(64 + document_.LetterNo())));
     text->setDocumentName(std::string(strings::byId(kMatrixString)) + ".txt", false);
     text->showWindow();
-    text->setModified(false);
 }
 
 void TMatWin::showHelp(const char* name) {
