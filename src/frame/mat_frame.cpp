@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <utility>
 
 #include "engine/result_codes.h"
 #include "frame/calc_dialog.h"
@@ -162,7 +163,31 @@ void TMatFrame::receiveHandOver(const QString& path) {
     if (isMinimized()) showNormal();
     raise();
     activateWindow();
-    if (path.size() > 1) openMatrixFile(path);
+    if (path.size() <= 1) return;
+    if (auto* computation = findChild<ComputationStopper*>()) {
+        handedOverFiles_.push_back(path);
+        openHandedOverFilesAfter(*computation);
+        return;
+    }
+    openMatrixFile(path);
+}
+
+// Queued, so that the files open once the computation's caller has finished
+// with its result.
+void TMatFrame::openHandedOverFilesAfter(QObject& computation) {
+    connect(&computation, &QObject::destroyed, this, [this] {
+        QMetaObject::invokeMethod(this, &TMatFrame::openHandedOverFiles, Qt::QueuedConnection);
+    });
+}
+
+void TMatFrame::openHandedOverFiles() {
+    if (auto* computation = findChild<ComputationStopper*>()) {
+        openHandedOverFilesAfter(*computation);
+        return;
+    }
+    const QStringList paths = std::exchange(handedOverFiles_, {});
+    for (const QString& path : paths)
+        openMatrixFile(path);
 }
 
 void TMatFrame::dragEnterEvent(QDragEnterEvent* event) {
