@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <utility>
 
 #include "engine/result_codes.h"
 #include "frame/calc_dialog.h"
@@ -35,8 +36,6 @@ TMatFrame::TMatFrame(FrameOperations& operations, std::filesystem::path settings
       settingsFolder_(std::move(settingsFolder)),
       helpWindow_(std::make_unique<TTextWin>(prompter_)) {
     setAcceptDrops(true);
-    helpWindow_->setWindowTitle(uiString(297));
-    helpWindow_->setDocumentName(std::string(strings::byId(25)), false);
     createActions();
 }
 
@@ -55,6 +54,7 @@ void TMatFrame::setUp() {
     workspace_.setListener(this);
     if (workspace_.Mode() == WorkspaceMode::Real) {
         modeChanged();
+        lettersChanged();
     } else {
         operations_.setMode(WorkspaceMode::Real);
     }
@@ -163,7 +163,31 @@ void TMatFrame::receiveHandOver(const QString& path) {
     if (isMinimized()) showNormal();
     raise();
     activateWindow();
-    if (path.size() > 1) openMatrixFile(path);
+    if (path.size() <= 1) return;
+    if (auto* computation = findChild<ComputationStopper*>()) {
+        handedOverFiles_.push_back(path);
+        openHandedOverFilesAfter(*computation);
+        return;
+    }
+    openMatrixFile(path);
+}
+
+// Queued, so that the files open once the computation's caller has finished
+// with its result.
+void TMatFrame::openHandedOverFilesAfter(QObject& computation) {
+    connect(&computation, &QObject::destroyed, this, [this] {
+        QMetaObject::invokeMethod(this, &TMatFrame::openHandedOverFiles, Qt::QueuedConnection);
+    });
+}
+
+void TMatFrame::openHandedOverFiles() {
+    if (auto* computation = findChild<ComputationStopper*>()) {
+        openHandedOverFilesAfter(*computation);
+        return;
+    }
+    const QStringList paths = std::exchange(handedOverFiles_, {});
+    for (const QString& path : paths)
+        openMatrixFile(path);
 }
 
 void TMatFrame::dragEnterEvent(QDragEnterEvent* event) {
@@ -216,9 +240,14 @@ void TMatFrame::modeChanged() {
 }
 
 // Each mode has its menu set; the actions stay the same objects, so their
-// accelerators and enabling survive the switch.
+// accelerators and enabling survive the switch. The old set's menus (with
+// their letter items) are deleted later, since the switch may come from one of
+// them. The letter items follow with the workspace's next letter change.
 void TMatFrame::buildMenus() {
     using namespace command;
+    for (QAction* item : menuBar()->actions()) {
+        if (QMenu* menu = item->menu()) menu->deleteLater();
+    }
     menuBar()->clear();
     const WorkspaceMode mode = workspace_.Mode();
     const auto add = [this](QMenu* menu, int command) { menu->addAction(action(command)); };
@@ -291,7 +320,6 @@ void TMatFrame::buildMenus() {
     }
     connect(matrix, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
     connect(calc, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
-    rebuildLetterMenus();
 }
 
 void TMatFrame::lettersChanged() {
@@ -348,6 +376,9 @@ void TMatFrame::documentCreated(MatrixDocument& document) {
     auto window = std::make_unique<TMatWin>(
         document, prompter_, this,
         TMatWin::Options{settingsFolder_, settings_.useDefaults, &operations_.random()});
+    connect(window.get(), &TMatWin::matrixHidden, this,
+            [this](TMatWin* hidden) { lastClosedWindow_ = hidden; });
+    lastShownWindow_ = window.get();
     windows_[&document] = std::move(window);
     updateCommands();
 }
@@ -362,6 +393,7 @@ void TMatFrame::documentChanged(MatrixDocument& document) {
 void TMatFrame::documentShown(MatrixDocument& document) {
     TMatWin* window = windowOf(document);
     if (window == nullptr) return;
+    lastShownWindow_ = window;
     window->showNormal();
     window->raise();
 }
@@ -388,6 +420,12 @@ void TMatFrame::writeSettingsFile() {
     showError(prompter_, writeFrameSettings(settingsFolder_, settings_));
 }
 
+// Written once, as the program ends, rather than by every matrix window.
+void TMatFrame::writeMatrixWindowSettingsFile() {
+    TMatWin* last = lastClosedWindow_ != nullptr ? lastClosedWindow_ : lastShownWindow_;
+    if (last != nullptr) last->writeSettingsFile();
+}
+
 // Every other top-level window goes too (matrix, text, help, notes and colour
 // windows only hide when closed), so that the program ends with the frame.
 void TMatFrame::closeEvent(QCloseEvent* event) {
@@ -396,6 +434,7 @@ void TMatFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     writeSettingsFile();
+    writeMatrixWindowSettingsFile();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this) window->hide();
     }

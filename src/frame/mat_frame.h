@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -39,7 +40,8 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     // Opens a matrix file by name (command line, drops, later starts).
     void openMatrixFile(const QString& path);
     // A later start handed over a file name: the frame comes forward and
-    // opens the file, if one was named.
+    // opens the file, if one was named. During a computation (which lets
+    // events through) the file waits until the computation has ended.
     void receiveHandOver(const QString& path);
 
     // The window of a document, if it has one.
@@ -71,8 +73,11 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void updateCommands();
     bool mayClose();
     void writeSettingsFile();
+    void writeMatrixWindowSettingsFile();
     void report(int code);
     void paste();
+    void openHandedOverFilesAfter(QObject& computation);
+    void openHandedOverFiles();
     void showHelp(const char* name);
     void showAbout();
     void showReport(std::int32_t letter);
@@ -87,6 +92,11 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::map<int, QAction*> actions_;
     std::map<const MatrixDocument*, std::unique_ptr<TMatWin>> windows_;
     std::unique_ptr<TTextWin> helpWindow_;
+    QStringList handedOverFiles_;
+    // "lorv.ini" is left by the matrix window closed last or, when none was
+    // closed, by the one shown or made last.
+    TMatWin* lastClosedWindow_ = nullptr;
+    TMatWin* lastShownWindow_ = nullptr;
     // The command dialogs, made on first use and then only hidden.
     std::unique_ptr<TNewMatDlg> newMatrixDialog_;
     std::unique_ptr<TCalcDlg> calcDialog_;

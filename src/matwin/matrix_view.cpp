@@ -122,6 +122,7 @@ void MatrixView::layoutGrid() {
     visRows_ = std::clamp(visRows_, 1, document_.Rows());
     firstRow_ = std::clamp(firstRow_, 0, document_.Rows() - visRows_);
     firstCol_ = std::clamp(firstCol_, 0, document_.Cols() - visCols_);
+    placeScrollBars();
 }
 
 void MatrixView::invalidate() {
@@ -189,7 +190,6 @@ void MatrixView::renderCache() {
                          "/" + QString::number(document_.Rows()));
     }
     cacheValid_ = true;
-    placeScrollBars();
 }
 
 void MatrixView::placeScrollBars() {
@@ -249,14 +249,12 @@ void MatrixView::editCell(std::int32_t row, std::int32_t col, bool continuous) {
     editCell_ = {row, col};
     if (wasEditing != editing_) emit editingChanged(editing_);
 
-    const QPoint origin = gridOrigin();
-    const int right = denominator ? visCols_ * cellWidth_ + origin.x()
-                                  : (col - firstCol_ + 1) * cellWidth_ + origin.x();
-    const int top = denominator ? visRows_ * rowHeight_ + origin.y()
-                                : (row - firstRow_) * rowHeight_ + origin.y();
+    // The box ends at the cell's right edge.
+    const QRect cell = cellRect(row, col);
     const int editorWidth = editorWidthFor(cellWidth_);
     editor_->setFont(font_);
-    editor_->setGeometry(right - editorWidth, top, editorWidth, editorHeightFor(rowHeight_));
+    editor_->setGeometry(cell.x() + cell.width() - editorWidth, cell.y(), editorWidth,
+                         editorHeightFor(rowHeight_));
     editor_->setText(toQString(document_.entryText(row, col)));
     editor_->selectAll();
     editor_->show();
@@ -323,6 +321,7 @@ void MatrixView::scrollToCell(std::int32_t row, std::int32_t col) {
     } else if (row < firstRow_) {
         firstRow_ = row;
     }
+    placeScrollBars();
     invalidate();
 }
 

@@ -37,10 +37,7 @@ TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, 
       document_(document),
       prompter_(prompter),
       options_(std::move(options)),
-      view_(new MatrixView(document, prompter, this)),
-      textWindow_(std::make_unique<TTextWin>(prompter)),
-      helpWindow_(std::make_unique<TTextWin>(prompter)),
-      notesWindow_(std::make_unique<TNoteWin>(document, prompter)) {
+      view_(new MatrixView(document, prompter, this)) {
     readSettingsFile();
     setCentralWidget(view_);
     settingsChanged();
@@ -50,6 +47,21 @@ TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, 
     connect(view_, &MatrixView::edited, this, [this] { updateCommands(); });
     refreshTitle();
     updateCommands();
+}
+
+TTextWin* TMatWin::textWindow() {
+    if (!textWindow_) textWindow_ = std::make_unique<TTextWin>(prompter_);
+    return textWindow_.get();
+}
+
+TTextWin* TMatWin::helpWindow() {
+    if (!helpWindow_) helpWindow_ = std::make_unique<TTextWin>(prompter_);
+    return helpWindow_.get();
+}
+
+TNoteWin* TMatWin::notesWindow() {
+    if (!notesWindow_) notesWindow_ = std::make_unique<TNoteWin>(document_, prompter_);
+    return notesWindow_.get();
 }
 
 QColor TMatWin::backgroundFor(std::int32_t letterNo, bool whiteBackground) {
@@ -68,8 +80,10 @@ void TMatWin::refreshTitle() {
 
 void TMatWin::contentsReplaced() {
     view_->resetView();
-    notesWindow_->reloadNotes();
-    notesWindow_->refreshTitle();
+    if (notesWindow_) {
+        notesWindow_->reloadNotes();
+        notesWindow_->refreshTitle();
+    }
     updateCommands();
 }
 

@@ -22,8 +22,8 @@ class TTextWin;
 // Where a matrix window keeps its settings between runs ("lorv.ini"): a new
 // window takes the settings of the last one closed, unless the frame's
 // UseDefaults flag is set or its matrix came from a file (which holds its
-// own); every window writes the file afresh as it goes away. With no folder
-// the file is neither read nor written.
+// own). The frame has the window closed last write the file as the program
+// ends. With no folder the file is neither read nor written.
 struct MatrixWindowOptions {
     std::filesystem::path settingsFolder;
     bool useDefaults = false;
@@ -48,9 +48,10 @@ class TMatWin : public QMainWindow {
 
     MatrixDocument& document() { return document_; }
     MatrixView* view() { return view_; }
-    TTextWin* textWindow() { return textWindow_.get(); }
-    TTextWin* helpWindow() { return helpWindow_.get(); }
-    TNoteWin* notesWindow() { return notesWindow_.get(); }
+    // The text, help and notes windows, each made on first use.
+    TTextWin* textWindow();
+    TTextWin* helpWindow();
+    TNoteWin* notesWindow();
     // The colour window, once a colour was asked for.
     TColWin* colourWindow() { return colourWindow_.get(); }
 
@@ -62,6 +63,10 @@ class TMatWin : public QMainWindow {
     // Save (57) and Save As (58) of the matrix file; true when it was written.
     bool save();
     bool saveAs();
+
+    // Writes "lorv.ini" afresh with this window's placement and settings; a
+    // file that cannot be written is skipped without a message.
+    void writeSettingsFile();
 
     // Asked before the program ends: an unsaved matrix, then the text and
     // notes windows, ask whether to save their changes. False when the user
@@ -75,7 +80,8 @@ class TMatWin : public QMainWindow {
     // back to the first row and column and redrawn.
     void contentsReplaced();
 
-    // Hides the window and sets the document's Hidden flag ("Fec&har").
+    // Hides the window, sets the document's Hidden flag and tells of it
+    // ("Fec&har").
     void hideMatrix();
 
     // The first time the window shows, it takes the rectangle of its
@@ -109,7 +115,6 @@ class TMatWin : public QMainWindow {
     void chooseBorderColour();
 
     void readSettingsFile();
-    void writeSettingsFile();
     void recordPlacement();
     void placeFromSettings();
     void placeByDefault();
@@ -126,7 +131,8 @@ class TMatWin : public QMainWindow {
     MatrixWindowSettings settingsFile_;
     bool placed_ = false;
     MatrixView* view_;
-    // Windows of their own on the screen, going away with this one.
+    // Windows of their own on the screen, going away with this one. A
+    // workspace holds many matrix windows, so each is made when first needed.
     std::unique_ptr<TTextWin> textWindow_;
     std::unique_ptr<TTextWin> helpWindow_;
     std::unique_ptr<TNoteWin> notesWindow_;

@@ -42,7 +42,7 @@ bool TMatWin::save() {
         showError(prompter_, rc);
         return false;
     }
-    notesWindow_->refreshTitle();
+    if (notesWindow_) notesWindow_->refreshTitle();
     return true;
 }
 
@@ -64,7 +64,7 @@ bool TMatWin::mayClose() {
                 return false;
         }
     }
-    return textWindow_->mayClose() && helpWindow_->mayClose();
+    return (!textWindow_ || textWindow_->mayClose()) && (!helpWindow_ || helpWindow_->mayClose());
 }
 
 // The file is chosen first, then the delimiter and alignment; the text is
@@ -91,20 +91,20 @@ void TMatWin::exportPlainText() {
         showError(prompter_, rc);
         return;
     }
-    textWindow_->setText(toQString(table));
-    textWindow_->setWindowTitle(uiString(kMatrixString) + " " +
-                                QChar(static_cast<char16_t>(64 + document_.LetterNo())));
-    textWindow_->setDocumentName(std::string(strings::byId(kMatrixString)) + ".txt", false);
-    textWindow_->showWindow();
-    textWindow_->setModified(false);
+    TTextWin* text = textWindow();
+    text->setText(toQString(table));
+    text->setWindowTitle(uiString(kMatrixString) + " " +
+                         QChar(static_cast<char16_t>(64 + document_.LetterNo())));
+    text->setDocumentName(std::string(strings::byId(kMatrixString)) + ".txt", false);
+    text->showWindow();
 }
 
 void TMatWin::showHelp(const char* name) {
-    helpWindow_->showHelpText(QString::fromLatin1(name));
+    helpWindow()->showHelpText(QString::fromLatin1(name));
 }
 
 void TMatWin::showNotes() {
-    notesWindow_->showNotes();
+    notesWindow()->showNotes();
 }
 
 }  // namespace lorvex

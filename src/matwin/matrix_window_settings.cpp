@@ -21,21 +21,9 @@ constexpr std::size_t kBackgroundRole = 0;
 constexpr std::size_t kHighlightRole = 4;
 constexpr std::size_t kBorderRole = 9;
 
-// A record read from an older or foreign file may hold fewer fonts or roles
-// than a matrix window uses; the missing ones take their defaults.
-void completeSettings(WindowSettings& settings) {
-    const WindowSettings defaults = defaultWindowSettings();
-    for (std::size_t f = settings.fonts.size(); f < defaults.fonts.size(); ++f)
-        settings.fonts.push_back(defaults.fonts[f]);
-    for (std::size_t r = settings.colourRoles.size(); r < defaults.colourRoles.size(); ++r)
-        settings.colourRoles.push_back(defaults.colourRoles[r]);
-}
-
 }  // namespace
 
-TMatWin::~TMatWin() {
-    writeSettingsFile();
-}
+TMatWin::~TMatWin() = default;
 
 // The settings of the last matrix window closed become this window's, unless
 // its matrix came from a file, which brought its own.
@@ -47,11 +35,11 @@ void TMatWin::readSettingsFile() {
         showError(prompter_, rc);
         return;
     }
+    completeWindowSettings(read.window, defaultWindowSettings());
     settingsFile_ = read;
     if (!document_.named()) document_.settings() = read.window;
 }
 
-// A file that cannot be written is skipped without a message.
 void TMatWin::writeSettingsFile() {
     if (options_.settingsFolder.empty()) return;
     recordPlacement();
@@ -112,7 +100,9 @@ void TMatWin::placeFromSettings() {
 
 void TMatWin::settingsChanged() {
     WindowSettings& settings = document_.settings();
-    completeSettings(settings);
+    // A record that came with a matrix file is not completed where it is read.
+    if (!holdsEveryMatrixWindowSetting(settings))
+        completeWindowSettings(settings, defaultWindowSettings());
     const int background = settings.colourRoles[kBackgroundRole];
     view_->setColors(backgroundFor(document_.LetterNo(), document_.whiteBackground()),
                      colourFromRecord(settings.fonts[kEntryFont].colour),

@@ -13,7 +13,7 @@ constexpr qint64 kEventIntervalMs = 50;
 }  // namespace
 
 ComputationStopper::ComputationStopper(QWidget* parent)
-    : parent_(parent), check_([this] { return stopRequested(); }) {
+    : QObject(parent), parent_(parent), check_([this] { return stopRequested(); }) {
     clock_.start();
 }
 

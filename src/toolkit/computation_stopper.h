@@ -13,7 +13,9 @@ namespace lorvex {
 
 // The stop callback of a long computation started from a window. Half a second
 // into the work a modal progress box appears; its "cancelar" button or the key
-// S asks the computation to stop, which then keeps nothing.
+// S asks the computation to stop, which then keeps nothing. While it lives it
+// is a child of that window, so that the window and its ancestors can tell
+// that a computation is running (events are let through while it runs).
 class ComputationStopper : public QObject {
     Q_OBJECT
   public:

@@ -20,8 +20,7 @@ int captionAndMenuHeight(const QWidget& window) {
 
 }  // namespace
 
-QPoint dialogPosition(const DialogGeometry& geometry, QPoint remembered, QPoint jitter) {
-    if (remembered.x() >= 0 && remembered.y() >= 0) return remembered;
+QPoint dialogPosition(const DialogGeometry& geometry, QPoint jitter) {
     const int w = geometry.dialog.width();
     const int h = geometry.dialog.height();
     const int W = geometry.screen.width();
@@ -73,8 +72,7 @@ void placeBesideOwner(QWidget& dialog, RandomGenerator& random) {
         geometry.parent = owner->window()->frameGeometry().translated(-screenRect.topLeft());
         geometry.captionAndMenuHeight = captionAndMenuHeight(*owner->window());
     }
-    dialog.move(dialogPosition(geometry, kNoPosition, placementJitter(random)) +
-                screenRect.topLeft());
+    dialog.move(dialogPosition(geometry, placementJitter(random)) + screenRect.topLeft());
 }
 
 }  // namespace lorvex

@@ -19,13 +19,12 @@ struct DialogGeometry {
     int captionAndMenuHeight = 0;
 };
 
-// The top left corner of a dialog about to open. A remembered position with
-// x >= 0 and y >= 0 is taken as it is. Otherwise the dialog goes into the
+// The top left corner of a dialog about to open: the dialog goes into the
 // free space beside its parent: to the right when it fits there, else to the
 // left, else below, else above, else just under the parent's menu bar; and
 // then moves by `jitter` so that dialogs opened one after the other do not
 // hide each other exactly.
-QPoint dialogPosition(const DialogGeometry& geometry, QPoint remembered, QPoint jitter);
+QPoint dialogPosition(const DialogGeometry& geometry, QPoint jitter);
 
 // The shift of each coordinate: 10 minus a random number 0 ... 19.
 QPoint placementJitter(RandomGenerator& random);
@@ -34,7 +33,7 @@ QPoint placementJitter(RandomGenerator& random);
 // belongs to (its parent's window), as dialogPosition says.
 void placeBesideOwner(QWidget& dialog, RandomGenerator& random);
 
-// No remembered position.
+// No remembered position (a position with x >= 0 and y >= 0 is one).
 inline constexpr QPoint kNoPosition{-1, -1};
 
 }  // namespace lorvex

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "workspace/strings.h"
-
 namespace lorvex::palette {
 namespace {
 
@@ -13,8 +11,6 @@ constexpr std::array<QRgb, kSize> kColors = {
     0xE0E0E0, 0xC0C0C0, 0xA0A0A0, 0x808080, 0x606060, 0x404040, 0xBF003F,
 };
 
-constexpr int kFirstNameString = 30;
-
 }  // namespace
 
 QColor color(int index) {
@@ -22,21 +18,9 @@ QColor color(int index) {
     return QColor(kColors[static_cast<std::size_t>(index)]);
 }
 
-QString name(int index) {
-    const std::string_view text = strings::byId(kFirstNameString + index);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QColor textColor(int index, int backgroundIndex) {
     if (index == backgroundIndex) return backgroundIndex == kBlack ? color(kWhite) : color(kBlack);
     return color(index);
-}
-
-QColor printGrey(int index) {
-    if (index == kBlack) return QColor(0, 0, 0);
-    if (index == kWhite) return QColor(255, 255, 255);
-    const int level = 248 - 8 * (index % kSize);
-    return QColor(level, level, level);
 }
 
 }  // namespace lorvex::palette

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -27,6 +28,9 @@ namespace {
 constexpr auto kLimit = static_cast<qsizetype>(kTextWindowLimit);
 constexpr qsizetype kSearchTextLimit = 255;
 constexpr int kHelpScrollLines = 10;
+// The minus-sign replacement takes control codes from 2 on as well, unlike a
+// matrix window's long minus (32 ... 255), and refuses others as not
+// understood rather than out of range.
 constexpr int kFirstMinusCode = 2;
 constexpr int kLastMinusCode = 255;
 constexpr int kProposedMinusCode = 150;
@@ -146,7 +150,9 @@ void TTextWin::updateCommands() {
     const bool selection = editor_->textCursor().hasSelection();
     copyAction_->setEnabled(selection);
     cutAction_->setEnabled(selection);
-    pasteAction_->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    // Asking for the text itself would convert the whole clipboard each time.
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    pasteAction_->setEnabled(clipboard != nullptr && clipboard->hasText());
     findNextAction_->setEnabled(!searchText_.isEmpty());
 }
 

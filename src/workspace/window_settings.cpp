@@ -105,6 +105,18 @@ WindowSettings matrixWindowDefaults(std::int32_t pixelsPerInch) {
     return settings;
 }
 
+bool holdsEveryMatrixWindowSetting(const WindowSettings& settings) {
+    return settings.fonts.size() >= kMatrixWindowFontCount &&
+           settings.colourRoles.size() >= kMatrixWindowRoleCount;
+}
+
+void completeWindowSettings(WindowSettings& settings, const WindowSettings& defaults) {
+    for (std::size_t f = settings.fonts.size(); f < defaults.fonts.size(); ++f)
+        settings.fonts.push_back(defaults.fonts[f]);
+    for (std::size_t r = settings.colourRoles.size(); r < defaults.colourRoles.size(); ++r)
+        settings.colourRoles.push_back(defaults.colourRoles[r]);
+}
+
 std::int32_t storedPrintingMeasure(long double inches) {
     const long double scaled = inches * 100.0L;
     if (std::isnan(scaled)) return 0;

@@ -18,6 +18,7 @@
 #include "frame/new_matrix_dialog.h"
 #include "frame/solve_dialog.h"
 #include "matwin/matrix_window.h"
+#include "toolkit/computation_stopper.h"
 #include "toolkit/text_window.h"
 #include "workspace/scripted_prompter.h"
 
@@ -175,6 +176,28 @@ TEST_F(FrameCommandsTest, SaveCloseAndReopen) {
     EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{1.25L, -7}})));
     EXPECT_EQ(workspace.slot(2)->notes(), "notas");
     EXPECT_TRUE(frame.windowOf(*workspace.slot(2))->isVisible());
+}
+
+TEST_F(FrameCommandsTest, FilesHandedOverDuringAComputationOpenAfterIt) {
+    placeReal(1, realMatrix({{3, 4}}));
+    const QString path = folder.filePath("h.fma");
+    ASSERT_EQ(workspace.slot(1)->writeFile(path.toStdString()), 0);
+    {
+        ComputationStopper computation(&frame);
+        frame.receiveHandOver(path);
+        frame.receiveHandOver(path);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(workspace.slot(2), nullptr) << "nothing opens in the middle of a computation";
+    }
+    EXPECT_EQ(workspace.slot(2), nullptr);
+    QCoreApplication::processEvents();
+    ASSERT_NE(workspace.slot(2), nullptr);
+    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{3, 4}})));
+    ASSERT_NE(workspace.slot(3), nullptr) << "each file handed over opens once";
+    EXPECT_EQ(workspace.slot(4), nullptr);
+
+    frame.receiveHandOver(path);
+    EXPECT_NE(workspace.slot(4), nullptr) << "without a computation the file opens at once";
 }
 
 }  // namespace

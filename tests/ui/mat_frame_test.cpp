@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +77,23 @@ TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
     EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
 }
 
+TEST_F(MatFrameTest, ModeSwitchesLeaveNoMenusOrLetterItemsBehind) {
+    placeReal(1);
+    const auto menusAndActions = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return std::pair(frame.findChildren<QMenu*>().size(),
+                         frame.findChildren<QAction*>().size());
+    };
+    const auto before = menusAndActions();
+    for (int round = 0; round < 3; ++round) {
+        action(401)->trigger();
+        action(402)->trigger();
+        action(400)->trigger();
+    }
+    EXPECT_EQ(menusAndActions(), before);
+    EXPECT_EQ(itemsOf("&Ver"), (QStringList{"A ...", "&0 = Ajuda ..."}));
+}
+
 TEST_F(MatFrameTest, CalculationCommandsWaitForAMatrixOfTheMode) {
     EXPECT_FALSE(action(618)->isEnabled());
     EXPECT_FALSE(action(617)->isEnabled());
@@ -142,6 +160,35 @@ TEST_F(MatFrameTest, ExitWithAnUnsavedMatrixAnsweredNo) {
     EXPECT_EQ(read.rect.x, frame.geometry().x());
     EXPECT_EQ(read.rect.width, frame.geometry().width());
     EXPECT_FALSE(read.zoomed);
+}
+
+TEST_F(MatFrameTest, TheMatrixWindowClosedLastLeavesItsSettingsAtExit) {
+    for (std::int32_t letter = 1; letter <= 3; ++letter) {
+        placeReal(letter);
+        workspace.slot(letter)->settings().fonts[0].font.height = -10 - letter;
+    }
+    frame.windowOf(*workspace.slot(2))->hideMatrix();
+    frame.windowOf(*workspace.slot(1))->hideMatrix();
+    EXPECT_FALSE(std::filesystem::exists(folder.path().toStdString() + "/lorv.ini"))
+        << "nothing is written before the program ends";
+
+    prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+    action(command::Exit)->trigger();
+    MatrixWindowSettings stored;
+    ASSERT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), 0);
+    EXPECT_EQ(stored.window.fonts.at(0).font.height, -11);
+}
+
+TEST_F(MatFrameTest, WithNoMatrixWindowClosedTheOneMadeLastLeavesItsSettings) {
+    placeReal(2);
+    placeReal(1);
+    workspace.slot(1)->settings().fonts[0].font.height = -21;
+    workspace.slot(2)->settings().fonts[0].font.height = -22;
+    prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+    action(command::Exit)->trigger();
+    MatrixWindowSettings stored;
+    ASSERT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), 0);
+    EXPECT_EQ(stored.window.fonts.at(0).font.height, -21);
 }
 
 TEST_F(MatFrameTest, FrameIsNeverNarrowerThanItsMenuBar) {

@@ -29,7 +29,6 @@ class MatrixWindowFilesTest : public ::testing::Test {
   protected:
     void open(const MatrixData& contents, ElementKind kind = ElementKind::Real,
               TMatWin::Options options = {}) {
-        // The old window writes its settings from its document as it goes.
         window.reset();
         document = std::make_unique<MatrixDocument>(1, kind, contents);
         document->setDocumentName(kind == ElementKind::Integer ? "mat1.ima" : "mat1.fma", false);
@@ -284,7 +283,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     document->settings().colourRoles[9] = 6;
     window->setGeometry(30, 40, 500, 300);
     const QRect placed = window->geometry();
-    window.reset();
+    window->writeSettingsFile();
 
     MatrixWindowSettings stored;
     ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
@@ -304,10 +303,27 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     EXPECT_EQ(document->settings().fonts[0].font.height,
               matrixWindowDefaults().fonts[0].font.height);
     document->setDocumentName(path("c.fma"), true);
-    window.reset();
+    window->writeSettingsFile();
     ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
     EXPECT_EQ(stored.window.fonts[0].font.height, matrixWindowDefaults().fonts[0].font.height);
     EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
+}
+
+TEST_F(MatrixWindowFilesTest, AShortSettingsRecordIsCompletedAsItIsRead) {
+    MatrixWindowSettings stored;
+    stored.window.fonts.resize(2);
+    stored.window.fonts[0].font.height = -30;
+    stored.window.colourRoles = {1, 2, 3};
+    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
+    open(ComplexMatrix(1, 1), ElementKind::Real, {folder.path(), false});
+    const WindowSettings& settings = document->settings();
+    ASSERT_EQ(settings.fonts.size(), 10u);
+    EXPECT_EQ(settings.fonts[0].font.height, -30);
+    EXPECT_EQ(settings.fonts[9].font.faceName, "Courier New");
+    ASSERT_EQ(settings.colourRoles.size(), 15u);
+    EXPECT_EQ(settings.colourRoles[2], 3);
+    EXPECT_EQ(settings.colourRoles[9], 4) << "the border role's default is red";
+    EXPECT_EQ(window->view()->entryFont().pixelSize(), 30);
 }
 
 TEST_F(MatrixWindowFilesTest, AMatrixFromAFileKeepsItsOwnSettings) {

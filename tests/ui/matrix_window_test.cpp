@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "engine/matrix_builders.h"
 #include "matwin/matrix_view.h"
+#include "toolkit/note_window.h"
+#include "toolkit/text_window.h"
 #include "workspace/scripted_prompter.h"
 
 namespace lorvex {
@@ -47,6 +51,29 @@ class MatrixWindowTest : public ::testing::Test {
     std::unique_ptr<TMatWin> window;
 };
 
+TEST_F(MatrixWindowTest, TextHelpAndNotesWindowsAreMadeWhenFirstNeeded) {
+    const auto textWindows = [] {
+        qsizetype count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            count += qobject_cast<TTextWin*>(widget) != nullptr ? 1 : 0;
+        return count;
+    };
+    const qsizetype before = textWindows();
+    open(realMatrix({{1, -2}}));
+    EXPECT_EQ(textWindows(), before);
+    document->setNotes("n");
+    window->contentsReplaced();
+    EXPECT_EQ(textWindows(), before);
+
+    action(603)->trigger();
+    EXPECT_EQ(textWindows(), before + 1);
+    EXPECT_TRUE(window->textWindow()->isVisible());
+    action(75)->trigger();
+    EXPECT_EQ(textWindows(), before + 2);
+    EXPECT_EQ(window->notesWindow()->text(), "n");
+    EXPECT_TRUE(window->notesWindow()->isVisible());
+}
+
 TEST_F(MatrixWindowTest, RightClickWalksDownTheColumnsUntilTheMatrixEnds) {
     open(ComplexMatrix(2, 3));
     EXPECT_EQ(window->windowTitle(), "A");
@@ -57,6 +84,25 @@ TEST_F(MatrixWindowTest, RightClickWalksDownTheColumnsUntilTheMatrixEnds) {
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 3, 5}, {2, 4, 6}})));
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_EQ(window->windowTitle(), "A");
+}
+
+TEST_F(MatrixWindowTest, ScrollBarsFollowTheLayoutWithoutWaitingForAPaint) {
+    open(ComplexMatrix(2, 2));
+    const QScrollBar* vertical = view()->findChild<QScrollBar*>("verticalBar");
+    EXPECT_FALSE(vertical->isVisible());
+    ASSERT_EQ(document->setDimensions(60, 2), 0);
+    window->contentsReplaced();
+    const std::int32_t visible = view()->VisRows();
+    ASSERT_LT(visible, 59);
+    EXPECT_TRUE(vertical->isVisible());
+    EXPECT_EQ(vertical->maximum(), 60 - visible);
+    EXPECT_EQ(vertical->value(), 0);
+
+    // Walking past the last row shown moves the view on by a page.
+    click(visible - 1, 0, Qt::RightButton);
+    type("7");
+    EXPECT_EQ(view()->FirstRow(), visible);
+    EXPECT_EQ(vertical->value(), visible);
 }
 
 TEST_F(MatrixWindowTest, RowByRowWithoutAutoAdvanceAndEscStops) {

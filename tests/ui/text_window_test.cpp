@@ -187,6 +187,12 @@ TEST_F(TextWindowTest, MinusSignsBecomeTheCharacterOfACode) {
     prompter.expectFields("hifen longo", std::vector<std::string>{"61"});
     action(92)->trigger();
     EXPECT_EQ(window.text(), "=1");
+
+    // Control codes from 2 on are taken too, unlike a matrix window's long minus.
+    window.setText("-1");
+    prompter.expectFields("hifen longo", std::vector<std::string>{"2"});
+    action(92)->trigger();
+    EXPECT_EQ(window.text(), QString(QChar(2)) + "1");
 }
 
 TEST_F(TextWindowTest, HelpTextsAreShownUpToTheirMarker) {

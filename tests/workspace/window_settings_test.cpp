@@ -217,6 +217,36 @@ TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
     EXPECT_TRUE(out.palette.empty());
 }
 
+TEST(WindowSettings, AShortRecordIsCompletedFromTheDefaults) {
+    const WindowSettings defaults = matrixWindowDefaults(72);
+    WindowSettings settings;
+    settings.rect = {1, 2, 300, 200};
+    settings.fonts = {defaults.fonts[4], defaults.fonts[5]};
+    settings.fonts[0].colour = 0x0000FF;
+    settings.colourRoles = {7, 8, 9};
+    EXPECT_FALSE(holdsEveryMatrixWindowSetting(settings));
+
+    completeWindowSettings(settings, defaults);
+    EXPECT_TRUE(holdsEveryMatrixWindowSetting(settings));
+    ASSERT_EQ(settings.fonts.size(), 10u);
+    EXPECT_EQ(settings.fonts[0].font.faceName, "Times New Roman");
+    EXPECT_EQ(settings.fonts[0].colour, 0x0000FFu);
+    EXPECT_EQ(settings.fonts[1], defaults.fonts[5]);
+    EXPECT_EQ(settings.fonts[2], defaults.fonts[2]);
+    EXPECT_EQ(settings.fonts[9], defaults.fonts[9]);
+    // The roles read stay; the highlight (4) and border (9) roles come in red.
+    EXPECT_EQ(settings.colourRoles,
+              (std::vector<std::int16_t>{7, 8, 9, 19, 4, 19, 19, 19, 19, 4, 19, 19, 19, 19, 19}));
+    EXPECT_EQ(settings.rect, (WindowRect{1, 2, 300, 200}));
+
+    // A full record, or one with more than the defaults, is left as it is.
+    WindowSettings longer = defaults;
+    longer.colourRoles.push_back(3);
+    const WindowSettings before = longer;
+    completeWindowSettings(longer, matrixWindowDefaults());
+    EXPECT_EQ(longer, before);
+}
+
 TEST(WindowSettings, RectanglesThatFitTheScreen) {
     EXPECT_TRUE(fitsOnScreen({0, 0, 120, 72}, 120, 72));
     EXPECT_TRUE(fitsOnScreen({10, 20, 800, 600}, 1024, 768));
