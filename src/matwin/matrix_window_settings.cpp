@@ -99,10 +99,7 @@ void TMatWin::placeFromSettings() {
 }
 
 void TMatWin::settingsChanged() {
-    WindowSettings& settings = document_.settings();
-    // A record that came with a matrix file is not completed where it is read.
-    if (!holdsEveryMatrixWindowSetting(settings))
-        completeWindowSettings(settings, defaultWindowSettings());
+    const WindowSettings& settings = document_.settings();
     const int background = settings.colourRoles[kBackgroundRole];
     view_->setColors(backgroundFor(document_.LetterNo(), document_.whiteBackground()),
                      colourFromRecord(settings.fonts[kEntryFont].colour),

@@ -17,7 +17,10 @@ int MatrixDocument::readFile(const std::string& path, History history) {
     sciNotation_ = file.sciNotation;
     widenFieldForIntegerParts();
     if (file.notesPresent) notes_ = std::move(file.notes);
-    settings_ = file.window;
+    // An older or foreign file may hold fewer fonts or colour roles; the
+    // document keeps its own for those.
+    completeWindowSettings(file.window, settings_);
+    settings_ = std::move(file.window);
     setDocumentName(path, true);
     modified_ = false;
     return code::Ok;

@@ -105,11 +105,6 @@ WindowSettings matrixWindowDefaults(std::int32_t pixelsPerInch) {
     return settings;
 }
 
-bool holdsEveryMatrixWindowSetting(const WindowSettings& settings) {
-    return settings.fonts.size() >= kMatrixWindowFontCount &&
-           settings.colourRoles.size() >= kMatrixWindowRoleCount;
-}
-
 void completeWindowSettings(WindowSettings& settings, const WindowSettings& defaults) {
     for (std::size_t f = settings.fonts.size(); f < defaults.fonts.size(); ++f)
         settings.fonts.push_back(defaults.fonts[f]);

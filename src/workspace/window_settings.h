@@ -123,9 +123,6 @@ struct WindowSettings {
 // rectangle is left empty: the window chooses its own default rectangle.
 WindowSettings matrixWindowDefaults(std::int32_t pixelsPerInch = 96);
 
-// True when a record holds every font and colour role a matrix window uses.
-bool holdsEveryMatrixWindowSetting(const WindowSettings& settings);
-
 // A record read from an older or foreign file may hold fewer fonts or colour
 // roles than `defaults`: the missing ones are taken from `defaults`. What the
 // record holds is kept, including any fonts or roles beyond `defaults`.

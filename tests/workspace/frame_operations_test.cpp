@@ -7,6 +7,7 @@
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
+#include "workspace/matrix_file.h"
 #include "workspace/scripted_prompter.h"
 
 namespace lorvex {
@@ -172,6 +173,22 @@ TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {
     EXPECT_EQ(back.Decimals(), 3);
     EXPECT_EQ(back.FieldWidth(), 20);
     EXPECT_TRUE(back.SciNotation());
+
+    // A file from a window with fewer fonts and colour roles: the document
+    // keeps its own for the missing ones.
+    MatrixFile shortRecord;
+    ASSERT_EQ(readMatrixFile(path("c.cma"), matrix_kind::kComplex, shortRecord), code::Ok);
+    shortRecord.window.fonts.resize(9);
+    shortRecord.window.fonts[0].font.height = -40;
+    shortRecord.window.colourRoles.resize(14);
+    ASSERT_EQ(writeMatrixFile(path("short.cma"), shortRecord), code::Ok);
+    ASSERT_EQ(back.readFile(path("short.cma")), code::Ok);
+    EXPECT_EQ(back.settings().fonts.size(), 10u);
+    EXPECT_EQ(back.settings().colourRoles.size(), 15u);
+    EXPECT_EQ(back.settings().fonts[0].font.height, -40);
+    EXPECT_EQ(back.settings().fonts[9], document.settings().fonts[9]);
+    EXPECT_EQ(back.settings().colourRoles[14], document.settings().colourRoles[14]);
+
     EXPECT_EQ(back.readFile(path("missing.cma")), code::CannotOpenFile);
     EXPECT_EQ(back.matrixData(), MatrixData(entries));
 
