@@ -17,6 +17,21 @@ class SilentPrompter : public lorvex::DialogFreePrompter {
     Answer messageBox(std::string_view, std::string_view, Buttons) override { return Answer::Yes; }
 };
 
+// Reports on the matrix at A of the mode, again and again.
+void reportRepeatedly(benchmark::State& state, lorvex::WorkspaceMode mode,
+                      const lorvex::MatrixData& m) {
+    SilentPrompter prompter;
+    lorvex::Workspace workspace(prompter);
+    lorvex::RandomGenerator random(1);
+    lorvex::FrameOperations operations(workspace, random);
+    operations.setMode(mode);
+    workspace.PlaceMatrix(lorvex::elementKindOf(mode), "", 1, m);
+    for (auto _ : state) {
+        lorvex::OneMatrixReport report;
+        benchmark::DoNotOptimize(operations.OneMatrix(1, report));
+    }
+}
+
 void oneMatrixReport(benchmark::State& state) {
     const auto n = static_cast<std::int32_t>(state.range(0));
     std::mt19937 engine(12);
@@ -24,17 +39,7 @@ void oneMatrixReport(benchmark::State& state) {
     lorvex::ComplexMatrix m(n, n);
     for (lorvex::Complex& c : m.cells)
         c = lorvex::Complex{value(engine), 0.0L};
-
-    SilentPrompter prompter;
-    lorvex::Workspace workspace(prompter);
-    lorvex::RandomGenerator random(1);
-    lorvex::FrameOperations operations(workspace, random);
-    operations.setMode(lorvex::WorkspaceMode::Real);
-    workspace.PlaceMatrix(lorvex::ElementKind::Real, "", 1, m);
-    for (auto _ : state) {
-        lorvex::OneMatrixReport report;
-        benchmark::DoNotOptimize(operations.OneMatrix(1, report));
-    }
+    reportRepeatedly(state, lorvex::WorkspaceMode::Real, m);
 }
 BENCHMARK(oneMatrixReport)->Arg(12)->Unit(benchmark::kMillisecond);
 
@@ -45,17 +50,7 @@ void integerMatrixReport(benchmark::State& state) {
     lorvex::IntegerMatrix m(n, n);
     for (lorvex::BigInt& entry : m.numerators)
         entry = lorvex::BigInt(value(engine));
-
-    SilentPrompter prompter;
-    lorvex::Workspace workspace(prompter);
-    lorvex::RandomGenerator random(1);
-    lorvex::FrameOperations operations(workspace, random);
-    operations.setMode(lorvex::WorkspaceMode::Integer);
-    workspace.PlaceMatrix(lorvex::ElementKind::Integer, "", 1, m);
-    for (auto _ : state) {
-        lorvex::OneMatrixReport report;
-        benchmark::DoNotOptimize(operations.OneMatrix(1, report));
-    }
+    reportRepeatedly(state, lorvex::WorkspaceMode::Integer, m);
 }
 BENCHMARK(integerMatrixReport)->Arg(80)->Unit(benchmark::kMillisecond);
 

@@ -40,6 +40,23 @@ void backSubstitute(Rows& w, Rows& u, const StopCheck& stop) {
     }
 }
 
+// Reduces every column of the square block w in turn, with the same row
+// operations on `companion`; false as soon as a column has no pivot.
+bool triangulate(Rows& w, Rows& companion, int& sign, const StopCheck& stop) {
+    for (std::int32_t k = 0; k < w.rows; ++k) {
+        if (!integer_reduction::reduceColumn(w, companion, k, k, sign, stop)) return false;
+    }
+    return true;
+}
+
+// The determinant of a triangulated block: the signed product of its diagonal.
+BigInt signedDiagonalProduct(const Rows& w, int sign, const StopCheck& stop) {
+    BigInt product(sign);
+    for (std::int32_t i = 0; i < w.rows; ++i)
+        product = BigInt::multiply(product, w.at(i, i), stop);
+    return product;
+}
+
 }  // namespace
 
 int invert(const IntegerMatrix& m, IntegerMatrix& inverse, Fraction& determinant,
@@ -49,17 +66,12 @@ int invert(const IntegerMatrix& m, IntegerMatrix& inverse, Fraction& determinant
         Rows w{n, n, m.numerators};
         Rows u = Rows::identity(n);
         int sign = 1;
-        for (std::int32_t k = 0; k < n; ++k) {
-            if (!integer_reduction::reduceColumn(w, u, k, k, sign, stop)) {
-                determinant = Fraction{BigInt(0), BigInt(1)};
-                return code::Singular;
-            }
+        if (!triangulate(w, u, sign, stop)) {
+            determinant = Fraction{BigInt(0), BigInt(1)};
+            return code::Singular;
         }
 
-        BigInt numeratorDeterminant(sign);
-        for (std::int32_t i = 0; i < n; ++i) {
-            numeratorDeterminant = BigInt::multiply(numeratorDeterminant, w.at(i, i), stop);
-        }
+        const BigInt numeratorDeterminant = signedDiagonalProduct(w, sign, stop);
         for (BigInt& entry : u.cells)
             entry = BigInt::multiply(entry, numeratorDeterminant, stop);
         backSubstitute(w, u, stop);
@@ -86,19 +98,13 @@ int determinant(const IntegerMatrix& m, Fraction& result, const StopCheck& stop)
         Rows w{n, n, m.numerators};
         Rows noCompanion{n, 0, {}};
         int sign = 1;
-        for (std::int32_t k = 0; k < n; ++k) {
-            if (!integer_reduction::reduceColumn(w, noCompanion, k, k, sign, stop)) {
-                result = Fraction{BigInt(0), BigInt(1)};
-                return code::Singular;
-            }
+        if (!triangulate(w, noCompanion, sign, stop)) {
+            result = Fraction{BigInt(0), BigInt(1)};
+            return code::Singular;
         }
-        // The reduced block is upper triangular: det(N) is the signed product of
-        // its diagonal, and det(N / d) = det(N) / d^n.
-        BigInt numeratorDeterminant(sign);
-        for (std::int32_t i = 0; i < n; ++i) {
-            numeratorDeterminant = BigInt::multiply(numeratorDeterminant, w.at(i, i), stop);
-        }
-        result = reduce({numeratorDeterminant, BigInt::power(m.denominator, n, stop)}, stop);
+        // det(N / d) = det(N) / d^n.
+        result = reduce(
+            {signedDiagonalProduct(w, sign, stop), BigInt::power(m.denominator, n, stop)}, stop);
         return code::Ok;
     });
 }

@@ -24,6 +24,10 @@ struct Rows {
 
     BigInt* row(std::int32_t i) { return cells.data() + static_cast<std::size_t>(i) * cols; }
     BigInt& at(std::int32_t i, std::int32_t j) { return row(i)[j]; }
+    const BigInt& at(std::int32_t i, std::int32_t j) const {
+        return cells[static_cast<std::size_t>(i) * static_cast<std::size_t>(cols) +
+                     static_cast<std::size_t>(j)];
+    }
 };
 
 // Reduces column `col` of w with its pivot placed in row `pivotRow` and made
