@@ -175,9 +175,8 @@ void TMatFrame::receiveHandOver(const QString& path) {
 // Queued, so that the files open once the computation's caller has finished
 // with its result.
 void TMatFrame::openHandedOverFilesAfter(QObject& computation) {
-    connect(&computation, &QObject::destroyed, this, [this] {
-        QMetaObject::invokeMethod(this, &TMatFrame::openHandedOverFiles, Qt::QueuedConnection);
-    });
+    connect(&computation, &QObject::destroyed, this, &TMatFrame::openHandedOverFiles,
+            Qt::QueuedConnection);
 }
 
 void TMatFrame::openHandedOverFiles() {
