@@ -1,13 +1,13 @@
 // The new-matrix generators of the frame: zeros, random entries, a constant
 // diagonal, probability rows and columns, a formula in i and j, a copied
-// column and a random integer matrix of determinant 1.
+// column and a random integer matrix of determinant 1. The fields are read
+// and checked here; the random and patterned matrices come from the engine.
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "engine/generators.h"
 #include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "expr/calc_language.h"
@@ -24,17 +24,6 @@ namespace {
 // The generator's descriptions are cut to this many characters.
 constexpr std::size_t kMaxDescription = 99;
 
-// A random real in [lo, hi) on a grid of a million steps.
-long double uniformReal(RandomGenerator& random, long double lo, long double hi) {
-    return lo + static_cast<long double>(random.next() % 1000000U) * ((hi - lo) * 1e-6L);
-}
-
-// A random integer in [lo, hi]; the caller ensures lo <= hi.
-std::int64_t uniformInteger(RandomGenerator& random, std::int64_t lo, std::int64_t hi) {
-    const auto span = static_cast<std::uint64_t>(hi - lo + 1);
-    return lo + static_cast<std::int64_t>(random.next() % span);
-}
-
 // "zeros", "aleatória (lo,hi)", "diagonal", ... with the bounds as typed.
 std::string generatorDescription(NewMatrixKind kind, std::string_view lower,
                                  std::string_view upper) {
@@ -47,58 +36,6 @@ std::string generatorDescription(NewMatrixKind kind, std::string_view lower,
         text += ")";
     }
     return utf8Prefix(text, kMaxDescription);
-}
-
-// A probability row (column) is a row of random weights scaled by the
-// reciprocal of its sum, so that it sums to one.
-void scaleToUnitSums(ComplexMatrix& m, bool alongRows) {
-    const std::int32_t lines = alongRows ? m.rows : m.cols;
-    const std::int32_t length = alongRows ? m.cols : m.rows;
-    auto entry = [&](std::int32_t line, std::int32_t k) -> Complex& {
-        return alongRows ? m.at(line, k) : m.at(k, line);
-    };
-    for (std::int32_t line = 0; line < lines; ++line) {
-        Complex sum = ZERO;
-        for (std::int32_t k = 0; k < length; ++k)
-            sum += entry(line, k);
-        const Complex reciprocal = ONE / sum;
-        for (std::int32_t k = 0; k < length; ++k)
-            entry(line, k) = entry(line, k) * reciprocal;
-    }
-}
-
-// An integer probability row (column) is a random composition of one common
-// total T = (r mod 12 + 15) m into its m entries. For each line, m - 1
-// distinct cuts are marked at random among the positions 0 ... T - 1 and the
-// position T is always marked; walking the positions, each mark closes one
-// entry, the gap since the previous mark (counted from 0). The entries are
-// therefore non-negative and sum to T. T is at least 15 m, so the random
-// choice of free positions rarely has to draw again.
-void fillCompositions(IntegerMatrix& m, bool alongRows, RandomGenerator& random) {
-    const std::int32_t lines = alongRows ? m.rows : m.cols;
-    const std::int32_t length = alongRows ? m.cols : m.rows;
-    const std::int64_t total = static_cast<std::int64_t>(random.next() % 12U + 15U) * length;
-    std::vector<bool> marked(static_cast<std::size_t>(total) + 1);
-    for (std::int32_t line = 0; line < lines; ++line) {
-        std::fill(marked.begin(), marked.end(), false);
-        marked.back() = true;
-        for (std::int32_t cut = 1; cut < length; ++cut) {
-            std::size_t position = 0;
-            do {
-                position = random.next() % static_cast<std::uint64_t>(total);
-            } while (marked[position]);
-            marked[position] = true;
-        }
-        std::int64_t previous = 0;
-        std::int32_t k = 0;
-        for (std::int64_t position = 0; position <= total; ++position) {
-            if (!marked[static_cast<std::size_t>(position)]) continue;
-            BigInt& entry = alongRows ? m.at(line, k) : m.at(k, line);
-            entry = BigInt(position - previous);
-            previous = position;
-            ++k;
-        }
-    }
 }
 
 // The checks of a new matrix after its diagonal value's (whose code is
@@ -116,9 +53,8 @@ int checkBoundsAndSize(NewMatrixKind kind, int diagonalCode, bool boundsReversed
     return code::Ok;
 }
 
-bool hasZeroEntry(const IntegerMatrix& m) {
-    return std::any_of(m.numerators.begin(), m.numerators.end(),
-                       [](const BigInt& x) { return x.isZero(); });
+UnitSums unitSums(NewMatrixKind kind) {
+    return kind == NewMatrixKind::ProbabilityRows ? UnitSums::Rows : UnitSums::Columns;
 }
 
 }  // namespace
@@ -148,27 +84,23 @@ int FrameOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::st
         if (rc != code::Ok) return rc;
 
         const bool complexMode = workspace_.Mode() == WorkspaceMode::Complex;
-        ComplexMatrix block(rowCount, colCount);
+        ComplexMatrix block;
         switch (kind) {
             case NewMatrixKind::Zeros:
+                block = ComplexMatrix(rowCount, colCount);
                 break;
             case NewMatrixKind::Random:
-                for (Complex& entry : block.cells) {
-                    entry.re = uniformReal(random_, lo, hi);
-                    if (complexMode) entry.im = uniformReal(random_, lo, hi);
-                }
+                rc = randomMatrix(rowCount, colCount, lo, hi, complexMode, random_, block);
                 break;
             case NewMatrixKind::Diagonal:
-                for (std::int32_t i = 0; i < rowCount; ++i)
-                    block.at(i, i) = diagonalValue;
+                rc = diagonalMatrix(rowCount, diagonalValue, block);
                 break;
             case NewMatrixKind::ProbabilityRows:
             case NewMatrixKind::ProbabilityColumns:
-                for (Complex& entry : block.cells)
-                    entry.re = uniformReal(random_, 0.0L, 1.0L);
-                scaleToUnitSums(block, kind == NewMatrixKind::ProbabilityRows);
+                rc = probabilityMatrix(rowCount, colCount, unitSums(kind), random_, block);
                 break;
         }
+        if (rc != code::Ok) return rc;
         return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), letter, block,
                               generatorDescription(kind, lower, upper));
     });
@@ -191,23 +123,23 @@ int FrameOperations::MakeIntMatrix(std::int32_t letter, NewMatrixKind kind, std:
         rc = checkBoundsAndSize(kind, rc, hi < lo, rowCount, colCount);
         if (rc != code::Ok) return rc;
 
-        IntegerMatrix block(rowCount, colCount);
+        IntegerMatrix block;
         switch (kind) {
             case NewMatrixKind::Zeros:
+                block = IntegerMatrix(rowCount, colCount);
                 break;
             case NewMatrixKind::Random:
-                for (BigInt& entry : block.numerators)
-                    entry = BigInt(uniformInteger(random_, lo, hi));
+                rc = randomIntegerMatrix(rowCount, colCount, lo, hi, random_, block);
                 break;
             case NewMatrixKind::Diagonal:
-                for (std::int32_t i = 0; i < rowCount; ++i)
-                    block.at(i, i) = diagonalValue;
+                rc = diagonalMatrix(rowCount, diagonalValue, block);
                 break;
             case NewMatrixKind::ProbabilityRows:
             case NewMatrixKind::ProbabilityColumns:
-                fillCompositions(block, kind == NewMatrixKind::ProbabilityRows, random_);
+                rc = integerProbabilityMatrix(rowCount, colCount, unitSums(kind), random_, block);
                 break;
         }
+        if (rc != code::Ok) return rc;
         return placeDescribed(workspace_, ElementKind::Integer, letter, block,
                               generatorDescription(kind, lower, upper));
     });
@@ -285,28 +217,12 @@ int FrameOperations::CopyColumn(std::int32_t source, std::int32_t result, std::s
     });
 }
 
-// Random elementary row additions keep the determinant at 1, so the result
-// has an integer inverse; they go on until no entry is zero.
 int FrameOperations::UnitaryRandom(std::string_view rows, std::int32_t letter) {
     return runGuarded([&] {
         const std::int32_t n = leadingInteger(rows);
         if (n < 2 || n > 20) return code::OutOfRange;
-        IntegerMatrix a = IntegerMatrix::identity(n);
-        const auto order = static_cast<std::uint32_t>(n);
-        do {
-            const auto p = static_cast<std::int32_t>(random_.next() % order);
-            std::int32_t q = p;
-            while (q == p)
-                q = static_cast<std::int32_t>(random_.next() % order);
-            const bool add = random_.next() % 2U == 0U;
-            for (std::int32_t j = 0; j < n; ++j) {
-                if (add) {
-                    a.at(q, j) += a.at(p, j);
-                } else {
-                    a.at(q, j) -= a.at(p, j);
-                }
-            }
-        } while (hasZeroEntry(a));
+        IntegerMatrix a;
+        if (const int rc = unitaryRandomMatrix(n, random_, a); rc != code::Ok) return rc;
         return placeDescribed(workspace_, ElementKind::Integer, letter, a,
                               std::string(strings::byId(233)));
     });

@@ -1,0 +1,175 @@
+#include "engine/geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/elimination.h"
+#include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
+
+namespace lorvex {
+namespace {
+
+using test::big;
+using test::integerMatrix;
+using test::realMatrix;
+
+const long double kRoot3 = std::sqrt(3.0L);
+
+// Entry by entry within the tolerance, imaginary parts included.
+void expectNear(const ComplexMatrix& actual, const ComplexMatrix& expected,
+                long double tolerance = 1e-18L) {
+    ASSERT_EQ(actual.cells.size(), expected.cells.size());
+    for (std::size_t k = 0; k < actual.cells.size(); ++k) {
+        EXPECT_LE(size(actual.cells[k] - expected.cells[k]), tolerance) << "entry " << k;
+    }
+}
+
+TEST(Geometry, RotationsFollowTheRightHandRule) {
+    ComplexMatrix rotation;
+    ASSERT_EQ(planeRotation(-300, rotation), code::Ok);
+    expectNear(rotation, realMatrix({{0.5L, -kRoot3 / 2}, {kRoot3 / 2, 0.5L}}));
+
+    // The unit axis (2, 1, 2) / 3 by 60 degrees: cos 1/2, sin √3/2, 1 - cos 1/2.
+    ComplexMatrix sixty;
+    ASSERT_EQ(spaceRotation({2, 1, 2}, 60, sixty), code::Ok);
+    expectNear(sixty,
+               realMatrix({{13.0L / 18, 1.0L / 9 - kRoot3 / 3, kRoot3 / 6 + 2.0L / 9},
+                           {kRoot3 / 3 + 1.0L / 9, 5.0L / 9, 1.0L / 9 - kRoot3 / 3},
+                           {2.0L / 9 - kRoot3 / 6, kRoot3 / 3 + 1.0L / 9, 13.0L / 18}}),
+               1e-17L);
+    ASSERT_EQ(spaceRotation({4, 2, 4}, 60, rotation), code::Ok);
+    EXPECT_EQ(rotation, sixty) << "only the axis' direction counts";
+
+    EXPECT_EQ(spaceRotation({0, 0, 0}, 90, rotation), code::Singular);
+    EXPECT_EQ(spaceRotation({1e-10L, 0, 0}, 90, rotation), code::Singular)
+        << "a squared length below 10^-18";
+    EXPECT_EQ(rotation, sixty) << "unchanged on failure";
+}
+
+std::array<BigInt, 3> axis(std::int64_t a, std::int64_t b, std::int64_t c) {
+    return {BigInt(a), BigInt(b), BigInt(c)};
+}
+std::array<BigInt, 2> angle(std::int64_t p, std::int64_t q) {
+    return {BigInt(p), BigInt(q)};
+}
+
+// Each column of length one and the determinant 1: a rotation.
+void expectRotation(const IntegerMatrix& m) {
+    for (std::int32_t j = 0; j < 3; ++j) {
+        BigInt sum;
+        for (std::int32_t i = 0; i < 3; ++i)
+            sum += m.at(i, j) * m.at(i, j);
+        EXPECT_EQ(sum, m.denominator * m.denominator) << "column " << j;
+    }
+    Fraction value;
+    ASSERT_EQ(determinant(m, value), code::Ok);
+    EXPECT_EQ(value, (Fraction{BigInt(1), BigInt(1)}));
+}
+
+TEST(Geometry, ExactRotationsFromPythagoreanData) {
+    // (3, 6, -2) with (4, 3): N = 49, n = 7, r = 5, d = r - p = 1, e = q n = 21.
+    IntegerMatrix rotation;
+    ASSERT_EQ(exactSpaceRotation(axis(3, 6, -2), angle(4, 3), rotation), code::Ok);
+    EXPECT_EQ(rotation, integerMatrix({{205, 60, 120}, {-24, 232, -75}, {-132, 51, 200}}, 245));
+    expectRotation(rotation);
+
+    // The axis (2, 3, 6) 10^30 with (3, 4): n = 7 10^30, r = 5.
+    const std::string tens(30, '0');
+    ASSERT_EQ(exactSpaceRotation({big("2" + tens), big("3" + tens), big("6" + tens)}, angle(3, 4),
+                                 rotation),
+              code::Ok);
+    EXPECT_EQ(rotation.denominator, big("245" + tens + tens));
+    expectRotation(rotation);
+}
+
+TEST(Geometry, ExactRotationsNeedNonZeroPythagoreanData) {
+    const struct {
+        std::array<BigInt, 3> axis;
+        std::array<BigInt, 2> angle;
+        int code;
+    } cases[] = {
+        {axis(0, 0, 0), angle(4, 3), code::Singular},
+        // Zero data come before data that are not Pythagorean.
+        {axis(1, 1, 1), angle(0, 0), code::Singular},
+        {axis(1, 1, 1), angle(4, 3), code::PythagoreanExpected},
+        {axis(3, 6, -2), angle(1, 1), code::PythagoreanExpected},
+    };
+    for (const auto& c : cases) {
+        IntegerMatrix rotation = integerMatrix({{7}});
+        EXPECT_EQ(exactSpaceRotation(c.axis, c.angle, rotation), c.code);
+        EXPECT_EQ(rotation, integerMatrix({{7}}));
+    }
+}
+
+TEST(Geometry, ExactSquareRoots) {
+    const BigInt root = big("1" + std::string(29, '0') + "7");  // 10^30 + 7
+    const BigInt square = root * root;
+    const struct {
+        BigInt value;
+        std::optional<BigInt> root;
+    } cases[] = {
+        {BigInt(0), BigInt(0)},
+        {BigInt(49), BigInt(7)},
+        {BigInt(99980001), BigInt(9999)},  // the largest root of one digit
+        {BigInt(100000000), BigInt(10000)},
+        {BigInt(100020001), BigInt(10001)},
+        {square, root},
+        {square - BigInt(1), std::nullopt},
+        {BigInt(-4), std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(exactSquareRoot(c.value), c.root) << c.value.toText();
+}
+
+// v = (1, 2, 2), vᵀv = 9: P = I - v vᵀ / 9, R = I - 2 v vᵀ / 9.
+TEST(Geometry, ProjectionsAndReflections) {
+    ComplexMatrix result;
+    ASSERT_EQ(hyperplaneMatrix(test::reals({1, 2, 2}), HyperplaneMap::Projection, result),
+              code::Ok);
+    expectNear(result, realMatrix({{8.0L / 9, -2.0L / 9, -2.0L / 9},
+                                   {-2.0L / 9, 5.0L / 9, -4.0L / 9},
+                                   {-2.0L / 9, -4.0L / 9, 5.0L / 9}}));
+    ASSERT_EQ(hyperplaneMatrix(test::reals({1, 2, 2}), HyperplaneMap::Reflection, result),
+              code::Ok);
+    expectNear(result, realMatrix({{7.0L / 9, -4.0L / 9, -4.0L / 9},
+                                   {-4.0L / 9, 1.0L / 9, -8.0L / 9},
+                                   {-4.0L / 9, -8.0L / 9, 1.0L / 9}}));
+
+    // No conjugate: for v = (i, 2), vᵀv = i² + 4 = 3 and v vᵀ = [-1 2i; 2i 4].
+    const Complex i{0, 1};
+    ASSERT_EQ(
+        hyperplaneMatrix(std::vector<Complex>{i, Complex{2, 0}}, HyperplaneMap::Projection, result),
+        code::Ok);
+    ComplexMatrix expected = realMatrix({{4.0L / 3, 0}, {0, -1.0L / 3}});
+    expected.at(0, 1) = expected.at(1, 0) = Complex{0, -2.0L / 3};
+    expectNear(result, expected);
+
+    EXPECT_EQ(hyperplaneMatrix(test::reals({0, 1e-10L}), HyperplaneMap::Reflection, result),
+              code::Singular);
+    EXPECT_EQ(hyperplaneMatrix(std::vector<Complex>{i, ONE}, HyperplaneMap::Projection, result),
+              code::Singular)
+        << "i² + 1 = 0";
+}
+
+TEST(Geometry, ExactProjectionsAndReflectionsAreNotReduced) {
+    const std::vector<BigInt> v{BigInt(1), BigInt(2), BigInt(2)};
+    IntegerMatrix result;
+    ASSERT_EQ(hyperplaneMatrix(v, HyperplaneMap::Reflection, result), code::Ok);
+    EXPECT_EQ(result, integerMatrix({{7, -4, -4}, {-4, 1, -8}, {-4, -8, 1}}, 9));
+    // (2, 4, 4): N = 36, the fraction not reduced.
+    ASSERT_EQ(hyperplaneMatrix(std::vector<BigInt>{BigInt(2), BigInt(4), BigInt(4)},
+                               HyperplaneMap::Projection, result),
+              code::Ok);
+    EXPECT_EQ(result, integerMatrix({{32, -8, -8}, {-8, 20, -16}, {-8, -16, 20}}, 36));
+    EXPECT_EQ(hyperplaneMatrix(std::vector<BigInt>(3), HyperplaneMap::Projection, result),
+              code::Singular);
+}
+
+}  // namespace
+}  // namespace lorvex
