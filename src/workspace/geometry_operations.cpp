@@ -15,6 +15,7 @@
 #include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
 #include "workspace/matrix_limits.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
 
@@ -30,11 +31,12 @@ long double radians(std::string_view degrees) {
 }
 
 std::string rotationDescription(std::string_view suffix) {
-    return std::string(strings::byId(207)) + std::string(suffix);
+    return std::string(strings::byId(strings::id::Rotation)) + std::string(suffix);
 }
 
 std::string projectionDescription(bool projection) {
-    return std::string(strings::byId(projection ? 220 : 221));
+    return std::string(
+        strings::byId(projection ? strings::id::Projection : strings::id::Reflection));
 }
 
 std::int64_t entryCount(const MatrixDocument& document) {

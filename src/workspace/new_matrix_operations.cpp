@@ -14,6 +14,7 @@
 #include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
 #include "workspace/matrix_limits.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
 #include "workspace/windows1252.h"
@@ -38,7 +39,7 @@ std::int64_t uniformInteger(RandomGenerator& random, std::int64_t lo, std::int64
 // "zeros", "aleatória (lo,hi)", "diagonal", ... with the bounds as typed.
 std::string generatorDescription(NewMatrixKind kind, std::string_view lower,
                                  std::string_view upper) {
-    std::string text(strings::byId(215 + static_cast<int>(kind)));
+    std::string text(strings::byId(strings::id::FirstNewMatrixKind + static_cast<int>(kind)));
     if (kind == NewMatrixKind::Random) {
         text += " (";
         text += lower;
@@ -277,7 +278,7 @@ int FrameOperations::CopyColumn(std::int32_t source, std::int32_t result, std::s
                 copy.at(i, 0) = document->Cells()[at(i)];
             block = std::move(copy);
         }
-        std::string description(strings::byId(225));
+        std::string description(strings::byId(strings::id::Column));
         description += " #";
         description += column;
         return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), result, block,
@@ -308,7 +309,7 @@ int FrameOperations::UnitaryRandom(std::string_view rows, std::int32_t letter) {
             }
         } while (hasZeroEntry(a));
         return placeDescribed(workspace_, ElementKind::Integer, letter, a,
-                              std::string(strings::byId(233)));
+                              std::string(strings::byId(strings::id::RandomUnitary)));
     });
 }
 
