@@ -12,7 +12,7 @@ struct Entry {
     std::string_view text;
 };
 
-// Sorted by number.
+// Sorted by number, each number once.
 constexpr std::array kTable = {
     Entry{1, "salvar mudanças para "},
     Entry{2, "cuidado!"},
@@ -262,8 +262,9 @@ constexpr std::array kTable = {
     Entry{1515, "limite superior"},
 };
 
-static_assert(std::is_sorted(kTable.begin(), kTable.end(),
-                             [](const Entry& a, const Entry& b) { return a.id < b.id; }));
+static_assert(std::adjacent_find(kTable.begin(), kTable.end(), [](const Entry& a, const Entry& b) {
+                  return a.id >= b.id;
+              }) == kTable.end());
 
 }  // namespace
 
