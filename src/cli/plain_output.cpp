@@ -3,6 +3,7 @@
 #include "cli/command_output.h"
 #include "cli/significant_digits.h"
 #include "workspace/matrix_export.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex::cli {
@@ -30,10 +31,12 @@ void writeMatrix(std::ostream& out, const ShownMatrix& shown) {
     std::string table;
     if (plainTextTable(document, table) == code::Ok) writeLines(out, table);
     if (document.isInteger())
-        out << strings::byId(229) << ' ' << document.entryText(document.Rows(), 0) << '\n';
+        out << strings::byId(strings::id::Denominator) << ' '
+            << document.entryText(document.Rows(), 0) << '\n';
     if (document.HiliteRow() >= 0 && document.HiliteCol() >= 0) {
-        out << strings::byId(106) << ": " << strings::byId(226) << ' ' << document.HiliteRow() + 1
-            << ", " << strings::byId(225) << ' ' << document.HiliteCol() + 1 << '\n';
+        out << strings::byId(strings::id::HighlightedEntry) << ": "
+            << strings::byId(strings::id::Row) << ' ' << document.HiliteRow() + 1 << ", "
+            << strings::byId(strings::id::Column) << ' ' << document.HiliteCol() + 1 << '\n';
     }
 }
 
@@ -56,7 +59,7 @@ void writePlain(std::ostream& out, std::string_view line, const CommandResult& r
         for (const ShownMatrix& shown : result.matrices)
             writeMatrix(out, shown);
     }
-    if (result.rank) out << strings::byId(203) << ": " << *result.rank << '\n';
+    if (result.rank) out << strings::byId(strings::id::Rank) << ": " << *result.rank << '\n';
     if (result.value) {
         out << (result.complexValue ? complexSignificantDigits(*result.value, kReadableDigits)
                                     : significantDigits(result.value->re, kReadableDigits))

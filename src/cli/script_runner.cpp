@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/command_output.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/windows1252.h"
 
@@ -100,8 +101,8 @@ void ScriptRunner::documentShown(MatrixDocument& document) {
 }
 
 ShownMatrix ScriptRunner::shownLettered(const MatrixDocument& document) {
-    return {&document,
-            std::string(strings::byId(213)) + " " + static_cast<char>('@' + document.LetterNo())};
+    return {&document, std::string(strings::byId(strings::id::Matrix)) + " " +
+                           static_cast<char>('@' + document.LetterNo())};
 }
 
 int runScript(std::istream& in, std::ostream& out, ScriptRunner& runner, bool json) {

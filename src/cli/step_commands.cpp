@@ -5,6 +5,7 @@
 
 #include "cli/script_runner.h"
 #include "engine/echelon.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex::cli {
@@ -133,7 +134,8 @@ int ScriptRunner::stepsave(const CommandWords& words, CommandResult&) {
     const MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
     const Workspace::Placement placement =
         workspace_.PlaceMatrix(ElementKind::Real, "", *letter, shown.matrixData());
-    if (placement.stored) placement.document->setNotes(std::string(strings::byId(235)));
+    if (placement.stored)
+        placement.document->setNotes(std::string(strings::byId(strings::id::Operations)));
     return placement.code;
 }
 

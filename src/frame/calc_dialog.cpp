@@ -11,7 +11,7 @@
 namespace lorvex {
 
 TCalcDlg::TCalcDlg(FrameOperations& operations, QWidget* parent)
-    : CommandDialog(QStringLiteral("calcular"), QStringLiteral("criar"), parent),
+    : CommandDialog(uiString(strings::id::CalculateTitle), uiString(strings::id::Create), parent),
       operations_(operations),
       text_(new QLineEdit(QStringLiteral("A + B"), this)),
       letter_(new LetterList(3, this)) {
@@ -20,7 +20,7 @@ TCalcDlg::TCalcDlg(FrameOperations& operations, QWidget* parent)
     letter_->setObjectName("295");
     auto* layout = new QFormLayout(this);
     layout->addRow(text_);
-    layout->addRow(QStringLiteral("nomear resultado"), letter_);
+    layout->addRow(uiString(strings::id::NameResult), letter_);
     layout->addRow(buttons());
 }
 

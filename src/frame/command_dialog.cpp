@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "toolkit/dialog_placement.h"
+#include "toolkit/qt_text.h"
 
 namespace lorvex {
 
@@ -15,7 +16,7 @@ CommandDialog::CommandDialog(const QString& title, const QString& runLabel, QWid
     runButton->setDefault(true);
     runButton->setAutoDefault(true);
     QPushButton* close =
-        buttons_->addButton(QStringLiteral("fechar"), QDialogButtonBox::RejectRole);
+        buttons_->addButton(uiString(strings::id::Close), QDialogButtonBox::RejectRole);
     close->setObjectName("close");
     close->setAutoDefault(false);
     connect(runButton, &QPushButton::clicked, this, [this] { run(); });

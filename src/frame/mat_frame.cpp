@@ -80,33 +80,32 @@ QAction* TMatFrame::action(int command) const {
 
 void TMatFrame::createActions() {
     using namespace command;
-    makeAction(NewMatrix, QStringLiteral("&Nova ..."), QKeySequence(Qt::CTRL | Qt::Key_N));
-    makeAction(Open, QStringLiteral("&Abrir ..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    makeAction(Paste, QStringLiteral("&Colar"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    makeAction(ModeReal, QStringLiteral("&Real"))->setCheckable(true);
-    makeAction(ModeComplex, QStringLiteral("&Complexo"))->setCheckable(true);
-    makeAction(ModeInteger, QStringLiteral("&Inteiro"))->setCheckable(true);
-    makeAction(Rotate2D, QStringLiteral("Rotação &2D ..."));
-    makeAction(Rotate3D, QStringLiteral("Rotação &3D ..."));
-    makeAction(IntegerRotate3D, QStringLiteral("Rotação &3D ..."));
-    makeAction(ProjectReflect, QStringLiteral("&Refletir | Projetar ..."));
-    makeAction(Formula, QStringLiteral("&Fórmula ..."));
-    makeAction(Unitary, QStringLiteral("&Unitária ..."));
-    makeAction(CopyColumn, QStringLiteral("&Copiar coluna ..."));
-    makeAction(WhiteBackground, QStringLiteral("Fundo &branco"))->setCheckable(true);
-    makeAction(HelpFirstMenu, QStringLiteral("Aj&uda ..."));
-    makeAction(Exit, QStringLiteral("&Sair"));
-    makeAction(Calculate, QStringLiteral("&Calcular ..."), QKeySequence(Qt::CTRL | Qt::Key_C));
-    makeAction(Solve, QStringLiteral("&Resolver ..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    makeAction(LinearProgramming, QStringLiteral("Prog &Linear ..."),
+    makeAction(NewMatrix, uiString(strings::id::NewMatrixItem), QKeySequence(Qt::CTRL | Qt::Key_N));
+    makeAction(Open, uiString(strings::id::OpenItem), QKeySequence(Qt::CTRL | Qt::Key_O));
+    makeAction(Paste, uiString(strings::id::FramePasteItem), QKeySequence(Qt::CTRL | Qt::Key_V));
+    makeAction(ModeReal, uiString(strings::id::RealItem))->setCheckable(true);
+    makeAction(ModeComplex, uiString(strings::id::ComplexItem))->setCheckable(true);
+    makeAction(ModeInteger, uiString(strings::id::IntegerItem))->setCheckable(true);
+    makeAction(Rotate2D, uiString(strings::id::Rotate2DItem));
+    makeAction(Rotate3D, uiString(strings::id::Rotate3DItem));
+    makeAction(IntegerRotate3D, uiString(strings::id::Rotate3DItem));
+    makeAction(ProjectReflect, uiString(strings::id::ProjectReflectItem));
+    makeAction(Formula, uiString(strings::id::FormulaItem));
+    makeAction(Unitary, uiString(strings::id::UnitaryItem));
+    makeAction(CopyColumn, uiString(strings::id::CopyColumnItem));
+    makeAction(WhiteBackground, uiString(strings::id::WhiteBackgroundItem))->setCheckable(true);
+    makeAction(HelpFirstMenu, uiString(strings::id::MatrixHelpItem));
+    makeAction(Exit, uiString(strings::id::ExitItem));
+    makeAction(Calculate, uiString(strings::id::CalculateItem), QKeySequence(Qt::CTRL | Qt::Key_C));
+    makeAction(Solve, uiString(strings::id::SolveItem), QKeySequence(Qt::CTRL | Qt::Key_S));
+    makeAction(LinearProgramming, uiString(strings::id::LinearProgrammingItem),
                QKeySequence(Qt::CTRL | Qt::Key_L));
-    makeAction(Echelon, QStringLiteral("Forma &Escalonada ..."),
-               QKeySequence(Qt::CTRL | Qt::Key_E));
-    makeAction(RowOperations, QStringLiteral("&Operações nas linhas ..."));
-    makeAction(HelpSecondMenu, QStringLiteral("&Ajuda ..."));
-    makeAction(HelpThirdMenu, QStringLiteral("&0 = Ajuda ..."));
-    makeAction(ProgramHelp, QStringLiteral("&Ajuda ..."));
-    makeAction(About, QStringLiteral("&Sobre ..."));
+    makeAction(Echelon, uiString(strings::id::EchelonItem), QKeySequence(Qt::CTRL | Qt::Key_E));
+    makeAction(RowOperations, uiString(strings::id::RowOperationsItem));
+    makeAction(HelpSecondMenu, uiString(strings::id::HelpItem));
+    makeAction(HelpThirdMenu, uiString(strings::id::ViewHelpItem));
+    makeAction(ProgramHelp, uiString(strings::id::HelpItem));
+    makeAction(About, uiString(strings::id::AboutItem));
 
     connect(action(ModeReal), &QAction::triggered, this, [this] { setMode(WorkspaceMode::Real); });
     connect(action(ModeComplex), &QAction::triggered, this,
@@ -143,10 +142,10 @@ void TMatFrame::showHelp(const char* name) {
 }
 
 void TMatFrame::showAbout() {
-    prompter_.messageBox("lorvex",
-                         "lorvex " LORVEX_VERSION
-                         "\ncalculadora de matrizes para o ensino de álgebra linear",
-                         Prompter::Buttons::Ok);
+    prompter_.messageBox(
+        "lorvex",
+        "lorvex " LORVEX_VERSION "\n" + std::string(strings::byId(strings::id::AboutText)),
+        Prompter::Buttons::Ok);
 }
 
 void TMatFrame::paste() {
@@ -225,7 +224,7 @@ void TMatFrame::showReport(std::int32_t letter) {
     }
     TTextWin* text = window->textWindow();
     text->setText(toQString(result.text));
-    text->setWindowTitle(QStringLiteral("dados da matriz ") +
+    text->setWindowTitle(uiString(strings::id::MatrixDataTitle) +
                          QChar(static_cast<char16_t>(64 + letter)));
     text->setDocumentName("matdat.txt", false);
     text->showWindow();
@@ -235,7 +234,8 @@ void TMatFrame::modeChanged() {
     if (newMatrixDialog_ != nullptr) newMatrixDialog_->setMode(workspace_.Mode());
     buildMenus();
     setWindowTitle(QStringLiteral("lorvex [") +
-                   uiString(230 + static_cast<int>(workspace_.Mode())) + "]");
+                   uiString(strings::id::FirstModeName + static_cast<int>(workspace_.Mode())) +
+                   "]");
 }
 
 // Each mode has its menu set; the actions stay the same objects, so their
@@ -251,11 +251,11 @@ void TMatFrame::buildMenus() {
     const WorkspaceMode mode = workspace_.Mode();
     const auto add = [this](QMenu* menu, int command) { menu->addAction(action(command)); };
 
-    QMenu* matrix = menuBar()->addMenu(QStringLiteral("&Matriz"));
+    QMenu* matrix = menuBar()->addMenu(uiString(strings::id::MatrixMenu));
     add(matrix, NewMatrix);
     add(matrix, Open);
     add(matrix, Paste);
-    QMenu* modes = matrix->addMenu(QStringLiteral("&Modo"));
+    QMenu* modes = matrix->addMenu(uiString(strings::id::ModeMenu));
     add(modes, ModeReal);
     add(modes, ModeComplex);
     add(modes, ModeInteger);
@@ -275,44 +275,43 @@ void TMatFrame::buildMenus() {
             break;
     }
     action(CopyColumn)
-        ->setText(mode == WorkspaceMode::Complex ? QStringLiteral("C&opiar coluna ...")
-                                                 : QStringLiteral("&Copiar coluna ..."));
+        ->setText(mode == WorkspaceMode::Complex ? uiString(strings::id::ComplexCopyColumnItem)
+                                                 : uiString(strings::id::CopyColumnItem));
     action(WhiteBackground)
-        ->setText(mode == WorkspaceMode::Real ? QStringLiteral("Fundo &branco")
-                                              : QStringLiteral("&Fundo branco"));
+        ->setText(mode == WorkspaceMode::Real ? uiString(strings::id::WhiteBackgroundItem)
+                                              : uiString(strings::id::OtherWhiteBackgroundItem));
     add(matrix, WhiteBackground);
     add(matrix, HelpFirstMenu);
     add(matrix, Exit);
 
-    QMenu* calc = menuBar()->addMenu(QStringLiteral("&Calc"));
+    QMenu* calc = menuBar()->addMenu(uiString(strings::id::CalcMenu));
     reportMenu_ = nullptr;
     if (mode == WorkspaceMode::Real) {
-        reportMenu_ = calc->addMenu(QStringLiteral("&Uma matriz"));
+        reportMenu_ = calc->addMenu(uiString(strings::id::OneMatrixMenu));
         for (int command : {Calculate, Solve, LinearProgramming, Echelon, RowOperations}) {
             add(calc, command);
         }
     } else if (mode == WorkspaceMode::Complex) {
         add(calc, Calculate);
         add(calc, Solve);
-        action(Echelon)->setText(QStringLiteral("&Forma Escada  ..."));
+        action(Echelon)->setText(uiString(strings::id::ComplexEchelonItem));
         add(calc, Echelon);
     } else {
         add(calc, Calculate);
         add(calc, Solve);
     }
-    if (mode == WorkspaceMode::Real)
-        action(Echelon)->setText(QStringLiteral("Forma &Escalonada ..."));
+    if (mode == WorkspaceMode::Real) action(Echelon)->setText(uiString(strings::id::EchelonItem));
     add(calc, HelpSecondMenu);
 
     if (mode == WorkspaceMode::Real) {
-        letterMenu_ = menuBar()->addMenu(QStringLiteral("&Ver"));
+        letterMenu_ = menuBar()->addMenu(uiString(strings::id::ViewMenu));
         firstKeptLetterItem_ = letterMenu_->addSeparator();
         add(letterMenu_, HelpThirdMenu);
-        QMenu* help = menuBar()->addMenu(QStringLiteral("&Ajuda"));
+        QMenu* help = menuBar()->addMenu(uiString(strings::id::HelpMenu));
         add(help, ProgramHelp);
         add(help, About);
     } else {
-        letterMenu_ = menuBar()->addMenu(QStringLiteral("&Ajuda"));
+        letterMenu_ = menuBar()->addMenu(uiString(strings::id::HelpMenu));
         firstKeptLetterItem_ = action(ProgramHelp);
         add(letterMenu_, ProgramHelp);
         add(letterMenu_, About);
@@ -401,8 +400,9 @@ void TMatFrame::documentShown(MatrixDocument& document) {
 // unsaved changes asks for itself, and a "&cancelar" there keeps the program.
 bool TMatFrame::mayClose() {
     if (workspace_.AnyUnsaved() &&
-        prompter_.messageBox(strings::byId(2), strings::byId(204), Prompter::Buttons::YesNo) !=
-            Prompter::Answer::Yes) {
+        prompter_.messageBox(strings::byId(strings::id::Caution),
+                             strings::byId(strings::id::SaveQuestion),
+                             Prompter::Buttons::YesNo) != Prompter::Answer::Yes) {
         workspace_.MarkAllSaved();
     }
     for (auto& [document, window] : windows_) {

@@ -15,8 +15,6 @@ namespace lorvex {
 namespace {
 
 constexpr int kSizeLength = 29;
-constexpr int kNewMatrix = 234;
-constexpr int kFirstModeName = 230;
 
 QLineEdit* field(const QString& text, const QString& id, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
@@ -28,7 +26,7 @@ QLineEdit* field(const QString& text, const QString& id, QWidget* parent) {
 }  // namespace
 
 TNewMatDlg::TNewMatDlg(FrameOperations& operations, QWidget* parent)
-    : CommandDialog(QString(), QStringLiteral("criar"), parent),
+    : CommandDialog(QString(), uiString(strings::id::Create), parent),
       operations_(operations),
       mode_(operations.workspace().Mode()),
       rows_(field("3", "211", this)),
@@ -44,21 +42,21 @@ TNewMatDlg::TNewMatDlg(FrameOperations& operations, QWidget* parent)
     size->addWidget(rows_);
     size->addWidget(times_);
     size->addWidget(cols_);
-    layout->addRow(QStringLiteral("dimensões"), size);
-    layout->addRow(QStringLiteral("nome"), letter_);
-    static constexpr const char* kKindLabels[] = {"zeros", "aleatório", "valor diagonal",
-                                                  "linhas de probabilidades",
-                                                  "colunas de probabilidades"};
+    layout->addRow(uiString(strings::id::SizeLabel), size);
+    layout->addRow(uiString(strings::id::NameLabel), letter_);
+    static constexpr int kKindLabels[] = {strings::id::Zeros, strings::id::RandomKind,
+                                          strings::id::DiagonalValue, strings::id::RowProbabilities,
+                                          strings::id::ColumnProbabilities};
     for (std::size_t i = 0; i < kinds_.size(); ++i) {
-        kinds_[i] = new QRadioButton(QString::fromUtf8(kKindLabels[i]), this);
+        kinds_[i] = new QRadioButton(uiString(kKindLabels[i]), this);
         kinds_[i]->setObjectName(QString::number(251 + i));
         layout->addRow(kinds_[i]);
         connect(kinds_[i], &QRadioButton::toggled, this, &TNewMatDlg::showSizeFields);
     }
     kinds_[0]->setChecked(true);
-    layout->addRow(QStringLiteral("limite inferior"), lower_);
-    layout->addRow(QStringLiteral("limite superior"), upper_);
-    layout->addRow(QStringLiteral("valor diagonal"), diagonal_);
+    layout->addRow(uiString(strings::id::LowerBound), lower_);
+    layout->addRow(uiString(strings::id::UpperBound), upper_);
+    layout->addRow(uiString(strings::id::DiagonalValue), diagonal_);
     layout->addRow(buttons());
     showDefaults(mode_);
     setMode(mode_);
@@ -76,8 +74,8 @@ void TNewMatDlg::showDefaults(WorkspaceMode mode) {
 void TNewMatDlg::setMode(WorkspaceMode mode) {
     if ((mode == WorkspaceMode::Integer) != (mode_ == WorkspaceMode::Integer)) showDefaults(mode);
     mode_ = mode;
-    setWindowTitle(uiString(kNewMatrix) + " [" + uiString(kFirstModeName + static_cast<int>(mode)) +
-                   "]");
+    setWindowTitle(uiString(strings::id::NewMatrix) + " [" +
+                   uiString(strings::id::FirstModeName + static_cast<int>(mode)) + "]");
 }
 
 // A diagonal matrix is square: the columns field and the "X" hide.

@@ -6,15 +6,16 @@
 
 #include "frame/letter_list.h"
 #include "toolkit/computation_stopper.h"
+#include "toolkit/qt_text.h"
 #include "workspace/frame_operations.h"
 
 namespace lorvex {
 
 TSolveDlg::TSolveDlg(FrameOperations& operations, QWidget* parent)
-    : CommandDialog(QStringLiteral("M*X = B"), QStringLiteral("resolver"), parent),
+    : CommandDialog(uiString(strings::id::SolveTitle), uiString(strings::id::SolveButton), parent),
       operations_(operations),
       matrix_(new LetterList(13, this)),
-      zeros_(new QRadioButton(QStringLiteral("zeros"), this)),
+      zeros_(new QRadioButton(uiString(strings::id::Zeros), this)),
       column_(new QRadioButton(this)),
       rightSide_(new LetterList(2, this)),
       solution_(new LetterList(24, this)),
@@ -34,7 +35,7 @@ TSolveDlg::TSolveDlg(FrameOperations& operations, QWidget* parent)
     right->addWidget(rightSide_);
     layout->addRow(QStringLiteral("B"), right);
     layout->addRow(QStringLiteral("X"), solution_);
-    layout->addRow(QStringLiteral("núcleo ="), nullSpace_);
+    layout->addRow(uiString(strings::id::NullSpaceLabel), nullSpace_);
     layout->addRow(buttons());
 }
 

@@ -178,7 +178,8 @@ void MatrixView::renderCache() {
         painter.setPen(entryColor_);
         drawRightAligned(painter, visCols_ * cellWidth_ + origin.x(),
                          visRows_ * rowHeight_ + origin.y(), textHeight_,
-                         uiString(229) + " " + toQString(document_.entryText(document_.Rows(), 0)));
+                         uiString(strings::id::Denominator) + " " +
+                             toQString(document_.entryText(document_.Rows(), 0)));
     }
     painter.setPen(borderColor_);
     if (visCols_ < document_.Cols()) {

@@ -29,6 +29,11 @@ std::string number(std::int32_t value) {
     return std::to_string(value);
 }
 
+// A text of the string table, for the dialogs' requests.
+std::string text(int id) {
+    return std::string(strings::byId(id));
+}
+
 }  // namespace
 
 TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, Options options)
@@ -75,7 +80,7 @@ QString TMatWin::caption() const {
 }
 
 void TMatWin::refreshTitle() {
-    setWindowTitle(view_->Editing() ? uiString(611) : caption());
+    setWindowTitle(view_->Editing() ? uiString(strings::id::EscCancelsAutoAdvance) : caption());
 }
 
 void TMatWin::contentsReplaced() {
@@ -100,68 +105,68 @@ void TMatWin::closeEvent(QCloseEvent* event) {
 }
 
 void TMatWin::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Arquivo"));
-    connect(addCommand(file, command::Save, QStringLiteral("&Salvar"),
+    QMenu* file = menuBar()->addMenu(uiString(strings::id::FileMenu));
+    connect(addCommand(file, command::Save, uiString(strings::id::SaveItem),
                        QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &TMatWin::save);
-    connect(addCommand(file, command::SaveAs, QStringLiteral("Salvar &Como ..."),
+    connect(addCommand(file, command::SaveAs, uiString(strings::id::SaveAsItem),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &TMatWin::saveAs);
-    connect(addCommand(file, command::TextExport, QStringLiteral("&Texto externo ...")),
+    connect(addCommand(file, command::TextExport, uiString(strings::id::TextExportItem)),
             &QAction::triggered, this, &TMatWin::exportPlainText);
-    connect(addCommand(file, command::TexExport, QStringLiteral("Te&Xto matriz ...")),
+    connect(addCommand(file, command::TexExport, uiString(strings::id::TexExportItem)),
             &QAction::triggered, this, &TMatWin::exportTex);
-    connect(addCommand(file, command::HelpFirstMenu, QStringLiteral("&Ajuda ...")),
+    connect(addCommand(file, command::HelpFirstMenu, uiString(strings::id::HelpItem)),
             &QAction::triggered, this, [this] { showHelp("LVMFILEH"); });
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Editar"));
-    undoAction_ = addCommand(edit, command::Undo, QStringLiteral("&Desfazer ..."),
+    QMenu* edit = menuBar()->addMenu(uiString(strings::id::EditMenu));
+    undoAction_ = addCommand(edit, command::Undo, uiString(strings::id::UndoItem),
                              QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(undoAction_, &QAction::triggered, this, &TMatWin::undo);
-    connect(addCommand(edit, command::Dimensions, QStringLiteral("Di&mensões ...")),
+    connect(addCommand(edit, command::Dimensions, uiString(strings::id::DimensionsItem)),
             &QAction::triggered, this, &TMatWin::askDimensions);
-    QMenu* remove = edit->addMenu(QStringLiteral("&Remover"));
-    removeRowsAction_ = addCommand(remove, command::RemoveRows, QStringLiteral("&Linhas ..."));
+    QMenu* remove = edit->addMenu(uiString(strings::id::RemoveMenu));
+    removeRowsAction_ = addCommand(remove, command::RemoveRows, uiString(strings::id::RowsItem));
     connect(removeRowsAction_, &QAction::triggered, this, [this] { askRemove(false); });
     removeColumnsAction_ =
-        addCommand(remove, command::RemoveColumns, QStringLiteral("&Colunas ..."));
+        addCommand(remove, command::RemoveColumns, uiString(strings::id::ColumnsItem));
     connect(removeColumnsAction_, &QAction::triggered, this, [this] { askRemove(true); });
-    QMenu* insert = edit->addMenu(QStringLiteral("&Inserir"));
-    connect(addCommand(insert, command::InsertRow, QStringLiteral("&Linha ...")),
+    QMenu* insert = edit->addMenu(uiString(strings::id::InsertMenu));
+    connect(addCommand(insert, command::InsertRow, uiString(strings::id::RowItem)),
             &QAction::triggered, this, [this] { askInsert(false); });
-    connect(addCommand(insert, command::InsertColumn, QStringLiteral("&Coluna ...")),
+    connect(addCommand(insert, command::InsertColumn, uiString(strings::id::ColumnItem)),
             &QAction::triggered, this, [this] { askInsert(true); });
-    QMenu* swap = edit->addMenu(QStringLiteral("&Trocar"));
-    swapRowsAction_ = addCommand(swap, command::SwapRows, QStringLiteral("&Linhas ..."));
+    QMenu* swap = edit->addMenu(uiString(strings::id::SwapMenu));
+    swapRowsAction_ = addCommand(swap, command::SwapRows, uiString(strings::id::RowsItem));
     connect(swapRowsAction_, &QAction::triggered, this, [this] { askSwap(false); });
-    swapColumnsAction_ = addCommand(swap, command::SwapColumns, QStringLiteral("&Colunas ..."));
+    swapColumnsAction_ = addCommand(swap, command::SwapColumns, uiString(strings::id::ColumnsItem));
     connect(swapColumnsAction_, &QAction::triggered, this, [this] { askSwap(true); });
     autoAdvanceAction_ =
-        addCommand(edit, command::AutoAdvance, QStringLiteral("&Col por col autoavanço"));
+        addCommand(edit, command::AutoAdvance, uiString(strings::id::AutoAdvanceItem));
     autoAdvanceAction_->setCheckable(true);
     connect(autoAdvanceAction_, &QAction::toggled, this,
             [this](bool on) { document_.setAutoAdvance(on); });
-    connect(addCommand(edit, command::HelpSecondMenu, QStringLiteral("&Ajuda ...")),
+    connect(addCommand(edit, command::HelpSecondMenu, uiString(strings::id::HelpItem)),
             &QAction::triggered, this, [this] { showHelp("LVMEDITH"); });
     connect(edit, &QMenu::aboutToShow, this, &TMatWin::updateCommands);
 
-    QMenu* misc = menuBar()->addMenu(QStringLiteral("&Misc"));
-    connect(addCommand(misc, command::Format, QStringLiteral("&Formato ...")), &QAction::triggered,
-            this, &TMatWin::askFormat);
-    connect(addCommand(misc, command::Font, QStringLiteral("&Fonte ...")), &QAction::triggered,
+    QMenu* misc = menuBar()->addMenu(uiString(strings::id::MiscMenu));
+    connect(addCommand(misc, command::Format, uiString(strings::id::FormatItem)),
+            &QAction::triggered, this, &TMatWin::askFormat);
+    connect(addCommand(misc, command::Font, uiString(strings::id::FontItem)), &QAction::triggered,
             this, &TMatWin::chooseFont);
-    longMinusAction_ = addCommand(misc, command::MinusSign, QStringLiteral("Hifen do &menos ..."));
+    longMinusAction_ = addCommand(misc, command::MinusSign, uiString(strings::id::LongMinusItem));
     longMinusAction_->setCheckable(true);
     connect(longMinusAction_, &QAction::triggered, this, &TMatWin::askLongMinus);
-    connect(addCommand(misc, command::BorderColor, QStringLiteral("&Cor bordo ...")),
+    connect(addCommand(misc, command::BorderColor, uiString(strings::id::BorderColorItem)),
             &QAction::triggered, this, &TMatWin::chooseBorderColour);
-    connect(addCommand(misc, command::Notes, QStringLiteral("&Notas ..."),
+    connect(addCommand(misc, command::Notes, uiString(strings::id::NotesItem),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
             &QAction::triggered, this, &TMatWin::showNotes);
-    connect(addCommand(misc, command::HelpThirdMenu, QStringLiteral("&Ajuda ...")),
+    connect(addCommand(misc, command::HelpThirdMenu, uiString(strings::id::HelpItem)),
             &QAction::triggered, this, [this] { showHelp("LVMMISCH"); });
 
-    QAction* close = menuBar()->addAction(QStringLiteral("Fec&har"));
+    QAction* close = menuBar()->addAction(uiString(strings::id::HideItem));
     close->setObjectName(QStringLiteral("command%1").arg(command::Hide));
     connect(close, &QAction::triggered, this, &TMatWin::hideMatrix);
 }
@@ -193,9 +198,10 @@ void TMatWin::undo() {
 }
 
 void TMatWin::askDimensions() {
-    const auto answer = prompter_.askFields(
-        {"dimensoes",
-         {{"linhas", number(document_.Rows())}, {"colunas", number(document_.Cols())}}});
+    const auto answer =
+        prompter_.askFields({text(strings::id::DimensionsTitle),
+                             {{text(strings::id::Rows), number(document_.Rows())},
+                              {text(strings::id::Columns), number(document_.Cols())}}});
     if (!answer) return;
     afterEdit(document_.setDimensions(leadingInteger(answer->texts[0]),
                                       leadingInteger(answer->texts[1])));
@@ -203,10 +209,13 @@ void TMatWin::askDimensions() {
 
 void TMatWin::askRemove(bool columns) {
     const Prompter::FieldsRequest request =
-        columns ? Prompter::FieldsRequest{"deletar",
-                                          {{"coluna", number(document_.Cols())},
-                                           {"até coluna", number(document_.Cols())}}}
-                : Prompter::FieldsRequest{"deletar", {{"linha", "1"}, {"até linha", "2"}}};
+        columns
+            ? Prompter::FieldsRequest{text(strings::id::DeleteTitle),
+                                      {{text(strings::id::Column), number(document_.Cols())},
+                                       {text(strings::id::UpToColumn), number(document_.Cols())}}}
+            : Prompter::FieldsRequest{
+                  text(strings::id::DeleteTitle),
+                  {{text(strings::id::Row), "1"}, {text(strings::id::UpToRow), "2"}}};
     const auto answer = prompter_.askFields(request);
     if (!answer) return;
     const std::int32_t from = leadingInteger(answer->texts[0]);
@@ -216,7 +225,8 @@ void TMatWin::askRemove(bool columns) {
 
 void TMatWin::askInsert(bool column) {
     const auto answer = prompter_.askFields(
-        {std::string(strings::byId(5)), {{std::string(strings::byId(column ? 102 : 103)), "2"}}});
+        {text(strings::id::Input),
+         {{text(column ? strings::id::NewColumnNumber : strings::id::NewRowNumber), "2"}}});
     if (!answer) return;
     const std::int32_t position = leadingInteger(answer->texts[0]);
     afterEdit(column ? document_.insertColumn(position) : document_.insertRow(position));
@@ -224,8 +234,12 @@ void TMatWin::askInsert(bool column) {
 
 void TMatWin::askSwap(bool columns) {
     const auto answer = prompter_.askFields(
-        columns ? Prompter::FieldsRequest{"trocar colunas", {{"coluna 1", "1"}, {"coluna 2", "2"}}}
-                : Prompter::FieldsRequest{"trocar linhas", {{"linha 1", "1"}, {"linha 2", "2"}}});
+        columns ? Prompter::FieldsRequest{text(strings::id::SwapColumnsTitle),
+                                          {{text(strings::id::FirstColumn), "1"},
+                                           {text(strings::id::SecondColumn), "2"}}}
+                : Prompter::FieldsRequest{
+                      text(strings::id::SwapRowsTitle),
+                      {{text(strings::id::FirstRow), "1"}, {text(strings::id::SecondRow), "2"}}});
     if (!answer) return;
     const std::int32_t a = leadingInteger(answer->texts[0]);
     const std::int32_t b = leadingInteger(answer->texts[1]);
@@ -235,10 +249,10 @@ void TMatWin::askSwap(bool columns) {
 void TMatWin::askFormat() {
     if (document_.isInteger()) return;
     const auto answer =
-        prompter_.askFields({"formato",
-                             {{"num decimais", number(document_.Decimals())},
-                              {"espessura do campo", number(document_.FieldWidth())}},
-                             "notação científica",
+        prompter_.askFields({text(strings::id::FormatTitle),
+                             {{text(strings::id::DecimalCount), number(document_.Decimals())},
+                              {text(strings::id::FieldWidth), number(document_.FieldWidth())}},
+                             text(strings::id::ScientificNotation),
                              document_.SciNotation()});
     if (!answer) return;
     const int rc = document_.setFormat(leadingInteger(answer->texts[0]),
@@ -251,9 +265,9 @@ void TMatWin::askFormat() {
 }
 
 void TMatWin::askLongMinus() {
-    const auto answer =
-        prompter_.askFields({std::string(strings::byId(3)),
-                             {{std::string(strings::byId(4)), number(document_.MinusCode())}}});
+    const auto answer = prompter_.askFields(
+        {text(strings::id::LongHyphen),
+         {{text(strings::id::MinusCharacterCode), number(document_.MinusCode())}}});
     if (!answer) {
         document_.clearLongMinus();
     } else if (const int rc = document_.setLongMinus(leadingInteger(answer->texts[0]));

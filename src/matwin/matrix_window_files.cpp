@@ -20,8 +20,6 @@ namespace lorvex {
 namespace {
 
 constexpr std::string_view kTexFilter = "TeX Files (*.TEX)|*.tex|";
-constexpr int kMatrixString = 213;
-constexpr int kNoNameString = 29;
 
 }  // namespace
 
@@ -72,7 +70,7 @@ bool TMatWin::mayClose() {
 // when it was written whole.
 void TMatWin::exportTex() {
     const std::optional<std::string> path = askSavePath(
-        prompter_, kTexFilter, "TEX", std::string(strings::byId(kNoNameString)) + ".tex");
+        prompter_, kTexFilter, "TEX", std::string(strings::byId(strings::id::NoName)) + ".tex");
     if (!path) return;
     const std::optional<TTeXMatDlg::Choice> choice = TTeXMatDlg(prompter_).ask();
     if (!choice) return;
@@ -82,7 +80,8 @@ void TMatWin::exportTex() {
         showError(prompter_, code::CannotSaveFile);
         return;
     }
-    prompter_.messageBox(strings::byId(88), strings::byId(89), Prompter::Buttons::Ok);
+    prompter_.messageBox(strings::byId(strings::id::Success),
+                         strings::byId(strings::id::TexFileSaved), Prompter::Buttons::Ok);
 }
 
 void TMatWin::exportPlainText() {
@@ -93,9 +92,9 @@ void TMatWin::exportPlainText() {
     }
     TTextWin* text = textWindow();
     text->setText(toQString(table));
-    text->setWindowTitle(uiString(kMatrixString) + " " +
+    text->setWindowTitle(uiString(strings::id::Matrix) + " " +
                          QChar(static_cast<char16_t>(64 + document_.LetterNo())));
-    text->setDocumentName(std::string(strings::byId(kMatrixString)) + ".txt", false);
+    text->setDocumentName(std::string(strings::byId(strings::id::Matrix)) + ".txt", false);
     text->showWindow();
 }
 

@@ -110,7 +110,7 @@ void TMatWin::settingsChanged() {
 
 void TMatWin::chooseFont() {
     const std::optional<FontSetting> chosen =
-        askFont(this, uiString(108), document_.settings().fonts[kEntryFont]);
+        askFont(this, uiString(strings::id::MatrixEntry), document_.settings().fonts[kEntryFont]);
     if (!chosen) return;
     document_.settings().fonts[kEntryFont] = *chosen;
     document_.setModified(true);
@@ -126,7 +126,7 @@ void TMatWin::chooseBorderColour() {
             settingsChanged();
         });
     }
-    colourWindow_->showForRole(static_cast<int>(kBorderRole), uiString(107),
+    colourWindow_->showForRole(static_cast<int>(kBorderRole), uiString(strings::id::Border),
                                document_.settings().colourRoles[kBorderRole]);
 }
 

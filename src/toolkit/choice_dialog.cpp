@@ -33,7 +33,8 @@ TChoiceDlg::TChoiceDlg(QWidget* parent, const Prompter::ChoicesRequest& request)
         groups_.push_back(group);
     }
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("ok"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(uiString(strings::id::OkButton), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     buttons->addButton(toQString(request.closeLabel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -8,6 +8,7 @@
 
 #include "toolkit/commands.h"
 #include "toolkit/palette.h"
+#include "toolkit/qt_text.h"
 
 namespace lorvex {
 namespace {
@@ -54,7 +55,7 @@ class SwatchArea : public QWidget {
 
 TColWin::TColWin(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     setCentralWidget(new SwatchArea(this));
-    QAction* close = menuBar()->addAction(QStringLiteral("&Fechar"));
+    QAction* close = menuBar()->addAction(uiString(strings::id::CloseItem));
     close->setObjectName(QStringLiteral("command%1").arg(command::Hide));
     connect(close, &QAction::triggered, this, &QWidget::hide);
     if (const QScreen* screen = QApplication::primaryScreen()) {

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QProgressDialog>
 
+#include "toolkit/qt_text.h"
+
 namespace lorvex {
 namespace {
 
@@ -32,8 +34,8 @@ bool ComputationStopper::stopRequested() {
 }
 
 void ComputationStopper::showProgress() {
-    progress_ = new QProgressDialog(QStringLiteral("calculando... (S para parar)"),
-                                    QStringLiteral("cancelar"), 0, 0, parent_);
+    progress_ = new QProgressDialog(uiString(strings::id::CalculatingPressS),
+                                    uiString(strings::id::Cancel), 0, 0, parent_);
     progress_->setWindowModality(Qt::ApplicationModal);
     progress_->setMinimumDuration(0);
     progress_->installEventFilter(this);

@@ -28,9 +28,10 @@ TGenDlg::TGenDlg(QWidget* parent, const Prompter::FieldsRequest& request) : QDia
         layout->addRow(check_);
     }
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("ok"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(uiString(strings::id::OkButton), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("cancelar"), QDialogButtonBox::RejectRole);
+    buttons->addButton(uiString(strings::id::Cancel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addRow(buttons);

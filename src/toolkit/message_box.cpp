@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "toolkit/qt_text.h"
+
 namespace lorvex {
 
 TMsgDlg::TMsgDlg(QWidget* parent, const QString& caption, const QString& text,
@@ -29,16 +31,16 @@ TMsgDlg::TMsgDlg(QWidget* parent, const QString& caption, const QString& text,
     };
     switch (buttons) {
         case Prompter::Buttons::Ok:
-            addButton("ok", Prompter::Answer::Ok)->setDefault(true);
+            addButton(uiString(strings::id::OkButton), Prompter::Answer::Ok)->setDefault(true);
             break;
         case Prompter::Buttons::YesNo:
-            addButton("&sim", Prompter::Answer::Yes)->setDefault(true);
-            addButton("&não", Prompter::Answer::No);
+            addButton(uiString(strings::id::YesButton), Prompter::Answer::Yes)->setDefault(true);
+            addButton(uiString(strings::id::NoButton), Prompter::Answer::No);
             break;
         case Prompter::Buttons::YesNoCancel:
-            addButton("&sim", Prompter::Answer::Yes)->setDefault(true);
-            addButton("&não", Prompter::Answer::No);
-            addButton("&cancelar", Prompter::Answer::Cancel);
+            addButton(uiString(strings::id::YesButton), Prompter::Answer::Yes)->setDefault(true);
+            addButton(uiString(strings::id::NoButton), Prompter::Answer::No);
+            addButton(uiString(strings::id::CancelButton), Prompter::Answer::Cancel);
             break;
     }
     layout->addWidget(box);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 // The core speaks UTF-8 std::string; Qt speaks QString.

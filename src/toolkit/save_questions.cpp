@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex {
@@ -14,7 +15,8 @@ std::string baseName(std::string_view path) {
 bool mayOverwrite(Prompter& prompter, const std::string& path) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return true;
-    return prompter.messageBox(strings::byId(2), strings::byId(13),
+    return prompter.messageBox(strings::byId(strings::id::Caution),
+                               strings::byId(strings::id::OverwriteQuestion),
                                Prompter::Buttons::YesNoCancel) == Prompter::Answer::Yes;
 }
 
@@ -27,8 +29,10 @@ std::optional<std::string> askSavePath(Prompter& prompter, std::string_view filt
 }
 
 Prompter::Answer askSaveChanges(Prompter& prompter, std::string_view documentName) {
-    const std::string text = std::string(strings::byId(1)) + baseName(documentName) + "?";
-    return prompter.messageBox(strings::byId(2), text, Prompter::Buttons::YesNoCancel);
+    const std::string text =
+        std::string(strings::byId(strings::id::SaveChangesTo)) + baseName(documentName) + "?";
+    return prompter.messageBox(strings::byId(strings::id::Caution), text,
+                               Prompter::Buttons::YesNoCancel);
 }
 
 }  // namespace lorvex

@@ -87,55 +87,55 @@ TTextWin::TTextWin(Prompter& prompter, QWidget* owner)
 
 void TTextWin::buildMenus() {
     using namespace command;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Arquivo"));
+    QMenu* file = menuBar()->addMenu(uiString(strings::id::FileMenu));
     connect(
-        addCommand(file, Open, QStringLiteral("&Abrir ..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
+        addCommand(file, Open, uiString(strings::id::OpenItem), QKeySequence(Qt::CTRL | Qt::Key_O)),
         &QAction::triggered, this, &TTextWin::open);
     saveAction_ =
-        addCommand(file, Save, QStringLiteral("&Salvar"), QKeySequence(Qt::CTRL | Qt::Key_S));
+        addCommand(file, Save, uiString(strings::id::SaveItem), QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(saveAction_, &QAction::triggered, this, &TTextWin::save);
-    connect(addCommand(file, SaveAs, QStringLiteral("Salvar &Como ..."),
+    connect(addCommand(file, SaveAs, uiString(strings::id::SaveAsItem),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &TTextWin::saveAs);
     file->addSeparator();
     // Printing is not offered yet.
-    addCommand(file, Print, QStringLiteral("&Imprimir ..."), QKeySequence(Qt::CTRL | Qt::Key_P))
+    addCommand(file, Print, uiString(strings::id::PrintItem), QKeySequence(Qt::CTRL | Qt::Key_P))
         ->setEnabled(false);
-    addCommand(file, Margins, QStringLiteral("&Margens ..."))->setEnabled(false);
-    addCommand(file, PrinterSetup, QStringLiteral("S&elecionar impressora ..."))->setEnabled(false);
+    addCommand(file, Margins, uiString(strings::id::MarginsItem))->setEnabled(false);
+    addCommand(file, PrinterSetup, uiString(strings::id::PrinterSetupItem))->setEnabled(false);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Editar"));
+    QMenu* edit = menuBar()->addMenu(uiString(strings::id::EditMenu));
     copyAction_ =
-        addCommand(edit, Copy, QStringLiteral("&Copiar"), QKeySequence(Qt::CTRL | Qt::Key_C));
+        addCommand(edit, Copy, uiString(strings::id::CopyItem), QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(copyAction_, &QAction::triggered, editor_, &QPlainTextEdit::copy);
     cutAction_ =
-        addCommand(edit, Cut, QStringLiteral("&Recortar"), QKeySequence(Qt::CTRL | Qt::Key_X));
+        addCommand(edit, Cut, uiString(strings::id::CutItem), QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(cutAction_, &QAction::triggered, editor_, &QPlainTextEdit::cut);
-    pasteAction_ =
-        addCommand(edit, Paste, QStringLiteral("C&olar"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    pasteAction_ = addCommand(edit, Paste, uiString(strings::id::PasteItem),
+                              QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(pasteAction_, &QAction::triggered, editor_, &QPlainTextEdit::paste);
-    connect(addCommand(edit, SelectAll, QStringLiteral("&Selecionar todas"),
+    connect(addCommand(edit, SelectAll, uiString(strings::id::SelectAllItem),
                        QKeySequence(Qt::CTRL | Qt::Key_A)),
             &QAction::triggered, editor_, &QPlainTextEdit::selectAll);
 
-    QMenu* search = menuBar()->addMenu(QStringLiteral("&Procurar"));
-    connect(addCommand(search, Find, QStringLiteral("&Procurar ..."), QKeySequence(Qt::Key_F1)),
+    QMenu* search = menuBar()->addMenu(uiString(strings::id::SearchMenu));
+    connect(addCommand(search, Find, uiString(strings::id::FindItem), QKeySequence(Qt::Key_F1)),
             &QAction::triggered, this, &TTextWin::find);
     findNextAction_ =
-        addCommand(search, FindNext, QStringLiteral("Segui&nte"), QKeySequence(Qt::Key_F3));
+        addCommand(search, FindNext, uiString(strings::id::FindNextItem), QKeySequence(Qt::Key_F3));
     connect(findNextAction_, &QAction::triggered, this, &TTextWin::findNext);
-    connect(addCommand(search, Home, QStringLiteral("&Início"), QKeySequence(Qt::Key_F2)),
+    connect(addCommand(search, Home, uiString(strings::id::HomeItem), QKeySequence(Qt::Key_F2)),
             &QAction::triggered, this, &TTextWin::goToStart);
-    connect(addCommand(search, SearchHelp, QStringLiteral("Aj&uda")), &QAction::triggered, this,
-            &TTextWin::explainSearching);
+    connect(addCommand(search, SearchHelp, uiString(strings::id::SearchHelpItem)),
+            &QAction::triggered, this, &TTextWin::explainSearching);
 
-    QMenu* misc = menuBar()->addMenu(QStringLiteral("&Misc"));
-    connect(addCommand(misc, TextFont, QStringLiteral("&Fonte...")), &QAction::triggered, this,
-            &TTextWin::chooseFont);
-    connect(addCommand(misc, MinusSign, QStringLiteral("Sinal de &Menos...")), &QAction::triggered,
+    QMenu* misc = menuBar()->addMenu(uiString(strings::id::MiscMenu));
+    connect(addCommand(misc, TextFont, uiString(strings::id::TextFontItem)), &QAction::triggered,
+            this, &TTextWin::chooseFont);
+    connect(addCommand(misc, MinusSign, uiString(strings::id::MinusSignItem)), &QAction::triggered,
             this, &TTextWin::replaceMinusSign);
 
-    QAction* close = menuBar()->addAction(QStringLiteral("&Fechar"));
+    QAction* close = menuBar()->addAction(uiString(strings::id::CloseItem));
     close->setObjectName(QStringLiteral("command%1").arg(Hide));
     connect(close, &QAction::triggered, this, &TTextWin::hideWindow);
 
@@ -222,8 +222,8 @@ int TTextWin::showHelpText(const QString& name, const QString& searchWord) {
         showError(prompter_, code::CannotOpenFile);
         return code::CannotOpenFile;
     }
-    setWindowTitle(uiString(297));
-    setDocumentName(std::string(strings::byId(25)), false);
+    setWindowTitle(uiString(strings::id::ProgramHelpTitle));
+    setDocumentName(std::string(strings::byId(strings::id::HelpFileName)), false);
     setText(shownHelpText(*raw));
     showWindow();
     if (!searchWord.isEmpty() && editor_->find(searchWord)) {
@@ -238,8 +238,8 @@ int TTextWin::showHelpText(const QString& name, const QString& searchWord) {
 bool TTextWin::save() {
     std::string path = documentName_;
     if (!named_) {
-        const std::optional<std::string> chosen =
-            askSavePath(prompter_, strings::byId(64), "TXT", documentName_);
+        const std::optional<std::string> chosen = askSavePath(
+            prompter_, strings::byId(strings::id::TextFileFilter), "TXT", documentName_);
         if (!chosen) return false;
         path = *chosen;
     }
@@ -272,7 +272,8 @@ bool TTextWin::mayClose() {
 
 void TTextWin::open() {
     if (!mayClose()) return;
-    const std::optional<std::string> path = prompter_.askOpenFile(strings::byId(64), documentName_);
+    const std::optional<std::string> path =
+        prompter_.askOpenFile(strings::byId(strings::id::TextFileFilter), documentName_);
     if (!path) return;
     std::string contents;
     if (const int rc = readTextFile(*path, contents); rc != code::Ok) {
@@ -287,9 +288,9 @@ void TTextWin::open() {
 // The search goes forward from the caret and ignores case; a first search
 // that finds nothing says nothing.
 void TTextWin::find() {
-    const auto answer =
-        prompter_.askFields({std::string(strings::byId(5)),
-                             {{std::string(strings::byId(6)), toStdString(searchText_)}}});
+    const auto answer = prompter_.askFields(
+        {std::string(strings::byId(strings::id::Input)),
+         {{std::string(strings::byId(strings::id::SearchFor)), toStdString(searchText_)}}});
     if (!answer) return;
     searchText_ = firstCharacters(toQString(answer->texts.front()), kSearchTextLimit);
     updateCommands();
@@ -299,7 +300,8 @@ void TTextWin::find() {
 void TTextWin::findNext() {
     if (searchText_.isEmpty()) return;
     if (!editor_->find(searchText_)) {
-        prompter_.messageBox(strings::byId(402), toStdString(searchText_), Prompter::Buttons::Ok);
+        prompter_.messageBox(strings::message(code::NotFound), toStdString(searchText_),
+                             Prompter::Buttons::Ok);
     }
 }
 
@@ -309,7 +311,8 @@ void TTextWin::goToStart() {
 }
 
 void TTextWin::chooseFont() {
-    const std::optional<FontSetting> chosen = askFont(this, uiString(109), font_);
+    const std::optional<FontSetting> chosen =
+        askFont(this, uiString(strings::id::TextWindow), font_);
     if (!chosen) return;
     font_ = *chosen;
     editor_->setFont(toQFont(font_.font));
@@ -318,9 +321,10 @@ void TTextWin::chooseFont() {
 // Every "-" of the text becomes the character of a Windows-1252 code; the
 // change is one step of the control's undo.
 void TTextWin::replaceMinusSign() {
-    const auto answer = prompter_.askFields(
-        {std::string(strings::byId(3)),
-         {{std::string(strings::byId(4)), std::to_string(kProposedMinusCode)}}});
+    const auto answer =
+        prompter_.askFields({std::string(strings::byId(strings::id::LongHyphen)),
+                             {{std::string(strings::byId(strings::id::MinusCharacterCode)),
+                               std::to_string(kProposedMinusCode)}}});
     if (!answer) return;
     const int minusCode = leadingInteger(answer->texts.front());
     if (minusCode < kFirstMinusCode || minusCode > kLastMinusCode) {
@@ -339,11 +343,11 @@ void TTextWin::replaceMinusSign() {
 
 void TTextWin::explainSearching() {
     std::string text;
-    for (int id = 8; id <= 11; ++id) {
+    for (int id = strings::id::FirstSearchHint; id <= strings::id::LastSearchHint; ++id) {
         if (!text.empty()) text += "\r\n";
         text += strings::byId(id);
     }
-    prompter_.messageBox(strings::byId(12), text, Prompter::Buttons::Ok);
+    prompter_.messageBox(strings::byId(strings::id::Searching), text, Prompter::Buttons::Ok);
 }
 
 }  // namespace lorvex

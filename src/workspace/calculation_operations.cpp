@@ -8,13 +8,11 @@
 #include "expr/calc_language.h"
 #include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex {
 namespace {
-
-constexpr int kSolutionNotes = 223;
-constexpr int kNullSpaceNotes = 224;
 
 bool integerMode(const Workspace& workspace) {
     return workspace.Mode() == WorkspaceMode::Integer;
@@ -89,10 +87,10 @@ int FrameOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::
 
     const ElementKind kind = elementKindOf(workspace_.Mode());
     rc = placeDescribed(workspace_, kind, x, solution.particular,
-                        std::string(strings::byId(kSolutionNotes)));
+                        std::string(strings::byId(strings::id::Solution)));
     if (rc != code::Ok || !hasNullSpace || !solution.nullSpace) return rc;
     return placeDescribed(workspace_, kind, nullSpace, *solution.nullSpace,
-                          std::string(strings::byId(kNullSpaceNotes)));
+                          std::string(strings::byId(strings::id::NullSpaceBasis)));
 }
 
 }  // namespace lorvex

@@ -3,6 +3,7 @@
 #include "engine/result_codes.h"
 #include "workspace/matrix_file.h"
 #include "workspace/paste.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex {
@@ -29,7 +30,7 @@ int FrameOperations::Open() {
     const ElementKind kind = elementKindOf(workspace_.Mode());
     static constexpr std::string_view kInitialNames[] = {"noname.fma", "", "",
                                                          "noname.cma", "", "noname.ima"};
-    const int filterString = 90 + static_cast<int>(workspace_.Mode());
+    const int filterString = strings::id::RealMatrixFilter + static_cast<int>(workspace_.Mode());
     const std::optional<std::string> path = workspace_.prompter().askOpenFile(
         strings::byId(filterString), kInitialNames[static_cast<std::size_t>(kind)]);
     if (!path) return code::Ok;

@@ -16,6 +16,7 @@
 #include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
 #include "workspace/matrix_limits.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
 
@@ -26,7 +27,7 @@ constexpr std::string_view kPlaneSuffix = " 2D";
 constexpr std::string_view kSpaceSuffix = " 3D";
 
 std::string rotationDescription(std::string_view suffix) {
-    return std::string(strings::byId(207)) + std::string(suffix);
+    return std::string(strings::byId(strings::id::Rotation)) + std::string(suffix);
 }
 
 HyperplaneMap hyperplaneMap(bool projection) {
@@ -34,7 +35,8 @@ HyperplaneMap hyperplaneMap(bool projection) {
 }
 
 std::string projectionDescription(bool projection) {
-    return std::string(strings::byId(projection ? 220 : 221));
+    return std::string(
+        strings::byId(projection ? strings::id::Projection : strings::id::Reflection));
 }
 
 std::int64_t entryCount(const MatrixDocument& document) {

@@ -14,6 +14,7 @@
 #include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
 #include "workspace/matrix_limits.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
 #include "workspace/windows1252.h"
@@ -27,7 +28,7 @@ constexpr std::size_t kMaxDescription = 99;
 // "zeros", "aleatória (lo,hi)", "diagonal", ... with the bounds as typed.
 std::string generatorDescription(NewMatrixKind kind, std::string_view lower,
                                  std::string_view upper) {
-    std::string text(strings::byId(215 + static_cast<int>(kind)));
+    std::string text(strings::byId(strings::id::FirstNewMatrixKind + static_cast<int>(kind)));
     if (kind == NewMatrixKind::Random) {
         text += " (";
         text += lower;
@@ -209,7 +210,7 @@ int FrameOperations::CopyColumn(std::int32_t source, std::int32_t result, std::s
                 copy.at(i, 0) = document->Cells()[at(i)];
             block = std::move(copy);
         }
-        std::string description(strings::byId(225));
+        std::string description(strings::byId(strings::id::Column));
         description += " #";
         description += column;
         return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), result, block,
@@ -224,7 +225,7 @@ int FrameOperations::UnitaryRandom(std::string_view rows, std::int32_t letter) {
         IntegerMatrix a;
         if (const int rc = unitaryRandomMatrix(n, random_, a); rc != code::Ok) return rc;
         return placeDescribed(workspace_, ElementKind::Integer, letter, a,
-                              std::string(strings::byId(233)));
+                              std::string(strings::byId(strings::id::RandomUnitary)));
     });
 }
 

@@ -10,15 +10,13 @@
 #include "workspace/frame_operations.h"
 #include "workspace/number_text.h"
 #include "workspace/polynomial_report.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr int kDeterminant = 201;
-constexpr int kTrace = 202;
-constexpr int kRank = 203;
 
 void appendLine(std::string& text, int label, const std::string& value) {
     text += std::string(strings::byId(label)) + ": " + value;
@@ -55,7 +53,7 @@ int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
 
     if (const auto* exact = std::get_if<IntegerMatrix>(&data)) {
         if (const int rc = rank(*exact, result.rank, stop); rc != code::Ok) return rc;
-        appendLine(result.text, kRank, std::to_string(result.rank));
+        appendLine(result.text, strings::id::Rank, std::to_string(result.rank));
         if (square) {
             Fraction trace;
             if (const int rc = lorvex::trace(*exact, trace, stop); rc == code::UserStop)
@@ -70,9 +68,9 @@ int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
                 result.exactDeterminant = determinant;
             }
             const std::string failed(strings::message(code::CannotCalculate));
-            appendLine(result.text, kTrace,
+            appendLine(result.text, strings::id::Trace,
                        result.exactTrace ? fractionText(*result.exactTrace) : failed);
-            appendLine(result.text, kDeterminant,
+            appendLine(result.text, strings::id::Determinant,
                        result.exactDeterminant ? fractionText(*result.exactDeterminant) : failed);
         }
         report = std::move(result);
@@ -81,15 +79,16 @@ int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
 
     const auto& m = std::get<ComplexMatrix>(data);
     if (const int rc = rank(m, result.rank); rc != code::Ok) return rc;
-    appendLine(result.text, kRank, std::to_string(result.rank));
+    appendLine(result.text, strings::id::Rank, std::to_string(result.rank));
     if (square) {
         result.trace = lorvex::trace(m);
         Complex determinant;
         // A singular matrix leaves the determinant 0, which is what is shown.
         if (const int rc = lorvex::determinant(m, determinant); rc == code::OutOfMemory) return rc;
         result.determinant = determinant;
-        appendLine(result.text, kTrace, entryValue(*result.trace, *document));
-        appendLine(result.text, kDeterminant, entryValue(*result.determinant, *document));
+        appendLine(result.text, strings::id::Trace, entryValue(*result.trace, *document));
+        appendLine(result.text, strings::id::Determinant,
+                   entryValue(*result.determinant, *document));
 
         std::vector<Complex> coefficients;
         const int polynomial = characteristicPolynomial(m, coefficients, stop);

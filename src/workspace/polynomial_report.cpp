@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/result_codes.h"
 #include "workspace/number_text.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/windows1252.h"
 
@@ -11,7 +13,6 @@ namespace lorvex {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr int kTitle = 209;
 constexpr long double kShownImaginary = 1e-13L;
 
 std::string cut(std::string text, std::size_t length) {
@@ -37,12 +38,12 @@ std::string exponentLabel(std::size_t exponent) {
 std::string polynomialReport(const std::vector<Complex>* coefficients,
                              const std::vector<PolynomialRoot>& roots, int decimals, int fieldWidth,
                              bool complexMode) {
-    const std::string_view title = strings::byId(kTitle);
+    const std::string_view title = strings::byId(strings::id::CharacteristicPolynomial);
     std::string text(title);
     text += kLineEnd;
     text += "--" + std::string(utf8Length(title), '-');
     text += kLineEnd;
-    if (coefficients == nullptr) return text + std::string(strings::message(101));
+    if (coefficients == nullptr) return text + std::string(strings::message(code::CannotCalculate));
 
     text += "grau  coeficiente";
     text += kLineEnd;

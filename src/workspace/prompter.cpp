@@ -1,12 +1,14 @@
 #include "workspace/prompter.h"
 
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex {
 
 bool confirmOverwrite(Prompter& prompter) {
-    return prompter.messageBox(strings::byId(2), strings::byId(13), Prompter::Buttons::YesNo) ==
-           Prompter::Answer::Yes;
+    return prompter.messageBox(strings::byId(strings::id::Caution),
+                               strings::byId(strings::id::OverwriteQuestion),
+                               Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
 }
 
 void showError(Prompter& prompter, int code) {

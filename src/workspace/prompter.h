@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "workspace/string_ids.h"
+#include "workspace/strings.h"
+
 namespace lorvex {
 
 // The questions an operation asks the user in its middle. The program answers
@@ -44,7 +47,7 @@ class Prompter {
         std::string title;
         std::vector<std::vector<std::string>> groups;
         std::vector<int> initial;  // the option chosen at first in each group
-        std::string closeLabel = "cancelar";
+        std::string closeLabel = std::string(strings::byId(strings::id::Cancel));
     };
     // The index of the option chosen in each group on "ok", nothing otherwise.
     virtual std::optional<std::vector<int>> askChoices(const ChoicesRequest& request) = 0;

@@ -10,16 +10,13 @@
 #include "engine/result_codes.h"
 #include "expr/calc_language.h"
 #include "workspace/frame_operations.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
 
 namespace lorvex {
 namespace {
 
-constexpr int kMaximise = 205;
-constexpr int kMinimise = 206;
-constexpr int kLinearProgrammingData = 214;
-constexpr int kEchelonForm = 228;
 // The field texts are read up to these lengths.
 constexpr std::size_t kIndexLength = 9;
 constexpr std::size_t kFactorLength = 99;
@@ -35,7 +32,8 @@ std::string constraintPart(std::int32_t constraints, std::int32_t rightSide, Goa
 }
 
 std::string goalText(Goal goal) {
-    return std::string(strings::byId(goal == Goal::Maximise ? kMaximise : kMinimise));
+    return std::string(
+        strings::byId(goal == Goal::Maximise ? strings::id::Maximise : strings::id::Minimise));
 }
 
 std::string valueText(long double value) {
@@ -112,7 +110,8 @@ int FrameOperations::LPSaveAs(std::int32_t letter) {
     const Workspace::Placement placement =
         workspace_.PlaceMatrix(ElementKind::Real, "", letter, shown);
     if (placement.stored) {
-        placement.document->setNotes(std::string(strings::byId(kLinearProgrammingData)));
+        placement.document->setNotes(
+            std::string(strings::byId(strings::id::LinearProgrammingData)));
     }
     return placement.code;
 }
@@ -128,7 +127,8 @@ int FrameOperations::Echelon(std::int32_t letter, std::int32_t steps, bool& fini
     }
     finished = result.actions < steps;
     const bool highlighted = result.hasHighlight();
-    EchShow(result.matrix, letterOf(letter) + " --> " + std::string(strings::byId(kEchelonForm)),
+    EchShow(result.matrix,
+            letterOf(letter) + " --> " + std::string(strings::byId(strings::id::EchelonForm)),
             highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
     return code::Ok;
 }
@@ -140,7 +140,8 @@ int FrameOperations::EchSaveAs(std::int32_t letter) {
     const ElementKind kind =
         workspace_.Mode() == WorkspaceMode::Complex ? ElementKind::Complex : ElementKind::Real;
     const Workspace::Placement placement = workspace_.PlaceMatrix(kind, "", letter, shown);
-    if (placement.stored) placement.document->setNotes(std::string(strings::byId(kEchelonForm)));
+    if (placement.stored)
+        placement.document->setNotes(std::string(strings::byId(strings::id::EchelonForm)));
     return placement.code;
 }
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-// The program's string table: every numbered text the user sees, in UTF-8.
-// Message k of a result code is string 400 + k.
+// The program's string table: every text the user sees, in UTF-8, under the
+// names of string_ids.h. Message k of a result code is string 400 + k.
 namespace lorvex::strings {
 
 // The string with this number, or an empty text when there is none.

@@ -1,6 +1,7 @@
 #include "workspace/workspace.h"
 
 #include "engine/result_codes.h"
+#include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex {
@@ -20,13 +21,13 @@ std::string_view matrixFileExtension(ElementKind kind) {
 int matrixFileFilterString(ElementKind kind) {
     switch (kind) {
         case ElementKind::Complex:
-            return 91;
+            return strings::id::ComplexMatrixFilter;
         case ElementKind::Integer:
-            return 92;
+            return strings::id::IntegerMatrixFilter;
         case ElementKind::Real:
             break;
     }
-    return 90;
+    return strings::id::RealMatrixFilter;
 }
 
 ElementKind elementKindOf(WorkspaceMode mode) {
@@ -60,7 +61,8 @@ WorkspaceMode modeOf(ElementKind kind) {
 
 Workspace::Workspace(Prompter& prompter) : prompter_(prompter) {
     static constexpr std::string_view kStepNames[] = {"lp.fma", "ech.fma", "oper.fma"};
-    static constexpr int kStepTitles[] = {214, 228, 235};
+    static constexpr int kStepTitles[] = {strings::id::LinearProgrammingData,
+                                          strings::id::EchelonForm, strings::id::Operations};
     for (std::size_t i = 0; i < stepDocuments_.size(); ++i) {
         stepDocuments_[i] =
             std::make_unique<MatrixDocument>(0, ElementKind::Real, ComplexMatrix(3, 3));
@@ -172,7 +174,8 @@ int Workspace::ViewLetter(std::int32_t letterNo) {
     }
     const Placement placement =
         PlaceMatrix(elementKindOf(mode_), "", letterNo, zeroMatrix(elementKindOf(mode_), 3, 3));
-    if (placement.stored) placement.document->setNotes(std::string(strings::byId(215)));
+    if (placement.stored)
+        placement.document->setNotes(std::string(strings::byId(strings::id::ZerosDescription)));
     return placement.code;
 }
 

@@ -18,6 +18,7 @@
 #include "frame/new_matrix_dialog.h"
 #include "frame/solve_dialog.h"
 #include "matwin/matrix_window.h"
+#include "toolkit/commands.h"
 #include "toolkit/computation_stopper.h"
 #include "toolkit/text_window.h"
 #include "workspace/scripted_prompter.h"
@@ -56,7 +57,7 @@ class FrameCommandsTest : public ::testing::Test {
 TEST_F(FrameCommandsTest, CalculationIntoCAndARefusedOverwrite) {
     placeReal(1, realMatrix({{1, 2}}));
     placeReal(2, realMatrix({{10, 20}}));
-    action(618)->trigger();
+    action(command::Calculate)->trigger();
     auto* dialog = frame.findChild<TCalcDlg*>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
@@ -83,7 +84,7 @@ TEST_F(FrameCommandsTest, CalculationIntoCAndARefusedOverwrite) {
 }
 
 TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
-    action(500)->trigger();
+    action(command::NewMatrix)->trigger();
     auto* dialog = frame.findChild<TNewMatDlg*>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "nova matriz [real]");
@@ -118,7 +119,7 @@ TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
     // The diagonal hides the columns; integer mode brings its own defaults.
     dialog->findChild<QRadioButton*>("253")->setChecked(true);
     EXPECT_FALSE(field("212")->isVisible());
-    action(402)->trigger();
+    action(command::ModeInteger)->trigger();
     EXPECT_EQ(dialog->windowTitle(), "nova matriz [inteira]");
     EXPECT_EQ(field("213")->text(), "1");
     EXPECT_EQ(field("214")->text(), "10");
@@ -128,7 +129,7 @@ TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
 TEST_F(FrameCommandsTest, SolveDialogStoresTheSolution) {
     placeReal(13, realMatrix({{2, 0}, {0, 4}}));
     placeReal(2, realMatrix({{2}, {2}}));
-    action(617)->trigger();
+    action(command::Solve)->trigger();
     run(frame.findChild<TSolveDlg*>());
     ASSERT_NE(workspace.slot(24), nullptr);
     EXPECT_EQ(workspace.slot(24)->matrixData(), MatrixData(realMatrix({{1}, {0.5L}})));
@@ -152,8 +153,8 @@ TEST_F(FrameCommandsTest, OneMatrixReportInTheMatrixTextWindow) {
 
 TEST_F(FrameCommandsTest, PastingTheFiveLineExample) {
     QApplication::clipboard()->setText("a 1 2\r\n3\r\n\r\nb\r\n-4.5 x 6\r\n");
-    ASSERT_TRUE(action(99)->isEnabled());
-    action(99)->trigger();
+    ASSERT_TRUE(action(command::Paste)->isEnabled());
+    action(command::Paste)->trigger();
     ASSERT_NE(workspace.slot(1), nullptr);
     EXPECT_EQ(workspace.slot(1)->matrixData(),
               MatrixData(realMatrix({{1, 2}, {3, 0}, {-4.5L, 6}})));

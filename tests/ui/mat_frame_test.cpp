@@ -58,22 +58,22 @@ class MatFrameTest : public ::testing::Test {
 TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
     EXPECT_EQ(frame.windowTitle(), "lorvex [real]");
     EXPECT_EQ(menuTitles(), (QStringList{"&Matriz", "&Calc", "&Ver", "&Ajuda"}));
-    EXPECT_TRUE(action(400)->isChecked());
+    EXPECT_TRUE(action(command::ModeReal)->isChecked());
 
-    action(401)->trigger();
+    action(command::ModeComplex)->trigger();
     EXPECT_EQ(frame.windowTitle(), "lorvex [complexa]");
     EXPECT_EQ(menuTitles(), (QStringList{"&Matriz", "&Calc", "&Ajuda"}));
     EXPECT_EQ(itemsOf("&Calc"),
               (QStringList{"&Calcular ...", "&Resolver ...", "&Forma Escada  ...", "&Ajuda ..."}));
-    EXPECT_TRUE(action(401)->isChecked());
-    EXPECT_FALSE(action(400)->isChecked());
+    EXPECT_TRUE(action(command::ModeComplex)->isChecked());
+    EXPECT_FALSE(action(command::ModeReal)->isChecked());
 
-    action(402)->trigger();
+    action(command::ModeInteger)->trigger();
     EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
     EXPECT_EQ(itemsOf("&Calc"), (QStringList{"&Calcular ...", "&Resolver ...", "&Ajuda ..."}));
     EXPECT_TRUE(itemsOf("&Matriz").contains("&Unitária ..."));
 
-    action(402)->trigger();
+    action(command::ModeInteger)->trigger();
     EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
 }
 
@@ -86,30 +86,32 @@ TEST_F(MatFrameTest, ModeSwitchesLeaveNoMenusOrLetterItemsBehind) {
     };
     const auto before = menusAndActions();
     for (int round = 0; round < 3; ++round) {
-        action(401)->trigger();
-        action(402)->trigger();
-        action(400)->trigger();
+        action(command::ModeComplex)->trigger();
+        action(command::ModeInteger)->trigger();
+        action(command::ModeReal)->trigger();
     }
     EXPECT_EQ(menusAndActions(), before);
     EXPECT_EQ(itemsOf("&Ver"), (QStringList{"A ...", "&0 = Ajuda ..."}));
 }
 
 TEST_F(MatFrameTest, CalculationCommandsWaitForAMatrixOfTheMode) {
-    EXPECT_FALSE(action(618)->isEnabled());
-    EXPECT_FALSE(action(617)->isEnabled());
+    EXPECT_FALSE(action(command::Calculate)->isEnabled());
+    EXPECT_FALSE(action(command::Solve)->isEnabled());
     placeReal(1);
-    EXPECT_TRUE(action(618)->isEnabled());
-    EXPECT_TRUE(action(617)->isEnabled());
+    EXPECT_TRUE(action(command::Calculate)->isEnabled());
+    EXPECT_TRUE(action(command::Solve)->isEnabled());
 
     frame.windowOf(*workspace.slot(1))->hideMatrix();
-    EXPECT_TRUE(action(618)->isEnabled()) << "hidden matrices still count";
+    EXPECT_TRUE(action(command::Calculate)->isEnabled()) << "hidden matrices still count";
 
-    action(401)->trigger();
-    EXPECT_FALSE(action(618)->isEnabled());
-    EXPECT_FALSE(action(617)->isEnabled());
+    action(command::ModeComplex)->trigger();
+    EXPECT_FALSE(action(command::Calculate)->isEnabled());
+    EXPECT_FALSE(action(command::Solve)->isEnabled());
 
     // The commands whose dialogs are not built yet stay in their menus, disabled.
-    for (int command : {560, 620, 633, 630, 631, 634, 632, 616, 619, 662}) {
+    for (int command : {command::Formula, command::CopyColumn, command::Unitary, command::Rotate2D,
+                        command::Rotate3D, command::IntegerRotate3D, command::ProjectReflect,
+                        command::LinearProgramming, command::Echelon, command::RowOperations}) {
         EXPECT_FALSE(action(command)->isEnabled()) << command;
     }
 }
@@ -128,13 +130,13 @@ TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
     ASSERT_EQ(oneMatrix->actions().size(), 2);
     EXPECT_EQ(oneMatrix->actions()[1]->text(), "C ...");
 
-    action(401)->trigger();
+    action(command::ModeComplex)->trigger();
     EXPECT_EQ(itemsOf("&Ajuda"), (QStringList{"&Ajuda ...", "&Sobre ..."}));
     ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Complex, "", 2, ComplexMatrix(1, 1)).stored);
     EXPECT_EQ(itemsOf("&Ajuda"), (QStringList{"B ...", "&Ajuda ...", "&Sobre ..."}));
 
     // Choosing a letter shows its hidden window again.
-    action(400)->trigger();
+    action(command::ModeReal)->trigger();
     TMatWin* window = frame.windowOf(*workspace.slot(3));
     window->hideMatrix();
     frame.findChild<QAction*>("command503")->trigger();
@@ -147,7 +149,7 @@ TEST_F(MatFrameTest, ExitWithAnUnsavedMatrixAnsweredNo) {
     prompter.expect("cuidado!", "deseja salvar?", Answer::No);
     frame.move(40, 30);
     action(command::HelpFirstMenu)->trigger();
-    action(24310)->trigger();
+    action(command::Exit)->trigger();
     EXPECT_FALSE(frame.isVisible());
     EXPECT_FALSE(workspace.AnyUnsaved());
 

@@ -8,6 +8,7 @@
 #include "matwin/matrix_view.h"
 #include "matwin/matrix_window.h"
 #include "toolkit/colour_window.h"
+#include "toolkit/commands.h"
 #include "toolkit/note_window.h"
 #include "toolkit/text_window.h"
 #include "workspace/file_test_support.h"
@@ -55,7 +56,7 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     document->settings().colourRoles[9] = 6;
 
     prompter.expectSaveFile(path("a.fma"));
-    action(57)->trigger();
+    action(command::Save)->trigger();
     EXPECT_EQ(prompter.lastProposedName(), "mat1.fma");
     EXPECT_EQ(prompter.lastSaveFilter(), "Arquivos Matriz (*.FMA)|*.fma");
     // Window block, header, six 10-byte reals, the notes' length and "abc".
@@ -85,7 +86,7 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
 
     // Once named, Save asks nothing.
     document->setNotes("abcd");
-    action(57)->trigger();
+    action(command::Save)->trigger();
     ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
     EXPECT_EQ(file.notes, "abcd");
 }
@@ -97,7 +98,7 @@ TEST_F(MatrixWindowFilesTest, SaveAsAsksBeforeOverwritingAndReportsFailures) {
 
     prompter.expectSaveFile(path("old.ima"));
     prompter.expectOverwriteQuestion(Answer::No);
-    action(58)->trigger();
+    action(command::SaveAs)->trigger();
     EXPECT_EQ(prompter.lastSaveFilter(), "Arquivos Matriz (*.IMA)|*.ima");
     EXPECT_EQ(prompter.shown().back().buttons, Prompter::Buttons::YesNoCancel);
     EXPECT_EQ(test::fileBytes(folder / "old.ima"), (test::Bytes{1, 2, 3}));
@@ -105,13 +106,13 @@ TEST_F(MatrixWindowFilesTest, SaveAsAsksBeforeOverwritingAndReportsFailures) {
 
     prompter.expectSaveFile(path("missing folder/b.ima"));
     prompter.expectError("não foi possível salvar arquivo");
-    action(58)->trigger();
+    action(command::SaveAs)->trigger();
     EXPECT_TRUE(document->modified());
     EXPECT_FALSE(document->named());
 
     prompter.expectSaveFile(path("old.ima"));
     prompter.expectOverwriteQuestion(Answer::Yes);
-    action(58)->trigger();
+    action(command::SaveAs)->trigger();
     MatrixFile file;
     ASSERT_EQ(readMatrixFile(path("old.ima"), 5, file), 0);
     EXPECT_EQ(file.entries, MatrixData(test::integerMatrix({{1, 2}}, 3)));
@@ -123,7 +124,7 @@ TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
     prompter.expectSaveFile(path("m.tex"));
     prompter.expectChoices("TeX matriz", std::vector<int>{1, 1});
     prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
-    action(622)->trigger();
+    action(command::TexExport)->trigger();
     EXPECT_EQ(prompter.lastProposedName(), "semnome.tex");
     EXPECT_EQ(prompter.lastSaveFilter(), "TeX Files (*.TEX)|*.tex|");
     const Prompter::ChoicesRequest& request = prompter.lastChoices();
@@ -144,7 +145,7 @@ TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
     prompter.expectOverwriteQuestion(Answer::Yes);
     prompter.expectChoices("TeX matriz", std::vector<int>{0, 0});
     prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
-    action(622)->trigger();
+    action(command::TexExport)->trigger();
     EXPECT_EQ(fileText(folder / "m.tex"),
               "\\matrix{\r\n"
               "1.00000\\hfill&2.00000\\hfill\\cr\r\n"
@@ -155,17 +156,17 @@ TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
 TEST_F(MatrixWindowFilesTest, TexExportEndsWhenADialogIsDeclined) {
     open(realMatrix({{-3}}));
     prompter.expectSaveFile(std::nullopt);
-    action(622)->trigger();
+    action(command::TexExport)->trigger();
 
     prompter.expectSaveFile(path("n.tex"));
     prompter.expectChoices("TeX matriz", std::nullopt);
-    action(622)->trigger();
+    action(command::TexExport)->trigger();
     EXPECT_FALSE(std::filesystem::exists(folder / "n.tex"));
 
     test::putFile(folder / "n.tex", std::string("x"));
     prompter.expectSaveFile(path("n.tex"));
     prompter.expectOverwriteQuestion(Answer::Cancel);
-    action(622)->trigger();
+    action(command::TexExport)->trigger();
     EXPECT_EQ(fileText(folder / "n.tex"), "x");
 
     // The long minus is written as the character it stands for, in UTF-8.
@@ -174,7 +175,7 @@ TEST_F(MatrixWindowFilesTest, TexExportEndsWhenADialogIsDeclined) {
     prompter.expectOverwriteQuestion(Answer::Yes);
     prompter.expectChoices("TeX matriz", std::vector<int>{2, 2});
     prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
-    action(622)->trigger();
+    action(command::TexExport)->trigger();
     EXPECT_EQ(fileText(folder / "n.tex"),
               "\\left[\\matrix{\r\n"
               "\\hfill \xE2\x80\x93"
@@ -185,7 +186,7 @@ TEST_F(MatrixWindowFilesTest, TexExportEndsWhenADialogIsDeclined) {
 TEST_F(MatrixWindowFilesTest, PlainTextGoesToTheTextWindow) {
     open(realMatrix({{1, -2}, {3.5, 4}}));
     ASSERT_EQ(document->setFormat(5, 8, false), 0);
-    action(603)->trigger();
+    action(command::TextExport)->trigger();
     TTextWin* text = window->textWindow();
     EXPECT_TRUE(text->isVisible());
     EXPECT_EQ(text->windowTitle(), "matriz A");
@@ -200,7 +201,7 @@ TEST_F(MatrixWindowFilesTest, PlainTextGoesToTheTextWindow) {
 TEST_F(MatrixWindowFilesTest, PlainTextOfAMatrixTooLargeIsRefused) {
     open(ComplexMatrix(100, 100));
     prompter.expectError("mais nenhum espaço");
-    action(603)->trigger();
+    action(command::TextExport)->trigger();
     EXPECT_FALSE(window->textWindow()->isVisible());
 }
 
@@ -208,7 +209,7 @@ TEST_F(MatrixWindowFilesTest, NotesShownAndClosedMarkTheMatrixModified) {
     open(ComplexMatrix(1, 1));
     document->setNotes("A + B");
     EXPECT_FALSE(document->modified());
-    action(75)->trigger();
+    action(command::Notes)->trigger();
     TNoteWin* notes = window->notesWindow();
     EXPECT_TRUE(notes->isVisible());
     EXPECT_EQ(notes->text(), "A + B");
@@ -232,9 +233,10 @@ TEST_F(MatrixWindowFilesTest, NotesShownAndClosedMarkTheMatrixModified) {
 
 TEST_F(MatrixWindowFilesTest, EachMenuShowsItsHelpText) {
     open(ComplexMatrix(1, 1));
-    const std::pair<int, const char*> menus[] = {{330, "AJUDA DO MENU \"ARQUIVO\""},
-                                                 {331, "AJUDA DO MENU \"EDITAR\""},
-                                                 {332, "AJUDA DO MENU \"MISC\""}};
+    const std::pair<int, const char*> menus[] = {
+        {command::HelpFirstMenu, "AJUDA DO MENU \"ARQUIVO\""},
+        {command::HelpSecondMenu, "AJUDA DO MENU \"EDITAR\""},
+        {command::HelpThirdMenu, "AJUDA DO MENU \"MISC\""}};
     for (const auto& [command, heading] : menus) {
         action(command)->trigger();
         EXPECT_TRUE(window->helpWindow()->isVisible());
@@ -250,7 +252,7 @@ TEST_F(MatrixWindowFilesTest, FontsAndColoursComeFromTheSettingsRecord) {
     EXPECT_EQ(window->view()->entryFont().pixelSize(), 32);
     EXPECT_GT(window->view()->CellWidth(), narrow);
 
-    action(209)->trigger();
+    action(command::BorderColor)->trigger();
     TColWin* colours = window->colourWindow();
     ASSERT_NE(colours, nullptr);
     EXPECT_TRUE(colours->isVisible());
@@ -270,7 +272,7 @@ TEST_F(MatrixWindowFilesTest, UnsavedWorkIsAskedAboutBeforeTheEnd) {
     EXPECT_TRUE(window->mayClose());
     EXPECT_FALSE(document->modified());
 
-    action(603)->trigger();
+    action(command::TextExport)->trigger();
     window->textWindow()->editor()->insertPlainText("x");
     prompter.expect("cuidado!", "salvar mudanças para matriz.txt?", Answer::Cancel);
     EXPECT_FALSE(window->mayClose());

@@ -10,6 +10,7 @@
 
 #include "engine/matrix_builders.h"
 #include "matwin/matrix_view.h"
+#include "toolkit/commands.h"
 #include "toolkit/note_window.h"
 #include "toolkit/text_window.h"
 #include "workspace/scripted_prompter.h"
@@ -65,10 +66,10 @@ TEST_F(MatrixWindowTest, TextHelpAndNotesWindowsAreMadeWhenFirstNeeded) {
     window->contentsReplaced();
     EXPECT_EQ(textWindows(), before);
 
-    action(603)->trigger();
+    action(command::TextExport)->trigger();
     EXPECT_EQ(textWindows(), before + 1);
     EXPECT_TRUE(window->textWindow()->isVisible());
-    action(75)->trigger();
+    action(command::Notes)->trigger();
     EXPECT_EQ(textWindows(), before + 2);
     EXPECT_EQ(window->notesWindow()->text(), "n");
     EXPECT_TRUE(window->notesWindow()->isVisible());
@@ -107,7 +108,7 @@ TEST_F(MatrixWindowTest, ScrollBarsFollowTheLayoutWithoutWaitingForAPaint) {
 
 TEST_F(MatrixWindowTest, RowByRowWithoutAutoAdvanceAndEscStops) {
     open(ComplexMatrix(2, 3));
-    action(601)->trigger();
+    action(command::AutoAdvance)->trigger();
     EXPECT_FALSE(document->AutoAdvance());
     click(0, 0, Qt::RightButton);
     type("1");
@@ -118,11 +119,11 @@ TEST_F(MatrixWindowTest, RowByRowWithoutAutoAdvanceAndEscStops) {
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 2, 0}, {0, 0, 0}})));
 
     // Undo takes the entries back one at a time.
-    action(98)->trigger();
+    action(command::Undo)->trigger();
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 0, 0}, {0, 0, 0}})));
-    action(98)->trigger();
+    action(command::Undo)->trigger();
     EXPECT_EQ(document->matrixData(), MatrixData(ComplexMatrix(2, 3)));
-    EXPECT_FALSE(action(98)->isEnabled());
+    EXPECT_FALSE(action(command::Undo)->isEnabled());
 }
 
 TEST_F(MatrixWindowTest, LeftClickEditsOneCellAndARejectedEntryShowsItsMessage) {
@@ -142,20 +143,20 @@ TEST_F(MatrixWindowTest, LeftClickEditsOneCellAndARejectedEntryShowsItsMessage) 
 TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogs) {
     open(realMatrix({{1, 2}, {3, 4}, {5, 6}, {7, 8}}));
     prompter.expectFields("deletar", std::vector<std::string>{"3", "1"});
-    action(607)->trigger();
+    action(command::RemoveRows)->trigger();
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 8}})));
-    EXPECT_FALSE(action(607)->isEnabled());
-    EXPECT_FALSE(action(610)->isEnabled());
+    EXPECT_FALSE(action(command::RemoveRows)->isEnabled());
+    EXPECT_FALSE(action(command::SwapRows)->isEnabled());
 
     prompter.expectFields("entrada", std::vector<std::string>{"9"});
     prompter.expectError("fora dos limites ");
-    action(611)->trigger();
+    action(command::InsertRow)->trigger();
 
     prompter.expectFields("dimensoes", std::nullopt);
-    action(604)->trigger();
+    action(command::Dimensions)->trigger();
     EXPECT_EQ(document->Rows(), 1);
 
-    action(98)->trigger();
+    action(command::Undo)->trigger();
     EXPECT_EQ(document->Rows(), 4);
 }
 
@@ -164,7 +165,7 @@ TEST_F(MatrixWindowTest, AStructuralEditClosesTheCellEditor) {
     click(2, 1, Qt::RightButton);
     ASSERT_TRUE(editor()->isVisible());
     prompter.expectFields("deletar", std::vector<std::string>{"1", "2"});
-    action(607)->trigger();
+    action(command::RemoveRows)->trigger();
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_EQ(window->windowTitle(), "A");
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{5, 6}})));
@@ -172,7 +173,7 @@ TEST_F(MatrixWindowTest, AStructuralEditClosesTheCellEditor) {
 
 TEST_F(MatrixWindowTest, CloseOnlyHidesTheMatrix) {
     open(ComplexMatrix(1, 1));
-    action(357)->trigger();
+    action(command::Hide)->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(document->Hidden());
 }

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "toolkit/commands.h"
 #include "toolkit/program_resources.h"
 #include "workspace/file_test_support.h"
 #include "workspace/scripted_prompter.h"
@@ -33,41 +34,41 @@ class TextWindowTest : public ::testing::Test {
 
 TEST_F(TextWindowTest, FindIgnoresCaseAndGoesOnFromTheCaret) {
     window.setText("Alfa beta\r\nALFA gama\r\nalfa");
-    EXPECT_FALSE(action(352)->isEnabled()) << "no search text yet";
+    EXPECT_FALSE(action(command::FindNext)->isEnabled()) << "no search text yet";
 
     prompter.expectFields("entrada", std::vector<std::string>{"alfa"});
-    action(353)->trigger();
+    action(command::Find)->trigger();
     EXPECT_EQ(prompter.lastFields().fields.at(0).label, "procurar por");
     EXPECT_EQ(selected(), "Alfa");
     EXPECT_EQ(selectionStart(), 0);
-    EXPECT_TRUE(action(352)->isEnabled());
+    EXPECT_TRUE(action(command::FindNext)->isEnabled());
 
-    action(352)->trigger();
+    action(command::FindNext)->trigger();
     EXPECT_EQ(selected(), "ALFA");
     EXPECT_EQ(selectionStart(), 10);
-    action(352)->trigger();
+    action(command::FindNext)->trigger();
     EXPECT_EQ(selected(), "alfa");
     EXPECT_EQ(selectionStart(), 20);
 
     prompter.expect("não foi possível encontrar", "alfa", Answer::Ok);
-    action(352)->trigger();
+    action(command::FindNext)->trigger();
 
     // "Início" goes back to the start, where the search begins again.
-    action(53)->trigger();
-    action(352)->trigger();
+    action(command::Home)->trigger();
+    action(command::FindNext)->trigger();
     EXPECT_EQ(selectionStart(), 0);
 
     // A first search that finds nothing says nothing; the dialog offers the
     // last search text.
     prompter.expectFields("entrada", std::vector<std::string>{"zeta"});
-    action(353)->trigger();
+    action(command::Find)->trigger();
     EXPECT_EQ(prompter.lastFields().fields.at(0).text, "alfa");
     EXPECT_EQ(selected(), "Alfa");
 
     // An empty search text leaves nothing to search for next.
     prompter.expectFields("entrada", std::vector<std::string>{""});
-    action(353)->trigger();
-    EXPECT_FALSE(action(352)->isEnabled());
+    action(command::Find)->trigger();
+    EXPECT_FALSE(action(command::FindNext)->isEnabled());
 }
 
 TEST_F(TextWindowTest, KeepsAtMost64000Characters) {
@@ -95,12 +96,12 @@ TEST_F(TextWindowTest, SaveAsksForANameThenWritesTheTextAndANulByte) {
     const std::string path = (folder / "tabela.txt").string();
     window.setText("linha 1\r\nlinha 2");
     window.setDocumentName("matriz.txt", false);
-    EXPECT_FALSE(action(57)->isEnabled()) << "nothing to save before a change";
+    EXPECT_FALSE(action(command::Save)->isEnabled()) << "nothing to save before a change";
 
     typeAtEnd("!");
-    EXPECT_TRUE(action(57)->isEnabled());
+    EXPECT_TRUE(action(command::Save)->isEnabled());
     prompter.expectSaveFile(path);
-    action(57)->trigger();
+    action(command::Save)->trigger();
     EXPECT_EQ(prompter.lastProposedName(), "matriz.txt");
     EXPECT_EQ(prompter.lastSaveFilter(), "Arquivo de Texto (*.TXT)|*.txt");
     const std::string expected = "linha 1\r\nlinha 2!";
@@ -110,27 +111,27 @@ TEST_F(TextWindowTest, SaveAsksForANameThenWritesTheTextAndANulByte) {
     EXPECT_TRUE(window.named());
     EXPECT_EQ(window.documentName(), path);
     EXPECT_FALSE(window.modified());
-    EXPECT_FALSE(action(57)->isEnabled());
+    EXPECT_FALSE(action(command::Save)->isEnabled());
 
     // Save As onto an existing file asks first; "&não" writes nothing.
     typeAtEnd("?");
     prompter.expectSaveFile(path);
     prompter.expectOverwriteQuestion(Answer::No);
-    action(58)->trigger();
+    action(command::SaveAs)->trigger();
     EXPECT_EQ(prompter.shown().back().buttons, Prompter::Buttons::YesNoCancel);
     EXPECT_EQ(test::fileBytes(path), bytes);
     EXPECT_TRUE(window.modified());
 
     prompter.expectSaveFile(path);
     prompter.expectOverwriteQuestion(Answer::Yes);
-    action(58)->trigger();
+    action(command::SaveAs)->trigger();
     EXPECT_EQ(test::fileBytes(path).size(), bytes.size() + 1);
 
     // A file that cannot be written leaves the window modified.
     typeAtEnd("+");
     prompter.expectSaveFile((folder / "no folder" / "x.txt").string());
     prompter.expectError("não foi possível salvar arquivo");
-    action(58)->trigger();
+    action(command::SaveAs)->trigger();
     EXPECT_TRUE(window.modified());
 }
 
@@ -139,14 +140,14 @@ TEST_F(TextWindowTest, OpenReadsUpToTheNulByte) {
     const auto path = folder / "notas.txt";
     test::putFile(path, std::string("um\r\ndois\0xy", 11));
     prompter.expectOpenFile(path.string());
-    action(59)->trigger();
+    action(command::Open)->trigger();
     EXPECT_EQ(window.text(), "um\r\ndois");
     EXPECT_TRUE(window.named());
     EXPECT_EQ(window.documentName(), path.string());
 
     prompter.expectOpenFile((folder / "missing.txt").string());
     prompter.expectError("não foi possível abrir arquivo");
-    action(59)->trigger();
+    action(command::Open)->trigger();
     EXPECT_EQ(window.text(), "um\r\ndois");
 }
 
@@ -162,7 +163,7 @@ TEST_F(TextWindowTest, UnsavedChangesAreAskedAbout) {
 
     // Opening another file asks the same question first.
     prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::Cancel);
-    action(59)->trigger();
+    action(command::Open)->trigger();
 
     prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::No);
     EXPECT_TRUE(window.mayClose());
@@ -172,7 +173,7 @@ TEST_F(TextWindowTest, UnsavedChangesAreAskedAbout) {
 TEST_F(TextWindowTest, MinusSignsBecomeTheCharacterOfACode) {
     window.setText("-3 e 4-5");
     prompter.expectFields("hifen longo", std::vector<std::string>{"150"});
-    action(92)->trigger();
+    action(command::MinusSign)->trigger();
     EXPECT_EQ(prompter.lastFields().fields.at(0).label, "valor ASCII do novo sinal menos");
     EXPECT_EQ(prompter.lastFields().fields.at(0).text, "150");
     EXPECT_EQ(window.text(), QString::fromUtf8("\u20133 e 4\u20135"));
@@ -181,17 +182,17 @@ TEST_F(TextWindowTest, MinusSignsBecomeTheCharacterOfACode) {
     window.setText("-1");
     prompter.expectFields("hifen longo", std::vector<std::string>{"1"});
     prompter.expectError("não foi possível compreender");
-    action(92)->trigger();
+    action(command::MinusSign)->trigger();
     EXPECT_EQ(window.text(), "-1");
 
     prompter.expectFields("hifen longo", std::vector<std::string>{"61"});
-    action(92)->trigger();
+    action(command::MinusSign)->trigger();
     EXPECT_EQ(window.text(), "=1");
 
     // Control codes from 2 on are taken too, unlike a matrix window's long minus.
     window.setText("-1");
     prompter.expectFields("hifen longo", std::vector<std::string>{"2"});
-    action(92)->trigger();
+    action(command::MinusSign)->trigger();
     EXPECT_EQ(window.text(), QString(QChar(2)) + "1");
 }
 
@@ -214,7 +215,7 @@ TEST_F(TextWindowTest, HelpTextsAreShownUpToTheirMarker) {
     prompter.expectError("não foi possível abrir arquivo");
     EXPECT_EQ(window.showHelpText("MATFILEHELP"), 11);
 
-    action(357)->trigger();
+    action(command::Hide)->trigger();
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(window.Hidden());
 
