@@ -41,10 +41,11 @@ class GeometryTest : public test::GeneratorTest {
         }
     }
     Fraction determinant(const MatrixDocument& m) {
-        IntegerMatrix inverse;
-        Fraction value;
-        EXPECT_EQ(invert(std::get<IntegerMatrix>(m.matrixData()), inverse, value), code::Ok);
-        return value;
+        const MatrixData data = m.matrixData();
+        const Outcome<Fraction> value =
+            IntegerElimination(std::get<IntegerMatrix>(data)).determinant();
+        EXPECT_EQ(value.code, code::Ok);
+        return value.value;
     }
 };
 

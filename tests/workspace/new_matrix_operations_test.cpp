@@ -365,11 +365,11 @@ class UnitaryRandomTest : public test::GeneratorTest {
   protected:
     // The exact determinant of the integer matrix at the letter.
     Fraction determinant(std::int32_t letter) {
-        IntegerMatrix inverse;
-        Fraction value;
-        EXPECT_EQ(invert(std::get<IntegerMatrix>(integer(letter)->matrixData()), inverse, value),
-                  code::Ok);
-        return value;
+        const MatrixData data = integer(letter)->matrixData();
+        const Outcome<Fraction> value =
+            IntegerElimination(std::get<IntegerMatrix>(data)).determinant();
+        EXPECT_EQ(value.code, code::Ok);
+        return value.value;
     }
 };
 
