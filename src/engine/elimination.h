@@ -12,10 +12,11 @@
 #include "engine/stop_check.h"
 
 // Trace, determinant, inverse and rank of real/complex and integer matrices.
-// An elimination is asked for the results of one matrix; each is computed the
-// first time it is asked for and kept, and results that come from the same
-// reduction share it. The matrix is never changed. Determinant and inverse
-// take square matrices; callers check this first.
+// An elimination is made for one matrix and asked for its results. Nothing is
+// reduced before a result is asked for; rank and determinant are kept once
+// computed, and results that come from the same reduction share it, so each
+// reduction is done once. The matrix is never changed. Determinant and
+// inverse take square matrices; callers check this first.
 namespace lorvex {
 
 // Sum of the diagonal, starting from ZERO.
