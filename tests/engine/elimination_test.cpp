@@ -14,10 +14,6 @@ namespace {
 using test::integerMatrix;
 using test::realMatrix;
 
-Complex complexNumber(long double re, long double im) {
-    return Complex{re, im};
-}
-
 TEST(ComplexElimination, InverseAndDeterminantOfSmallMatrices) {
     ComplexMatrix twoI(1, 1);
     twoI.at(0, 0) = Complex{0.0L, 2.0L};
@@ -29,11 +25,10 @@ TEST(ComplexElimination, InverseAndDeterminantOfSmallMatrices) {
         Complex determinant;
     } cases[] = {
         // One row exchange flips the sign.
-        {realMatrix({{0, 1}, {1, 0}}), realMatrix({{0, 1}, {1, 0}}), complexNumber(-1, 0)},
-        {twoI, halfI, complexNumber(0, 2)},
+        {realMatrix({{0, 1}, {1, 0}}), realMatrix({{0, 1}, {1, 0}}), Complex{-1, 0}},
+        {twoI, halfI, Complex{0, 2}},
         // 10^-19 counts as zero, so the rows are exchanged.
-        {realMatrix({{1e-19L, 1}, {1, 0}}), realMatrix({{0, 1}, {1, -1e-19L}}),
-         complexNumber(-1, 0)},
+        {realMatrix({{1e-19L, 1}, {1, 0}}), realMatrix({{0, 1}, {1, -1e-19L}}), Complex{-1, 0}},
     };
     for (const auto& c : cases) {
         ComplexElimination elimination(c.m);
@@ -48,7 +43,7 @@ TEST(ComplexElimination, InverseAndDeterminantOfSmallMatrices) {
     // The first usable pivot 1 is taken although 1000 lies below it: after the
     // first step the second row is 2 - 1000 * 3 = -2998 and det = 1 * -2998.
     const ComplexMatrix firstPivot = realMatrix({{1, 3}, {1000, 2}});
-    EXPECT_EQ(ComplexElimination(firstPivot).determinant().value, complexNumber(-2998, 0));
+    EXPECT_EQ(ComplexElimination(firstPivot).determinant().value, (Complex{-2998, 0}));
 
     const ComplexMatrix zero = realMatrix({{0}});
     ComplexElimination singular(zero);
@@ -70,7 +65,7 @@ TEST(ComplexElimination, TinyRegularMatrixGetsItsTrueInverse) {
 }
 
 TEST(ComplexElimination, TraceAndRank) {
-    EXPECT_EQ(trace(realMatrix({{1, 2}, {3, 4}})), complexNumber(5, 0));
+    EXPECT_EQ(trace(realMatrix({{1, 2}, {3, 4}})), (Complex{5, 0}));
     ComplexMatrix regular(2, 2);
     regular.at(0, 0) = Complex{1, 1};
     regular.at(0, 1) = Complex{2, 0};
