@@ -26,10 +26,8 @@ ComplexMatrix randomMatrix(std::int32_t n, bool complex, unsigned seed) {
 void inverse(benchmark::State& state, bool complex) {
     const auto n = static_cast<std::int32_t>(state.range(0));
     const ComplexMatrix m = randomMatrix(n, complex, 7);
-    ComplexMatrix result;
-    Complex determinant;
     for (auto _ : state)
-        benchmark::DoNotOptimize(lorvex::invert(m, result, determinant));
+        benchmark::DoNotOptimize(lorvex::ComplexElimination(m).inverse());
 }
 BENCHMARK_CAPTURE(inverse, real, false)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(inverse, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
@@ -52,11 +50,11 @@ void integerInverse(benchmark::State& state) {
     IntegerMatrix m(n, n);
     for (lorvex::BigInt& entry : m.numerators)
         entry = lorvex::BigInt(value(engine));
-    IntegerMatrix result;
-    lorvex::Fraction determinant;
     for (auto _ : state)
-        benchmark::DoNotOptimize(lorvex::invert(m, result, determinant));
-    state.counters["det_digits"] = static_cast<double>(determinant.numerator.toText().size());
+        benchmark::DoNotOptimize(lorvex::IntegerElimination(m).inverse());
+    const lorvex::Outcome<lorvex::Fraction> determinant =
+        lorvex::IntegerElimination(m).determinant();
+    state.counters["det_digits"] = static_cast<double>(determinant.value.numerator.toText().size());
 }
 BENCHMARK(integerInverse)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
 

@@ -178,8 +178,9 @@ int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result) {
         ComplexMatrix accumulated = ComplexMatrix::identity(m.rows);
         ComplexMatrix base = m;
         if (k < 0) {
-            Complex determinant;
-            if (const int rc = invert(m, base, determinant); rc != code::Ok) return rc;
+            Outcome<ComplexMatrix> inverse = ComplexElimination(m).inverse();
+            if (inverse.code != code::Ok) return inverse.code;
+            base = std::move(inverse.value);
             k = -k;
         }
         // Square and multiply; an overflowing product ends the loop with the

@@ -13,68 +13,78 @@ Complex trace(const ComplexMatrix& m) {
     return sum;
 }
 
-int invert(const ComplexMatrix& m, ComplexMatrix& inverse, Complex& determinant) {
-    return runGuarded([&] {
-        const std::int32_t n = m.rows;
-        ComplexMatrix result(n, n);
-        Complex resultDeterminant = ZERO;
-        bool regular = false;
-        if (m.isReal()) {
-            Block<long double> a = gauss_jordan::realPartsOf(n, n, m.cells);
-            Block<long double> b =
-                gauss_jordan::realPartsOf(n, n, ComplexMatrix::identity(n).cells);
-            long double realDeterminant = 0.0L;
-            regular = gauss_jordan::invert(a, b, realDeterminant);
-            resultDeterminant = Complex{realDeterminant, 0.0L};
-            result.cells = gauss_jordan::asComplex(b.cells);
+Outcome<std::int32_t> ComplexElimination::rank() {
+    if (rank_) return {code::Ok, *rank_};
+    const int rc = runGuarded([&] {
+        if (m_.isReal()) {
+            Block<long double> w = gauss_jordan::realPartsOf(m_.rows, m_.cols, m_.cells);
+            std::vector<long double> rhs(static_cast<std::size_t>(m_.rows), 0.0L);
+            rank_ = static_cast<std::int32_t>(gauss_jordan::reduceRows(w, rhs).size());
         } else {
-            Block<Complex> a{n, n, m.cells};
-            Block<Complex> b{n, n, ComplexMatrix::identity(n).cells};
-            regular = gauss_jordan::invert(a, b, resultDeterminant);
-            result.cells = std::move(b.cells);
+            Block<Complex> w{m_.rows, m_.cols, m_.cells};
+            std::vector<Complex> rhs(static_cast<std::size_t>(m_.rows), ZERO);
+            rank_ = static_cast<std::int32_t>(gauss_jordan::reduceRows(w, rhs).size());
         }
-        if (!regular) {
-            determinant = ZERO;
-            return code::Singular;
-        }
-        inverse = std::move(result);
-        determinant = resultDeterminant;
         return code::Ok;
     });
+    if (rc != code::Ok) return {rc, 0};
+    return {code::Ok, *rank_};
 }
 
-int determinant(const ComplexMatrix& m, Complex& result) {
-    return runGuarded([&] {
-        const std::int32_t n = m.rows;
+Outcome<Complex> ComplexElimination::determinant() {
+    if (determinant_) return *determinant_;
+    const int rc = runGuarded([&] {
+        const std::int32_t n = m_.rows;
         Complex value = ZERO;
         bool regular = false;
-        if (m.isReal()) {
-            Block<long double> a = gauss_jordan::realPartsOf(n, n, m.cells);
+        if (m_.isReal()) {
+            Block<long double> a = gauss_jordan::realPartsOf(n, n, m_.cells);
             long double realValue = 0.0L;
             regular = gauss_jordan::determinant(a, realValue);
             value = Complex{realValue, 0.0L};
         } else {
-            Block<Complex> a{n, n, m.cells};
+            Block<Complex> a{n, n, m_.cells};
             regular = gauss_jordan::determinant(a, value);
         }
-        result = regular ? value : ZERO;
-        return regular ? code::Ok : code::Singular;
-    });
-}
-
-int rank(const ComplexMatrix& m, std::int32_t& result) {
-    return runGuarded([&] {
-        if (m.isReal()) {
-            Block<long double> w = gauss_jordan::realPartsOf(m.rows, m.cols, m.cells);
-            std::vector<long double> rhs(static_cast<std::size_t>(m.rows), 0.0L);
-            result = static_cast<std::int32_t>(gauss_jordan::reduceRows(w, rhs).size());
-        } else {
-            Block<Complex> w{m.rows, m.cols, m.cells};
-            std::vector<Complex> rhs(static_cast<std::size_t>(m.rows), ZERO);
-            result = static_cast<std::int32_t>(gauss_jordan::reduceRows(w, rhs).size());
-        }
+        determinant_ =
+            regular ? Outcome<Complex>{code::Ok, value} : Outcome<Complex>{code::Singular, ZERO};
         return code::Ok;
     });
+    if (rc != code::Ok) return {rc, ZERO};
+    return *determinant_;
+}
+
+Outcome<ComplexMatrix> ComplexElimination::inverse() {
+    Outcome<ComplexMatrix> result;
+    result.code = runGuarded([&] {
+        const std::int32_t n = m_.rows;
+        Complex determinant = ZERO;
+        bool regular = false;
+        if (m_.isReal()) {
+            Block<long double> a = gauss_jordan::realPartsOf(n, n, m_.cells);
+            Block<long double> b =
+                gauss_jordan::realPartsOf(n, n, ComplexMatrix::identity(n).cells);
+            long double realDeterminant = 0.0L;
+            regular = gauss_jordan::invert(a, b, realDeterminant);
+            determinant = Complex{realDeterminant, 0.0L};
+            if (regular) {
+                result.value = ComplexMatrix(n, n);
+                result.value.cells = gauss_jordan::asComplex(b.cells);
+            }
+        } else {
+            Block<Complex> a{n, n, m_.cells};
+            Block<Complex> b{n, n, ComplexMatrix::identity(n).cells};
+            regular = gauss_jordan::invert(a, b, determinant);
+            if (regular) {
+                result.value = ComplexMatrix(n, n);
+                result.value.cells = std::move(b.cells);
+            }
+        }
+        determinant_ = regular ? Outcome<Complex>{code::Ok, determinant}
+                               : Outcome<Complex>{code::Singular, ZERO};
+        return determinant_->code;
+    });
+    return result;
 }
 
 }  // namespace lorvex

@@ -1,55 +1,96 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "engine/bigint.h"
 #include "engine/complex.h"
+#include "engine/integer_reduction.h"
 #include "engine/matrix_data.h"
+#include "engine/outcome.h"
 #include "engine/rational.h"
-#include "engine/result_codes.h"
 #include "engine/stop_check.h"
 
 // Trace, determinant, inverse and rank of real/complex and integer matrices.
-// Every operation works on a copy; the argument is never changed. Trace,
-// determinant and inverse take square matrices; callers check this first.
+// An elimination is made for one matrix and asked for its results. Nothing is
+// reduced before a result is asked for; rank and determinant are kept once
+// computed, and results that come from the same reduction share it, so each
+// reduction is done once. The matrix is never changed. Determinant and
+// inverse take square matrices; callers check this first.
 namespace lorvex {
 
 // Sum of the diagonal, starting from ZERO.
 Complex trace(const ComplexMatrix& m);
 
-// Gauss-Jordan inverse. Returns code::Ok, code::Singular with the determinant
-// ZERO when a column has no pivot (the inverse is then undefined), or
-// code::OutOfMemory.
-int invert(const ComplexMatrix& m, ComplexMatrix& inverse, Complex& determinant);
-
-// The determinant by the inverse's elimination without building the inverse,
-// equal to the last bit to the one invert() gives. Returns code::Ok,
-// code::Singular with the determinant ZERO when a column has no pivot, or
-// code::OutOfMemory.
-int determinant(const ComplexMatrix& m, Complex& result);
-
-// Number of pivot columns of the reduced row-echelon form. Returns code::Ok or
-// code::OutOfMemory.
-int rank(const ComplexMatrix& m, std::int32_t& result);
-
 // Sum of the diagonal numerators over the common denominator, reduced.
 // Returns code::Ok, code::OutOfMemory or code::UserStop.
-int trace(const IntegerMatrix& m, Fraction& result, const StopCheck& stop = StopCheck::never());
+[[nodiscard]] Outcome<Fraction> trace(const IntegerMatrix& m,
+                                      const StopCheck& stop = StopCheck::never());
 
-// Exact inverse by integer row operations, normalised, with the determinant as
-// a reduced fraction. Returns code::Ok, code::Singular (determinant 0/1),
-// code::OutOfMemory or code::UserStop; on failure the inverse is undefined.
-int invert(const IntegerMatrix& m, IntegerMatrix& inverse, Fraction& determinant,
-           const StopCheck& stop = StopCheck::never());
+// Gauss-Jordan elimination of a real or complex matrix. The rank comes from
+// the reduced row-echelon form (the linear solver's reduction); determinant
+// and inverse from the inverse's elimination, so the determinant is the same
+// to the last bit whether or not the inverse is asked for as well.
+class ComplexElimination {
+  public:
+    // The matrix is read when a result is first asked for, so it must outlive
+    // the elimination.
+    explicit ComplexElimination(const ComplexMatrix& m) : m_(m) {}
+    ComplexElimination(const ComplexMatrix&&) = delete;
 
-// The determinant as a reduced fraction by the same integer reduction, without
-// building the inverse: the value invert() gives. Returns code::Ok,
-// code::Singular (determinant 0/1), code::OutOfMemory or code::UserStop; on
-// failure other than code::Singular the result is unchanged.
-int determinant(const IntegerMatrix& m, Fraction& result,
-                const StopCheck& stop = StopCheck::never());
+    // Number of pivot columns of the reduced row-echelon form. Returns
+    // code::Ok or code::OutOfMemory.
+    [[nodiscard]] Outcome<std::int32_t> rank();
 
-// Rank by the same integer reduction. Returns code::Ok, code::OutOfMemory or
-// code::UserStop.
-int rank(const IntegerMatrix& m, std::int32_t& result, const StopCheck& stop = StopCheck::never());
+    // Returns code::Ok, code::Singular with the value ZERO when a column has
+    // no pivot, or code::OutOfMemory.
+    [[nodiscard]] Outcome<Complex> determinant();
+
+    // Returns code::Ok, code::Singular when a column has no pivot, or
+    // code::OutOfMemory. The inverse is built on every call; the determinant
+    // that comes with it is kept.
+    [[nodiscard]] Outcome<ComplexMatrix> inverse();
+
+  private:
+    const ComplexMatrix& m_;
+    std::optional<std::int32_t> rank_;
+    std::optional<Outcome<Complex>> determinant_;
+};
+
+// Exact elimination of an integer matrix by integer row operations. One
+// reduction gives both the rank and the determinant; the inverse repeats it
+// with the identity alongside.
+class IntegerElimination {
+  public:
+    // The matrix is read when a result is first asked for, so it must outlive
+    // the elimination.
+    explicit IntegerElimination(const IntegerMatrix& m) : m_(m) {}
+    IntegerElimination(const IntegerMatrix&&) = delete;
+
+    // Returns code::Ok, code::OutOfMemory or code::UserStop.
+    [[nodiscard]] Outcome<std::int32_t> rank(const StopCheck& stop = StopCheck::never());
+
+    // The determinant as a reduced fraction. Returns code::Ok, code::Singular
+    // with the value 0/1, code::OutOfMemory or code::UserStop.
+    [[nodiscard]] Outcome<Fraction> determinant(const StopCheck& stop = StopCheck::never());
+
+    // The normalised inverse. Returns code::Ok, code::Singular,
+    // code::OutOfMemory or code::UserStop. The inverse is built on every
+    // call; the determinant that comes with it is kept.
+    [[nodiscard]] Outcome<IntegerMatrix> inverse(const StopCheck& stop = StopCheck::never());
+
+  private:
+    // The rank's reduction: upper triangular where the matrix is regular.
+    struct Reduction {
+        integer_reduction::Rows rows;
+        int sign = 1;
+        std::int32_t pivots = 0;
+    };
+
+    const IntegerMatrix& m_;
+    std::optional<Reduction> reduction_;
+    // The determinant of the numerators, zero for a singular matrix.
+    std::optional<BigInt> numeratorDeterminant_;
+};
 
 }  // namespace lorvex

@@ -108,7 +108,7 @@ void subtractPivotRow(T* row, const T* pivotRow, T factor,
 // scaling a zero changes no value, and while b fills up column by column this
 // spares about a third of the work.
 template <class T>
-bool invert(Block<T>& a, Block<T>& b, T& determinant) {
+[[nodiscard]] bool invert(Block<T>& a, Block<T>& b, T& determinant) {
     const std::int32_t n = a.rows;
     determinant = T{1};
     std::vector<std::int32_t> usedColumns;
@@ -173,7 +173,7 @@ bool invert(Block<T>& a, Block<T>& b, T& determinant) {
 // has no non-zero element; `result` is then undefined. The block is left
 // partly reduced.
 template <class T>
-bool determinant(Block<T>& a, T& result) {
+[[nodiscard]] bool determinant(Block<T>& a, T& result) {
     const std::int32_t n = a.rows;
     result = T{1};
     for (std::int32_t k = 0; k < n; ++k) {

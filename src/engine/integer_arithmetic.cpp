@@ -129,8 +129,9 @@ int power(const IntegerMatrix& m, const BigInt& exponent, IntegerMatrix& result,
         return code::Ok;
     }
     if (k < 0) {
-        Fraction determinant;
-        if (invert(m, base, determinant, stop) != code::Ok) return code::NotUnderstood;
+        Outcome<IntegerMatrix> inverse = IntegerElimination(m).inverse(stop);
+        if (inverse.code != code::Ok) return code::NotUnderstood;
+        base = std::move(inverse.value);
         k = -k;
     }
     // Any failure inside the squaring loop, a stop included, ends the power

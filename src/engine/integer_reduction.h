@@ -36,7 +36,7 @@ struct Rows {
 // columns of `companion` as well (the identity of an inverse, a right-hand
 // side). Returns false, changing nothing, when the column has no non-zero
 // entry at or below the pivot row.
-bool reduceColumn(Rows& w, Rows& companion, std::int32_t pivotRow, std::int32_t col, int& sign,
-                  const StopCheck& stop);
+[[nodiscard]] bool reduceColumn(Rows& w, Rows& companion, std::int32_t pivotRow, std::int32_t col,
+                                int& sign, const StopCheck& stop);
 
 }  // namespace lorvex::integer_reduction

@@ -52,13 +52,11 @@ int sideBySide(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& ou
                const StopCheck& stop) {
     return join(a, b, out, stop);
 }
-int inverse(const ComplexMatrix& m, ComplexMatrix& out, const StopCheck&) {
-    Complex determinant;
-    return invert(m, out, determinant);
+Outcome<ComplexMatrix> inverse(const ComplexMatrix& m, const StopCheck&) {
+    return ComplexElimination(m).inverse();
 }
-int inverse(const IntegerMatrix& m, IntegerMatrix& out, const StopCheck& stop) {
-    Fraction determinant;
-    return invert(m, out, determinant, stop);
+Outcome<IntegerMatrix> inverse(const IntegerMatrix& m, const StopCheck& stop) {
+    return IntegerElimination(m).inverse(stop);
 }
 
 template <class Matrix>
@@ -198,10 +196,10 @@ class CalcEvaluator {
         }
         if (rowsOf(r) != colsOf(r) || (l.isMatrix() && colsOf(l) != rowsOf(r)))
             return code::Incompatible;
-        Matrix inverted;
-        if (const int rc = inverse(matrixOf<Matrix>(r), inverted, stop_); rc != code::Ok) return rc;
-        const int rc = l.isMatrix() ? multiply(matrixOf<Matrix>(l), inverted, out, stop_)
-                                    : calc_scalars::scale(inverted, l, out, stop_);
+        const Outcome<Matrix> inverted = inverse(matrixOf<Matrix>(r), stop_);
+        if (inverted.code != code::Ok) return inverted.code;
+        const int rc = l.isMatrix() ? multiply(matrixOf<Matrix>(l), inverted.value, out, stop_)
+                                    : calc_scalars::scale(inverted.value, l, out, stop_);
         return store(node, rc, std::move(out));
     }
 

@@ -52,21 +52,19 @@ int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
     const bool square = document->Rows() == document->Cols();
 
     if (const auto* exact = std::get_if<IntegerMatrix>(&data)) {
-        if (const int rc = rank(*exact, result.rank, stop); rc != code::Ok) return rc;
+        IntegerElimination elimination(*exact);
+        const Outcome<std::int32_t> rank = elimination.rank(stop);
+        if (rank.code != code::Ok) return rank.code;
+        result.rank = rank.value;
         appendLine(result.text, strings::id::Rank, std::to_string(result.rank));
         if (square) {
-            Fraction trace;
-            if (const int rc = lorvex::trace(*exact, trace, stop); rc == code::UserStop)
-                return rc;
-            else if (rc == code::Ok)
-                result.exactTrace = trace;
-            Fraction determinant;
-            if (const int rc = lorvex::determinant(*exact, determinant, stop);
-                rc == code::UserStop) {
-                return rc;
-            } else if (rc == code::Ok) {
-                result.exactDeterminant = determinant;
-            }
+            Outcome<Fraction> trace = lorvex::trace(*exact, stop);
+            if (trace.code == code::UserStop) return trace.code;
+            if (trace.code == code::Ok) result.exactTrace = std::move(trace.value);
+            Outcome<Fraction> determinant = elimination.determinant(stop);
+            if (determinant.code == code::UserStop) return determinant.code;
+            if (determinant.code == code::Ok)
+                result.exactDeterminant = std::move(determinant.value);
             const std::string failed(strings::message(code::CannotCalculate));
             appendLine(result.text, strings::id::Trace,
                        result.exactTrace ? fractionText(*result.exactTrace) : failed);
@@ -78,14 +76,17 @@ int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
     }
 
     const auto& m = std::get<ComplexMatrix>(data);
-    if (const int rc = rank(m, result.rank); rc != code::Ok) return rc;
+    ComplexElimination elimination(m);
+    const Outcome<std::int32_t> rank = elimination.rank();
+    if (rank.code != code::Ok) return rank.code;
+    result.rank = rank.value;
     appendLine(result.text, strings::id::Rank, std::to_string(result.rank));
     if (square) {
         result.trace = lorvex::trace(m);
-        Complex determinant;
-        // A singular matrix leaves the determinant 0, which is what is shown.
-        if (const int rc = lorvex::determinant(m, determinant); rc == code::OutOfMemory) return rc;
-        result.determinant = determinant;
+        // A singular matrix gives the determinant 0, which is what is shown.
+        const Outcome<Complex> determinant = elimination.determinant();
+        if (determinant.code == code::OutOfMemory) return determinant.code;
+        result.determinant = determinant.value;
         appendLine(result.text, strings::id::Trace, entryValue(*result.trace, *document));
         appendLine(result.text, strings::id::Determinant,
                    entryValue(*result.determinant, *document));

@@ -54,16 +54,13 @@ IntegerMatrix exactCoefficients(const IntegerMatrix& m) {
             for (std::int32_t j = 0; j < n; ++j)
                 shifted.at(i, j) = (i == j ? BigInt(t) : BigInt(0)) - m.at(i, j);
         }
-        IntegerMatrix inverse;
-        Fraction determinant;
-        invert(shifted, inverse, determinant);
-        values.at(t, 0) = determinant.numerator;
+        // A singular matrix has the determinant 0/1.
+        values.at(t, 0) = IntegerElimination(shifted).determinant().value.numerator;
     }
-    IntegerMatrix inverse;
-    Fraction determinant;
+    const Outcome<IntegerMatrix> inverse = IntegerElimination(vandermonde).inverse();
+    EXPECT_EQ(inverse.code, code::Ok);
     IntegerMatrix coefficients;
-    EXPECT_EQ(invert(vandermonde, inverse, determinant), code::Ok);
-    EXPECT_EQ(product(inverse, values, coefficients), code::Ok);
+    EXPECT_EQ(product(inverse.value, values, coefficients), code::Ok);
     return coefficients;
 }
 

@@ -14,68 +14,78 @@ namespace {
 using test::integerMatrix;
 using test::realMatrix;
 
-TEST(ComplexElimination, RowExchangeFlipsTheDeterminantAndSingularGivesZero) {
-    ComplexMatrix inverse;
-    Complex determinant;
-    ASSERT_EQ(invert(realMatrix({{0, 1}, {1, 0}}), inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant, (Complex{-1.0L, 0.0L}));
-    EXPECT_EQ(inverse, realMatrix({{0, 1}, {1, 0}}));
-
-    ComplexMatrix untouched = realMatrix({{9}});
-    determinant = ONE;
-    EXPECT_EQ(invert(realMatrix({{0}}), untouched, determinant), code::Singular);
-    EXPECT_EQ(determinant, ZERO);
-
-    ComplexMatrix complexOne(1, 1);
-    complexOne.at(0, 0) = Complex{0.0L, 2.0L};
-    ASSERT_EQ(invert(complexOne, inverse, determinant), code::Ok);
-    EXPECT_EQ(inverse.at(0, 0), (Complex{0.0L, -0.5L}));
-    EXPECT_EQ(determinant, (Complex{0.0L, 2.0L}));
-}
-
-TEST(ComplexElimination, FirstPivotAboveToleranceNotTheLargest) {
-    // 10^-19 counts as zero, so rows 0 and 1 are exchanged: det = -(1 * 10^-19 ...).
-    ComplexMatrix inverse;
-    Complex determinant;
-    ASSERT_EQ(invert(realMatrix({{1e-19L, 1}, {1, 0}}), inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant.re, -1.0L);
-    EXPECT_EQ(inverse.at(0, 1), ONE);
-    EXPECT_EQ(inverse.at(1, 0), ONE);
+TEST(ComplexElimination, InverseAndDeterminantOfSmallMatrices) {
+    ComplexMatrix twoI(1, 1);
+    twoI.at(0, 0) = Complex{0.0L, 2.0L};
+    ComplexMatrix halfI(1, 1);
+    halfI.at(0, 0) = Complex{0.0L, -0.5L};
+    const struct {
+        ComplexMatrix m;
+        ComplexMatrix inverse;
+        Complex determinant;
+    } cases[] = {
+        // One row exchange flips the sign.
+        {realMatrix({{0, 1}, {1, 0}}), realMatrix({{0, 1}, {1, 0}}), Complex{-1, 0}},
+        {twoI, halfI, Complex{0, 2}},
+        // 10^-19 counts as zero, so the rows are exchanged.
+        {realMatrix({{1e-19L, 1}, {1, 0}}), realMatrix({{0, 1}, {1, -1e-19L}}), Complex{-1, 0}},
+    };
+    for (const auto& c : cases) {
+        ComplexElimination elimination(c.m);
+        const Outcome<ComplexMatrix> inverse = elimination.inverse();
+        ASSERT_EQ(inverse.code, code::Ok);
+        EXPECT_EQ(inverse.value, c.inverse);
+        const Outcome<Complex> determinant = elimination.determinant();
+        EXPECT_EQ(determinant.code, code::Ok);
+        EXPECT_EQ(determinant.value, c.determinant);
+    }
 
     // The first usable pivot 1 is taken although 1000 lies below it: after the
     // first step the second row is 2 - 1000 * 3 = -2998 and det = 1 * -2998.
-    ASSERT_EQ(invert(realMatrix({{1, 3}, {1000, 2}}), inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant.re, -2998.0L);
+    const ComplexMatrix firstPivot = realMatrix({{1, 3}, {1000, 2}});
+    EXPECT_EQ(ComplexElimination(firstPivot).determinant().value, (Complex{-2998, 0}));
+
+    const ComplexMatrix zero = realMatrix({{0}});
+    ComplexElimination singular(zero);
+    EXPECT_EQ(singular.inverse().code, code::Singular);
+    const Outcome<Complex> determinant = singular.determinant();
+    EXPECT_EQ(determinant.code, code::Singular);
+    EXPECT_EQ(determinant.value, ZERO);
 }
 
 TEST(ComplexElimination, TinyRegularMatrixGetsItsTrueInverse) {
     // The 2 x 2 matrix 10^-10 * I has the inverse 10^10 * I.
-    ComplexMatrix inverse;
-    Complex determinant;
-    ASSERT_EQ(invert(realMatrix({{1e-10L, 0}, {0, 1e-10L}}), inverse, determinant), code::Ok);
-    EXPECT_NEAR(static_cast<double>(inverse.at(0, 0).re / 1e10L), 1.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(inverse.at(1, 1).re / 1e10L), 1.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(determinant.re / 1e-20L), 1.0, 1e-15);
+    const ComplexMatrix m = realMatrix({{1e-10L, 0}, {0, 1e-10L}});
+    ComplexElimination elimination(m);
+    const Outcome<ComplexMatrix> inverse = elimination.inverse();
+    ASSERT_EQ(inverse.code, code::Ok);
+    EXPECT_NEAR(static_cast<double>(inverse.value.at(0, 0).re / 1e10L), 1.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(inverse.value.at(1, 1).re / 1e10L), 1.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(elimination.determinant().value.re / 1e-20L), 1.0, 1e-15);
 }
 
 TEST(ComplexElimination, TraceAndRank) {
-    EXPECT_EQ(trace(realMatrix({{1, 2}, {3, 4}})), (Complex{5.0L, 0.0L}));
-    std::int32_t r = -1;
-    ASSERT_EQ(rank(ComplexMatrix(3, 4), r), code::Ok);
-    EXPECT_EQ(r, 0);
-    ASSERT_EQ(rank(realMatrix({{1, 2, 3, 4, 5}, {2, 4, 6, 8, 10}, {0, 0, 1, 0, 7}}), r), code::Ok);
-    EXPECT_EQ(r, 2);
-    ASSERT_EQ(rank(realMatrix({{1, 0, 0, 0, 1}, {0, 1, 0, 2, 0}, {0, 0, 1, 0, 3}}), r), code::Ok);
-    EXPECT_EQ(r, 3);
-    ASSERT_EQ(rank(realMatrix({{1}, {2}, {3}}), r), code::Ok);
-    EXPECT_EQ(r, 1);
-    ComplexMatrix c(2, 2);
-    c.at(0, 0) = Complex{1, 1};
-    c.at(0, 1) = Complex{2, 0};
-    c.at(1, 0) = Complex{0, 2};
-    c.at(1, 1) = Complex{1, -1};  // (1+i)(1-i) - 2*(2i) = 2 - 4i: regular
-    ASSERT_EQ(rank(c, r), code::Ok);
-    EXPECT_EQ(r, 2);
+    EXPECT_EQ(trace(realMatrix({{1, 2}, {3, 4}})), (Complex{5, 0}));
+    ComplexMatrix regular(2, 2);
+    regular.at(0, 0) = Complex{1, 1};
+    regular.at(0, 1) = Complex{2, 0};
+    regular.at(1, 0) = Complex{0, 2};
+    regular.at(1, 1) = Complex{1, -1};  // (1+i)(1-i) - 2*(2i) = 2 - 4i
+    const struct {
+        ComplexMatrix m;
+        std::int32_t rank;
+    } cases[] = {
+        {ComplexMatrix(3, 4), 0},
+        {realMatrix({{1, 2, 3, 4, 5}, {2, 4, 6, 8, 10}, {0, 0, 1, 0, 7}}), 2},
+        {realMatrix({{1, 0, 0, 0, 1}, {0, 1, 0, 2, 0}, {0, 0, 1, 0, 3}}), 3},
+        {realMatrix({{1}, {2}, {3}}), 1},
+        {regular, 2},
+    };
+    for (const auto& c : cases) {
+        const Outcome<std::int32_t> rank = ComplexElimination(c.m).rank();
+        EXPECT_EQ(rank.code, code::Ok);
+        EXPECT_EQ(rank.value, c.rank) << c.m.rows << " x " << c.m.cols;
+    }
 }
 
 ComplexMatrix randomWellConditioned(std::mt19937& engine, std::int32_t n, bool complex) {
@@ -95,11 +105,10 @@ TEST(ComplexElimination, InverseTimesMatrixIsTheIdentity) {
     for (std::int32_t n : {1, 2, 5, 12, 30, 171}) {
         for (bool complex : {false, true}) {
             const ComplexMatrix m = randomWellConditioned(engine, n, complex);
-            ComplexMatrix inverse;
-            Complex determinant;
-            ASSERT_EQ(invert(m, inverse, determinant), code::Ok);
+            const Outcome<ComplexMatrix> inverse = ComplexElimination(m).inverse();
+            ASSERT_EQ(inverse.code, code::Ok);
             ComplexMatrix identity;
-            ASSERT_EQ(product(inverse, m, identity), code::Ok);
+            ASSERT_EQ(product(inverse.value, m, identity), code::Ok);
             for (std::int32_t i = 0; i < n; ++i) {
                 for (std::int32_t j = 0; j < n; ++j) {
                     EXPECT_LT(distance(identity.at(i, j), i == j ? ONE : ZERO), 1e-15L)
@@ -120,45 +129,28 @@ TEST(ComplexElimination, RealPathGivesTheComplexPathsValues) {
     Complex complexDeterminant;
     ASSERT_TRUE(gauss_jordan::invert(a, b, complexDeterminant));
 
-    ComplexMatrix inverse;
-    Complex determinant;
-    ASSERT_EQ(invert(m, inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant.re, complexDeterminant.re);
+    ComplexElimination elimination(m);
+    const Outcome<ComplexMatrix> inverse = elimination.inverse();
+    ASSERT_EQ(inverse.code, code::Ok);
+    EXPECT_EQ(elimination.determinant().value.re, complexDeterminant.re);
     for (std::size_t i = 0; i < b.cells.size(); ++i) {
-        EXPECT_EQ(inverse.cells[i].re, b.cells[i].re) << i;
+        EXPECT_EQ(inverse.value.cells[i].re, b.cells[i].re) << i;
         EXPECT_EQ(b.cells[i].im, 0.0L);
     }
 }
 
+// The determinant alone, the one that comes with the inverse and the one the
+// characteristic polynomial takes of its minors agree to the last bit, and so
+// do their codes.
 TEST(ComplexElimination, DeterminantWithoutInverseIsTheInversesToTheLastBit) {
-    std::mt19937 engine(19);
-    for (std::int32_t n : {1, 2, 5, 9}) {
-        for (bool complex : {false, true}) {
-            ComplexMatrix m = randomWellConditioned(engine, n, complex);
-            m.at(0, 0) = ZERO;  // a row exchange on the way
-            ComplexMatrix inverse;
-            Complex expected;
-            invert(m, inverse, expected);
-            gauss_jordan::Block<Complex> a{n, n, m.cells};
-            EXPECT_EQ(gauss_jordan::determinant(a), expected) << n;
-            gauss_jordan::Block<long double> real = gauss_jordan::realPartsOf(n, n, m.cells);
-            if (!complex) {
-                EXPECT_EQ(gauss_jordan::determinant(real), expected.re) << n;
-            }
-        }
-    }
-    gauss_jordan::Block<Complex> singular{2, 2, realMatrix({{1, 2}, {2, 4}}).cells};
-    EXPECT_EQ(gauss_jordan::determinant(singular), ZERO);
-}
-
-TEST(ComplexElimination, DeterminantFunctionGivesTheInversesValueAndCode) {
     std::mt19937 engine(29);
     std::uniform_int_distribution<int> small(-3, 3);
     for (std::int32_t n : {1, 2, 4, 7, 12}) {
         for (bool complex : {false, true}) {
-            for (int round = 0; round < 3; ++round) {
+            for (int round = 0; round < 4; ++round) {
                 ComplexMatrix m = randomWellConditioned(engine, n, complex);
-                if (round == 1 && n > 1) {
+                if (round == 1) m.at(0, 0) = ZERO;  // a row exchange on the way
+                if (round == 2 && n > 1) {
                     // Small integers with the last row the sum of the first
                     // two: singular, whichever code rounding leads to.
                     for (Complex& c : m.cells)
@@ -167,77 +159,91 @@ TEST(ComplexElimination, DeterminantFunctionGivesTheInversesValueAndCode) {
                     for (std::int32_t j = 0; j < n; ++j)
                         m.at(n - 1, j) = m.at(0, j) + m.at(1 % n, j);
                 }
-                if (round == 2) {
+                if (round == 3) {
                     for (std::int32_t i = 0; i < n; ++i)
                         m.at(i, n / 2) = ZERO;  // a column without a pivot
                 }
-                ComplexMatrix inverse;
-                Complex expected;
-                const int expectedCode = invert(m, inverse, expected);
-                Complex value{7.0L, 7.0L};
-                EXPECT_EQ(determinant(m, value), expectedCode) << n << " " << round;
-                EXPECT_EQ(value, expected) << n << " " << round;
-                if (round == 2) {
-                    EXPECT_EQ(expectedCode, code::Singular);
-                    EXPECT_EQ(value, ZERO);
+                ComplexElimination withInverse(m);
+                const int inverseCode = withInverse.inverse().code;
+                const Outcome<Complex> expected = withInverse.determinant();
+                EXPECT_EQ(expected.code, inverseCode);
+                const Outcome<Complex> alone = ComplexElimination(m).determinant();
+                EXPECT_EQ(alone.code, expected.code) << n << " " << round;
+                EXPECT_EQ(alone.value, expected.value) << n << " " << round;
+                gauss_jordan::Block<Complex> minor{n, n, m.cells};
+                EXPECT_EQ(gauss_jordan::determinant(minor), expected.value) << n << " " << round;
+                if (round == 3) {
+                    EXPECT_EQ(expected.code, code::Singular);
+                    EXPECT_EQ(expected.value, ZERO);
                 }
             }
         }
     }
-    Complex value;
-    ASSERT_EQ(determinant(realMatrix({{0, 2}, {3, 1}}), value), code::Ok);
-    EXPECT_EQ(value, (Complex{-6.0L, 0.0L}));
 }
 
 TEST(IntegerElimination, InverseAndDeterminantAreExact) {
-    IntegerMatrix inverse;
-    Fraction determinant;
-    ASSERT_EQ(invert(integerMatrix({{4, 7}, {2, 6}}), inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant, (Fraction{BigInt(10), BigInt(1)}));
-    EXPECT_EQ(inverse, integerMatrix({{6, -7}, {-2, 4}}, 10));
-
-    ASSERT_EQ(invert(integerMatrix({{1, 0}, {0, 1}}, 2), inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant, (Fraction{BigInt(1), BigInt(4)}));
-    EXPECT_EQ(inverse, integerMatrix({{2, 0}, {0, 2}}, 1));
-
-    // det [[0, 2], [3, 1]] = -6; the row exchange and the sign flips must
-    // cancel out correctly.
-    ASSERT_EQ(invert(integerMatrix({{0, 2}, {3, 1}}), inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant, (Fraction{BigInt(-6), BigInt(1)}));
-    EXPECT_EQ(inverse, integerMatrix({{-1, 2}, {3, 0}}, 6));
-
-    // det of [[2, 1], [1, 1]] / 3 is 1/9; its inverse is 3 * [[1, -1], [-1, 2]].
-    ASSERT_EQ(invert(integerMatrix({{2, 1}, {1, 1}}, 3), inverse, determinant), code::Ok);
-    EXPECT_EQ(determinant, (Fraction{BigInt(1), BigInt(9)}));
-    EXPECT_EQ(inverse, integerMatrix({{3, -3}, {-3, 6}}, 1));
+    const struct {
+        IntegerMatrix m;
+        Fraction determinant;
+        IntegerMatrix inverse;
+    } cases[] = {
+        {integerMatrix({{4, 7}, {2, 6}}), Fraction{BigInt(10), BigInt(1)},
+         integerMatrix({{6, -7}, {-2, 4}}, 10)},
+        {integerMatrix({{1, 0}, {0, 1}}, 2), Fraction{BigInt(1), BigInt(4)},
+         integerMatrix({{2, 0}, {0, 2}})},
+        // The row exchange and the sign flips must cancel out correctly.
+        {integerMatrix({{0, 2}, {3, 1}}), Fraction{BigInt(-6), BigInt(1)},
+         integerMatrix({{-1, 2}, {3, 0}}, 6)},
+        {integerMatrix({{0, 2}, {3, 1}}, 2), Fraction{BigInt(-3), BigInt(2)},
+         integerMatrix({{-1, 2}, {3, 0}}, 3)},
+        // [[2, 1], [1, 1]] / 3 has the inverse 3 * [[1, -1], [-1, 2]].
+        {integerMatrix({{2, 1}, {1, 1}}, 3), Fraction{BigInt(1), BigInt(9)},
+         integerMatrix({{3, -3}, {-3, 6}})},
+    };
+    for (const auto& c : cases) {
+        IntegerElimination elimination(c.m);
+        const Outcome<Fraction> determinant = elimination.determinant();
+        EXPECT_EQ(determinant.code, code::Ok);
+        EXPECT_EQ(determinant.value, c.determinant);
+        const Outcome<IntegerMatrix> inverse = elimination.inverse();
+        EXPECT_EQ(inverse.code, code::Ok);
+        EXPECT_EQ(inverse.value, c.inverse);
+    }
 }
 
 TEST(IntegerElimination, SingularMatrices) {
-    IntegerMatrix inverse;
-    Fraction determinant{BigInt(5), BigInt(7)};
-    EXPECT_EQ(invert(integerMatrix({{0}}), inverse, determinant), code::Singular);
-    EXPECT_EQ(determinant, (Fraction{BigInt(0), BigInt(1)}));
-    determinant = Fraction{BigInt(5), BigInt(7)};
-    EXPECT_EQ(invert(integerMatrix({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}), inverse, determinant),
-              code::Singular);
-    EXPECT_EQ(determinant, (Fraction{BigInt(0), BigInt(1)}));
+    // The last has a column without a pivot before two that have one.
+    for (const IntegerMatrix& m :
+         {integerMatrix({{0}}), integerMatrix({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}),
+          integerMatrix({{0, 1, 2}, {0, 3, 5}, {0, 4, 4}})}) {
+        IntegerElimination elimination(m);
+        const Outcome<Fraction> determinant = elimination.determinant();
+        EXPECT_EQ(determinant.code, code::Singular);
+        EXPECT_EQ(determinant.value, (Fraction{BigInt(0), BigInt(1)}));
+        EXPECT_EQ(elimination.inverse().code, code::Singular);
+        EXPECT_EQ(IntegerElimination(m).inverse().code, code::Singular);
+    }
 }
 
 TEST(IntegerElimination, TraceAndRank) {
-    Fraction t;
-    ASSERT_EQ(trace(integerMatrix({{3, 9}, {1, 3}}, 4), t), code::Ok);
-    EXPECT_EQ(t, (Fraction{BigInt(3), BigInt(2)}));
-    ASSERT_EQ(trace(integerMatrix({{-3, 0}, {0, 3}}, 5), t), code::Ok);
-    EXPECT_EQ(t, (Fraction{BigInt(0), BigInt(1)}));
+    const Outcome<Fraction> t = trace(integerMatrix({{3, 9}, {1, 3}}, 4));
+    EXPECT_EQ(t.code, code::Ok);
+    EXPECT_EQ(t.value, (Fraction{BigInt(3), BigInt(2)}));
+    EXPECT_EQ(trace(integerMatrix({{-3, 0}, {0, 3}}, 5)).value, (Fraction{BigInt(0), BigInt(1)}));
 
-    std::int32_t r = -1;
-    ASSERT_EQ(rank(IntegerMatrix(3, 5), r), code::Ok);
-    EXPECT_EQ(r, 0);
-    ASSERT_EQ(rank(integerMatrix({{2, 4, 1}, {1, 2, 5}, {3, 6, 6}}), r), code::Ok);
-    EXPECT_EQ(r, 2);
-    ASSERT_EQ(rank(integerMatrix({{6, 4, 1, 0, 2}, {9, 6, 0, 1, 2}, {4, 3, 7, 7, 7}}), r),
-              code::Ok);
-    EXPECT_EQ(r, 3);
+    const struct {
+        IntegerMatrix m;
+        std::int32_t rank;
+    } cases[] = {
+        {IntegerMatrix(3, 5), 0},
+        {integerMatrix({{2, 4, 1}, {1, 2, 5}, {3, 6, 6}}), 2},
+        {integerMatrix({{6, 4, 1, 0, 2}, {9, 6, 0, 1, 2}, {4, 3, 7, 7, 7}}), 3},
+    };
+    for (const auto& c : cases) {
+        const Outcome<std::int32_t> rank = IntegerElimination(c.m).rank();
+        EXPECT_EQ(rank.code, code::Ok);
+        EXPECT_EQ(rank.value, c.rank) << c.m.rows << " x " << c.m.cols;
+    }
 }
 
 IntegerMatrix randomIntegerMatrix(std::mt19937& engine, std::int32_t n, int bound) {
@@ -255,16 +261,14 @@ TEST(IntegerElimination, InverseTimesMatrixIsTheIdentity) {
     for (std::int32_t n = 1; n <= 8; ++n) {
         for (int round = 0; round < 6; ++round) {
             const IntegerMatrix m = randomIntegerMatrix(engine, n, round % 2 == 0 ? 9 : 99);
-            IntegerMatrix inverse;
-            Fraction determinant;
-            const int rc = invert(m, inverse, determinant);
-            if (rc == code::Singular) continue;
-            ASSERT_EQ(rc, code::Ok);
-            EXPECT_FALSE(inverse.denominator.isNegative());
+            const Outcome<IntegerMatrix> inverse = IntegerElimination(m).inverse();
+            if (inverse.code == code::Singular) continue;
+            ASSERT_EQ(inverse.code, code::Ok);
+            EXPECT_FALSE(inverse.value.denominator.isNegative());
             IntegerMatrix identity;
-            ASSERT_EQ(product(inverse, m, identity), code::Ok);
+            ASSERT_EQ(product(inverse.value, m, identity), code::Ok);
             EXPECT_EQ(identity, IntegerMatrix::identity(n));
-            ASSERT_EQ(product(m, inverse, identity), code::Ok);
+            ASSERT_EQ(product(m, inverse.value, identity), code::Ok);
             EXPECT_EQ(identity, IntegerMatrix::identity(n));
             ++checked;
         }
@@ -272,7 +276,9 @@ TEST(IntegerElimination, InverseTimesMatrixIsTheIdentity) {
     EXPECT_GT(checked, 40);
 }
 
-TEST(IntegerElimination, DeterminantFunctionGivesTheInversesValueAndCode) {
+// The determinant taken from the rank's reduction is the one that comes with
+// the inverse, singular cases included.
+TEST(IntegerElimination, DeterminantIsTheSameWhicheverResultComesFirst) {
     std::mt19937 engine(31);
     int singular = 0;
     for (std::int32_t n = 1; n <= 7; ++n) {
@@ -282,37 +288,36 @@ TEST(IntegerElimination, DeterminantFunctionGivesTheInversesValueAndCode) {
                 for (std::int32_t j = 0; j < n; ++j)
                     m.at(n - 1, j) = m.at(0, j) * BigInt(round - 6);
             }
-            IntegerMatrix inverse;
-            Fraction expected;
-            const int expectedCode = invert(m, inverse, expected);
-            Fraction value{BigInt(5), BigInt(7)};
-            EXPECT_EQ(determinant(m, value), expectedCode) << n << " " << round;
-            EXPECT_EQ(value, expected) << n << " " << round;
-            if (expectedCode == code::Singular) ++singular;
+            IntegerElimination withInverse(m);
+            const int inverseCode = withInverse.inverse().code;
+            const Outcome<Fraction> expected = withInverse.determinant();
+            EXPECT_EQ(expected.code, inverseCode);
+
+            const Outcome<Fraction> alone = IntegerElimination(m).determinant();
+            EXPECT_EQ(alone.code, expected.code) << n << " " << round;
+            EXPECT_EQ(alone.value, expected.value) << n << " " << round;
+
+            EXPECT_EQ(IntegerElimination(m).rank().value == n, expected.code == code::Ok)
+                << n << " " << round;
+            if (expected.code == code::Singular) ++singular;
         }
     }
     EXPECT_GE(singular, 12);
-
-    // det [[0, 2], [3, 1]] / 2 = -6 / 4 = -3/2.
-    Fraction value;
-    ASSERT_EQ(determinant(integerMatrix({{0, 2}, {3, 1}}, 2), value), code::Ok);
-    EXPECT_EQ(value, (Fraction{BigInt(-3), BigInt(2)}));
-
-    value = Fraction{BigInt(3), BigInt(4)};
-    const StopCheck stopNow([] { return true; });
-    EXPECT_EQ(determinant(randomIntegerMatrix(engine, 12, 99), value, stopNow), code::UserStop);
-    EXPECT_EQ(value, (Fraction{BigInt(3), BigInt(4)}));
 }
 
-TEST(IntegerElimination, StopDuringAnInverseKeepsNothing) {
+TEST(IntegerElimination, StopKeepsNothingAndTheNextAskComputesAfresh) {
     std::mt19937 engine(5);
     const IntegerMatrix m = randomIntegerMatrix(engine, 12, 99);
-    IntegerMatrix inverse = integerMatrix({{42}});
-    Fraction determinant{BigInt(3), BigInt(4)};
+    const Outcome<Fraction> expected = IntegerElimination(m).determinant();
+    ASSERT_EQ(expected.code, code::Ok);
     const StopCheck stopNow([] { return true; });
-    EXPECT_EQ(invert(m, inverse, determinant, stopNow), code::UserStop);
-    EXPECT_EQ(inverse, integerMatrix({{42}}));
-    EXPECT_EQ(determinant, (Fraction{BigInt(3), BigInt(4)}));
+
+    IntegerElimination elimination(m);
+    EXPECT_EQ(elimination.rank(stopNow).code, code::UserStop);
+    EXPECT_EQ(elimination.determinant(stopNow).code, code::UserStop);
+    EXPECT_EQ(elimination.inverse(stopNow).code, code::UserStop);
+    EXPECT_EQ(elimination.determinant().value, expected.value);
+    EXPECT_EQ(elimination.inverse().code, code::Ok);
 }
 
 }  // namespace

@@ -67,9 +67,9 @@ void expectRotation(const IntegerMatrix& m) {
             sum += m.at(i, j) * m.at(i, j);
         EXPECT_EQ(sum, m.denominator * m.denominator) << "column " << j;
     }
-    Fraction value;
-    ASSERT_EQ(determinant(m, value), code::Ok);
-    EXPECT_EQ(value, (Fraction{BigInt(1), BigInt(1)}));
+    const Outcome<Fraction> value = IntegerElimination(m).determinant();
+    ASSERT_EQ(value.code, code::Ok);
+    EXPECT_EQ(value.value, (Fraction{BigInt(1), BigInt(1)}));
 }
 
 TEST(Geometry, ExactRotationsFromPythagoreanData) {
