@@ -1,5 +1,6 @@
 // A matrix document read from and written to its matrix file.
 
+#include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "workspace/matrix_document.h"
 #include "workspace/matrix_file.h"
@@ -39,22 +40,24 @@ int MatrixDocument::writeFile(const std::string& path) {
     if (static_cast<std::int64_t>(rows_) * cols_ > kMaxMatrixEntries) {
         return code::CannotSaveFile;
     }
-    MatrixFile file;
-    file.window = settings_;
-    file.rows = rows_;
-    file.cols = cols_;
-    file.kind = static_cast<std::int32_t>(kind_);
-    file.fieldWidth = fieldWidth_;
-    file.decimals = decimals_;
-    file.sciNotation = sciNotation_;
-    file.entries = matrixData();
-    file.notesPresent = true;
-    file.notes = notes_;
-    const int rc = writeMatrixFile(path, file);
-    if (rc != code::Ok) return rc;
-    setDocumentName(path, true);
-    modified_ = false;
-    return code::Ok;
+    return runGuarded([&] {
+        MatrixFile file;
+        file.window = settings_;
+        file.rows = rows_;
+        file.cols = cols_;
+        file.kind = static_cast<std::int32_t>(kind_);
+        file.fieldWidth = fieldWidth_;
+        file.decimals = decimals_;
+        file.sciNotation = sciNotation_;
+        file.entries = matrixData();
+        file.notesPresent = true;
+        file.notes = notes_;
+        const int rc = writeMatrixFile(path, file);
+        if (rc != code::Ok) return rc;
+        setDocumentName(path, true);
+        modified_ = false;
+        return code::Ok;
+    });
 }
 
 }  // namespace lorvex

@@ -101,8 +101,9 @@ class MatrixDocument {
     // runs out it throws std::bad_alloc with the document as it was.
     int readFile(const std::string& path, History history = History::Record);
     // Writes the document to a matrix file; on success it is named after the
-    // file and unmodified. Returns code::Ok or code::CannotSaveFile (also for
-    // more than 1 000 000 entries, which no reader would take back).
+    // file and unmodified. Returns code::Ok, code::CannotSaveFile (also for
+    // more than 1 000 000 entries, which no reader would take back) or
+    // code::OutOfMemory, leaving the document as it was.
     int writeFile(const std::string& path);
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the

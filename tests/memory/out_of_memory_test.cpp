@@ -169,9 +169,9 @@ TEST_F(OutOfMemoryTest, StoringLeavesThePlaceAsItWas) {
     }
 }
 
-// Reading is allowed to report an unreadable file; what it reads must not
-// be half stored.
-TEST_F(OutOfMemoryTest, OpeningAFileLeavesThePlacesAsTheyWere) {
+// Reading and writing may report a file they could not read or write; what
+// is read must not be half stored, nor a document half marked as saved.
+TEST_F(OutOfMemoryTest, OpeningAndSavingLeaveThePlacesAsTheyWere) {
     const std::string path = integerFile();
     const MatrixData zeros = IntegerMatrix(3, 3);
     expectEveryFailureHarmless("open",
@@ -180,6 +180,12 @@ TEST_F(OutOfMemoryTest, OpeningAFileLeavesThePlacesAsTheyWere) {
                                                            Workspace::UnreadableFile::StoreNothing);
                                },
                                {code::CannotOpenFile});
+    expectEveryFailureHarmless(
+        "save",
+        [&](FrameOperations& o) {
+            return o.workspace().Slots(WorkspaceMode::Integer, A)->writeFile(path);
+        },
+        {code::CannotSaveFile});
     // Into an occupied place, as after every letter of the mode is taken.
     expectEveryFailureHarmless(
         "open over A",
