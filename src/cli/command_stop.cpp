@@ -1,5 +1,7 @@
 #include "cli/command_stop.h"
 
+#include <signal.h>
+
 #include <atomic>
 #include <csignal>
 
@@ -11,15 +13,23 @@ static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void onInterrupt(int) {
     interruptRequested.store(true, std::memory_order_relaxed);
-    // The next Ctrl+C is not caught: a command that never polls can still
-    // be ended.
-    std::signal(SIGINT, SIG_DFL);
 }
 
 }  // namespace
 
+// Once caught, Ctrl+C is left to its default again, so that a second one
+// ends a command that never polls. Where the system allows, waiting for a
+// line of standard input is interrupted too, instead of resumed.
 void CommandStop::catchInterrupt() {
+#ifdef SA_RESETHAND
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND;
+    sigaction(SIGINT, &action, nullptr);
+#else
     std::signal(SIGINT, onInterrupt);
+#endif
 }
 
 bool CommandStop::interrupted() {

@@ -58,6 +58,9 @@ ScriptRunner::ScriptRunner(bool overwrite, RandomGenerator random, StopCheck sto
       operations_(workspace_, random_),
       stop_(std::move(stop)) {
     operations_.setMode(WorkspaceMode::Real);
+    // Room for the most a command stores (solve: two), so that learning of a
+    // store never needs memory.
+    stored_.reserve(2);
     workspace_.setListener(this);
 }
 
