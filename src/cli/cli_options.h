@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -14,14 +15,16 @@ struct CliOptions {
     bool overwrite = true;
     // --seed N fixes the random generator; without it the clock seeds it.
     std::optional<std::uint32_t> seed;
+    // --timeout SECONDS stops any one command that runs longer.
+    std::optional<std::chrono::milliseconds> timeLimit;
     // The script file; none, or "-", reads standard input.
     std::optional<std::string> script;
     bool help = false;
 };
 
 // Reads the arguments after the program's name. Returns nothing and a
-// message in `error` for an unknown option, a missing or bad seed, or a
-// second script.
+// message in `error` for an unknown option, a missing or bad seed or time
+// limit, or a second script.
 std::optional<CliOptions> parseOptions(std::span<const std::string> arguments, std::string& error);
 
 // The usage text of --help.

@@ -14,6 +14,10 @@ namespace lorvex::cli {
 // their trailing blanks.
 void writePlain(std::ostream& out, std::string_view line, const CommandResult& result);
 
+// The message of a failed command: the string table's, or "parado" for a
+// stop, which the program itself passes over in silence.
+std::string_view failureMessage(int code);
+
 // For programs: one JSON object on one line (JSON Lines).
 void writeJson(std::ostream& out, std::string_view line, const CommandResult& result);
 

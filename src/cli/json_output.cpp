@@ -115,7 +115,7 @@ void writeJson(std::ostream& out, std::string_view line, const CommandResult& re
     JsonObject object;
     object.addString("command", line).addBool("ok", result.code == code::Ok);
     if (result.code != code::Ok) {
-        object.addInt("code", result.code).addString("message", strings::message(result.code));
+        object.addInt("code", result.code).addString("message", failureMessage(result.code));
         out << object.text() << '\n';
         return;
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/command_stop.h"
 #include "cli/script_runner.h"
 #include "engine/result_codes.h"
 #include "workspace/strings.h"
@@ -25,11 +26,14 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    cli::ScriptRunner runner(options->overwrite, options->seed
-                                                     ? RandomGenerator(*options->seed)
-                                                     : RandomGenerator::seededFromClock());
+    cli::CommandStop stop(options->timeLimit);
+    cli::CommandStop::catchInterrupt();
+    cli::ScriptRunner runner(
+        options->overwrite,
+        options->seed ? RandomGenerator(*options->seed) : RandomGenerator::seededFromClock(),
+        stop.check());
     if (!options->script || *options->script == "-")
-        return cli::runScript(std::cin, std::cout, runner, options->json);
+        return cli::runScript(std::cin, std::cout, runner, options->json, &stop);
 
     const std::string& path = *options->script;
     std::ifstream script(path, std::ios::binary);
@@ -39,5 +43,5 @@ int main(int argc, char** argv) {
                   << '\n';
         return 2;
     }
-    return cli::runScript(script, std::cout, runner, options->json);
+    return cli::runScript(script, std::cout, runner, options->json, &stop);
 }

@@ -48,7 +48,7 @@ void writePlain(std::ostream& out, std::string_view line, const CommandResult& r
         writeLines(out, message);
     if (result.code != code::Ok) {
         writeLines(out, std::string(strings::kErrorCaption) + ": " +
-                            std::string(strings::message(result.code)));
+                            std::string(failureMessage(result.code)));
         return;
     }
     if (result.report) {

@@ -1,8 +1,10 @@
 #include "cli/script_runner.h"
 
+#include <sstream>
 #include <string>
 
 #include "cli/command_output.h"
+#include "engine/guarded.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/windows1252.h"
@@ -21,6 +23,33 @@ bool isCommand(std::string_view line) {
     return !text.empty() && text.front() != '#';
 }
 
+// What a command prints, made whole before any of it is written.
+std::string commandOutput(std::string_view line, const CommandResult& result, bool json) {
+    std::ostringstream text;
+    // A stream keeps a failed allocation to itself unless asked to throw.
+    text.exceptions(std::ios::badbit);
+    if (json)
+        writeJson(text, line, result);
+    else
+        writePlain(text, line, result);
+    return std::move(text).str();
+}
+
+// The output of a command, or, when memory runs out while it is made, that
+// of its failure with code::OutOfMemory (the command's work is kept).
+std::string guardedOutput(std::string_view line, CommandResult& result, bool json) {
+    std::string output;
+    if (runGuarded([&] {
+            output = commandOutput(line, result, json);
+            return code::Ok;
+        }) != code::Ok) {
+        result = CommandResult{};
+        result.code = code::OutOfMemory;
+        output = commandOutput(line, result, json);
+    }
+    return output;
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(bool overwrite, RandomGenerator random, StopCheck stop)
@@ -30,6 +59,9 @@ ScriptRunner::ScriptRunner(bool overwrite, RandomGenerator random, StopCheck sto
       operations_(workspace_, random_),
       stop_(std::move(stop)) {
     operations_.setMode(WorkspaceMode::Real);
+    // Room for the most a command stores (solve: two), so that learning of a
+    // store never needs memory.
+    stored_.reserve(2);
     workspace_.setListener(this);
 }
 
@@ -75,9 +107,21 @@ const std::vector<ScriptRunner::Keyword>& ScriptRunner::keywords() {
 }
 
 CommandResult ScriptRunner::run(std::string_view line) {
-    const CommandWords words(line);
     CommandResult result;
     stored_.clear();
+    if (const int rc = runGuarded([&] { return runCommand(line, result); }); rc != code::Ok) {
+        // Memory ran out around the command's own work: the command fails as
+        // a whole, and what it had collected goes.
+        result = CommandResult{};
+        result.code = rc;
+        prompter_.takeShown();
+        prompter_.takeRefused();
+    }
+    return result;
+}
+
+int ScriptRunner::runCommand(std::string_view line, CommandResult& result) {
+    const CommandWords words(line);
     result.code = code::NotUnderstood;
     if (words.size() > 0) {
         for (const Keyword& keyword : keywords()) {
@@ -93,7 +137,7 @@ CommandResult ScriptRunner::run(std::string_view line) {
     result.matrices.insert(result.matrices.begin(), stored.begin(), stored.end());
     result.shown = prompter_.takeShown();
     result.overwriteRefused = prompter_.takeRefused();
-    return result;
+    return code::Ok;
 }
 
 void ScriptRunner::documentShown(MatrixDocument& document) {
@@ -105,20 +149,28 @@ ShownMatrix ScriptRunner::shownLettered(const MatrixDocument& document) {
                            static_cast<char>('@' + document.LetterNo())};
 }
 
-int runScript(std::istream& in, std::ostream& out, ScriptRunner& runner, bool json) {
+int runScript(std::istream& in, std::ostream& out, ScriptRunner& runner, bool json,
+              CommandStop* stop) {
+    const auto interrupted = [&] { return stop != nullptr && CommandStop::interrupted(); };
     int status = 0;
     std::string raw;
-    while (std::getline(in, raw)) {
-        const std::string line = scriptLine(std::move(raw));
-        if (!isCommand(line)) continue;
-        const CommandResult result = runner.run(line);
-        if (json)
-            writeJson(out, line, result);
-        else
-            writePlain(out, line, result);
+    while (!interrupted() && std::getline(in, raw)) {
+        std::string line;
+        // A line that cannot be kept is a script that cannot be read.
+        if (runGuarded([&] {
+                line = scriptLine(std::move(raw));
+                return code::Ok;
+            }) != code::Ok) {
+            return 2;
+        }
+        if (!isCommand(line) || interrupted()) continue;
+        if (stop != nullptr) stop->startCommand();
+        CommandResult result = runner.run(line);
+        out << guardedOutput(line, result, json);
         out.flush();
         if (result.code != code::Ok) status = 1;
     }
+    if (interrupted()) return kInterruptedStatus;
     return in.bad() ? 2 : status;
 }
 

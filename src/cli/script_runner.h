@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/command_result.h"
+#include "cli/command_stop.h"
 #include "cli/command_words.h"
 #include "cli/scripted_answers.h"
 #include "engine/random_generator.h"
@@ -30,7 +31,8 @@ class ScriptRunner : private WorkspaceListener {
     ~ScriptRunner() override;
 
     // Runs one command line. A line that is no command of the program, or
-    // whose words do not fit the command, fails with code::NotUnderstood.
+    // whose words do not fit the command, fails with code::NotUnderstood;
+    // memory running out fails it with code::OutOfMemory.
     CommandResult run(std::string_view line);
 
     const Workspace& workspace() const { return workspace_; }
@@ -42,6 +44,8 @@ class ScriptRunner : private WorkspaceListener {
         Command command;
     };
     static const std::vector<Keyword>& keywords();
+    // Runs the command into `result`; code::Ok, or throws when memory runs out.
+    int runCommand(std::string_view line, CommandResult& result);
 
     void documentShown(MatrixDocument& document) override;
 
@@ -102,11 +106,18 @@ class ScriptRunner : private WorkspaceListener {
     std::vector<const MatrixDocument*> stored_;
 };
 
+// The exit status of a script ended by Ctrl+C, as a shell gives it.
+inline constexpr int kInterruptedStatus = 130;
+
 // Runs a script read line by line from `in` and writes each command's
 // output to `out`: plain text, or JSON Lines when `json`. Blank lines and
 // lines whose first character other than a blank is "#" are skipped. A line
-// that is not UTF-8 is read as Windows-1252, like any text file. Returns the
-// exit status: 0, 1 when a command failed, 2 when reading the script failed.
-int runScript(std::istream& in, std::ostream& out, ScriptRunner& runner, bool json);
+// that is not UTF-8 is read as Windows-1252, like any text file. `stop`,
+// when given, is the runner's stop: each command's time limit starts with
+// it, and after Ctrl+C no further command runs. Returns the exit status: 0,
+// 1 when a command failed (also when it was stopped), 2 when reading the
+// script failed, kInterruptedStatus after Ctrl+C.
+int runScript(std::istream& in, std::ostream& out, ScriptRunner& runner, bool json,
+              CommandStop* stop = nullptr);
 
 }  // namespace lorvex::cli

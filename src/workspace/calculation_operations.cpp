@@ -22,11 +22,13 @@ bool integerMode(const Workspace& workspace) {
 
 int FrameOperations::CalcExpression(std::int32_t letter, std::string_view text,
                                     const StopCheck& stop) {
-    MatrixData result;
-    const int rc = CalcMatrix(text, integerMode(workspace_), workspace_, result, stop);
-    if (rc != code::Ok) return rc;
-    return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), letter, result,
-                          std::string(text));
+    return runGuarded([&] {
+        MatrixData result;
+        const int rc = CalcMatrix(text, integerMode(workspace_), workspace_, result, stop);
+        if (rc != code::Ok) return rc;
+        return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), letter, result,
+                              std::string(text));
+    });
 }
 
 namespace {
@@ -73,24 +75,26 @@ int FrameOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::
     }
     if (rc != code::Ok) return rc;
 
-    Solution solution;
-    rc = runGuarded([&] {
+    return runGuarded([&] {
+        Solution solution;
         const MatrixData bData =
             homogeneous ? zeroMatrix(elementKindOf(workspace_.Mode()), matrix->Rows(), 1)
                         : rightSide->matrixData();
-        return solveSystem(matrix->matrixData(), bData, solution, stop);
-    });
-    if (rc != code::Ok) return rc;
-    if (rank != nullptr) *rank = solution.rank;
-    const bool hasNullSpace = solution.rank < matrix->Cols();
-    if (hasNullSpace && (nullSpace == x || nullSpace == m)) return code::InconsistentData;
+        if (const int solved = solveSystem(matrix->matrixData(), bData, solution, stop);
+            solved != code::Ok) {
+            return solved;
+        }
+        if (rank != nullptr) *rank = solution.rank;
+        const bool hasNullSpace = solution.rank < matrix->Cols();
+        if (hasNullSpace && (nullSpace == x || nullSpace == m)) return code::InconsistentData;
 
-    const ElementKind kind = elementKindOf(workspace_.Mode());
-    rc = placeDescribed(workspace_, kind, x, solution.particular,
-                        std::string(strings::byId(strings::id::Solution)));
-    if (rc != code::Ok || !hasNullSpace || !solution.nullSpace) return rc;
-    return placeDescribed(workspace_, kind, nullSpace, *solution.nullSpace,
-                          std::string(strings::byId(strings::id::NullSpaceBasis)));
+        const ElementKind kind = elementKindOf(workspace_.Mode());
+        const int placed = placeDescribed(workspace_, kind, x, solution.particular,
+                                          std::string(strings::byId(strings::id::Solution)));
+        if (placed != code::Ok || !hasNullSpace || !solution.nullSpace) return placed;
+        return placeDescribed(workspace_, kind, nullSpace, *solution.nullSpace,
+                              std::string(strings::byId(strings::id::NullSpaceBasis)));
+    });
 }
 
 }  // namespace lorvex

@@ -1,5 +1,6 @@
 // A matrix document read from and written to its matrix file.
 
+#include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "workspace/matrix_document.h"
 #include "workspace/matrix_file.h"
@@ -7,21 +8,29 @@
 
 namespace lorvex {
 
+// Everything that allocates is made first; the document changes only once
+// nothing can fail any more.
 int MatrixDocument::readFile(const std::string& path, History history) {
     MatrixFile file;
     const int rc = readMatrixFile(path, static_cast<std::int32_t>(kind_), file);
     if (rc != code::Ok) return rc;
-    replaceContents(file.entries, history);
-    decimals_ = static_cast<std::int16_t>(file.decimals);
-    fieldWidth_ = static_cast<std::int16_t>(file.fieldWidth);
-    sciNotation_ = file.sciNotation;
-    widenFieldForIntegerParts();
-    if (file.notesPresent) notes_ = std::move(file.notes);
+    Contents contents = contentsFrom(file.entries);
+    const auto decimals = static_cast<std::int16_t>(file.decimals);
+    const std::int16_t width =
+        widenedFieldWidth(contents.cells, decimals, static_cast<std::int16_t>(file.fieldWidth));
     // An older or foreign file may hold fewer fonts or colour roles; the
     // document keeps its own for those.
     completeWindowSettings(file.window, settings_);
+    std::string name = path;
+    if (history == History::Record) push(snapshot(TUndoRec::ContentsReplaced));
+
+    adopt(std::move(contents));
+    decimals_ = decimals;
+    fieldWidth_ = width;
+    sciNotation_ = file.sciNotation;
+    if (file.notesPresent) notes_ = std::move(file.notes);
     settings_ = std::move(file.window);
-    setDocumentName(path, true);
+    setDocumentName(std::move(name), true);
     modified_ = false;
     return code::Ok;
 }
@@ -31,22 +40,24 @@ int MatrixDocument::writeFile(const std::string& path) {
     if (static_cast<std::int64_t>(rows_) * cols_ > kMaxMatrixEntries) {
         return code::CannotSaveFile;
     }
-    MatrixFile file;
-    file.window = settings_;
-    file.rows = rows_;
-    file.cols = cols_;
-    file.kind = static_cast<std::int32_t>(kind_);
-    file.fieldWidth = fieldWidth_;
-    file.decimals = decimals_;
-    file.sciNotation = sciNotation_;
-    file.entries = matrixData();
-    file.notesPresent = true;
-    file.notes = notes_;
-    const int rc = writeMatrixFile(path, file);
-    if (rc != code::Ok) return rc;
-    setDocumentName(path, true);
-    modified_ = false;
-    return code::Ok;
+    return runGuarded([&] {
+        MatrixFile file;
+        file.window = settings_;
+        file.rows = rows_;
+        file.cols = cols_;
+        file.kind = static_cast<std::int32_t>(kind_);
+        file.fieldWidth = fieldWidth_;
+        file.decimals = decimals_;
+        file.sciNotation = sciNotation_;
+        file.entries = matrixData();
+        file.notesPresent = true;
+        file.notes = notes_;
+        const int rc = writeMatrixFile(path, file);
+        if (rc != code::Ok) return rc;
+        setDocumentName(path, true);
+        modified_ = false;
+        return code::Ok;
+    });
 }
 
 }  // namespace lorvex

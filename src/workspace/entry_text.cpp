@@ -102,19 +102,24 @@ void MatrixDocument::computeFieldWidth() {
 // Cutting an entry at the field width may drop decimals, but digits before the
 // decimal point would make the number shown plainly wrong (123456789 shown
 // as 12345678), so the field grows instead.
-void MatrixDocument::widenFieldForIntegerParts() {
-    if (isInteger()) return;
+std::int16_t MatrixDocument::widenedFieldWidth(const std::vector<Complex>& cells,
+                                               std::int16_t decimals, std::int16_t width) const {
+    if (isInteger()) return width;
     const bool complex = kind_ == ElementKind::Complex;
     const auto textOf = [&](Complex value) {
-        return complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
+        return complex ? complexText(value, decimals) : fixedPointText(value.re, decimals);
     };
     const auto measure = [&](const std::string& text) {
-        return integerPartLength(text, decimals_, complex);
+        return integerPartLength(text, decimals, complex);
     };
     // A complex entry's last point is in its imaginary part: every entry counts.
-    const std::size_t needed = widestMeasure(
-        cells_, !complex, decimals_, static_cast<std::size_t>(fieldWidth_), textOf, measure);
-    fieldWidth_ = static_cast<std::int16_t>(std::min<std::size_t>(needed, 32767));
+    const std::size_t needed =
+        widestMeasure(cells, !complex, decimals, static_cast<std::size_t>(width), textOf, measure);
+    return static_cast<std::int16_t>(std::min<std::size_t>(needed, 32767));
+}
+
+void MatrixDocument::widenFieldForIntegerParts() {
+    fieldWidth_ = widenedFieldWidth(cells_, decimals_, fieldWidth_);
 }
 
 }  // namespace lorvex

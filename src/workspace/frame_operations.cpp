@@ -1,5 +1,6 @@
 #include "workspace/frame_operations.h"
 
+#include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "workspace/matrix_file.h"
 #include "workspace/paste.h"
@@ -19,10 +20,12 @@ void FrameOperations::setMode(WorkspaceMode mode) {
 }
 
 int FrameOperations::OpenMatrixFile(const std::string& path, Workspace::UnreadableFile unreadable) {
-    const std::int32_t kindCode = matrixKindForPath(path);
-    if (kindCode < 0) return code::Ok;
-    const auto kind = static_cast<ElementKind>(kindCode);
-    return workspace_.PlaceMatrix(kind, path, 0, zeroMatrix(kind, 3, 3), unreadable).code;
+    return runGuarded([&] {
+        const std::int32_t kindCode = matrixKindForPath(path);
+        if (kindCode < 0) return code::Ok;
+        const auto kind = static_cast<ElementKind>(kindCode);
+        return workspace_.PlaceMatrix(kind, path, 0, zeroMatrix(kind, 3, 3), unreadable).code;
+    });
 }
 
 int FrameOperations::Open() {
@@ -34,7 +37,8 @@ int FrameOperations::Open() {
     const std::optional<std::string> path = workspace_.prompter().askOpenFile(
         strings::byId(filterString), kInitialNames[static_cast<std::size_t>(kind)]);
     if (!path) return code::Ok;
-    return workspace_.PlaceMatrix(kind, *path, 0, zeroMatrix(kind, 3, 3)).code;
+    return runGuarded(
+        [&] { return workspace_.PlaceMatrix(kind, *path, 0, zeroMatrix(kind, 3, 3)).code; });
 }
 
 int FrameOperations::Paste(std::string_view text) {

@@ -60,7 +60,8 @@ struct OneMatrixReport {
 // validates its input in the order the commands check it, computes, stores
 // its result through PlaceMatrix with a description in the notes, and
 // returns a result code for the caller to show (0 success, -1 a user stop,
-// which shows nothing, k > 0 message 400 + k). Nothing is stored on failure.
+// which shows nothing, k > 0 message 400 + k). Nothing is stored on failure;
+// memory running out anywhere, storing included, gives code::OutOfMemory.
 // The program's frame and the command-line companion call the very same
 // functions. Letters are numbered 1 = A ... 26 = Z; text arguments are the
 // raw texts of the dialogs' fields.
@@ -197,11 +198,16 @@ class FrameOperations {
     int OperAdd(std::string_view index, std::string_view factor, std::string_view target,
                 bool columns);
     int OperSwap(std::string_view first, std::string_view second, bool columns);
+    // False when there is nothing to undo, or no memory to show the result.
     bool OperUndo();
     bool OperCanUndo() const { return operations_.canUndo(); }
 
   private:
     int applyOperation(const RowColumnOperation& operation);
+    // OneMatrix and LinearProgram without their guard against memory running out.
+    int oneMatrix(std::int32_t letter, OneMatrixReport& report, const StopCheck& stop);
+    int linearProgram(std::int32_t objective, std::int32_t constraints, std::int32_t rightSide,
+                      Goal goal, std::int32_t stepLimit, bool& ended, const StopCheck& stop);
     std::int32_t operationLimit(bool columns);
 
     Workspace& workspace_;

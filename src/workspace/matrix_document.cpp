@@ -9,7 +9,7 @@ namespace lorvex {
 
 MatrixDocument::MatrixDocument(std::int32_t letterNo, ElementKind kind, const MatrixData& contents)
     : letterNo_(letterNo < 0 ? -letterNo : letterNo), whiteBackground_(letterNo < 0), kind_(kind) {
-    storeContents(contents);
+    adopt(contentsFrom(contents));
     computeFieldWidth();
 }
 
@@ -32,26 +32,33 @@ MatrixData MatrixDocument::matrixData() const {
 // The kind of the document decides the representation: an integer document
 // takes integer contents, the others complex ones. A real matrix is one whose
 // imaginary parts are zero: what it holds is what it shows and saves.
-void MatrixDocument::storeContents(const MatrixData& contents) {
+MatrixDocument::Contents MatrixDocument::contentsFrom(const MatrixData& contents) const {
+    Contents made;
     if (isInteger()) {
         const auto& m = std::get<IntegerMatrix>(contents);
-        std::vector<BigInt> entries(m.numerators);
-        entries.push_back(m.denominator);
-        rows_ = m.rows;
-        cols_ = m.cols;
-        iCells_ = std::move(entries);
-        cells_.clear();
+        made.iCells.reserve(m.numerators.size() + 1);
+        made.iCells.assign(m.numerators.begin(), m.numerators.end());
+        made.iCells.push_back(m.denominator);
+        made.rows = m.rows;
+        made.cols = m.cols;
     } else {
         const auto& m = std::get<ComplexMatrix>(contents);
-        rows_ = m.rows;
-        cols_ = m.cols;
-        cells_ = m.cells;
+        made.cells = m.cells;
         if (kind_ == ElementKind::Real) {
-            for (Complex& cell : cells_)
+            for (Complex& cell : made.cells)
                 cell.im = 0.0L;
         }
-        iCells_.clear();
+        made.rows = m.rows;
+        made.cols = m.cols;
     }
+    return made;
+}
+
+void MatrixDocument::adopt(Contents&& contents) noexcept {
+    rows_ = contents.rows;
+    cols_ = contents.cols;
+    cells_ = std::move(contents.cells);
+    iCells_ = std::move(contents.iCells);
 }
 
 void MatrixDocument::setHighlight(std::int32_t row, std::int32_t col) {
@@ -64,10 +71,14 @@ void MatrixDocument::setDocumentName(std::string name, bool named) {
     named_ = named;
 }
 
+// Everything that allocates is made first; the document changes only once
+// nothing can fail any more.
 void MatrixDocument::replaceContents(const MatrixData& contents, History history) {
+    Contents replacement = contentsFrom(contents);
+    const std::int16_t width = widenedFieldWidth(replacement.cells, decimals_, fieldWidth_);
     if (history == History::Record) push(snapshot(TUndoRec::ContentsReplaced));
-    storeContents(contents);
-    widenFieldForIntegerParts();
+    adopt(std::move(replacement));
+    fieldWidth_ = width;
     modified_ = true;
 }
 

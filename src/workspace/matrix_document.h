@@ -97,17 +97,20 @@ class MatrixDocument {
     // settings; the document is then named after the file and unmodified.
     // Returns code::Ok, or code::CannotOpenFile leaving the document as it
     // was. The earlier matrix is recorded for undo unless `history` is Skip
-    // (a new document, whose placeholder the user never saw).
+    // (a new document, whose placeholder the user never saw). When memory
+    // runs out it throws std::bad_alloc with the document as it was.
     int readFile(const std::string& path, History history = History::Record);
     // Writes the document to a matrix file; on success it is named after the
-    // file and unmodified. Returns code::Ok or code::CannotSaveFile (also for
-    // more than 1 000 000 entries, which no reader would take back).
+    // file and unmodified. Returns code::Ok, code::CannotSaveFile (also for
+    // more than 1 000 000 entries, which no reader would take back) or
+    // code::OutOfMemory, leaving the document as it was.
     int writeFile(const std::string& path);
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the
     // old matrix is recorded for undo unless the document's owner keeps no
     // history (the step windows). The field width grows when an entry's
-    // integer part would not fit.
+    // integer part would not fit. When memory runs out it throws
+    // std::bad_alloc with the document as it was.
     void replaceContents(const MatrixData& contents, History history = History::Record);
 
     // The field width computed from the entries, as a new window does:
@@ -163,11 +166,24 @@ class MatrixDocument {
     bool undo();
 
   private:
-    void storeContents(const MatrixData& contents);
+    // The matrix as the document holds it, made in full before it takes the
+    // place of the one held: a failed allocation leaves the document as it was.
+    struct Contents {
+        std::int32_t rows = 0;
+        std::int32_t cols = 0;
+        std::vector<Complex> cells;
+        std::vector<BigInt> iCells;
+    };
+    Contents contentsFrom(const MatrixData& contents) const;
+    void adopt(Contents&& contents) noexcept;
     void push(TUndoRec record) { undoStack_.push_back(std::move(record)); }
     TUndoRec snapshot(TUndoRec::Operation op) const;
     void restoreSnapshot(const TUndoRec& record);
     std::string rawEntryText(std::int32_t row, std::int32_t col) const;
+    // The width, at least `width`, at which no integer part of `cells`
+    // written with `decimals` decimals is cut.
+    std::int16_t widenedFieldWidth(const std::vector<Complex>& cells, std::int16_t decimals,
+                                   std::int16_t width) const;
     // Widens the field when an entry's integer part would be cut.
     void widenFieldForIntegerParts();
     void eraseRows(std::int32_t first, std::int32_t last);

@@ -45,6 +45,11 @@ std::string fractionText(const Fraction& value) {
 
 int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
                                const StopCheck& stop) {
+    return runGuarded([&] { return oneMatrix(letter, report, stop); });
+}
+
+int FrameOperations::oneMatrix(std::int32_t letter, OneMatrixReport& report,
+                               const StopCheck& stop) {
     const MatrixDocument* document = workspace_.slot(letter);
     if (document == nullptr) return code::MatrixNotFound;
     OneMatrixReport result;

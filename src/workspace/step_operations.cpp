@@ -9,6 +9,7 @@
 #include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "expr/calc_language.h"
+#include "workspace/described_placement.h"
 #include "workspace/frame_operations.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
@@ -64,6 +65,14 @@ std::string_view field(std::string_view text, std::size_t length) {
 int FrameOperations::LinearProgram(std::int32_t objective, std::int32_t constraints,
                                    std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
                                    bool& ended, const StopCheck& stop) {
+    return runGuarded([&] {
+        return linearProgram(objective, constraints, rightSide, goal, stepLimit, ended, stop);
+    });
+}
+
+int FrameOperations::linearProgram(std::int32_t objective, std::int32_t constraints,
+                                   std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
+                                   bool& ended, const StopCheck& stop) {
     const MatrixDocument* f = workspace_.Slots(WorkspaceMode::Real, objective);
     const MatrixDocument* b = workspace_.Slots(WorkspaceMode::Real, constraints);
     const MatrixDocument* c = workspace_.Slots(WorkspaceMode::Real, rightSide);
@@ -106,61 +115,72 @@ void FrameOperations::EchShow(const ComplexMatrix& entries, std::string title,
 }
 
 int FrameOperations::LPSaveAs(std::int32_t letter) {
-    const MatrixData shown = workspace_.stepDocument(StepDocument::LinearProgramming).matrixData();
-    const Workspace::Placement placement =
-        workspace_.PlaceMatrix(ElementKind::Real, "", letter, shown);
-    if (placement.stored) {
-        placement.document->setNotes(
-            std::string(strings::byId(strings::id::LinearProgrammingData)));
-    }
-    return placement.code;
+    return runGuarded([&] {
+        const MatrixData shown =
+            workspace_.stepDocument(StepDocument::LinearProgramming).matrixData();
+        return placeDescribed(workspace_, ElementKind::Real, letter, shown,
+                              std::string(strings::byId(strings::id::LinearProgrammingData)));
+    });
 }
 
 int FrameOperations::Echelon(std::int32_t letter, std::int32_t steps, bool& finished) {
     const MatrixDocument* document = workspace_.slot(letter);
     if (document == nullptr) return code::MatrixNotFound;
-    EchelonSteps result;
-    if (const int rc = runGuarded(
-            [&] { return reduceToEchelon(asComplex(document->matrixData()), steps, result); });
-        rc != code::Ok) {
-        return rc;
-    }
-    finished = result.actions < steps;
-    const bool highlighted = result.hasHighlight();
-    EchShow(result.matrix,
-            letterOf(letter) + " --> " + std::string(strings::byId(strings::id::EchelonForm)),
-            highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
-    return code::Ok;
+    return runGuarded([&] {
+        EchelonSteps result;
+        if (const int rc = reduceToEchelon(asComplex(document->matrixData()), steps, result);
+            rc != code::Ok) {
+            return rc;
+        }
+        const bool highlighted = result.hasHighlight();
+        EchShow(result.matrix,
+                letterOf(letter) + " --> " + std::string(strings::byId(strings::id::EchelonForm)),
+                highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
+        finished = result.actions < steps;
+        return code::Ok;
+    });
 }
 
 // The echelon form is real: in integer mode, where it cannot be stored
 // exactly, it goes to the real array.
 int FrameOperations::EchSaveAs(std::int32_t letter) {
-    const MatrixData shown = workspace_.stepDocument(StepDocument::Echelon).matrixData();
-    const ElementKind kind =
-        workspace_.Mode() == WorkspaceMode::Complex ? ElementKind::Complex : ElementKind::Real;
-    const Workspace::Placement placement = workspace_.PlaceMatrix(kind, "", letter, shown);
-    if (placement.stored)
-        placement.document->setNotes(std::string(strings::byId(strings::id::EchelonForm)));
-    return placement.code;
+    return runGuarded([&] {
+        const MatrixData shown = workspace_.stepDocument(StepDocument::Echelon).matrixData();
+        const ElementKind kind =
+            workspace_.Mode() == WorkspaceMode::Complex ? ElementKind::Complex : ElementKind::Real;
+        return placeDescribed(workspace_, kind, letter, shown,
+                              std::string(strings::byId(strings::id::EchelonForm)));
+    });
 }
 
 int FrameOperations::OperLoad(std::int32_t letter) {
     const MatrixDocument* document = workspace_.Slots(WorkspaceMode::Real, letter);
     if (document == nullptr) return code::MatrixNotFound;
     MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
-    // Operations recorded on another matrix can no longer be undone.
-    operations_.clear();
-    workspace_.showStep(StepDocument::Operations, document->matrixData(), shown.title(), -1, -1);
-    return code::Ok;
+    return runGuarded([&] {
+        workspace_.showStep(StepDocument::Operations, document->matrixData(), shown.title(), -1,
+                            -1);
+        // Operations recorded on another matrix can no longer be undone.
+        operations_.clear();
+        return code::Ok;
+    });
 }
 
 int FrameOperations::applyOperation(const RowColumnOperation& operation) {
-    MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
-    auto matrix = std::get<ComplexMatrix>(shown.matrixData());
-    if (const int rc = operations_.apply(matrix, operation); rc != code::Ok) return rc;
-    workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
-    return code::Ok;
+    return runGuarded([&] {
+        MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+        auto matrix = std::get<ComplexMatrix>(shown.matrixData());
+        const std::size_t recorded = operations_.records().size();
+        if (const int rc = operations_.apply(matrix, operation); rc != code::Ok) return rc;
+        try {
+            workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
+        } catch (const std::bad_alloc&) {
+            // The record goes too, so that undo matches what is shown.
+            if (operations_.records().size() > recorded) operations_.undo(matrix);
+            throw;
+        }
+        return code::Ok;
+    });
 }
 
 std::int32_t FrameOperations::operationLimit(bool columns) {
@@ -209,11 +229,24 @@ int FrameOperations::OperSwap(std::string_view first, std::string_view second, b
 }
 
 bool FrameOperations::OperUndo() {
-    MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
-    auto matrix = std::get<ComplexMatrix>(shown.matrixData());
-    if (!operations_.undo(matrix)) return false;
-    workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
-    return true;
+    bool undone = false;
+    runGuarded([&] {
+        MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+        auto matrix = std::get<ComplexMatrix>(shown.matrixData());
+        if (!operations_.canUndo()) return code::NothingToDo;
+        const RowColumnOperation newest = operations_.records().back();
+        if (!operations_.undo(matrix)) return code::NothingToDo;
+        try {
+            workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
+        } catch (const std::bad_alloc&) {
+            // Back on the stack, in the room it just left.
+            operations_.apply(matrix, newest);
+            throw;
+        }
+        undone = true;
+        return code::Ok;
+    });
+    return undone;
 }
 
 }  // namespace lorvex

@@ -1,5 +1,6 @@
 #include "workspace/workspace.h"
 
+#include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
@@ -74,9 +75,10 @@ Workspace::Workspace(Prompter& prompter) : prompter_(prompter) {
 void Workspace::showStep(StepDocument which, const MatrixData& contents, std::string title,
                          std::int32_t highlightRow, std::int32_t highlightCol) {
     MatrixDocument& document = stepDocument(which);
+    // The contents go first: when memory runs out there, nothing has changed.
+    document.replaceContents(contents, MatrixDocument::History::Skip);
     document.setHighlight(highlightRow, highlightCol);
     document.setTitle(std::move(title));
-    document.replaceContents(contents, MatrixDocument::History::Skip);
     if (listener_ != nullptr) listener_->documentChanged(document);
 }
 
@@ -134,36 +136,52 @@ Workspace::Placement Workspace::PlaceMatrix(ElementKind kind, const std::string&
 
     auto& place = slots_[index(modeOf(kind))][static_cast<std::size_t>(letterNo - 1)];
     if (place == nullptr) {
-        auto document = std::make_unique<MatrixDocument>(whiteBackground_ ? -letterNo : letterNo,
-                                                         kind, entries);
-        document->setDocumentName(defaultDocumentName(kind, letterNo), false);
-        // The block the document was made with is no state of the user's, so
-        // the file replaces it without an undo record. A file that cannot be
-        // read leaves the new document with that block, silently, unless the
-        // caller wants nothing stored then.
-        if (!name.empty()) {
-            const int rc = document->readFile(name, MatrixDocument::History::Skip);
-            if (rc != code::Ok && unreadable == UnreadableFile::StoreNothing) {
-                return {rc, false, nullptr};
-            }
+        std::unique_ptr<MatrixDocument> document;
+        if (const int rc = runGuarded(
+                [&] { return makeDocument(kind, name, letterNo, entries, unreadable, document); });
+            rc != code::Ok) {
+            return {rc, false, nullptr};
         }
-        document->setModified(name.empty());
         place = std::move(document);
         modeUsed_[index(modeOf(kind))] = true;
         if (listener_ != nullptr) listener_->documentCreated(*place);
         notifyLettersChanged();
     } else {
         if (!confirmOverwrite(prompter_)) return {code::Ok, false, place.get()};
-        if (name.empty()) {
-            place->replaceContents(entries);
-        } else if (const int rc = place->readFile(name); rc != code::Ok) {
-            // The place keeps its matrix; the user learns why nothing came.
+        // A replacement that fails, for want of memory or because the file
+        // does not read, leaves the place with its matrix, and the user
+        // learns why nothing came.
+        if (const int rc = runGuarded([&] {
+                if (!name.empty()) return place->readFile(name);
+                place->replaceContents(entries);
+                return code::Ok;
+            });
+            rc != code::Ok) {
             return {rc, false, place.get()};
         }
         if (listener_ != nullptr) listener_->documentChanged(*place);
     }
     if (listener_ != nullptr) listener_->documentShown(*place);
     return {code::Ok, true, place.get()};
+}
+
+int Workspace::makeDocument(ElementKind kind, const std::string& name, std::int32_t letterNo,
+                            const MatrixData& entries, UnreadableFile unreadable,
+                            std::unique_ptr<MatrixDocument>& made) const {
+    auto document =
+        std::make_unique<MatrixDocument>(whiteBackground_ ? -letterNo : letterNo, kind, entries);
+    document->setDocumentName(defaultDocumentName(kind, letterNo), false);
+    // The block the document was made with is no state of the user's, so
+    // the file replaces it without an undo record. A file that cannot be
+    // read leaves the new document with that block, silently, unless the
+    // caller wants nothing stored then.
+    if (!name.empty()) {
+        const int rc = document->readFile(name, MatrixDocument::History::Skip);
+        if (rc != code::Ok && unreadable == UnreadableFile::StoreNothing) return rc;
+    }
+    document->setModified(name.empty());
+    made = std::move(document);
+    return code::Ok;
 }
 
 int Workspace::ViewLetter(std::int32_t letterNo) {

@@ -67,9 +67,10 @@ class Workspace : public MatrixSource {
     std::int32_t FindFreeLetter() const;
 
     struct Placement {
-        // code::Ok, code::NoMoreRoom (nothing stored), or the file's read code
-        // when it could not be read into an occupied place (which keeps its
-        // matrix) or, with UnreadableFile::StoreNothing, into an empty one.
+        // code::Ok, code::NoMoreRoom or code::OutOfMemory (nothing stored, the
+        // place as it was), or the file's read code when it could not be read
+        // into an occupied place (which keeps its matrix) or, with
+        // UnreadableFile::StoreNothing, into an empty one.
         int code = 0;
         bool stored = false;                 // false also when the overwrite was refused
         MatrixDocument* document = nullptr;  // the document stored into
@@ -96,7 +97,8 @@ class Workspace : public MatrixSource {
     void MarkAllSaved();
 
     // Shows a matrix in a step document with its caption and highlighted
-    // entry (-1, -1 for none). A step document keeps no undo history.
+    // entry (-1, -1 for none). A step document keeps no undo history. When
+    // memory runs out it throws std::bad_alloc with the document as it was.
     void showStep(StepDocument which, const MatrixData& contents, std::string title,
                   std::int32_t highlightRow, std::int32_t highlightCol);
 
@@ -109,6 +111,12 @@ class Workspace : public MatrixSource {
 
   private:
     static std::size_t index(WorkspaceMode mode) { return static_cast<std::size_t>(mode); }
+    // The document of an empty place, before it takes the place: code::Ok,
+    // or the read code that UnreadableFile::StoreNothing passes on. May
+    // throw std::bad_alloc.
+    int makeDocument(ElementKind kind, const std::string& name, std::int32_t letterNo,
+                     const MatrixData& entries, UnreadableFile unreadable,
+                     std::unique_ptr<MatrixDocument>& made) const;
     void notifyLettersChanged();
 
     Prompter& prompter_;

@@ -18,14 +18,16 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
     EXPECT_FALSE(none->json);
     EXPECT_TRUE(none->overwrite) << "the overwrite question is answered yes by default";
     EXPECT_FALSE(none->seed);
+    EXPECT_FALSE(none->timeLimit) << "no time limit by default";
     EXPECT_FALSE(none->script);
 
     const std::optional<CliOptions> all =
-        parse({"--no", "--json", "--seed", "4294967295", "lesson.txt"}, error);
+        parse({"--no", "--json", "--seed", "4294967295", "--timeout", "2.5", "lesson.txt"}, error);
     ASSERT_TRUE(all);
     EXPECT_TRUE(all->json);
     EXPECT_FALSE(all->overwrite);
     EXPECT_EQ(all->seed, 4294967295U);
+    EXPECT_EQ(all->timeLimit, std::chrono::milliseconds(2500));
     EXPECT_EQ(all->script, "lesson.txt");
 
     const std::optional<CliOptions> last = parse({"--no", "--yes", "-"}, error);
@@ -40,6 +42,11 @@ TEST(CliOptionsTest, RefusesWhatItCannotRun) {
                                                       {"--seed", "-1"},
                                                       {"--seed", "12x"},
                                                       {"--seed", ""},
+                                                      {"--timeout"},
+                                                      {"--timeout", "0"},
+                                                      {"--timeout", "-3"},
+                                                      {"--timeout", "86401"},
+                                                      {"--timeout", "1s"},
                                                       {"--frobnicate"},
                                                       {"-x"},
                                                       {"a.txt", "b.txt"}}) {
