@@ -100,8 +100,11 @@ class MatrixDocument {
     // (a new document, whose placeholder the user never saw).
     int readFile(const std::string& path, History history = History::Record);
     // Writes the document to a matrix file; on success it is named after the
-    // file and unmodified. Returns code::Ok or code::CannotSaveFile (also for
-    // more than 1 000 000 entries, which no reader would take back).
+    // file and unmodified. Returns code::Ok, code::CannotSaveFile (also for
+    // more than 1 000 000 entries, which no reader would take back), or, when
+    // the path's extension is not the kind's (".fma", ".cma", ".ima" in any
+    // case), code::NeedsFmaExtension, NeedsCmaExtension or NeedsImaExtension
+    // for the kind, writing nothing.
     int writeFile(const std::string& path);
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the
