@@ -9,10 +9,12 @@
 #include "frame/single_instance.h"
 #include "toolkit/gui_prompter.h"
 #include "toolkit/program_resources.h"
+#include "workspace/file_bytes.h"
 #include "workspace/frame_operations.h"
 #include "workspace/workspace.h"
 
 int main(int argc, char** argv) {
+    lorvex::letOversizedWritesFail();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lorvex"));
     QApplication::setWindowIcon(lorvex::programIcon());

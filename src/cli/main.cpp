@@ -10,10 +10,12 @@
 #include "cli/command_stop.h"
 #include "cli/script_runner.h"
 #include "engine/result_codes.h"
+#include "workspace/file_bytes.h"
 #include "workspace/strings.h"
 
 int main(int argc, char** argv) {
     using namespace lorvex;
+    letOversizedWritesFail();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string error;
     const std::optional<cli::CliOptions> options = cli::parseOptions(arguments, error);

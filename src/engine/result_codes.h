@@ -33,6 +33,11 @@ inline constexpr int SelectTwo = 23;       // "selecione dois"
 inline constexpr int OmitsPointData = 24;  // "omite dados dos pontos"
 inline constexpr int NeedAtLeastOne = 25;  // "precisa pelo menos um"
 inline constexpr int Duplicate = 26;       // "duplicar"
+// A matrix file opens as the kind its extension names, so a save under
+// another extension is refused, with a message naming the right one.
+inline constexpr int NeedsFmaExtension = 27;  // "... matriz real deve ter a extensão .fma"
+inline constexpr int NeedsCmaExtension = 28;  // "... matriz complexa deve ter a extensão .cma"
+inline constexpr int NeedsImaExtension = 29;  // "... matriz inteira deve ter a extensão .ima"
 
 inline constexpr int CannotCalculate = 101;      // "não pode calcular"
 inline constexpr int NotAMatrix = 102;           // "não é uma matriz"

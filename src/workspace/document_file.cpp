@@ -7,6 +7,21 @@
 #include "workspace/matrix_limits.h"
 
 namespace lorvex {
+namespace {
+
+int wrongExtensionCode(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Complex:
+            return code::NeedsCmaExtension;
+        case ElementKind::Integer:
+            return code::NeedsImaExtension;
+        case ElementKind::Real:
+            break;
+    }
+    return code::NeedsFmaExtension;
+}
+
+}  // namespace
 
 // Everything that allocates is made first; the document changes only once
 // nothing can fail any more.
@@ -36,6 +51,11 @@ int MatrixDocument::readFile(const std::string& path, History history) {
 }
 
 int MatrixDocument::writeFile(const std::string& path) {
+    // Opening takes the kind from the extension: a file under any other name
+    // could never be opened again as this matrix.
+    if (matrixKindForPath(path) != static_cast<std::int32_t>(kind_)) {
+        return wrongExtensionCode(kind_);
+    }
     // A file that its reader would refuse would lose the matrix on reopening.
     if (static_cast<std::int64_t>(rows_) * cols_ > kMaxMatrixEntries) {
         return code::CannotSaveFile;

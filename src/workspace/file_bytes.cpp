@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -17,28 +20,41 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// How many temporary names are tried before giving up: a name is taken only
-// when no file of that name exists, so leftovers of a crash are never reused.
-constexpr int kTemporaryNameAttempts = 100;
+// The length of a symbolic link chain taken for a loop, as the kernel does.
+constexpr int kMaxLinkHops = 40;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
+// Sixteen hex digits that make a temporary name unlikely to be taken, also by
+// another program saving into the same folder at the same moment.
+std::string randomNamePart() {
+    thread_local std::mt19937_64 generator{(std::uint64_t{std::random_device{}()} << 32) ^
+                                           std::random_device{}()};
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::uint64_t value = generator();
+    std::string part(16, '0');
+    for (char& digit : part) {
+        digit = kDigits[value & 0xF];
+        value >>= 4;
+    }
+    return part;
+}
+
 // Creates a temporary file next to `target`, failing rather than opening a
-// file that already exists. Its name is short, whatever the length of the
-// target's name, so that it never passes the file system's limit.
+// file that already exists: a taken name, a leftover of a crash or another
+// save, only makes it draw another. Its name is short, whatever the length of
+// the target's name, so that it never passes the file system's limit.
 FileHandle createTemporaryFile(const fs::path& target, fs::path& temporary) {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        temporary = folder / (".lorvex-saving-" + std::to_string(attempt) + ".tmp");
+    for (;;) {
+        temporary = folder / (".lorvex-saving-" + randomNamePart() + ".tmp");
         errno = 0;
         FileHandle file(std::fopen(temporary.string().c_str(), "wbx"));
-        if (file) return file;
-        if (errno != EEXIST) break;
+        if (file || errno != EEXIST) return file;
     }
-    return nullptr;
 }
 
 // The data must be on the disk before the rename makes it the file's
@@ -60,11 +76,27 @@ bool writeAll(FileHandle file, std::span<const std::uint8_t> bytes) {
     return std::fclose(file.release()) == 0 && flushed;
 }
 
-fs::path followLink(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error)) return path;
-    const fs::path resolved = fs::canonical(path, error);
-    return error ? path : resolved;
+// The file a save to `path` replaces: `path` itself, or the end of the chain
+// when it is a symbolic link, so that the link stays and its target gets the
+// new contents. A dangling link names a file that does not exist yet; saving
+// through it creates that file, as editors do, when its folder exists.
+// Nothing when the end is not a regular file (a folder, a device, a FIFO or a
+// socket would be destroyed by the rename) or the chain loops.
+std::optional<fs::path> fileToReplace(const fs::path& path) {
+    fs::path current = path;
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(current, error);
+        if (status.type() == fs::file_type::not_found) return current;
+        if (error) return std::nullopt;
+        if (fs::is_regular_file(status)) return current;
+        if (!fs::is_symlink(status)) return std::nullopt;
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) return std::nullopt;
+        // A relative link is relative to the folder of the link.
+        current = current.parent_path() / next;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -87,7 +119,9 @@ bool readFileBytes(const fs::path& path, std::vector<std::uint8_t>& out, std::si
 }
 
 bool replaceFileContents(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    const fs::path target = followLink(path);
+    const std::optional<fs::path> found = fileToReplace(path);
+    if (!found) return false;
+    const fs::path& target = *found;
     fs::path temporary;
     FileHandle file = createTemporaryFile(target, temporary);
     if (!file) return false;
@@ -103,6 +137,12 @@ bool replaceFileContents(const fs::path& path, std::span<const std::uint8_t> byt
     }
     if (!saved) fs::remove(temporary, error);
     return saved;
+}
+
+void letOversizedWritesFail() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 }  // namespace lorvex

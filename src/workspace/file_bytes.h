@@ -19,8 +19,18 @@ bool readFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>&
 // previous file: the bytes go to a new temporary file in the same folder,
 // which is flushed to disk and then renamed over the old one, taking over its
 // permissions. A failure at any step removes the temporary file and leaves the
-// old file exactly as it was. A symbolic link is followed, so the file it
-// points to is replaced, not the link. Returns true when the file was written.
+// old file exactly as it was. A chain of symbolic links is followed to its
+// end, which is replaced (or created, for a dangling link whose folder
+// exists) while the links stay. Nothing is written, and false returned, when
+// `path` or the end of its chain is not a regular file (a folder, a device, a
+// FIFO, a socket) or the chain loops. Returns true when the file was written.
 bool replaceFileContents(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// Makes a write past the process's file-size limit (ulimit -f) fail with an
+// error, which a save reports, instead of ending the program with SIGXFSZ and
+// leaving a temporary file behind. The signal's handling belongs to the whole
+// process, so each program calls this once as it starts rather than a save
+// changing it behind the program's back.
+void letOversizedWritesFail();
 
 }  // namespace lorvex

@@ -102,8 +102,11 @@ class MatrixDocument {
     int readFile(const std::string& path, History history = History::Record);
     // Writes the document to a matrix file; on success it is named after the
     // file and unmodified. Returns code::Ok, code::CannotSaveFile (also for
-    // more than 1 000 000 entries, which no reader would take back) or
-    // code::OutOfMemory, leaving the document as it was.
+    // more than 1 000 000 entries, which no reader would take back),
+    // code::OutOfMemory, or, when the path's extension is not the kind's
+    // (".fma", ".cma", ".ima" in any case), code::NeedsFmaExtension,
+    // NeedsCmaExtension or NeedsImaExtension for the kind; on failure the
+    // document is as it was and nothing is written.
     int writeFile(const std::string& path);
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the

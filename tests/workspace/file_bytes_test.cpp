@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <string>
 
 #include "workspace/file_test_support.h"
 
@@ -14,28 +18,25 @@ namespace fs = std::filesystem;
 using test::Bytes;
 using test::TemporaryFolder;
 
-// Lowers the largest file size this process may write, so that a write fails
-// half-way as it would on a full disk; restores the limit afterwards.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
+// Saves `bytes` over `path` in a child process whose file size is limited to
+// `limit` bytes, with SIGXFSZ handled as the programs handle it; the child's
+// exit status is 0 when the save failed as a call, 1 when it succeeded, and
+// the signal's number when the signal ended it.
+int saveUnderFileSizeLimit(const fs::path& path, const Bytes& bytes, rlim_t limit) {
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        letOversizedWritesFail();
+        rlimit lowered{};
+        getrlimit(RLIMIT_FSIZE, &lowered);
+        lowered.rlim_cur = limit;
         setrlimit(RLIMIT_FSIZE, &lowered);
+        _exit(replaceFileContents(path, bytes) ? 1 : 0);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status);
+}
 
 TEST(ReplaceFileContents, NewAndReplacedFilesLeaveNoTemporaryBehind) {
     TemporaryFolder folder;
@@ -59,10 +60,7 @@ TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFileAsItWas) {
     const auto path = folder / "a.fma";
     const Bytes old(1000, 7);
     ASSERT_TRUE(replaceFileContents(path, old));
-    {
-        FileSizeLimit limit(4096);
-        EXPECT_FALSE(replaceFileContents(path, Bytes(100000, 1)));
-    }
+    EXPECT_EQ(saveUnderFileSizeLimit(path, Bytes(100000, 1), 4096), 0);
     EXPECT_EQ(test::fileBytes(path), old);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.fma"});
 
@@ -70,7 +68,7 @@ TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFileAsItWas) {
     EXPECT_FALSE(fs::exists(folder / "missing"));
 }
 
-TEST(ReplaceFileContents, PermissionsAndLinksAreKept) {
+TEST(ReplaceFileContents, PermissionsAreKept) {
     TemporaryFolder folder;
     const auto path = folder / "a.txt";
     ASSERT_TRUE(replaceFileContents(path, Bytes{1}));
@@ -78,12 +76,73 @@ TEST(ReplaceFileContents, PermissionsAndLinksAreKept) {
     ASSERT_TRUE(replaceFileContents(path, Bytes{2}));
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
 
-    const auto link = folder / "link.txt";
-    fs::create_symlink(path, link);
-    ASSERT_TRUE(replaceFileContents(link, Bytes{3}));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(test::fileBytes(path), Bytes{3});
+// A save through a chain of links replaces the file at its end, writing the
+// temporary file in that file's folder, and keeps the links; a dangling link
+// gets its file created when the file's folder exists.
+TEST(ReplaceFileContents, LinksAreFollowedToTheFileTheyName) {
+    TemporaryFolder folder;
+    fs::create_directory(folder / "data");
+    fs::create_directory(folder / "links");
+    const auto file = folder / "data/a.fma";
+    test::putFile(file, Bytes{1});
+    fs::create_symlink("../data/a.fma", folder / "links/first.fma");
+    fs::create_symlink("first.fma", folder / "links/second.fma");
+
+    ASSERT_TRUE(replaceFileContents(folder / "links/second.fma", Bytes{2}));
+    EXPECT_EQ(test::fileBytes(file), Bytes{2});
+    EXPECT_TRUE(fs::is_symlink(folder / "links/first.fma"));
+    EXPECT_TRUE(fs::is_symlink(folder / "links/second.fma"));
+    EXPECT_EQ(fs::read_symlink(folder / "links/second.fma"), "first.fma");
+
+    fs::create_symlink(folder / "data/new.fma", folder / "links/dangling.fma");
+    ASSERT_TRUE(replaceFileContents(folder / "links/dangling.fma", Bytes{3}));
+    EXPECT_TRUE(fs::is_symlink(folder / "links/dangling.fma"));
+    EXPECT_EQ(test::fileBytes(folder / "data/new.fma"), Bytes{3});
+
+    fs::create_symlink(folder / "none/new.fma", folder / "links/nowhere.fma");
+    EXPECT_FALSE(replaceFileContents(folder / "links/nowhere.fma", Bytes{4}));
+    EXPECT_FALSE(fs::exists(folder / "none"));
+}
+
+// Renaming over a folder, a FIFO or a link loop would destroy it or write
+// somewhere unexpected: nothing is written and the thing stays what it was.
+TEST(ReplaceFileContents, WhatIsNotARegularFileIsRefused) {
+    TemporaryFolder folder;
+    fs::create_directory(folder / "folder.fma");
+    ASSERT_EQ(mkfifo((folder / "fifo.fma").c_str(), 0600), 0);
+    fs::create_symlink("fifo.fma", folder / "to-fifo.fma");
+    fs::create_symlink("loop.fma", folder / "loop.fma");
+    fs::create_symlink("ping.fma", folder / "pong.fma");
+    fs::create_symlink("pong.fma", folder / "ping.fma");
+    const std::vector<std::string> before = folder.entries();
+
+    struct Case {
+        const char* name;
+        fs::file_type typeAfter;
+    };
+    for (const Case& c :
+         {Case{"folder.fma", fs::file_type::directory}, Case{"fifo.fma", fs::file_type::fifo},
+          Case{"to-fifo.fma", fs::file_type::symlink}, Case{"loop.fma", fs::file_type::symlink},
+          Case{"ping.fma", fs::file_type::symlink}}) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(replaceFileContents(folder / c.name, Bytes{1}));
+        EXPECT_EQ(fs::symlink_status(folder / c.name).type(), c.typeAfter);
+    }
+    EXPECT_EQ(fs::status(folder / "fifo.fma").type(), fs::file_type::fifo);
+    EXPECT_EQ(folder.entries(), before);
+}
+
+// Leftovers of earlier saves that crashed never block a save.
+TEST(ReplaceFileContents, LeftoverTemporaryFilesDoNotBlockSaving) {
+    TemporaryFolder folder;
+    for (int i = 0; i < 100; ++i)
+        test::putFile(folder / (".lorvex-saving-" + std::to_string(i) + ".tmp"), Bytes{7});
+    ASSERT_TRUE(replaceFileContents(folder / "a.fma", Bytes{5}));
+    EXPECT_EQ(test::fileBytes(folder / "a.fma"), Bytes{5});
+    EXPECT_EQ(folder.entries().size(), 101u);
+    EXPECT_EQ(test::fileBytes(folder / ".lorvex-saving-0.tmp"), Bytes{7});
 }
 
 TEST(ReadFileBytes, WholeFilesOrTheirStart) {

@@ -9,6 +9,8 @@
 #include "engine/result_codes.h"
 #include "workspace/matrix_file.h"
 #include "workspace/scripted_prompter.h"
+#include "workspace/strings.h"
+#include "workspace/workspace.h"
 
 namespace lorvex {
 namespace {
@@ -195,6 +197,42 @@ TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {
     MatrixDocument huge(3, ElementKind::Real, ComplexMatrix(1001, 1000));
     EXPECT_EQ(huge.writeFile(path("huge.fma")), code::CannotSaveFile);
     EXPECT_FALSE(std::filesystem::exists(path("huge.fma")));
+}
+
+// A file opens as the kind its extension names, so each kind saves only under
+// its own extension, in any case, and is told which one that is.
+TEST_F(FrameOperationsTest, DocumentsSaveOnlyUnderTheirKindsExtension) {
+    struct Case {
+        ElementKind kind;
+        const char* ownName;
+        std::vector<const char*> refusedNames;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {ElementKind::Real,
+         "r.FMA",
+         {"r.cma", "r.ima", "r", "r.fmat"},
+         "o arquivo de uma matriz real deve ter a extensão .fma"},
+        {ElementKind::Complex,
+         "c.Cma",
+         {"c.fma", "c.ima", "c.txt"},
+         "o arquivo de uma matriz complexa deve ter a extensão .cma"},
+        {ElementKind::Integer,
+         "i.ima",
+         {"i.fma", "i.cma", "i.ima.bak"},
+         "o arquivo de uma matriz inteira deve ter a extensão .ima"},
+    };
+    for (const Case& c : cases) {
+        MatrixDocument document(1, c.kind, zeroMatrix(c.kind, 1, 1));
+        for (const char* name : c.refusedNames) {
+            SCOPED_TRACE(name);
+            const int rc = document.writeFile(path(name));
+            EXPECT_EQ(strings::message(rc), c.message);
+            EXPECT_FALSE(std::filesystem::exists(path(name)));
+            EXPECT_FALSE(document.named());
+        }
+        EXPECT_EQ(document.writeFile(path(c.ownName)), code::Ok);
+    }
 }
 
 }  // namespace
