@@ -18,7 +18,7 @@ struct RootSearchSettings {
     // coefficients, 10^-5 and more for a matrix of order 16.)
     long double zeroTolerance = 1e-8L;
     // In real mode the conjugate of every root with an imaginary part above
-    // 10^-13 is listed right after it.
+    // 10^-13 of its modulus is listed right after it.
     bool complexMode = false;
 };
 
