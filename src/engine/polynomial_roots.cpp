@@ -95,7 +95,8 @@ std::int32_t totalWeight(const std::vector<KnownRoot>& known) {
 KnownRoot* sameRoot(std::vector<KnownRoot>& known, Complex z) {
     for (KnownRoot& root : known) {
         const long double scale = std::max(poly::modulus(root.value), poly::modulus(z));
-        if (poly::modulus(root.value - z) < kDistinctRootDistance * scale) return &root;
+        // (At most, so that 0 found twice is one root.)
+        if (poly::modulus(root.value - z) <= kDistinctRootDistance * scale) return &root;
     }
     return nullptr;
 }
@@ -117,13 +118,17 @@ class NewtonSearch {
         long double change = 1.0L;
         for (std::int32_t step = 0; step < kSettlingSteps && change > kPolynomialTolerance;
              ++step) {
-            const Complex next = newtonStep(z, known);
-            change = distance(next, z);
-            z = next;
+            const std::optional<Complex> next = newtonStep(z, known);
+            if (!next) return std::nullopt;
+            change = distance(*next, z);
+            z = *next;
         }
         if (!(change < kPolynomialTolerance)) return std::nullopt;
-        for (std::int32_t step = 0; step < kPolishingSteps; ++step)
-            z = newtonStep(z, known);
+        for (std::int32_t step = 0; step < kPolishingSteps; ++step) {
+            const std::optional<Complex> next = newtonStep(z, known);
+            if (!next) return std::nullopt;
+            z = *next;
+        }
         if (!(poly::relativeResidual(target_, z) <= zeroTolerance_)) return std::nullopt;
         return z;
     }
@@ -135,17 +140,20 @@ class NewtonSearch {
     std::int32_t degree() const { return poly::degree(target_); }
 
   private:
-    // A (near) zero denominator sends the run to 0 instead of failing.
-    Complex newtonStep(Complex z, const std::vector<KnownRoot>& known) const {
-        const Complex value = poly::evaluate(target_, z);
-        if (value == ZERO) return z;
-        Complex ratio = poly::evaluate(derivative_, z) / value;
+    // None when the step would divide by (near) zero or z is a known root:
+    // the run ends there. (Sending it to 0 instead, and on from there, would
+    // bring it back to 0 for good once 0 is a known root.)
+    std::optional<Complex> newtonStep(Complex z, const std::vector<KnownRoot>& known) const {
+        Complex repulsion = ZERO;
         for (const KnownRoot& root : known) {
             const Complex gap = z - root.value;
-            if (gap == ZERO) return ZERO;
-            ratio = ratio - Complex{static_cast<long double>(root.weight)} / gap;
+            if (gap == ZERO) return std::nullopt;
+            repulsion = repulsion + Complex{static_cast<long double>(root.weight)} / gap;
         }
-        if (size(ratio) < kZeroTolerance) return ZERO;
+        const Complex value = poly::evaluate(target_, z);
+        if (value == ZERO) return z;
+        const Complex ratio = poly::evaluate(derivative_, z) / value - repulsion;
+        if (size(ratio) < kZeroTolerance) return std::nullopt;
         return z - ONE / ratio;
     }
 

@@ -48,7 +48,8 @@ struct PolynomialRoots {
 // the square of half side 2 max |q_i / q_0|^(1/i) around 0, which holds every
 // root. A run is Newton's method on q divided by the factors of the roots
 // already known (so each run can find a new one); it takes at most 100 steps
-// to settle within 10^-13 and then 50 more, and its limit counts when its
+// to settle within 10^-13 and then 50 more, ends at a step that would divide
+// by (near) zero or at a known root, and its limit counts when its
 // relative residual is at most the zero tolerance and it lies farther than
 // 10^-7 |z| from every root known. Each root of q must also be a root of p;
 // when the multiplicities then add up to less than the degree (a common
