@@ -12,8 +12,9 @@ namespace {
 
 // The radius, relative to |z|, of the disc around z in which roots count as
 // one root of higher multiplicity. Rounding of the coefficients by 10^-19
-// splits a double root by about 10^-10 of its modulus; distinct eigenvalues
-// of a matrix are rarely that close.
+// splits a k-fold root into k roots about 10^(-19/k) of its modulus apart
+// (10^-10 for a double root); distinct eigenvalues of a matrix are rarely
+// within 10^-6 of each other.
 constexpr long double kClusterRadius = 1e-6L;
 
 Coefficients scaledToUnitSize(Coefficients p) {
@@ -162,7 +163,7 @@ std::int32_t rootsNear(const Coefficients& p, Complex z) {
 std::vector<std::int32_t> multiplicities(const Coefficients& p, const std::vector<Complex>& roots) {
     const std::int32_t n = degree(p);
     std::vector<std::int32_t> counts(roots.size(), 1);
-    auto used = static_cast<std::int32_t>(0);
+    std::int32_t used = 0;
     for (std::size_t r = 0; r < roots.size(); ++r) {
         const auto later = static_cast<std::int32_t>(roots.size() - r - 1);
         counts[r] = std::max(1, std::min(rootsNear(p, roots[r]), n - used - later));

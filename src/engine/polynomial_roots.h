@@ -50,8 +50,9 @@ struct PolynomialRoots {
 // already known (so each run can find a new one); it takes at most 100 steps
 // to settle within 10^-13 and then 50 more, ends at a step that would divide
 // by (near) zero or at a known root, and its limit counts when its
-// relative residual is at most the zero tolerance and it lies farther than
-// 10^-7 |z| from every root known. Each root of q must also be a root of p;
+// relative residual is at most the zero tolerance: as a new root, or, within
+// 10^-7 |z| of a known one, as that root once more. Each root of q must also
+// be a root of p (its relative residual there at most the zero tolerance);
 // when the multiplicities then add up to less than the degree (a common
 // factor of p and p' seen where there is none), the remaining runs go on, in
 // the same way, on p itself. The multiplicity of a root is the number of
