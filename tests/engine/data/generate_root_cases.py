@@ -2,9 +2,9 @@
 """Writes root_cases.txt: matrices and polynomials with their eigenvalues or
 roots at 40 digits and their multiplicities, computed with mpmath.
 
-Every number written is exactly representable in the 64-bit mantissa of an
-x87 long double, so the program reads the very matrix or polynomial whose
-roots are given here. Run by hand (python3 generate_root_cases.py) after a
+Every matrix entry and coefficient written is exactly representable in the
+64-bit mantissa of an x87 long double, so the program reads the very matrix
+or polynomial whose roots are given here. Run by hand (python3 generate_root_cases.py) after a
 change; the tests only read the file.
 
 Record layout, one item a line:
@@ -41,11 +41,23 @@ def number(x):
     return mp.nstr(x, DIGITS, strip_zeros=True, min_fixed=-5, max_fixed=25)
 
 
-def cluster(values, multiplicities=None):
-    """Distinct values with multiplicities (given, or counted exactly)."""
-    if multiplicities is not None:
-        return list(zip(values, multiplicities))
+def simple(values):
+    """Values that must be simple roots: no two within 10^-6 of each other."""
+    for i, a in enumerate(values):
+        for b in values[:i]:
+            assert abs(a - b) > mp.mpf(10) ** -6 * max(abs(a), abs(b)), (a, b)
     return [(v, 1) for v in values]
+
+
+def expand(roots):
+    """The coefficients of the monic polynomial with these roots."""
+    coefficients = [mp.mpf(1)]
+    for value in roots:
+        shifted = coefficients + [mp.mpf(0)]
+        for i in range(len(coefficients)):
+            shifted[i + 1] -= value * coefficients[i]
+        coefficients = shifted
+    return coefficients
 
 
 def roots_block(pairs):
@@ -63,7 +75,7 @@ def matrix_case(name, rows, spectrum=None):
     lines += [" ".join(text(x) for x in row) for row in rows]
     if spectrum is None:
         eigenvalues = mp.eig(mp.matrix(rows), left=False, right=False)
-        spectrum = cluster(eigenvalues)
+        spectrum = simple(eigenvalues)
     else:
         # The known spectrum must agree with mpmath's eigenvalues.
         eigenvalues = mp.eig(mp.matrix(rows), left=False, right=False)
@@ -74,13 +86,7 @@ def matrix_case(name, rows, spectrum=None):
 
 
 def polynomial_case(name, roots_with_multiplicity):
-    coefficients = [mp.mpf(1)]
-    for value, multiplicity in roots_with_multiplicity:
-        for _ in range(multiplicity):
-            shifted = coefficients + [mp.mpf(0)]
-            for i in range(len(coefficients)):
-                shifted[i + 1] -= value * coefficients[i]
-            coefficients = shifted
+    coefficients = expand([v for v, k in roots_with_multiplicity for _ in range(k)])
     rounded = [round64(c) for c in coefficients]
     n = len(coefficients) - 1
     if all(r == c for r, c in zip(rounded, coefficients)):
@@ -89,7 +95,7 @@ def polynomial_case(name, roots_with_multiplicity):
         # Rounding moved the roots: those of the rounded polynomial count.
         assert all(k == 1 for _, k in roots_with_multiplicity), name
         found = mp.polyroots(rounded, maxsteps=500, extraprec=400)
-        spectrum = cluster(found)
+        spectrum = simple(found)
     lines = [f"polynomial {name} {n}", " ".join(text(c) for c in rounded)]
     return lines + roots_block(spectrum)
 
@@ -118,12 +124,7 @@ def jordan(value, size):
 
 
 def companion(roots):
-    coefficients = [mp.mpf(1)]
-    for value in roots:
-        shifted = coefficients + [mp.mpf(0)]
-        for i in range(len(coefficients)):
-            shifted[i + 1] -= value * coefficients[i]
-        coefficients = shifted
+    coefficients = expand(roots)
     n = len(roots)
     rows = [[0] * n for _ in range(n)]
     for j in range(n):
