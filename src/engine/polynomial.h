@@ -34,17 +34,40 @@ struct Division {
 // 10^-18. A dividend of lower degree than the divisor is its own remainder.
 std::optional<Division> divide(const Coefficients& dividend, const Coefficients& divisor);
 
-// Greatest common divisor by Euclid's algorithm: a remainder whose leading
-// coefficient has size below 10^-13 counts as zero, which makes the divisor
-// of that step the result; a constant remainder means no common factor. The
+// sqrt(re^2 + im^2).
+long double modulus(Complex c);
+
+// The largest modulus of a coefficient.
+long double largestModulus(const Coefficients& p);
+
+// |p(z)| over sum |p_i| |z|^(n-i): how far p(z) is from zero compared with
+// the terms it is made of, the same for p and any multiple of it, and about
+// 10^-19 at a root known to full precision.
+long double relativeResidual(const Coefficients& p, Complex z);
+
+// Greatest common divisor by Euclid's algorithm: a remainder whose largest
+// coefficient is below 10^-13 times the dividend's largest coefficient counts
+// as zero, which makes the divisor of that step the result; a constant
+// remainder means no common factor. Each remainder goes on scaled to a
+// largest coefficient of 1, so the test does not depend on the size of p. The
 // result is divided by its constant term when that is not (near) zero, so a
 // common factor x - r comes out as 1 - x / r and no common factor as 1.
 Coefficients greatestCommonDivisor(const Coefficients& p, const Coefficients& q);
 
-// The multiplicities of distinct roots of p, found in that order: each starts
-// at 1, and each derivative p', p'', ... that vanishes (size below 10^-13) at
-// a root that all the earlier derivatives vanished at adds one to it, until
-// the multiplicities add up to the degree of p.
+// The coefficients t_0 ... t_n of p(z + h) = sum t_j h^j, t_j = p^(j)(z) / j!.
+std::vector<Complex> taylorCoefficients(const Coefficients& p, Complex z);
+
+// The number of roots of p, with their multiplicities, within 10^-6 |z| of
+// z: the j whose term |t_j| r^j of the Taylor expansion at z dominates on
+// that circle (at z = 0, the order of the zero there), where a t_j below
+// 10^-13 times the sum of the moduli of the terms it is made of counts as 0.
+// A k-fold root whose coefficients were rounded, which is a cluster of k
+// nearby roots, counts k.
+std::int32_t rootsNear(const Coefficients& p, Complex z);
+
+// The multiplicities of distinct roots of p, found in that order: each is
+// rootsNear, but at least 1 and no more than leaves 1 for each later root,
+// so that they never add up to more than the degree of p.
 std::vector<std::int32_t> multiplicities(const Coefficients& p, const std::vector<Complex>& roots);
 
 }  // namespace lorvex::polynomial

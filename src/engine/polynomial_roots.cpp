@@ -20,39 +20,41 @@ namespace {
 constexpr std::int32_t kMaximumAttempts = 201;
 constexpr std::int32_t kSettlingSteps = 100;
 constexpr std::int32_t kPolishingSteps = 50;
-// Two accepted roots closer than this are the same root.
+// Two Newton limits closer than this, relative to their modulus, are the same
+// root.
 constexpr long double kDistinctRootDistance = 1e-7L;
-
-long double modulus(Complex c) {
-    return std::sqrt(c.re * c.re + c.im * c.im);
-}
 
 Complex timesPowerOfTwo(Complex c, int exponent) {
     return Complex{std::ldexp(c.re, exponent), std::ldexp(c.im, exponent)};
 }
 
-// The exponent k of the power of two nearest to max |c_i / c_0|^(1/i), a
-// measure of the size of the largest roots (none is more than twice it).
-//
-// The search's tolerances are absolute: the gcd's 10^-13, Newton's 10^-13
-// and its step limits, the caller's acceptance tolerance, the derivative
-// tests of the multiplicities. They are right for roots of order one only:
-// with entries of order ten an 8 x 8 matrix has coefficients near 10^8, from
-// where Newton does not come back in 100 steps, and small coefficients make
-// the gcd see a common factor that is not there. So the search works on
-// p(2^k y) / 2^(kn), whose roots are those of p divided by 2^k; the scaling is
-// exact in binary floating point and is undone exactly on the roots found.
-int rootScaleExponent(const poly::Coefficients& p) {
-    const long double leading = modulus(p.front());
-    long double scale = 0.0L;
+// max |c_i / c_0|^(1/i): every root has a modulus of at most twice this
+// (Fujiwara's bound), and the largest one at least this over the degree.
+long double rootSize(const poly::Coefficients& p) {
+    const long double leading = poly::modulus(p.front());
+    long double size = 0.0L;
     for (std::size_t i = 1; i < p.size(); ++i) {
-        const long double ratio = modulus(p[i]) / leading;
+        const long double ratio = poly::modulus(p[i]) / leading;
         if (ratio > 0.0L) {
-            scale = std::max(scale, std::pow(ratio, 1.0L / static_cast<long double>(i)));
+            size = std::max(size, std::pow(ratio, 1.0L / static_cast<long double>(i)));
         }
     }
-    if (!(scale > 0.0L) || !std::isfinite(scale)) return 0;
-    return static_cast<int>(std::lround(std::log2(scale)));
+    return size;
+}
+
+// The exponent k of the power of two nearest to the root size.
+//
+// Newton's settling test and the distance of the starting points are
+// absolute: with entries of order ten an 8 x 8 matrix has coefficients near
+// 10^8, from where Newton does not come back in 100 steps. So the search
+// works on p(2^k y) / 2^(kn), whose roots are those of p divided by 2^k; the
+// scaling is exact in binary floating point and is undone exactly on the
+// roots found. Every other test (the gcd's, the acceptance of a root, the
+// multiplicities) is relative and does not depend on the scaling.
+int rootScaleExponent(const poly::Coefficients& p) {
+    const long double size = rootSize(p);
+    if (!(size > 0.0L) || !std::isfinite(size)) return 0;
+    return static_cast<int>(std::lround(std::log2(size)));
 }
 
 // p(2^k y) / 2^(kn): the coefficient of y^(n-i) is c_i / 2^(ki).
@@ -75,50 +77,87 @@ poly::Coefficients squareFreePart(const poly::Coefficients& p) {
     return p;
 }
 
-// Newton's method on the square-free part q.
+// A root found, with the number of times the search counts it: its
+// multiplicity once that is known, else 1 and one more for every run that
+// came back to it.
+struct KnownRoot {
+    Complex value;
+    std::int32_t weight = 1;
+};
+
+std::int32_t totalWeight(const std::vector<KnownRoot>& known) {
+    std::int32_t total = 0;
+    for (const KnownRoot& root : known)
+        total += root.weight;
+    return total;
+}
+
+KnownRoot* sameRoot(std::vector<KnownRoot>& known, Complex z) {
+    for (KnownRoot& root : known) {
+        const long double scale = std::max(poly::modulus(root.value), poly::modulus(z));
+        // (At most, so that 0 found twice is one root.)
+        if (poly::modulus(root.value - z) <= kDistinctRootDistance * scale) return &root;
+    }
+    return nullptr;
+}
+
+// Newton's method on a polynomial divided by the factors of the roots known
+// (implicit deflation: z - 1 / (t'(z) / t(z) - sum w / (z - r))). The known
+// roots repel the runs, so that each run can find a new root, and the
+// quotient is never formed, so its rounding does not spoil the roots.
 class NewtonSearch {
   public:
-    NewtonSearch(poly::Coefficients q, long double zeroTolerance)
-        : q_(std::move(q)), derivative_(poly::derivative(q_)), zeroTolerance_(zeroTolerance) {}
+    NewtonSearch(poly::Coefficients target, long double zeroTolerance)
+        : target_(std::move(target)),
+          derivative_(poly::derivative(target_)),
+          zeroTolerance_(zeroTolerance) {}
 
-    // The limit of a run from z, when it settles and q is small enough there.
-    std::optional<Complex> run(Complex z) const {
+    // The limit of a run from z, when it settles and the target's relative
+    // residual there is at most the zero tolerance.
+    std::optional<Complex> run(Complex z, const std::vector<KnownRoot>& known) const {
         long double change = 1.0L;
         for (std::int32_t step = 0; step < kSettlingSteps && change > kPolynomialTolerance;
              ++step) {
-            const Complex next = newtonStep(z);
-            change = distance(next, z);
-            z = next;
+            const std::optional<Complex> next = newtonStep(z, known);
+            if (!next) return std::nullopt;
+            change = distance(*next, z);
+            z = *next;
         }
         if (!(change < kPolynomialTolerance)) return std::nullopt;
-        for (std::int32_t step = 0; step < kPolishingSteps; ++step)
-            z = newtonStep(z);
-        if (!(size(poly::evaluate(q_, z)) <= zeroTolerance_)) return std::nullopt;
+        for (std::int32_t step = 0; step < kPolishingSteps; ++step) {
+            const std::optional<Complex> next = newtonStep(z, known);
+            if (!next) return std::nullopt;
+            z = *next;
+        }
+        if (!(poly::relativeResidual(target_, z) <= zeroTolerance_)) return std::nullopt;
         return z;
     }
 
-    // The half side of the square of starting points: Cauchy's bound
-    // 1 + max |q_i / q_0|, so that every root lies inside. (The largest
-    // modulus of a coefficient may fall short of a root: a root outside the
-    // square is reached only from a thin sliver of it, and then often never.)
-    long double radius() const {
-        const long double leading = modulus(q_.front());
-        long double largest = 0.0L;
-        for (std::size_t i = 1; i < q_.size(); ++i)
-            largest = std::max(largest, modulus(q_[i]) / leading);
-        return 1.0L + largest;
-    }
+    // The half side of the square of starting points: twice the root size,
+    // so that every root lies inside and the runs start near them.
+    long double radius() const { return std::max(2.0L * rootSize(target_), kPolynomialTolerance); }
+
+    std::int32_t degree() const { return poly::degree(target_); }
 
   private:
-    // z - q(z) / q'(z), written as (z q'(z) - q(z)) / q'(z); a (near) zero
-    // derivative sends the run to 0 instead of failing.
-    Complex newtonStep(Complex z) const {
-        const Complex slope = poly::evaluate(derivative_, z);
-        if (size(slope) < kZeroTolerance) return ZERO;
-        return (z * slope - poly::evaluate(q_, z)) / slope;
+    // None when the step would divide by (near) zero or z is a known root:
+    // the run ends there. (Sending it to 0 instead, and on from there, would
+    // bring it back to 0 for good once 0 is a known root.)
+    std::optional<Complex> newtonStep(Complex z, const std::vector<KnownRoot>& known) const {
+        Complex repulsion = ZERO;
+        for (const KnownRoot& root : known) {
+            const Complex gap = z - root.value;
+            if (gap == ZERO) return std::nullopt;
+            repulsion = repulsion + Complex{static_cast<long double>(root.weight)} / gap;
+        }
+        const Complex value = poly::evaluate(target_, z);
+        if (value == ZERO) return z;
+        const Complex ratio = poly::evaluate(derivative_, z) / value - repulsion;
+        if (size(ratio) < kZeroTolerance) return std::nullopt;
+        return z - ONE / ratio;
     }
 
-    poly::Coefficients q_;
+    poly::Coefficients target_;
     poly::Coefficients derivative_;
     long double zeroTolerance_;
 };
@@ -128,10 +167,40 @@ long double uniformDraw(RandomGenerator& random) {
     return static_cast<long double>(random.next() % 1000000U) * 1e-6L;
 }
 
-bool isNew(const std::vector<Complex>& known, Complex z) {
-    return std::all_of(known.begin(), known.end(), [z](const Complex& root) {
-        return distance(root, z) >= kDistinctRootDistance;
-    });
+// Newton runs on the target from random points until the weights of the
+// known roots add up to its degree, the attempts are spent or the user stops.
+void searchRoots(const NewtonSearch& search, bool complexMode, RandomGenerator& random,
+                 const StopCheck& stop, std::vector<KnownRoot>& known, PolynomialRoots& found) {
+    const long double r = search.radius();
+    while (totalWeight(known) < search.degree() && found.attempts < kMaximumAttempts) {
+        if (stop.requested()) {
+            found.stopped = true;
+            return;
+        }
+        ++found.attempts;
+        const long double u = uniformDraw(random);
+        const long double v = uniformDraw(random);
+        const std::optional<Complex> z =
+            search.run(Complex{r * (2.0L * u - 1.0L), r * (2.0L * v - 1.0L)}, known);
+        if (!z) continue;
+        if (KnownRoot* same = sameRoot(known, *z)) {
+            ++same->weight;
+            continue;
+        }
+        known.push_back(KnownRoot{*z});
+        if (!complexMode && std::fabs(z->im) > kPolynomialTolerance * poly::modulus(*z) &&
+            !sameRoot(known, conj(*z))) {
+            known.push_back(KnownRoot{conj(*z)});
+        }
+    }
+}
+
+std::vector<Complex> valuesOf(const std::vector<KnownRoot>& known) {
+    std::vector<Complex> values;
+    values.reserve(known.size());
+    for (const KnownRoot& root : known)
+        values.push_back(root.value);
+    return values;
 }
 
 }  // namespace
@@ -142,34 +211,35 @@ int findRoots(const std::vector<Complex>& coefficients, const RootSearchSettings
     return runGuarded([&] {
         const int scaleExponent = rootScaleExponent(coefficients);
         const poly::Coefficients p = rescaled(coefficients, scaleExponent);
-        const poly::Coefficients q = squareFreePart(p);
-        const auto wanted = static_cast<std::size_t>(poly::degree(q));
-        const NewtonSearch search(q, settings.zeroTolerance);
-        const long double r = search.radius();
+        const std::int32_t n = poly::degree(p);
 
         PolynomialRoots found;
-        std::vector<Complex> roots;
-        while (roots.size() < wanted && found.attempts < kMaximumAttempts) {
-            if (stop.requested()) {
-                found.stopped = true;
-                break;
-            }
-            ++found.attempts;
-            const long double u = uniformDraw(random);
-            const long double v = uniformDraw(random);
-            const std::optional<Complex> z =
-                search.run(Complex{r * (2.0L * u - 1.0L), r * (2.0L * v - 1.0L)});
-            if (!z || !isNew(roots, *z)) continue;
-            roots.push_back(*z);
-            if (!settings.complexMode && std::fabs(z->im) > kPolynomialTolerance) {
-                roots.push_back(conj(*z));
-            }
+        std::vector<KnownRoot> known;
+        searchRoots(NewtonSearch(squareFreePart(p), settings.zeroTolerance), settings.complexMode,
+                    random, stop, known, found);
+        // A common factor of p and p' seen where there is none would give a
+        // square-free part with roots that are not roots of p; each root must
+        // be one of p itself.
+        std::erase_if(known, [&](const KnownRoot& root) {
+            return !(poly::relativeResidual(p, root.value) <= settings.zeroTolerance);
+        });
+        std::vector<std::int32_t> counts = poly::multiplicities(p, valuesOf(known));
+        for (std::size_t i = 0; i < known.size(); ++i)
+            known[i].weight = counts[i];
+        // The roots such a factor took away are still to be found: on p
+        // itself, away from those known.
+        if (totalWeight(known) < n && !found.stopped) {
+            searchRoots(NewtonSearch(p, settings.zeroTolerance), settings.complexMode, random, stop,
+                        known, found);
         }
 
-        const std::vector<std::int32_t> counts = poly::multiplicities(p, roots);
-        for (std::size_t i = 0; i < roots.size(); ++i) {
+        std::int32_t left = n;
+        for (const KnownRoot& root : known) {
+            if (left == 0) break;
+            const std::int32_t multiplicity = std::min(root.weight, left);
             found.roots.push_back(
-                PolynomialRoot{timesPowerOfTwo(roots[i], scaleExponent), counts[i]});
+                PolynomialRoot{timesPowerOfTwo(root.value, scaleExponent), multiplicity});
+            left -= multiplicity;
         }
         result = std::move(found);
         return code::Ok;

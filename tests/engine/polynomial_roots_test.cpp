@@ -108,6 +108,31 @@ TEST(PolynomialRoots, MultiplicitiesDoNotDependOnTheOrderFound) {
     }
 }
 
+TEST(PolynomialRoots, ZeroIsFoundOnceWithItsMultiplicity) {
+    // x^4, x^3 (x - 1) and x^2 (x^2 + 1): 0 is a root of every run that
+    // fails to settle elsewhere; it must still be listed once.
+    struct Case {
+        std::vector<Complex> coefficients;
+        std::size_t distinct;
+        std::int32_t atZero;
+    };
+    const Case cases[] = {{reals({1, 0, 0, 0, 0}), 1, 4},
+                          {reals({1, -1, 0, 0, 0}), 2, 3},
+                          {reals({1, 0, 1, 0, 0}), 3, 2}};
+    for (const Case& c : cases) {
+        for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+            const PolynomialRoots found = rootsOf(c.coefficients, realMode, seed);
+            ASSERT_EQ(found.roots.size(), c.distinct) << seed;
+            for (const PolynomialRoot& root : found.roots) {
+                if (root.value == ZERO) {
+                    EXPECT_EQ(root.multiplicity, c.atZero) << seed;
+                }
+            }
+            EXPECT_TRUE(reproduces(found, c.coefficients, 1e-15L)) << seed;
+        }
+    }
+}
+
 TEST(PolynomialRoots, RootsOutsideTheCoefficientsModulusAreFound) {
     // (x + 1.7)(x + 0.2)(x^2 - 0.8x + 0.41): the root -1.7 lies beyond the
     // largest coefficient, 1.1, and is reached from few points near 0.

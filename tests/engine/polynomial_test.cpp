@@ -47,9 +47,21 @@ TEST(Polynomial, GreatestCommonDivisor) {
 
     // x^3 and 3x^2: the constant term of 3x^2 is 0, so it stays as it is.
     EXPECT_EQ(greatestCommonDivisor(reals({1, 0, 0, 0}), reals({3, 0, 0})), reals({3, 0, 0}));
+
+    // The size of the coefficients does not matter: c (x - 1)(x - 2)(x - 3)
+    // and its derivative have no common factor, c (x - 1)^2 (x - 2) has x - 1.
+    for (const long double c : {1e-14L, 1e14L}) {
+        EXPECT_EQ(greatestCommonDivisor(reals({c, -6 * c, 11 * c, -6 * c}),
+                                        reals({3 * c, -12 * c, 11 * c})),
+                  reals({1}))
+            << static_cast<double>(c);
+        expectNear(
+            greatestCommonDivisor(reals({c, -4 * c, 5 * c, -2 * c}), reals({3 * c, -8 * c, 5 * c})),
+            reals({-1, 1}));
+    }
 }
 
-TEST(Polynomial, MultiplicitiesFromSuccessiveDerivatives) {
+TEST(Polynomial, MultiplicitiesCountTheRootsNearEachRoot) {
     // (x - 1)^3 (x - 4)(x - 5) = x^5 - 12x^4 + 50x^3 - 88x^2 + 69x - 20.
     const Coefficients p = reals({1, -12, 50, -88, 69, -20});
     using Counts = std::vector<std::int32_t>;
@@ -57,6 +69,14 @@ TEST(Polynomial, MultiplicitiesFromSuccessiveDerivatives) {
     // p'' vanishes at the simple root 4 as well; p' does not, so 4 stays
     // simple, whatever the order in which the roots were found.
     EXPECT_EQ(multiplicities(p, {Complex{4, 0}, Complex{5, 0}, Complex{1, 0}}), (Counts{1, 1, 3}));
+
+    // x^3 (x - 1): at 0 the order of the zero.
+    EXPECT_EQ(multiplicities(reals({1, -1, 0, 0, 0}), {ZERO, ONE}), (Counts{3, 1}));
+    // (x - 1)(x - 1 - 10^-10), a double root that rounding split, is one
+    // root of multiplicity 2; (x - 1)(x - 1.001) has two simple roots.
+    EXPECT_EQ(multiplicities(reals({1, -2 - 1e-10L, 1 + 1e-10L}), {ONE}), (Counts{2}));
+    EXPECT_EQ(multiplicities(reals({1, -2.001L, 1.001L}), {ONE, Complex{1.001L, 0}}),
+              (Counts{1, 1}));
 
     // The counting stops at the degree: (x - 2)^2 with 2 found twice.
     EXPECT_EQ(multiplicities(reals({1, -4, 4}), {Complex{2, 0}, Complex{2, 0}}), (Counts{1, 1}));

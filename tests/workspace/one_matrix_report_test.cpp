@@ -102,5 +102,47 @@ TEST_F(OneMatrixReportTest, StoppedCoefficientsCannotBeCalculated) {
     EXPECT_TRUE(report.coefficients.empty());
 }
 
+TEST(OneMatrixReport, RootsOfRandomMatricesAddUpToTraceAndDeterminant) {
+    // Random entries in [0, 1) as "new A random n n" makes them: the roots,
+    // with their multiplicities, must number n, be distinct and give back the
+    // trace (their sum) and the determinant (their product), which the
+    // report computes apart from the polynomial.
+    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
+        for (std::int32_t n = 6; n <= 16; ++n) {
+            test::ScriptedPrompter prompter;
+            Workspace workspace{prompter};
+            RandomGenerator random{seed};
+            FrameOperations operations{workspace, random};
+            operations.setMode(WorkspaceMode::Real);
+            const std::string order = std::to_string(n);
+            ASSERT_EQ(
+                operations.MakeMatrix(1, NewMatrixKind::Random, order, order, "0.0", "1.0", "1.0"),
+                code::Ok);
+            OneMatrixReport report;
+            ASSERT_EQ(operations.OneMatrix(1, report), code::Ok);
+
+            std::int32_t count = 0;
+            Complex sum = ZERO;
+            Complex product = ONE;
+            long double sumBound = 0.0L;
+            for (std::size_t i = 0; i < report.roots.size(); ++i) {
+                const PolynomialRoot& root = report.roots[i];
+                for (std::size_t j = 0; j < i; ++j)
+                    EXPECT_GT(distance(root.value, report.roots[j].value), 1e-6L) << seed << n;
+                for (std::int32_t k = 0; k < root.multiplicity; ++k) {
+                    sum = sum + root.value;
+                    product = product * root.value;
+                    sumBound += size(root.value);
+                }
+                count += root.multiplicity;
+            }
+            EXPECT_EQ(count, n) << "seed " << seed << " order " << n;
+            EXPECT_LT(distance(sum, *report.trace), 1e-12L * sumBound) << seed << " " << n;
+            EXPECT_LT(distance(product, *report.determinant), 1e-9L * size(*report.determinant))
+                << seed << " " << n;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lorvex
