@@ -24,7 +24,9 @@ namespace {
 constexpr std::string_view kPlaneSuffix = " 2D";
 constexpr std::string_view kSpaceSuffix = " 3D";
 
-// The angle of a degrees field, in radians.
+// The angle of a degrees field, in radians. A number beyond the range of a
+// long double reads as an infinity, which has no sine or cosine: the
+// rotations refuse it as out of range.
 long double radians(std::string_view degrees) {
     return (1.0L / 180.0L) * leadingDecimal(degrees) * std::numbers::pi_v<long double>;
 }
@@ -94,6 +96,7 @@ bool exactSquareRoot(const BigInt& value, BigInt& root) {
 int FrameOperations::Rotate2D(std::int32_t letter, std::string_view degrees) {
     return runGuarded([&] {
         const long double theta = radians(degrees);
+        if (!std::isfinite(theta)) return code::OutOfRange;
         const long double c = std::cos(theta);
         const long double s = std::sin(theta);
         ComplexMatrix block(2, 2);
@@ -122,6 +125,7 @@ int FrameOperations::Rotate3D(std::int32_t axisLetter, std::int32_t letter, std:
                 axis[k] = document->Cells()[k].re;
         }
         const long double lengthSquared = axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2];
+        if (!std::isfinite(lengthSquared)) return code::OutOfRange;
         if (lengthSquared < kZeroTolerance) return code::Singular;
         const long double length = std::sqrt(lengthSquared);
         const long double ux = axis[0] / length;
@@ -129,6 +133,7 @@ int FrameOperations::Rotate3D(std::int32_t axisLetter, std::int32_t letter, std:
         const long double uz = axis[2] / length;
 
         const long double theta = radians(degrees);
+        if (!std::isfinite(theta)) return code::OutOfRange;
         const long double c = std::cos(theta);
         const long double s = std::sin(theta);
         const long double t = 1.0L - c;

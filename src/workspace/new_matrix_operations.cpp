@@ -3,6 +3,7 @@
 // column and a random integer matrix of determinant 1.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -144,6 +145,9 @@ int FrameOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::st
         Complex diagonalValue = ZERO;
         if (kind == NewMatrixKind::Diagonal)
             rc = EvalScalarText(diagonal, workspace_, diagonalValue);
+        // Bounds beyond the range of a long double, or so far apart that their
+        // distance is, would fill the matrix with infinities.
+        if (kind == NewMatrixKind::Random && !std::isfinite(hi - lo)) rc = code::OutOfRange;
         rc = checkBoundsAndSize(kind, rc, hi < lo, rowCount, colCount);
         if (rc != code::Ok) return rc;
 
