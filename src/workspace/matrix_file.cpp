@@ -60,8 +60,10 @@ BigInt readInteger(BinaryReader& reader) {
     const bool negative = reader.uint8() != 0;
     require(top >= 0 && reader.holds(std::int64_t{top} + 1, 2));
     std::vector<BigInt::Digit> digits(static_cast<std::size_t>(top) + 1);
+    // The digits in one read, as the real entries are.
+    BinaryReader digitBytes(reader.bytes(2 * digits.size()));
     for (BigInt::Digit& digit : digits) {
-        digit = reader.uint16();
+        digit = digitBytes.uint16();
         require(digit < BigInt::kBase);
     }
     return BigInt::fromDigits(std::move(digits), negative);
@@ -102,7 +104,7 @@ MatrixData readEntries(BinaryReader& reader, const MatrixFile& file) {
     const bool complex = file.kind == matrix_kind::kComplex;
     const std::size_t entrySize = kExtendedRealSize * (complex ? 2 : 1);
     require(reader.holds(static_cast<std::int64_t>(count), entrySize));
-    // One read for all the entries: a file is not read field by field.
+    // One read for all the entries rather than one for each.
     BinaryReader entries(reader.bytes(count * entrySize));
     ComplexMatrix matrix(file.rows, file.cols);
     for (Complex& cell : matrix.cells) {
