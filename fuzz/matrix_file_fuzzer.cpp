@@ -1,11 +1,16 @@
 // Arbitrary bytes read as a matrix file by a window of each kind: a read
 // either fails with code 11 and leaves the record alone, or gives a record
-// that is consistent and writes out again to bytes that read back the same.
+// that is consistent (finite entries, a positive denominator), that reading
+// the bytes as a file gives too, and that writes out again to bytes that read
+// back the same.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <sstream>
+#include <string>
 
 #include "engine/result_codes.h"
 #include "workspace/matrix_file.h"
@@ -32,9 +37,13 @@ void checkConsistent(const MatrixFile& file) {
     const auto count = static_cast<std::size_t>(file.rows) * static_cast<std::size_t>(file.cols);
     if (file.kind == lorvex::matrix_kind::kInteger) {
         const auto& matrix = std::get<lorvex::IntegerMatrix>(file.entries);
-        check(matrix.numerators.size() == count && !matrix.denominator.isZero());
+        check(matrix.numerators.size() == count && !matrix.denominator.isZero() &&
+              !matrix.denominator.isNegative());
     } else {
-        check(std::get<lorvex::ComplexMatrix>(file.entries).cells.size() == count);
+        const auto& cells = std::get<lorvex::ComplexMatrix>(file.entries).cells;
+        check(cells.size() == count);
+        for (const lorvex::Complex& cell : cells)
+            check(std::isfinite(cell.re) && std::isfinite(cell.im));
     }
 }
 
@@ -52,6 +61,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         checkConsistent(file);
+
+        // Read from a file, the same bytes give the same record.
+        std::istringstream stream(std::string(bytes.begin(), bytes.end()));
+        lorvex::BinaryReader reader(stream, size);
+        MatrixFile streamed;
+        check(lorvex::decodeMatrixFile(reader, windowKind, streamed) == lorvex::code::Ok);
+        check(streamed == file);
 
         // Writing normalises once (face names cut to 31 bytes, digits
         // trimmed); after that the bytes are stable.

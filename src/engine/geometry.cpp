@@ -38,6 +38,7 @@ ComplexMatrix realFromRows(const std::array<std::array<long double, 3>, 3>& rows
 int planeRotation(long double degrees, ComplexMatrix& rotation) {
     return runGuarded([&] {
         const long double theta = radians(degrees);
+        if (!std::isfinite(theta)) return code::OutOfRange;
         const long double c = std::cos(theta);
         const long double s = std::sin(theta);
         ComplexMatrix m(2, 2);
@@ -55,6 +56,7 @@ int spaceRotation(const std::array<long double, 3>& axis, long double degrees,
                   ComplexMatrix& rotation) {
     return runGuarded([&] {
         const long double lengthSquared = axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2];
+        if (!std::isfinite(lengthSquared)) return code::OutOfRange;
         if (lengthSquared < kZeroTolerance) return code::Singular;
         const long double length = std::sqrt(lengthSquared);
         const long double x = axis[0] / length;
@@ -62,6 +64,7 @@ int spaceRotation(const std::array<long double, 3>& axis, long double degrees,
         const long double z = axis[2] / length;
 
         const long double theta = radians(degrees);
+        if (!std::isfinite(theta)) return code::OutOfRange;
         const long double c = std::cos(theta);
         const long double s = std::sin(theta);
         const long double t = 1.0L - c;

@@ -15,12 +15,16 @@
 // writes its output only on success.
 namespace lorvex {
 
-// The rotation of the plane by the angle: [cos, -sin; sin, cos].
+// The rotation of the plane by the angle: [cos, -sin; sin, cos];
+// code::OutOfRange for an angle beyond the range of a long double, which has
+// no sine or cosine.
 [[nodiscard]] int planeRotation(long double degrees, ComplexMatrix& rotation);
 
 // The rotation of space by the angle about the axis, counter-clockwise when
 // the axis points at the viewer (the right-hand rule); only the axis'
-// direction counts. code::Singular when its squared length is below 10^-18.
+// direction counts. code::OutOfRange when the axis' squared length or the
+// angle is beyond the range of a long double, then code::Singular when that
+// length is below 10^-18.
 [[nodiscard]] int spaceRotation(const std::array<long double, 3>& axis, long double degrees,
                                 ComplexMatrix& rotation);
 

@@ -12,6 +12,7 @@
 
 #include "toolkit/qt_text.h"
 #include "workspace/prompter.h"
+#include "workspace/window_settings.h"
 
 namespace lorvex {
 namespace {
@@ -31,6 +32,12 @@ int editorWidthFor(int cellWidth) {
 int editorHeightFor(int rowHeight) {
     const int units = std::clamp(rowHeight / 6 * 4, 12, 24);
     return units * 13 / 8;
+}
+
+// An entry as drawn: its text cut to the field width the window shows, so
+// that it stays within its cell.
+QString shownEntry(const MatrixDocument& document, std::int32_t row, std::int32_t col) {
+    return toQString(document.entryText(row, col)).left(shownFieldWidth(document.FieldWidth()));
 }
 
 void drawRightAligned(QPainter& painter, int right, int top, int height, const QString& text) {
@@ -105,8 +112,9 @@ void MatrixView::relayout() {
 
 void MatrixView::computeGeometry() {
     const QFontMetrics metrics(font_);
-    const int eights = document_.FieldWidth() < 6 ? 8 : document_.FieldWidth() + 2;
-    cellWidth_ = metrics.horizontalAdvance(QString(eights, QLatin1Char('8')));
+    const std::int32_t fieldWidth = shownFieldWidth(document_.FieldWidth());
+    const int eights = fieldWidth < 6 ? 8 : fieldWidth + 2;
+    fieldCellWidth_ = metrics.horizontalAdvance(QString(eights, QLatin1Char('8')));
     textHeight_ = metrics.height();
     rowHeight_ = textHeight_ + 2 * (textHeight_ / 4);
     leftMargin_ = metrics.horizontalAdvance(QString::number(document_.Rows()) + "/");
@@ -116,7 +124,10 @@ void MatrixView::computeGeometry() {
 void MatrixView::layoutGrid() {
     const int w = width();
     const int h = height();
-    visCols_ = (w - leftMargin_ - rightMargin_ - Gap - barSize_) / std::max(cellWidth_, 1);
+    const int gridWidth = w - leftMargin_ - rightMargin_ - Gap - barSize_;
+    // A cell wider than the grid would put every entry out of sight.
+    cellWidth_ = std::clamp(fieldCellWidth_, 1, std::max(gridWidth, 1));
+    visCols_ = gridWidth / cellWidth_;
     visRows_ = (h - barSize_ - Gap) / std::max(rowHeight_, 1) - 2 - (document_.isInteger() ? 1 : 0);
     visCols_ = std::clamp(visCols_, 1, document_.Cols());
     visRows_ = std::clamp(visRows_, 1, document_.Rows());
@@ -166,7 +177,11 @@ void MatrixView::renderCache() {
             const std::int32_t col = firstCol_ + c;
             const bool highlighted = row == document_.HiliteRow() && col == document_.HiliteCol();
             painter.setPen(highlighted ? highlightColor_ : entryColor_);
-            drawRightAligned(painter, x, y, textHeight_, toQString(document_.entryText(row, col)));
+            // In a cell narrowed to the grid an entry may be wider than its cell.
+            painter.setClipRect(QRect(x - cellWidth_, y, cellWidth_, rowHeight_));
+            painter.setClipping(cellWidth_ < fieldCellWidth_);
+            drawRightAligned(painter, x, y, textHeight_, shownEntry(document_, row, col));
+            painter.setClipping(false);
             if (c == 0) {
                 painter.setPen(borderColor_);
                 drawRightAligned(painter, leftMargin_, y, textHeight_,
@@ -176,10 +191,10 @@ void MatrixView::renderCache() {
     }
     if (document_.isInteger()) {
         painter.setPen(entryColor_);
-        drawRightAligned(painter, visCols_ * cellWidth_ + origin.x(),
-                         visRows_ * rowHeight_ + origin.y(), textHeight_,
-                         uiString(strings::id::Denominator) + " " +
-                             toQString(document_.entryText(document_.Rows(), 0)));
+        drawRightAligned(
+            painter, visCols_ * cellWidth_ + origin.x(), visRows_ * rowHeight_ + origin.y(),
+            textHeight_,
+            uiString(strings::id::Denominator) + " " + shownEntry(document_, document_.Rows(), 0));
     }
     painter.setPen(borderColor_);
     if (visCols_ < document_.Cols()) {

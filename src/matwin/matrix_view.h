@@ -92,6 +92,8 @@ class MatrixView : public QWidget {
     std::int32_t visRows_ = 1;
     std::int32_t visCols_ = 1;
     int cellWidth_ = 0;
+    // The width the field asks for; cellWidth_ is no wider than the grid.
+    int fieldCellWidth_ = 0;
     int rowHeight_ = 0;
     int textHeight_ = 0;
     int leftMargin_ = 0;

@@ -30,7 +30,9 @@ WindowSettings defaultWindowSettings() {
 QFont toQFont(const LogicalFont& record) {
     QFont font(
         QString::fromUtf8(record.faceName.data(), static_cast<qsizetype>(record.faceName.size())));
-    if (record.height != 0) font.setPixelSize(std::abs(record.height));
+    if (const std::int32_t pixels = shownFontPixels(record.height); pixels != 0) {
+        font.setPixelSize(pixels);
+    }
     const std::uint8_t family = record.pitchAndFamily & kFamilyMask;
     const bool fixed =
         (record.pitchAndFamily & kPitchMask) == font::kFixedPitch || family == font::kModernFamily;

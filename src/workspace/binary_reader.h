@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <span>
+#include <vector>
 
 #include "workspace/extended_real.h"
 
@@ -18,13 +20,21 @@ inline void require(bool condition) {
     if (!condition) throw DamagedData{};
 }
 
-// Reads little-endian fields one after the other from a block of bytes,
-// throwing DamagedData when a field would run past its end.
+// Reads little-endian fields one after the other from a block of bytes or
+// from a file, throwing DamagedData when a field would run past its end.
 class BinaryReader {
   public:
-    explicit BinaryReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    explicit BinaryReader(std::span<const std::uint8_t> bytes)
+        : bytes_(bytes), size_(bytes.size()) {}
 
-    std::size_t remaining() const { return bytes_.size() - position_; }
+    // Reads from `file`, of which `size` bytes are left from its current
+    // position. Each field is taken from the file as it is asked for and
+    // nothing ahead of it, so a file is read only as far as its counts say,
+    // however many bytes follow. A field's bytes stay valid until the next
+    // field is read.
+    BinaryReader(std::istream& file, std::uint64_t size) : file_(&file), size_(size) {}
+
+    std::uint64_t remaining() const { return size_ - position_; }
 
     // True when `count` items of `itemSize` bytes each are still there. Every
     // count taken from a file is checked this way before anything is
@@ -36,9 +46,16 @@ class BinaryReader {
 
     std::span<const std::uint8_t> bytes(std::size_t count) {
         require(count <= remaining());
-        const auto field = bytes_.subspan(position_, count);
+        if (file_ == nullptr) {
+            const auto field = bytes_.subspan(static_cast<std::size_t>(position_), count);
+            position_ += count;
+            return field;
+        }
+        buffer_.resize(count);
+        file_->read(reinterpret_cast<char*>(buffer_.data()), static_cast<std::streamsize>(count));
+        require(static_cast<std::size_t>(file_->gcount()) == count);
         position_ += count;
-        return field;
+        return buffer_;
     }
     void skip(std::size_t count) { bytes(count); }
 
@@ -61,7 +78,10 @@ class BinaryReader {
     }
 
     std::span<const std::uint8_t> bytes_;
-    std::size_t position_ = 0;
+    std::istream* file_ = nullptr;
+    std::vector<std::uint8_t> buffer_;
+    std::uint64_t size_ = 0;
+    std::uint64_t position_ = 0;
 };
 
 }  // namespace lorvex

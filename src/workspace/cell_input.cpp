@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "engine/result_codes.h"
 #include "expr/calc_language.h"
 #include "workspace/matrix_document.h"
@@ -12,6 +14,9 @@ int MatrixDocument::setCellFromText(std::int32_t row, std::int32_t col, const st
     if (!holdsCell(row, col)) return code::OutOfRange;
     Complex value;
     if (const int rc = ConstCalc(text, ZERO, value); rc != code::Ok) return rc;
+    // A number beyond the range of a long double reads as an infinity, which
+    // no cell may hold.
+    if (!std::isfinite(value.re) || !std::isfinite(value.im)) return code::OutOfRange;
     if (kind_ == ElementKind::Real) value.im = 0.0L;  // as the contents of a real matrix
     setComplexCell(row, col, value);
     return code::Ok;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <fstream>
 #include <new>
+#include <system_error>
 
 #include "engine/result_codes.h"
 #include "workspace/binary_reader.h"
@@ -57,8 +60,10 @@ BigInt readInteger(BinaryReader& reader) {
     const bool negative = reader.uint8() != 0;
     require(top >= 0 && reader.holds(std::int64_t{top} + 1, 2));
     std::vector<BigInt::Digit> digits(static_cast<std::size_t>(top) + 1);
+    // The digits in one read, as the real entries are.
+    BinaryReader digitBytes(reader.bytes(2 * digits.size()));
     for (BigInt::Digit& digit : digits) {
-        digit = reader.uint16();
+        digit = digitBytes.uint16();
         require(digit < BigInt::kBase);
     }
     return BigInt::fromDigits(std::move(digits), negative);
@@ -88,15 +93,26 @@ MatrixData readEntries(BinaryReader& reader, const MatrixFile& file) {
             numerator = readInteger(reader);
         matrix.denominator = readInteger(reader);
         require(!matrix.denominator.isZero());
+        // The denominator is kept positive, as in every integer matrix.
+        if (matrix.denominator.isNegative()) {
+            for (BigInt& numerator : matrix.numerators)
+                numerator = -numerator;
+            matrix.denominator = -matrix.denominator;
+        }
         return matrix;
     }
     const bool complex = file.kind == matrix_kind::kComplex;
-    const std::size_t realsPerEntry = complex ? 2 : 1;
-    require(reader.holds(static_cast<std::int64_t>(count), kExtendedRealSize * realsPerEntry));
+    const std::size_t entrySize = kExtendedRealSize * (complex ? 2 : 1);
+    require(reader.holds(static_cast<std::int64_t>(count), entrySize));
+    // One read for all the entries rather than one for each.
+    BinaryReader entries(reader.bytes(count * entrySize));
     ComplexMatrix matrix(file.rows, file.cols);
     for (Complex& cell : matrix.cells) {
-        cell.re = reader.extendedReal();
-        if (complex) cell.im = reader.extendedReal();
+        cell.re = entries.extendedReal();
+        if (complex) cell.im = entries.extendedReal();
+        // An infinity or a NaN is no number a matrix can hold: every
+        // calculation with it would be meaningless.
+        require(std::isfinite(cell.re) && std::isfinite(cell.im));
     }
     return matrix;
 }
@@ -178,8 +194,12 @@ std::vector<std::uint8_t> encodeMatrixFile(const MatrixFile& file) {
 
 int decodeMatrixFile(std::span<const std::uint8_t> bytes, std::int32_t windowKind,
                      MatrixFile& out) {
+    BinaryReader reader(bytes);
+    return decodeMatrixFile(reader, windowKind, out);
+}
+
+int decodeMatrixFile(BinaryReader& reader, std::int32_t windowKind, MatrixFile& out) {
     try {
-        BinaryReader reader(bytes);
         out = readMatrixFileFields(reader, windowKind);
         return code::Ok;
     } catch (const DamagedData&) {
@@ -190,13 +210,14 @@ int decodeMatrixFile(std::span<const std::uint8_t> bytes, std::int32_t windowKin
 }
 
 int readMatrixFile(const std::filesystem::path& path, std::int32_t windowKind, MatrixFile& out) {
-    std::vector<std::uint8_t> bytes;
-    try {
-        if (!readFileBytes(path, bytes)) return code::CannotOpenFile;
-    } catch (const std::bad_alloc&) {
-        return code::CannotOpenFile;
-    }
-    return decodeMatrixFile(bytes, windowKind, out);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return code::CannotOpenFile;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return code::CannotOpenFile;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return code::CannotOpenFile;
+    BinaryReader reader(in, size);
+    return decodeMatrixFile(reader, windowKind, out);
 }
 
 int writeMatrixFile(const std::filesystem::path& path, const MatrixFile& file) {

@@ -66,13 +66,18 @@ std::vector<std::uint8_t> encodeMatrixFile(const MatrixFile& file);
 // window cannot hold (5 needs an integer window, 0 and 3 a real or complex
 // one); decimals outside 0 ... 19 or a field width outside 1 ... 32767; an
 // integer record with a negative `top` or a digit above 9999; a zero
-// denominator; a negative notes length; or fewer bytes than a count promises.
-// Every count is checked against the bytes left before anything is allocated.
+// denominator; an infinite or NaN real; a negative notes length; or fewer
+// bytes than a count promises. Every count is checked against the bytes left
+// before anything is allocated. A negative denominator is made positive with
+// the numerators negated. Bytes after the notes are ignored.
 int decodeMatrixFile(std::span<const std::uint8_t> bytes, std::int32_t windowKind, MatrixFile& out);
+// The same, reading the fields from `reader` and no further than they go.
+int decodeMatrixFile(BinaryReader& reader, std::int32_t windowKind, MatrixFile& out);
 
 // Reads the matrix file at `path` for a window of kind `windowKind`: code::Ok,
 // or code::CannotOpenFile (also when the file cannot be opened) with `out` as
-// it was.
+// it was. Only the bytes the file's counts call for are read: whatever
+// follows the notes is never loaded.
 int readMatrixFile(const std::filesystem::path& path, std::int32_t windowKind, MatrixFile& out);
 
 // Writes `file` to `path`: code::Ok, or code::CannotSaveFile when `file` is

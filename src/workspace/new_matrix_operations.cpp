@@ -3,6 +3,8 @@
 // column and a random integer matrix of determinant 1. The fields are read
 // and checked here; the random and patterned matrices come from the engine.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -81,6 +83,9 @@ int FrameOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::st
         Complex diagonalValue = ZERO;
         if (kind == NewMatrixKind::Diagonal)
             rc = EvalScalarText(diagonal, workspace_, diagonalValue);
+        // Bounds beyond the range of a long double, or so far apart that their
+        // distance is, would fill the matrix with infinities.
+        if (kind == NewMatrixKind::Random && !std::isfinite(hi - lo)) rc = code::OutOfRange;
         rc = checkBoundsAndSize(kind, rc, hi < lo, rowCount, colCount);
         if (rc != code::Ok) return rc;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <new>
 #include <optional>
@@ -162,11 +163,16 @@ int scanPastedText(std::string_view text, ComplexMatrix& block) {
     }
     try {
         ComplexMatrix filled(static_cast<std::int32_t>(rows), static_cast<std::int32_t>(cols));
+        bool allFinite = true;
         scanFields(
             text, rows, cols, [&](std::uint64_t row, std::uint64_t column, std::string_view field) {
+                const long double value = pastedFieldValue(field);
+                allFinite = allFinite && std::isfinite(value);
                 filled.at(static_cast<std::int32_t>(row), static_cast<std::int32_t>(column)).re =
-                    pastedFieldValue(field);
+                    value;
             });
+        // An infinity would poison every calculation with the matrix.
+        if (!allFinite) return code::OutOfRange;
         block = std::move(filled);
         return code::Ok;
     } catch (const std::bad_alloc&) {

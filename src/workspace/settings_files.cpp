@@ -144,11 +144,21 @@ int writeFrameSettings(const std::filesystem::path& folder, const FrameSettings&
 }
 
 int readMatrixWindowSettings(const std::filesystem::path& folder, MatrixWindowSettings& out) {
+    // One byte beyond the largest valid size tells an oversized file, without
+    // reading any more of it.
     std::vector<std::uint8_t> bytes;
     try {
-        if (!readFileBytes(folder / kMatrixWindowSettingsFileName, bytes)) return code::Ok;
+        if (!readFileBytes(folder / kMatrixWindowSettingsFileName, bytes,
+                           kLargestMatrixWindowSettingsSize + 1)) {
+            return code::Ok;
+        }
     } catch (const std::bad_alloc&) {
         return code::IniDamaged;
+    }
+    if (bytes.size() > kLargestMatrixWindowSettingsSize) {
+        // A foreign file is ignored whatever its size.
+        const bool ours = BinaryReader(bytes).int32() == kMatrixWindowKind;
+        return ours ? code::IniDamaged : code::Ok;
     }
     return decodeMatrixWindowSettings(bytes, out);
 }

@@ -21,6 +21,9 @@ inline constexpr const char* kFrameSettingsFileName = "lv.ini";
 inline constexpr const char* kMatrixWindowSettingsFileName = "lorv.ini";
 inline constexpr std::size_t kFrameSettingsSize = 19;
 inline constexpr std::size_t kMatrixWindowTailSize = 1201;
+// No valid "lorv.ini" is larger: the largest window block and the tail.
+inline constexpr std::size_t kLargestMatrixWindowSettingsSize =
+    kLargestWindowBlockSize + kMatrixWindowTailSize;
 inline constexpr std::size_t kDrawingColourCount = 10;
 inline constexpr std::size_t kLastDocumentNameSize = 256;
 
@@ -79,7 +82,9 @@ bool readFrameSettings(const std::filesystem::path& folder, FrameSettings& out);
 int writeFrameSettings(const std::filesystem::path& folder, const FrameSettings& settings);
 
 // Reads "lorv.ini" from `folder`: code::Ok (also when it is missing or
-// foreign, `out` then unchanged) or code::IniDamaged (`out` unchanged).
+// foreign, `out` then unchanged) or code::IniDamaged (`out` unchanged), also
+// for a file of ours larger than any valid one, of which no more than that
+// size is read.
 int readMatrixWindowSettings(const std::filesystem::path& folder, MatrixWindowSettings& out);
 // Writes "lorv.ini" into `folder` afresh (creating the folder when it is
 // missing): code::Ok or code::IniNotSaved.

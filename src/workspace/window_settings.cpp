@@ -83,6 +83,18 @@ bool fitsOnScreen(const WindowRect& rect, std::int32_t screenWidth, std::int32_t
            std::int64_t{rect.y} + rect.height <= screenHeight;
 }
 
+std::int32_t shownFontPixels(std::int32_t height) {
+    if (height == 0) return 0;
+    // In 64 bits the magnitude of the most negative height exists.
+    const std::int64_t magnitude = height < 0 ? -std::int64_t{height} : std::int64_t{height};
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(magnitude, kSmallestShownFontPixels, kLargestShownFontPixels));
+}
+
+std::int32_t shownFieldWidth(std::int32_t fieldWidth) {
+    return std::clamp(fieldWidth, 1, kWidestShownField);
+}
+
 WindowSettings matrixWindowDefaults(std::int32_t pixelsPerInch) {
     using namespace font;
     constexpr std::uint8_t kFixedModern = kFixedPitch | kModernFamily;
@@ -191,6 +203,10 @@ bool readWindowBlock(BinaryReader& reader, WindowSettings& out, std::int32_t& ve
     const std::int32_t roleCount = reader.int32();
     reader.skip(kHeaderReservedSize);
 
+    // A toolkit window has ten fonts and fifteen colour roles; a block with
+    // more is no block of this system.
+    require(fontCount <= static_cast<std::int32_t>(kMatrixWindowFontCount) &&
+            roleCount <= static_cast<std::int32_t>(kMatrixWindowRoleCount));
     require(reader.holds(fontCount, kBytesPerFont));
     settings.fonts.resize(static_cast<std::size_t>(fontCount));
     for (FontSetting& setting : settings.fonts)

@@ -24,6 +24,8 @@ inline constexpr std::size_t kMatrixWindowFontCount = 10;
 inline constexpr std::size_t kMatrixWindowRoleCount = 15;
 // Size of the block a matrix window writes: 10 fonts, 15 colour roles, no palette.
 inline constexpr std::size_t kMatrixWindowBlockSize = 858;
+// The largest block a reader accepts: that of a matrix window with a full palette.
+inline constexpr std::size_t kLargestWindowBlockSize = kMatrixWindowBlockSize + 3 * kPaletteSize;
 
 // Values of the logical-font fields, as the classic platform numbers them.
 namespace font {
@@ -117,6 +119,28 @@ struct WindowSettings {
     friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };
 
+// Font heights and field widths come from files anyone may have written. A
+// window keeps them as read, so that writing the record again gives the same
+// bytes, and draws with them held within what it can show.
+//
+// Characters less than 4 pixels high cannot be read; at more than 200 pixels
+// not even one row of a matrix fits a common screen.
+inline constexpr std::int32_t kSmallestShownFontPixels = 4;
+inline constexpr std::int32_t kLargestShownFontPixels = 200;
+// A complex entry of 19 integer digits and 19 decimals takes 83 characters;
+// 160 holds it with room to spare and already fills a screen at the default
+// font, so a wider cell would only push every entry out of sight.
+inline constexpr std::int32_t kWidestShownField = 160;
+
+// The pixel size a window draws a font of stored height `height` with: its
+// magnitude (a negative height is a character height, a positive one a cell
+// height), held within 4 ... 200. A height of 0 asks for the platform's
+// default size and gives 0.
+std::int32_t shownFontPixels(std::int32_t height);
+// The number of characters of an entry a window shows for a field width:
+// held within 1 ... 160.
+std::int32_t shownFieldWidth(std::int32_t fieldWidth);
+
 // The settings of a new matrix window: the ten fonts of the toolkit, heights
 // scaled to a screen of `pixelsPerInch`, all black, colour roles all light
 // grey (19) except the highlight (4) and border (9) roles, red (4). The
@@ -145,8 +169,9 @@ void writeWindowBlock(BinaryWriter& writer, const WindowSettings& settings,
 // Reads a block. When its kind is not `expectedKind`, returns false having
 // read only the kind word. Otherwise reads the whole block into `out` and its
 // version word into `version`, and returns true. Throws DamagedData when the
-// bytes end early, a count is negative or larger than the bytes left, or the
-// palette is larger than 25 colours; `out` is then as it was.
+// bytes end early, a count is negative or larger than the bytes left, there
+// are more than 10 fonts or 15 colour roles, or the palette is larger than 25
+// colours; `out` is then as it was.
 bool readWindowBlock(BinaryReader& reader, WindowSettings& out, std::int32_t& version,
                      std::int32_t expectedKind = kMatrixWindowKind);
 

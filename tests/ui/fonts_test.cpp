@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <cmath>
+#include <utility>
 
 namespace lorvex {
 namespace {
@@ -24,6 +25,16 @@ TEST(Fonts, RecordsBecomeQtFonts) {
     EXPECT_TRUE(font.underline());
     EXPECT_FALSE(font.strikeOut());
     EXPECT_TRUE(font.fixedPitch());
+}
+
+TEST(Fonts, HeightsFromFilesAreDrawnWithinLimits) {
+    LogicalFont record;
+    for (const auto& [height, pixels] :
+         {std::pair{100000, 200}, std::pair{2147483647, 200}, std::pair{-2147483647 - 1, 200},
+          std::pair{-2, 4}, std::pair{-16, 16}}) {
+        record.height = height;
+        EXPECT_EQ(toQFont(record).pixelSize(), pixels) << height;
+    }
 }
 
 TEST(Fonts, QtFontsBecomeRecords) {

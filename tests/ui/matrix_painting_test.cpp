@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "engine/matrix_builders.h"
+#include "engine/result_codes.h"
 #include "matwin/matrix_view.h"
 #include "matwin/matrix_window.h"
 #include "workspace/scripted_prompter.h"
@@ -103,6 +104,17 @@ TEST_F(MatrixPaintingTest, IntegerMatrixShowsItsDenominatorLine) {
                                 2 * lastCell.width(), view()->RowHeight());
     EXPECT_GT(countInk(image, denominatorLine).black, 20);
     EXPECT_EQ(view()->cellAt(view()->cellRect(2, 0).center())->row, 2) << "the denominator";
+}
+
+TEST_F(MatrixPaintingTest, AFieldWiderThanTheWindowStillShowsItsEntries) {
+    render(test::realMatrix({{1, 2}, {3, 4}}), ElementKind::Real, {560, 300});
+    ASSERT_EQ(document->setFormat(5, 32767, false), code::Ok);
+    view()->relayout();
+    const QImage image = view()->grab().toImage();
+    EXPECT_EQ(view()->VisCols(), 1);
+    EXPECT_LE(view()->cellRect(0, 0).right(), image.width());
+    EXPECT_GT(countInk(image, view()->cellRect(0, 0)).black, 10);
+    EXPECT_GT(countInk(image, view()->cellRect(1, 0)).black, 10);
 }
 
 TEST_F(MatrixPaintingTest, LargerMatrixShowsTotalsAndScrollBars) {

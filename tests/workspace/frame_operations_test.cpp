@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
+#include "workspace/file_test_support.h"
 #include "workspace/matrix_file.h"
 #include "workspace/scripted_prompter.h"
 #include "workspace/strings.h"
@@ -190,6 +192,18 @@ TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {
     EXPECT_EQ(back.settings().fonts[0].font.height, -40);
     EXPECT_EQ(back.settings().fonts[9], document.settings().fonts[9]);
     EXPECT_EQ(back.settings().colourRoles[14], document.settings().colourRoles[14]);
+
+    // Display values no window can show are kept as read: written again,
+    // the file is the same.
+    MatrixFile extreme = shortRecord;
+    extreme.window.fonts[0].font.height = std::numeric_limits<std::int32_t>::min();
+    extreme.window.fonts.resize(10, extreme.window.fonts[0]);
+    extreme.window.colourRoles.resize(15);
+    extreme.fieldWidth = 32767;
+    ASSERT_EQ(writeMatrixFile(path("extreme.cma"), extreme), code::Ok);
+    ASSERT_EQ(back.readFile(path("extreme.cma")), code::Ok);
+    ASSERT_EQ(back.writeFile(path("again.cma")), code::Ok);
+    EXPECT_EQ(test::fileBytes(path("again.cma")), test::fileBytes(path("extreme.cma")));
 
     EXPECT_EQ(back.readFile(path("missing.cma")), code::CannotOpenFile);
     EXPECT_EQ(back.matrixData(), MatrixData(entries));

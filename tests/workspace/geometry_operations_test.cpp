@@ -34,6 +34,16 @@ TEST_F(GeometryTest, RotationsGoToTheRealArrayInEveryMode) {
     EXPECT_EQ(complex(B), nullptr);
 }
 
+TEST_F(GeometryTest, NumbersBeyondTheRangeOfALongDoubleAreOutOfRange) {
+    const std::string huge = "1" + std::string(5000, '0');
+    EXPECT_EQ(operations.Rotate2D(M, huge), code::OutOfRange);
+    EXPECT_EQ(operations.Rotate3D(0, M, "0", "0", "1", "-" + huge), code::OutOfRange);
+    EXPECT_EQ(operations.Rotate3D(0, M, huge, "0", "1", "90"), code::OutOfRange);
+    EXPECT_EQ(operations.Rotate3D(0, M, "1e3000", "0", "0", "90"), code::OutOfRange)
+        << "an axis whose length is too large";
+    EXPECT_EQ(real(M), nullptr);
+}
+
 TEST_F(GeometryTest, SpaceRotationAboutTheAxisOfAMatrix) {
     ASSERT_EQ(operations.Rotate3D(0, M, "0", "0", "1", "90"), code::Ok);
     put(A, realMatrix({{0}, {0}, {5}, {9}}));

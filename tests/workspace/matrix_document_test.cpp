@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
@@ -179,6 +180,11 @@ TEST(CellInput, RealAndComplexCellsReadACalculation) {
     EXPECT_EQ(real.setCellFromText(0, 0, "(1"), code::MatrixNotFound);
     EXPECT_EQ(real.setCellFromText(1, 0, "5"), code::OutOfRange);
     EXPECT_EQ(real.setCellFromText(0, -1, "5"), code::OutOfRange);
+    // Numbers beyond the range of a long double are out of range, not infinite.
+    EXPECT_EQ(real.setCellFromText(0, 0, "1" + std::string(4999, '0')), code::OutOfRange);
+    EXPECT_EQ(real.setCellFromText(0, 0, "-1" + std::string(4990, '0') + ".5"), code::OutOfRange);
+    EXPECT_EQ(complex.setCellFromText(0, 0, "i*9" + std::string(4990, '9')), code::OutOfRange);
+    EXPECT_EQ(complex.Cells()[0], (Complex{0.5L, 0.0L}));
     EXPECT_EQ(real.Cells()[0], (Complex{2.0L, 0.0L}));
     ASSERT_TRUE(real.undo());
     EXPECT_EQ(real.Cells()[0], (Complex{7.0L, 0.0L}));

@@ -3,7 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <tuple>
+
 #include "engine/result_codes.h"
+#include "workspace/extended_real.h"
 #include "workspace/file_test_support.h"
 #include "workspace/matrix_file.h"
 #include "workspace/matrix_file_samples.h"
@@ -141,6 +149,62 @@ TEST_F(HostileMatrixFile, HostileFilesOnDiskLeaveTheDocumentAlone) {
     MatrixFile out = untouched;
     EXPECT_EQ(readMatrixFile(path, matrix_kind::kInteger, out), code::CannotOpenFile);
     EXPECT_EQ(out, untouched);
+}
+
+TEST_F(HostileMatrixFile, InfiniteOrNaNEntriesAreRefused) {
+    const long double kInf = std::numeric_limits<long double>::infinity();
+    const long double kNaN = std::numeric_limits<long double>::quiet_NaN();
+    const Bytes complex = encodeMatrixFile(test::complexSample());
+    // Entry (0, 0) of the real sample; the imaginary part of the complex
+    // sample's second entry.
+    for (const auto& [bytes, offset, kind] :
+         {std::tuple{real_, kEntries, matrix_kind::kReal},
+          std::tuple{complex, kEntries + 30, matrix_kind::kComplex}}) {
+        for (const long double value : {kNaN, -kNaN, kInf, -kInf}) {
+            Bytes damaged = bytes;
+            const ExtendedRealBytes stored = encodeExtendedReal(value);
+            std::copy(stored.begin(), stored.end(), damaged.begin() + static_cast<long>(offset));
+            expectRefused(damaged, kind);
+        }
+    }
+}
+
+TEST_F(HostileMatrixFile, ANegativeDenominatorIsMadePositive) {
+    MatrixFile file = test::integerSample();
+    file.cols = 2;
+    IntegerMatrix matrix(1, 2);
+    matrix.at(0, 0) = BigInt(2);
+    matrix.at(0, 1) = BigInt(-3);
+    matrix.denominator = BigInt(-7);
+    file.entries = matrix;
+
+    MatrixFile read;
+    ASSERT_EQ(decodeMatrixFile(encodeMatrixFile(file), matrix_kind::kInteger, read), code::Ok);
+    const auto& entries = std::get<IntegerMatrix>(read.entries);
+    EXPECT_EQ(entries.at(0, 0), BigInt(-2));
+    EXPECT_EQ(entries.at(0, 1), BigInt(3));
+    EXPECT_EQ(entries.denominator, BigInt(7));
+}
+
+TEST_F(HostileMatrixFile, OnlyTheBytesTheCountsCallForAreRead) {
+    Bytes padded = real_;
+    padded.resize(real_.size() + 5000, 0xAB);
+    std::istringstream stream(std::string(padded.begin(), padded.end()));
+    BinaryReader reader(stream, padded.size());
+    MatrixFile read;
+    ASSERT_EQ(decodeMatrixFile(reader, matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read, test::realSample());
+    EXPECT_EQ(stream.tellg(), static_cast<std::streamoff>(real_.size()));
+
+    // A terabyte of nothing after a good file: sparse, so it costs no disk,
+    // and far more than could ever be held in memory.
+    test::TemporaryFolder folder;
+    const auto path = folder / "esparso.fma";
+    test::putFile(path, real_);
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 40);
+    MatrixFile fromDisk;
+    ASSERT_EQ(readMatrixFile(path, matrix_kind::kReal, fromDisk), code::Ok);
+    EXPECT_EQ(fromDisk, test::realSample());
 }
 
 }  // namespace

@@ -59,6 +59,17 @@ TEST_F(NewMatrixTest, LaterFailuresReplaceTheCodesOfEarlierOnes) {
     EXPECT_EQ(make(Kind::Diagonal, "3", "3", "2", "1", "5"), code::Ok)
         << "the bounds are checked for random entries only";
 
+    // Bounds that are, or lie, too far apart for a long double.
+    const std::string huge = "1" + std::string(5000, '0');
+    EXPECT_EQ(make(Kind::Random, "3", "3", "0", huge), code::OutOfRange);
+    EXPECT_EQ(make(Kind::Random, "3", "3", "-" + huge, "0"), code::OutOfRange);
+    EXPECT_EQ(make(Kind::Random, "3", "3", "-1e4932", "1e4932"), code::OutOfRange);
+    EXPECT_EQ(make(Kind::Random, "3", "3", huge, "0"), code::InconsistentData);
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    EXPECT_EQ(make(Kind::Zeros, "2", "2", "0", huge), code::Ok)
+        << "the bounds are checked for random entries only";
+    EXPECT_EQ(real(M)->matrixData(), MatrixData(ComplexMatrix(2, 2)));
+
     EXPECT_EQ(makeInt(Kind::Diagonal, "3", "3", "1", "10", "1.5"), code::IntegerExpected);
     EXPECT_EQ(makeInt(Kind::Diagonal, "3", "3", "1", "10", ""), code::IntegerExpected);
     EXPECT_EQ(makeInt(Kind::Diagonal, "0", "3", "1", "10", "x"), code::OutOfRange);

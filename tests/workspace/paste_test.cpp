@@ -136,5 +136,17 @@ TEST(Paste, MoreThanAMillionEntriesAreOutOfRange) {
     EXPECT_EQ(block.cols, 1000000);
 }
 
+TEST(Paste, NumbersTooLargeForALongDoubleAreOutOfRange) {
+    const ComplexMatrix before = realBlock(1, 1, {3});
+    for (const std::string& text :
+         {"1 2\n" + std::string(100000, '9') + " 4", "-1" + std::string(5000, '0') + ".5"}) {
+        ComplexMatrix block = before;
+        EXPECT_EQ(scanPastedText(text, block), code::OutOfRange);
+        EXPECT_EQ(block, before);
+    }
+    // Too small for a long double is 0, not an error.
+    EXPECT_EQ(scanned("0." + std::string(6000, '0') + "1 7"), realBlock(1, 2, {0, 7}));
+}
+
 }  // namespace
 }  // namespace lorvex

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine/result_codes.h"
 #include "workspace/file_test_support.h"
 
@@ -161,6 +163,27 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
         EXPECT_EQ(decodeMatrixWindowSettings(std::span(good).first(length), read), code::IniDamaged)
             << length;
     }
+    EXPECT_EQ(read, defaults);
+
+    // Anything larger than the largest valid file (a full palette) is
+    // refused unread, however large; a foreign one is still ignored.
+    MatrixWindowSettings withPalette = changedMatrixSettings();
+    withPalette.window.palette.assign(25, {1, 2, 3});
+    Bytes largest = encodeMatrixWindowSettings(withPalette);
+    ASSERT_EQ(largest.size(), 858u + 75u + 1201u);
+    putFile(folder / "lorv.ini", largest);
+    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(read, withPalette);
+    read = defaults;
+    largest.push_back(0);
+    putFile(folder / "lorv.ini", largest);
+    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
+    std::filesystem::resize_file(folder / "lorv.ini", std::uintmax_t{1} << 40);
+    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
+    EXPECT_EQ(read, defaults);
+    test::putInt32(largest, 0, 442);
+    putFile(folder / "lorv.ini", largest);
+    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
     EXPECT_EQ(read, defaults);
 
     // A later version is read all the same.

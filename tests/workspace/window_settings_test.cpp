@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "workspace/file_test_support.h"
 
@@ -255,6 +256,21 @@ TEST(WindowSettings, RectanglesThatFitTheScreen) {
     EXPECT_FALSE(fitsOnScreen({905, 0, 120, 72}, 1024, 768));
     EXPECT_FALSE(fitsOnScreen({0, 697, 120, 72}, 1024, 768));
     EXPECT_FALSE(fitsOnScreen({2147483600, 0, 2147483600, 72}, 1024, 768));
+}
+
+TEST(WindowSettings, StoredFontHeightsAndFieldWidthsAreShownWithinLimits) {
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    const std::pair<std::int32_t, std::int32_t> heights[] = {
+        {0, 0},     {-16, 16},   {16, 16},      {-4, 4},     {-3, 4},     {1, 4},
+        {200, 200}, {-201, 200}, {100000, 200}, {kMax, 200}, {kMin, 200}, {kMin + 1, 200}};
+    for (const auto& [stored, pixels] : heights)
+        EXPECT_EQ(shownFontPixels(stored), pixels) << stored;
+
+    const std::pair<std::int32_t, std::int32_t> widths[] = {
+        {8, 8}, {1, 1}, {0, 1}, {-5, 1}, {kMin, 1}, {160, 160}, {161, 160}, {32767, 160}};
+    for (const auto& [stored, shown] : widths)
+        EXPECT_EQ(shownFieldWidth(stored), shown) << stored;
 }
 
 }  // namespace
