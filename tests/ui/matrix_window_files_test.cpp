@@ -1,19 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QPlainTextEdit>
-#include <QTest>
 
-#include "engine/matrix_builders.h"
-#include "matwin/matrix_view.h"
-#include "matwin/matrix_window.h"
 #include "toolkit/colour_window.h"
-#include "toolkit/commands.h"
 #include "toolkit/note_window.h"
 #include "toolkit/text_window.h"
+#include "ui/matrix_window_fixture.h"
 #include "workspace/file_test_support.h"
 #include "workspace/matrix_file.h"
-#include "workspace/scripted_prompter.h"
 
 namespace lorvex {
 namespace {
@@ -26,27 +18,12 @@ std::string fileText(const std::filesystem::path& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-class MatrixWindowFilesTest : public ::testing::Test {
+class MatrixWindowFilesTest : public test::MatrixWindowFixture {
   protected:
-    void open(const MatrixData& contents, ElementKind kind = ElementKind::Real,
-              TMatWin::Options options = {}) {
-        window.reset();
-        document = std::make_unique<MatrixDocument>(1, kind, contents);
-        document->setDocumentName(kind == ElementKind::Integer ? "mat1.ima" : "mat1.fma", false);
-        window = std::make_unique<TMatWin>(*document, prompter, nullptr, std::move(options));
-        window->resize(600, 400);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    QAction* action(int command) {
-        return window->findChild<QAction*>(QStringLiteral("command%1").arg(command));
-    }
+    ~MatrixWindowFilesTest() override { window.reset(); }  // before its folder goes
     std::string path(const std::string& name) { return (folder / name).string(); }
 
     test::TemporaryFolder folder;
-    test::ScriptedPrompter prompter;
-    std::unique_ptr<MatrixDocument> document;
-    std::unique_ptr<TMatWin> window;
 };
 
 TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
@@ -59,8 +36,6 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     action(command::Save)->trigger();
     EXPECT_EQ(prompter.lastProposedName(), "mat1.fma");
     EXPECT_EQ(prompter.lastSaveFilter(), "Arquivos Matriz (*.FMA)|*.fma");
-    // Window block, header, six 10-byte reals, the notes' length and "abc".
-    EXPECT_EQ(test::fileBytes(path("a.fma")).size(), 858u + 80 + 60 + 2 + 4);
 
     // The fields' layout is the workspace's; the window adds its place.
     MatrixFile file;
