@@ -7,7 +7,6 @@
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 #include "expr/fake_matrix_source.h"
-#include "expr/symbol_codes.h"
 
 namespace lorvex {
 namespace {
@@ -20,7 +19,6 @@ class CalcLanguage : public ::testing::Test {
   protected:
     CalcLanguage() {
         real_.set('A', realMatrix({{1, 2}, {3, 4}}));
-        real_.set('B', realMatrix({{0, 1}, {1, 1}}));
         exact_.set('A', integerMatrix({{1, 2}, {3, 4}}));
     }
 
@@ -36,12 +34,6 @@ class CalcLanguage : public ::testing::Test {
         std::unique_ptr<CalcNode> tree;
         EXPECT_EQ(CompileCalc(text, integerMode, tree), code::Ok) << text;
         return tree ? EvalCalc(tree.get(), source) : -99;
-    }
-    ComplexMatrix realResult(const std::string& text) {
-        MatrixData result;
-        EXPECT_EQ(CalcMatrix(text, false, real_, result), code::Ok) << text;
-        return std::holds_alternative<ComplexMatrix>(result) ? std::get<ComplexMatrix>(result)
-                                                             : ComplexMatrix{};
     }
 
     test::FakeMatrixSource real_;
@@ -64,15 +56,6 @@ TEST_F(CalcLanguage, CompilerCodes) {
     EXPECT_EQ(compileCode("A@.", true), code::NotUnderstood);
     EXPECT_EQ(compileCode(std::string(5000, 'A')), code::Ok);
     EXPECT_EQ(compileCode(std::string(5001, 'A')), code::NotUnderstood);
-}
-
-TEST_F(CalcLanguage, TransposeTakesTheOperandJustBeforeIt) {
-    std::unique_ptr<CalcNode> tree;
-    ASSERT_EQ(CompileCalc("AB'", false, tree), code::Ok);
-    EXPECT_EQ(tree->code, symbol::TIMES);
-    EXPECT_EQ(tree->first->code, 'A');
-    EXPECT_EQ(tree->second->code, symbol::TRANSPOSE);
-    EXPECT_EQ(realResult("-A'"), realMatrix({{-1, -3}, {-2, -4}}));
 }
 
 // The codes of the golden cases aside: matrices of the other kind, and what
