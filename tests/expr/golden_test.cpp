@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -24,14 +25,41 @@
 namespace lorvex {
 namespace {
 
-std::vector<std::string> readLines(const std::string& name) {
-    std::ifstream in(std::string(LORVEX_EXPR_DATA_DIR) + "/" + name);
-    EXPECT_TRUE(in) << "cannot open " << name;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.front() != '#') lines.push_back(line);
+// One golden line with the mode and matrices in force where it stands.
+struct GoldenCase {
+    std::string file;
+    int line;
+    std::string text;
+    std::vector<std::string> setup;
+};
+
+std::vector<GoldenCase> readCases(const std::string& file) {
+    std::ifstream in(std::string(LORVEX_EXPR_DATA_DIR) + "/" + file);
+    std::vector<GoldenCase> cases;
+    std::vector<std::string> setup;
+    int number = 0;
+    for (std::string text; std::getline(in, text);) {
+        ++number;
+        if (text.empty() || text.front() == '#') continue;
+        if (text.rfind("mode ", 0) == 0) setup.clear();
+        if (text.rfind("mode ", 0) == 0 || text.rfind("let ", 0) == 0) {
+            setup.push_back(text);
+        } else {
+            cases.push_back(GoldenCase{file, number, text, setup});
+        }
     }
-    return lines;
+    return cases;
+}
+
+void PrintTo(const GoldenCase& golden, std::ostream* out) {
+    *out << golden.text;
+}
+
+// "scalar_cases_txt_line_42": the file and line a failing case stands on.
+std::string caseName(const ::testing::TestParamInfo<GoldenCase>& info) {
+    std::string name = info.param.file + "_line_" + std::to_string(info.param.line);
+    std::replace(name.begin(), name.end(), '.', '_');
+    return name;
 }
 
 std::vector<std::string> words(const std::string& text) {
@@ -116,42 +144,42 @@ Line split(const std::string& line, const std::string& separator) {
                 line.substr(arrow + 4)};
 }
 
-TEST(GoldenScalarCases, EveryFormulaHasItsValueOrCode) {
-    const std::vector<std::string> lines = readLines("scalar_cases.txt");
-    EXPECT_GE(lines.size(), 150u);
-    for (const std::string& text : lines) {
-        SCOPED_TRACE(text);
-        const Line line = split(text, " :: ");
-        const std::vector<std::string> head = words(line.head);
-        RandomGenerator random(20240601);
-        TParsWin parser(random);
-        parser.setComplexMode(head.at(0) == "complex");
-        for (std::size_t i = 1; i < head.size(); ++i)
-            parser.setVariable(head[i][0], complexNumber(head[i].substr(2)));
+class GoldenScalarCases : public ::testing::TestWithParam<GoldenCase> {};
 
-        const Expectation expected = expectation(line.expected);
-        std::unique_ptr<ExprNode> tree;
-        const int rc = parser.Compile(line.input, tree);
-        if (expected.code) {
-            EXPECT_EQ(rc, *expected.code);
-            continue;
-        }
-        ASSERT_EQ(rc, code::Ok);
-        const int evaluation = parser.Evaluate(tree.get());
-        if (expected.fails) {
-            EXPECT_EQ(evaluation, TParsWin::kEvaluationFailed);
-        } else {
-            ASSERT_EQ(evaluation, code::Ok);
-            const Complex value = complexNumber(expected.value);
-            EXPECT_TRUE(near(tree->value, value, expected.tolerance))
-                << "got " << show(tree->value);
-        }
-        for (const std::string& variable : expected.after) {
-            EXPECT_TRUE(near(parser.variable(variable[0]), complexNumber(variable.substr(2)), 0))
-                << variable;
-        }
+TEST_P(GoldenScalarCases, FormulaHasItsValueOrCode) {
+    const std::string& text = GetParam().text;
+    const Line line = split(text, " :: ");
+    const std::vector<std::string> head = words(line.head);
+    RandomGenerator random(20240601);
+    TParsWin parser(random);
+    parser.setComplexMode(head.at(0) == "complex");
+    for (std::size_t i = 1; i < head.size(); ++i)
+        parser.setVariable(head[i][0], complexNumber(head[i].substr(2)));
+
+    const Expectation expected = expectation(line.expected);
+    std::unique_ptr<ExprNode> tree;
+    const int rc = parser.Compile(line.input, tree);
+    if (expected.code) {
+        EXPECT_EQ(rc, *expected.code);
+        return;
+    }
+    ASSERT_EQ(rc, code::Ok);
+    const int evaluation = parser.Evaluate(tree.get());
+    if (expected.fails) {
+        EXPECT_EQ(evaluation, TParsWin::kEvaluationFailed);
+    } else {
+        ASSERT_EQ(evaluation, code::Ok);
+        const Complex value = complexNumber(expected.value);
+        EXPECT_TRUE(near(tree->value, value, expected.tolerance)) << "got " << show(tree->value);
+    }
+    for (const std::string& variable : expected.after) {
+        EXPECT_TRUE(near(parser.variable(variable[0]), complexNumber(variable.substr(2)), 0))
+            << variable;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Lines, GoldenScalarCases,
+                         ::testing::ValuesIn(readCases("scalar_cases.txt")), caseName);
 
 // Calculation cases: one section per mode with its lettered matrices.
 class CalcCases {
@@ -322,16 +350,22 @@ class CalcCases {
     test::FakeMatrixSource source_;
 };
 
-TEST(GoldenCalcCases, EveryCalculationHasItsResultOrCode) {
-    const std::vector<std::string> lines = readLines("calc_cases.txt");
+class GoldenCalcCases : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(GoldenCalcCases, CalculationHasItsResultOrCode) {
     CalcCases cases;
-    int count = 0;
-    for (const std::string& text : lines) {
-        SCOPED_TRACE(text);
+    for (const std::string& text : GetParam().setup)
         cases.run(text);
-        if (text.rfind("mode", 0) != 0 && text.rfind("let", 0) != 0) ++count;
-    }
-    EXPECT_GE(count, 80);
+    cases.run(GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, GoldenCalcCases, ::testing::ValuesIn(readCases("calc_cases.txt")),
+                         caseName);
+
+// A file cut short or not found would leave its cases untested.
+TEST(GoldenFiles, HoldAllTheirCases) {
+    EXPECT_GE(readCases("scalar_cases.txt").size(), 150u);
+    EXPECT_GE(readCases("calc_cases.txt").size(), 80u);
 }
 
 }  // namespace

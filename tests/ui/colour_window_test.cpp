@@ -9,20 +9,15 @@ namespace lorvex {
 namespace {
 
 TEST(ColourWindow, ClicksSelectTheSwatchUnderThem) {
-    // In an 800 x 800 area the grid cells are 100 pixels square.
+    // In an 800 x 800 area the grid cells are 100 pixels square. Beside
+    // index 0, left and right of the grid, below it, and on the large current
+    // colour there is no swatch.
     const QSize area(800, 800);
-    EXPECT_EQ(TColWin::indexAt({150, 250}, area), 0);
-    EXPECT_EQ(TColWin::indexAt({150, 350}, area), 1);
-    EXPECT_EQ(TColWin::indexAt({699, 350}, area), 6);
-    EXPECT_EQ(TColWin::indexAt({100, 400}, area), 7);
-    EXPECT_EQ(TColWin::indexAt({650, 650}, area), 24);
-    // Beside index 0, left and right of the grid, below it, and on the
-    // large current colour: nothing.
-    EXPECT_EQ(TColWin::indexAt({250, 250}, area), -1);
-    EXPECT_EQ(TColWin::indexAt({50, 350}, area), -1);
-    EXPECT_EQ(TColWin::indexAt({750, 350}, area), -1);
-    EXPECT_EQ(TColWin::indexAt({350, 750}, area), -1);
-    EXPECT_EQ(TColWin::indexAt({450, 150}, area), -1);
+    const std::pair<QPoint, int> clicks[] = {
+        {{150, 250}, 0},  {{150, 350}, 1}, {{699, 350}, 6},  {{100, 400}, 7},  {{650, 650}, 24},
+        {{250, 250}, -1}, {{50, 350}, -1}, {{750, 350}, -1}, {{350, 750}, -1}, {{450, 150}, -1}};
+    for (const auto& [point, index] : clicks)
+        EXPECT_EQ(TColWin::indexAt(point, area), index) << point.x() << "," << point.y();
 
     EXPECT_EQ(TColWin::swatchRect(7, area), QRect(QPoint(100, 400), QPoint(200, 500)));
     EXPECT_EQ(TColWin::swatchRect(0, area), QRect(QPoint(100, 200), QPoint(200, 300)));

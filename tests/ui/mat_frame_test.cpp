@@ -2,30 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include "engine/matrix_builders.h"
-#include "matwin/matrix_window.h"
-#include "toolkit/commands.h"
-#include "workspace/scripted_prompter.h"
+#include "ui/frame_fixture.h"
 
 namespace lorvex {
 namespace {
 
 using Answer = Prompter::Answer;
 
-class MatFrameTest : public ::testing::Test {
+class MatFrameTest : public test::FrameFixture {
   protected:
-    MatFrameTest() {
-        frame.setUp();
-        frame.show();
-    }
-
-    QAction* action(int command) { return frame.action(command); }
     QStringList menuTitles() {
         QStringList titles;
         for (QAction* menu : frame.menuBar()->actions())
@@ -42,17 +31,14 @@ class MatFrameTest : public ::testing::Test {
         }
         return items;
     }
-    void placeReal(std::int32_t letter) {
-        ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, test::realMatrix({{1, 2}}))
-                        .stored);
+    // The frame keeps the settings of one matrix window when the program ends.
+    std::int32_t storedEntryFontHeight() {
+        prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+        action(command::Exit)->trigger();
+        MatrixWindowSettings stored;
+        EXPECT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), 0);
+        return stored.window.fonts.at(0).font.height;
     }
-
-    test::ScriptedPrompter prompter;
-    Workspace workspace{prompter};
-    RandomGenerator random{7};
-    FrameOperations operations{workspace, random};
-    QTemporaryDir folder;
-    TMatFrame frame{operations, folder.path().toStdString()};
 };
 
 TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
@@ -107,13 +93,6 @@ TEST_F(MatFrameTest, CalculationCommandsWaitForAMatrixOfTheMode) {
     action(command::ModeComplex)->trigger();
     EXPECT_FALSE(action(command::Calculate)->isEnabled());
     EXPECT_FALSE(action(command::Solve)->isEnabled());
-
-    // The commands whose dialogs are not built yet stay in their menus, disabled.
-    for (int command : {command::Formula, command::CopyColumn, command::Unitary, command::Rotate2D,
-                        command::Rotate3D, command::IntegerRotate3D, command::ProjectReflect,
-                        command::LinearProgramming, command::Echelon, command::RowOperations}) {
-        EXPECT_FALSE(action(command)->isEnabled()) << command;
-    }
 }
 
 TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
@@ -173,12 +152,7 @@ TEST_F(MatFrameTest, TheMatrixWindowClosedLastLeavesItsSettingsAtExit) {
     frame.windowOf(*workspace.slot(1))->hideMatrix();
     EXPECT_FALSE(std::filesystem::exists(folder.path().toStdString() + "/lorv.ini"))
         << "nothing is written before the program ends";
-
-    prompter.expect("cuidado!", "deseja salvar?", Answer::No);
-    action(command::Exit)->trigger();
-    MatrixWindowSettings stored;
-    ASSERT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), 0);
-    EXPECT_EQ(stored.window.fonts.at(0).font.height, -11);
+    EXPECT_EQ(storedEntryFontHeight(), -11);
 }
 
 TEST_F(MatFrameTest, WithNoMatrixWindowClosedTheOneMadeLastLeavesItsSettings) {
@@ -186,11 +160,7 @@ TEST_F(MatFrameTest, WithNoMatrixWindowClosedTheOneMadeLastLeavesItsSettings) {
     placeReal(1);
     workspace.slot(1)->settings().fonts[0].font.height = -21;
     workspace.slot(2)->settings().fonts[0].font.height = -22;
-    prompter.expect("cuidado!", "deseja salvar?", Answer::No);
-    action(command::Exit)->trigger();
-    MatrixWindowSettings stored;
-    ASSERT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), 0);
-    EXPECT_EQ(stored.window.fonts.at(0).font.height, -21);
+    EXPECT_EQ(storedEntryFontHeight(), -21);
 }
 
 TEST_F(MatFrameTest, FrameIsNeverNarrowerThanItsMenuBar) {

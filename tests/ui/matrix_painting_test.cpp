@@ -1,18 +1,11 @@
 // Rendered images of matrix windows at a fixed size and font, checked region
 // by region: where entries, numbers, totals and the highlight must be drawn.
 
-#include <gtest/gtest.h>
-
-#include <QFontMetrics>
 #include <QImage>
 #include <QScrollBar>
-#include <QTest>
 
-#include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
-#include "matwin/matrix_view.h"
-#include "matwin/matrix_window.h"
-#include "workspace/scripted_prompter.h"
+#include "ui/matrix_window_fixture.h"
 
 namespace lorvex {
 namespace {
@@ -35,49 +28,43 @@ Counts countInk(const QImage& image, QRect area) {
     return counts;
 }
 
-class MatrixPaintingTest : public ::testing::Test {
+class MatrixPaintingTest : public test::MatrixWindowFixture {
   protected:
+    MatrixPaintingTest() { letter = 3; }
     QImage render(const MatrixData& contents, ElementKind kind, QSize size) {
-        window.reset();
-        document = std::make_unique<MatrixDocument>(3, kind, contents);
-        window = std::make_unique<TMatWin>(*document, prompter);
-        window->resize(size);
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        open(contents, kind, {}, size);
         view()->setEntryFont(QFont(QStringLiteral("Courier New"), 12));
         return view()->grab().toImage();
     }
-    MatrixView* view() { return window->view(); }
     // The bottom line: the column numbers, and the row total at its left end.
     QRect totalsLine(const QImage& image) {
         const int y = image.height() - view()->BarSize() - view()->RowHeight();
         return {0, y, image.width(), view()->RowHeight()};
     }
-
-    test::ScriptedPrompter prompter;
-    std::unique_ptr<MatrixDocument> document;
-    std::unique_ptr<TMatWin> window;
+    bool barShown(const char* name) { return view()->findChild<QScrollBar*>(name)->isVisible(); }
 };
 
-TEST_F(MatrixPaintingTest, SmallRealMatrixFitsWithoutTotalsOrScrollBars) {
-    const QImage image =
-        render(test::realMatrix({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}), ElementKind::Real, {560, 300});
-    EXPECT_EQ(image.pixelColor(2, image.height() - 2), QColor(0xFFDE7E)) << "the colour of C";
-    for (std::int32_t row = 0; row < 3; ++row) {
-        for (std::int32_t col = 0; col < 3; ++col) {
-            const Counts ink = countInk(image, view()->cellRect(row, col));
-            EXPECT_GT(ink.black, 10) << row << "," << col;
-            EXPECT_EQ(ink.red, 0);
-        }
+// The row total (/17 in the lower left corner) and the scroll bars show only
+// when the matrix does not fit; the column numbers always.
+TEST_F(MatrixPaintingTest, TotalsAndScrollBarsOnlyForAMatrixThatDoesNotFit) {
+    struct Case {
+        std::int32_t rows;
+        std::int32_t cols;
+        QSize size;
+        bool fits;
+    };
+    for (const Case& c : {Case{3, 3, {560, 300}, true}, Case{17, 20, {420, 260}, false}}) {
+        SCOPED_TRACE(c.rows);
+        const QImage image = render(ComplexMatrix(c.rows, c.cols), ElementKind::Real, c.size);
+        EXPECT_EQ(view()->VisRows() < c.rows, !c.fits);
+        EXPECT_EQ(view()->VisCols() < c.cols, !c.fits);
+        EXPECT_EQ(barShown("horizontalBar"), !c.fits);
+        EXPECT_EQ(barShown("verticalBar"), !c.fits);
+        const QRect totals = totalsLine(image);
+        const QRect rowTotal(0, totals.top(), view()->cellRect(0, 0).left() - 2, totals.height());
+        EXPECT_EQ(countInk(image, rowTotal).red > 0, !c.fits);
+        EXPECT_GT(countInk(image, totals).red, 0);
     }
-    EXPECT_FALSE(view()->findChild<QScrollBar*>("horizontalBar")->isVisible());
-    EXPECT_FALSE(view()->findChild<QScrollBar*>("verticalBar")->isVisible());
-    const QRect totals = totalsLine(image);
-    EXPECT_EQ(
-        countInk(image, QRect(0, totals.top(), view()->cellRect(0, 0).left() - 2, totals.height()))
-            .red,
-        0);
-    EXPECT_GT(countInk(image, totals).red, 0) << "the column numbers";
 }
 
 TEST_F(MatrixPaintingTest, HighlightedEntryIsDrawnInTheHighlightColour) {
@@ -85,6 +72,7 @@ TEST_F(MatrixPaintingTest, HighlightedEntryIsDrawnInTheHighlightColour) {
     for (Complex& c : m.cells)
         c = Complex{-8.5L, 0.0L};
     QImage image = render(m, ElementKind::Real, {560, 300});
+    EXPECT_EQ(image.pixelColor(2, image.height() - 2), QColor(0xFFDE7E)) << "the colour of C";
     document->setHighlight(1, 2);
     view()->relayout();
     image = view()->grab().toImage();
@@ -115,21 +103,6 @@ TEST_F(MatrixPaintingTest, AFieldWiderThanTheWindowStillShowsItsEntries) {
     EXPECT_LE(view()->cellRect(0, 0).right(), image.width());
     EXPECT_GT(countInk(image, view()->cellRect(0, 0)).black, 10);
     EXPECT_GT(countInk(image, view()->cellRect(1, 0)).black, 10);
-}
-
-TEST_F(MatrixPaintingTest, LargerMatrixShowsTotalsAndScrollBars) {
-    const QImage image = render(ComplexMatrix(17, 20), ElementKind::Real, {420, 260});
-    EXPECT_LT(view()->VisRows(), 17);
-    EXPECT_LT(view()->VisCols(), 20);
-    EXPECT_TRUE(view()->findChild<QScrollBar*>("horizontalBar")->isVisible());
-    EXPECT_TRUE(view()->findChild<QScrollBar*>("verticalBar")->isVisible());
-    const QRect totals = totalsLine(image);
-    EXPECT_GT(
-        countInk(image, QRect(0, totals.top(), view()->cellRect(0, 0).left() - 2, totals.height()))
-            .red,
-        0)
-        << "/17 in the lower left corner";
-    EXPECT_EQ(view()->findChild<QScrollBar*>("verticalBar")->maximum(), 17 - view()->VisRows());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 
@@ -40,11 +39,7 @@ TEST_F(SingleInstanceTest, ALaterStartHandsItsFileToTheRunningInstanceAndEnds) {
 
     QProcess second;
     startProgram(second, QStringLiteral("/tmp/alguma matriz.fma"));
-    QElapsedTimer clock;
-    clock.start();
-    while (second.state() != QProcess::NotRunning && clock.elapsed() < 10000)
-        QTest::qWait(20);
-    ASSERT_EQ(second.state(), QProcess::NotRunning);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(received, QStringList{"/tmp/alguma matriz.fma"});
@@ -53,10 +48,9 @@ TEST_F(SingleInstanceTest, ALaterStartHandsItsFileToTheRunningInstanceAndEnds) {
 TEST_F(SingleInstanceTest, WithoutAnInstanceThatAnswersTheProgramStartsNormally) {
     QProcess first;
     startProgram(first, QString());
-    QTest::qWait(1500);
+    // Once the first instance listens, handing over to it succeeds.
+    EXPECT_TRUE(QTest::qWaitFor([] { return SingleInstance::handOver(QString()); }, 10000));
     EXPECT_EQ(first.state(), QProcess::Running);
-    // The first instance now listens: handing over to it succeeds.
-    EXPECT_TRUE(SingleInstance::handOver(QString()));
     first.kill();
     first.waitForFinished(5000);
 }
