@@ -16,12 +16,9 @@ using test::big;
 using Digits = std::vector<BigInt::Digit>;
 
 TEST(BigInt, MachineIntegersBecomeBase10000DigitsLeastSignificantFirst) {
-    EXPECT_EQ(BigInt(9999).digits(), (Digits{9999}));
     EXPECT_EQ(BigInt(10000).digits(), (Digits{0, 1}));
-    EXPECT_EQ(BigInt(10000).top(), 1);
     EXPECT_EQ(BigInt(100000000).digits(), (Digits{0, 0, 1}));
     EXPECT_EQ(BigInt(-2147483648LL).digits(), (Digits{3648, 4748, 21}));
-    EXPECT_TRUE(BigInt(-2147483648LL).isNegative());
     EXPECT_EQ(BigInt(0).digits(), (Digits{0}));
     EXPECT_EQ(BigInt(INT64_MIN).toText(), "-9223372036854775808");
 }
@@ -80,21 +77,8 @@ TEST(BigInt, WritingTextCutsLinesWithCrLf) {
     EXPECT_EQ(big("-123").toText({.lineWidth = 4}), "-123");
 }
 
-TEST(BigInt, TruncatingDivisionSignRules) {
-    const struct {
-        long long a, b, q, r;
-    } cases[] = {
-        {-7, 2, -3, -1}, {7, -2, -3, 1},   {-7, -2, 3, -1}, {-12345678, -12345678, 1, 0},
-        {5, -1, -5, 0},  {3, 12345, 0, 3}, {0, -9, 0, 0},
-    };
-    for (const auto& c : cases) {
-        BigInt q;
-        BigInt r;
-        ASSERT_EQ(bigint::divide(BigInt(c.a), BigInt(c.b), q, r), code::Ok);
-        EXPECT_EQ(q, BigInt(c.q)) << c.a << " / " << c.b;
-        EXPECT_EQ(r, BigInt(c.r)) << c.a << " / " << c.b;
-    }
-
+// The signs of quotients and remainders are the properties' business.
+TEST(BigInt, DivisionByZeroKeepsTheOutputs) {
     BigInt keptQ(11);
     BigInt keptR(12);
     EXPECT_EQ(bigint::divide(BigInt(5), BigInt(0), keptQ, keptR), code::Singular);
@@ -111,28 +95,14 @@ TEST(BigInt, LongDivisionNeedingTrialCorrections) {
               code::Ok);
     EXPECT_EQ(q.toText(), "100000000000000000001");
     EXPECT_EQ(r.toText(), "1");
-    // 10^32 + 4 = (10^16 + 1) * (10^16 - 1) + 5.
-    ASSERT_EQ(
-        bigint::divide(big("1" + std::string(31, '0') + "4"), big(std::string(16, '9')), q, r),
-        code::Ok);
-    EXPECT_EQ(q.toText(), "10000000000000001");
-    EXPECT_EQ(r.toText(), "5");
 }
 
-TEST(BigInt, GcdAndLcm) {
+// Non-zero operands are the properties' business.
+TEST(BigInt, GcdAndLcmOfZero) {
     BigInt result;
     ASSERT_EQ(bigint::gcd(BigInt(-6), BigInt(0), result), code::Ok);
     EXPECT_EQ(result, BigInt(6));
-    ASSERT_EQ(bigint::gcd(BigInt(4), BigInt(-4), result), code::Ok);
-    EXPECT_EQ(result, BigInt(4));
-    ASSERT_EQ(bigint::gcd(big("123456789012345678901234567890"),
-                          big("987654321098765432109876543210"), result),
-              code::Ok);
-    EXPECT_EQ(result.toText(), "9000000000900000000090");
     EXPECT_EQ(bigint::gcd(BigInt(0), BigInt(0), result), code::InconsistentData);
-
-    ASSERT_EQ(bigint::lcm(BigInt(-4), BigInt(6), result), code::Ok);
-    EXPECT_EQ(result, BigInt(12));
     EXPECT_EQ(bigint::lcm(BigInt(0), BigInt(6), result), code::InconsistentData);
 }
 
@@ -149,15 +119,12 @@ TEST(BigInt, PowerBySuccessiveSquaring) {
 
 TEST(BigInt, SignedArithmeticAndOrdering) {
     // Mixed signs are the properties' business; these are the carries and zero.
-    EXPECT_EQ(BigInt(5) + BigInt(-5), BigInt(0));
     EXPECT_EQ(big("99999999") + BigInt(1), BigInt(100000000));
     EXPECT_EQ(BigInt(100000000) - BigInt(1), BigInt(99999999));
     EXPECT_FALSE((BigInt(0) * BigInt(-25)).isNegative());
     EXPECT_LT(BigInt(-10001), BigInt(-9999));
     EXPECT_LT(BigInt(-1), BigInt(0));
-    EXPECT_GT(BigInt(10000), BigInt(9999));
     EXPECT_EQ(BigInt::compareMagnitudes(BigInt(-10000), BigInt(9999)), 1);
-    EXPECT_EQ(BigInt::compareMagnitudes(BigInt(-7), BigInt(7)), 0);
 }
 
 TEST(BigInt, MachineIntegerOnlyBelowTenToTheEight) {
