@@ -61,13 +61,10 @@ TEST(Echelon, LastColumnClearedPartlyContinuesNextStep) {
     EXPECT_EQ(stepsOf(m, 5).actions, 4);
 }
 
+// Now and then with a zero column, for a free column.
 ComplexMatrix randomMatrix(std::mt19937& engine, std::int32_t rows, std::int32_t cols,
                            bool complex) {
-    std::uniform_real_distribution<double> value(-2.0, 2.0);
-    ComplexMatrix m(rows, cols);
-    for (Complex& c : m.cells)
-        c = Complex{value(engine), complex ? value(engine) : 0.0};
-    // A zero column now and then, for a free column.
+    ComplexMatrix m = test::randomEntries(engine, rows, cols, complex);
     const auto z = static_cast<std::int32_t>(engine() % static_cast<unsigned>(2 * cols));
     for (std::int32_t i = 0; i < rows && z < cols; ++i)
         m.at(i, z) = ZERO;
