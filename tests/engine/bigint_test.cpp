@@ -86,15 +86,25 @@ TEST(BigInt, DivisionByZeroKeepsTheOutputs) {
     EXPECT_EQ(keptR, BigInt(12));
 }
 
-TEST(BigInt, LongDivisionNeedingTrialCorrections) {
-    // 10^40 / (10^20 - 1): the divisor's leading limbs are all nines, which
-    // makes the trial quotients overshoot.
-    BigInt q;
-    BigInt r;
-    ASSERT_EQ(bigint::divide(big("1" + std::string(40, '0')), big(std::string(20, '9')), q, r),
-              code::Ok);
-    EXPECT_EQ(q.toText(), "100000000000000000001");
-    EXPECT_EQ(r.toText(), "1");
+TEST(BigInt, LongDivisionCorrectsItsTrialQuotients) {
+    // In limbs of B = 10^8: 10^40 / (10^20 - 1), whose divisor's leading
+    // limbs are all nines, makes the trial quotients overshoot. (B/2 - 1, B/2,
+    // 0, 0) by (B/2, 0, 1) takes the trial quotient B - 1 from the leading
+    // limbs, which leaves -(B - 1) and is added back: q = B - 2, r = B^3/2 - B + 2.
+    const struct {
+        std::string a, b, q, r;
+    } cases[] = {
+        {"1" + std::string(40, '0'), std::string(20, '9'), "100000000000000000001", "1"},
+        {"4999999950000000" + std::string(16, '0'), "50000000" + std::string(15, '0') + "1",
+         "99999998", "499999999999999900000002"},
+    };
+    for (const auto& c : cases) {
+        BigInt q;
+        BigInt r;
+        ASSERT_EQ(bigint::divide(big(c.a), big(c.b), q, r), code::Ok);
+        EXPECT_EQ(q.toText(), c.q);
+        EXPECT_EQ(r.toText(), c.r);
+    }
 }
 
 // Non-zero operands are the properties' business.
