@@ -88,21 +88,11 @@ TEST(CharacteristicPolynomial, AgreesWithExactInterpolation) {
     }
 }
 
-TEST(CharacteristicPolynomial, PollsAfterEveryMinorAndStopsWithNothingKept) {
-    // Order 5: 2^5 - 5 - 1 = 26 minors of order 2 and more.
+TEST(CharacteristicPolynomial, PollsBetweenMinorsAndStopsWithNothingKept) {
     const ComplexMatrix m = realMatrix(
         {{1, 2, 0, 1, 3}, {4, 1, 1, 0, 2}, {0, 3, 1, 2, 1}, {2, 0, 1, 1, 1}, {1, 1, 0, 2, 5}});
-    int polls = 0;
-    std::vector<Complex> c;
-    ASSERT_EQ(characteristicPolynomial(m, c, StopCheck([&polls] {
-                                           ++polls;
-                                           return false;
-                                       })),
-              code::Ok);
-    EXPECT_EQ(polls, 26);
-
     std::vector<Complex> untouched = reals({7});
-    polls = 0;
+    int polls = 0;
     EXPECT_EQ(characteristicPolynomial(m, untouched, StopCheck([&polls] { return ++polls == 10; })),
               code::UserStop);
     EXPECT_EQ(polls, 10);

@@ -20,14 +20,12 @@ EchelonSteps stepsOf(const ComplexMatrix& m, std::int32_t limit) {
     return steps;
 }
 
+// The command-line scripts pin the reset, the pivot, a division and the final
+// form of a matrix that needs no exchange.
 TEST(Echelon, EachActionIsOneStep) {
     const ComplexMatrix m = realMatrix({{0, 1}, {1, 1}});
-    // A reset: the matrix unchanged, nothing highlighted.
-    EchelonSteps s = stepsOf(m, 0);
-    EXPECT_EQ(s.matrix, m);
-    EXPECT_FALSE(s.hasHighlight());
     // Finding the pivot of column 0 in row 1; then exchanging it into row 0.
-    s = stepsOf(m, 1);
+    EchelonSteps s = stepsOf(m, 1);
     EXPECT_EQ(s.matrix, m);
     EXPECT_EQ(std::pair(s.stepRow, s.stepCol), std::pair(1, 0));
     s = stepsOf(m, 2);
