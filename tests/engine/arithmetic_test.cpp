@@ -20,11 +20,9 @@ TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
     EXPECT_EQ(out.at(0, 0).re, 2e18L);
     EXPECT_EQ(product(realMatrix({{1e9L}}), realMatrix({{1e9L}}), out), code::Ok);
 
-    ComplexMatrix c(1, 1);
-    c.at(0, 0) = Complex{6e8L, 6e8L};
-    ComplexMatrix d(1, 1);
-    d.at(0, 0) = Complex{1e9L, 0.0L};
-    EXPECT_EQ(product(c, d, out), code::TooBig) << "the size is |re| + |im| = 1.2e18";
+    EXPECT_EQ(product(test::complexMatrix({{Complex{6e8L, 6e8L}}}), realMatrix({{1e9L}}), out),
+              code::TooBig)
+        << "the size is |re| + |im| = 1.2e18";
 }
 
 TEST(ComplexArithmetic, RefusedPowersKeepTheOutput) {

@@ -119,9 +119,9 @@ TEST(Geometry, Projections) {
     ASSERT_EQ(
         hyperplaneMatrix(std::vector<Complex>{i, Complex{2, 0}}, HyperplaneMap::Projection, result),
         code::Ok);
-    ComplexMatrix expected = realMatrix({{4.0L / 3, 0}, {0, -1.0L / 3}});
-    expected.at(0, 1) = expected.at(1, 0) = Complex{0, -2.0L / 3};
-    expectNear(result, expected);
+    const Complex offDiagonal{0, -2.0L / 3};
+    expectNear(result, test::complexMatrix({{Complex{4.0L / 3, 0}, offDiagonal},
+                                            {offDiagonal, Complex{-1.0L / 3, 0}}}));
 
     EXPECT_EQ(hyperplaneMatrix(test::reals({0, 1e-10L}), HyperplaneMap::Reflection, result),
               code::Singular);
