@@ -10,33 +10,26 @@ namespace {
 using test::integerMatrix;
 using test::realMatrix;
 
-// Sums, products, transposes, joins and the usual powers of small matrices are
-// in the expression tests' golden calculation cases; these are the edges.
+// Sums, products, transposes, joins, the usual powers of small matrices and the
+// codes of refused powers are in the expression tests' golden calculation
+// cases; these are the edges and what the golden cases cannot see: the stored
+// common denominators and the outputs kept on failure.
 TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
     ComplexMatrix out;
     EXPECT_EQ(product(realMatrix({{1e9L, 1e9L}}), realMatrix({{1e9L}, {1e9L}}), out), code::TooBig);
     EXPECT_EQ(out.at(0, 0).re, 2e18L);
     EXPECT_EQ(product(realMatrix({{1e9L}}), realMatrix({{1e9L}}), out), code::Ok);
 
-    ComplexMatrix c(1, 1);
-    c.at(0, 0) = Complex{6e8L, 6e8L};
-    ComplexMatrix d(1, 1);
-    d.at(0, 0) = Complex{1e9L, 0.0L};
-    EXPECT_EQ(product(c, d, out), code::TooBig) << "the size is |re| + |im| = 1.2e18";
+    EXPECT_EQ(product(test::complexMatrix({{Complex{6e8L, 6e8L}}}), realMatrix({{1e9L}}), out),
+              code::TooBig)
+        << "the size is |re| + |im| = 1.2e18";
 }
 
-TEST(ComplexArithmetic, PowerCodesKeepTheOutput) {
-    const ComplexMatrix m = realMatrix({{1, 2}, {3, 4}});
-    ComplexMatrix out;
+TEST(ComplexArithmetic, RefusedPowersKeepTheOutput) {
     ComplexMatrix untouched = realMatrix({{5}});
-    EXPECT_EQ(power(m, 0.5L, untouched), code::IntegerExpected);
-    EXPECT_EQ(power(m, 2.0000001L, untouched), code::IntegerExpected);
-    EXPECT_EQ(untouched, realMatrix({{5}}));
+    EXPECT_EQ(power(realMatrix({{1, 2}, {3, 4}}), 2.0000001L, untouched), code::IntegerExpected);
     EXPECT_EQ(power(realMatrix({{0, 0}, {0, 0}}), -1.0L, untouched), code::Singular);
-
-    // 10^7 squared passes nothing; its 4th power 10^28 overflows.
-    EXPECT_EQ(power(realMatrix({{1e7L}}), 2.0L, out), code::Ok);
-    EXPECT_EQ(power(realMatrix({{1e7L}}), 4.0L, out), code::TooBig);
+    EXPECT_EQ(untouched, realMatrix({{5}}));
 }
 
 TEST(IntegerArithmetic, SumsOverACommonDenominator) {
@@ -66,8 +59,8 @@ TEST(IntegerArithmetic, Powers) {
     ASSERT_EQ(power(integerMatrix({{2}}, 3), BigInt(-3), out), code::Ok);
     EXPECT_EQ(out, integerMatrix({{27}}, 8));
 
+    // Exponents up to 99999999 are taken; the golden cases refuse 10^8.
     IntegerMatrix untouched = integerMatrix({{5}});
-    EXPECT_EQ(power(integerMatrix({{1}}), BigInt(100000000), untouched), code::OutOfRange);
     EXPECT_EQ(power(integerMatrix({{1, 2}, {2, 4}}), BigInt(-1), untouched), code::NotUnderstood);
     EXPECT_EQ(untouched, integerMatrix({{5}}));
     ASSERT_EQ(power(integerMatrix({{1}}), BigInt(99999999), out), code::Ok);

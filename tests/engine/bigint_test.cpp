@@ -16,12 +16,9 @@ using test::big;
 using Digits = std::vector<BigInt::Digit>;
 
 TEST(BigInt, MachineIntegersBecomeBase10000DigitsLeastSignificantFirst) {
-    EXPECT_EQ(BigInt(9999).digits(), (Digits{9999}));
     EXPECT_EQ(BigInt(10000).digits(), (Digits{0, 1}));
-    EXPECT_EQ(BigInt(10000).top(), 1);
     EXPECT_EQ(BigInt(100000000).digits(), (Digits{0, 0, 1}));
     EXPECT_EQ(BigInt(-2147483648LL).digits(), (Digits{3648, 4748, 21}));
-    EXPECT_TRUE(BigInt(-2147483648LL).isNegative());
     EXPECT_EQ(BigInt(0).digits(), (Digits{0}));
     EXPECT_EQ(BigInt(INT64_MIN).toText(), "-9223372036854775808");
 }
@@ -80,60 +77,38 @@ TEST(BigInt, WritingTextCutsLinesWithCrLf) {
     EXPECT_EQ(big("-123").toText({.lineWidth = 4}), "-123");
 }
 
-TEST(BigInt, TruncatingDivisionSignRules) {
+TEST(BigInt, LongDivisionCorrectsItsTrialQuotients) {
+    // In limbs of B = 10^8: 10^40 / (10^20 - 1), whose divisor's leading
+    // limbs are all nines, makes the trial quotients overshoot. (B/2 - 1, B/2,
+    // 0, 0) by (B/2, 0, 1) takes the trial quotient B - 1 from the leading
+    // limbs, which leaves -(B - 1) and is added back: q = B - 2, r = B^3/2 - B + 2.
     const struct {
-        long long a, b, q, r;
+        std::string a, b, q, r;
     } cases[] = {
-        {-7, 2, -3, -1}, {7, -2, -3, 1},   {-7, -2, 3, -1}, {-12345678, -12345678, 1, 0},
-        {5, -1, -5, 0},  {3, 12345, 0, 3}, {0, -9, 0, 0},
+        {"1" + std::string(40, '0'), std::string(20, '9'), "100000000000000000001", "1"},
+        {"4999999950000000" + std::string(16, '0'), "50000000" + std::string(15, '0') + "1",
+         "99999998", "499999999999999900000002"},
     };
     for (const auto& c : cases) {
         BigInt q;
         BigInt r;
-        ASSERT_EQ(bigint::divide(BigInt(c.a), BigInt(c.b), q, r), code::Ok);
-        EXPECT_EQ(q, BigInt(c.q)) << c.a << " / " << c.b;
-        EXPECT_EQ(r, BigInt(c.r)) << c.a << " / " << c.b;
+        ASSERT_EQ(bigint::divide(big(c.a), big(c.b), q, r), code::Ok);
+        EXPECT_EQ(q.toText(), c.q);
+        EXPECT_EQ(r.toText(), c.r);
     }
-
-    BigInt keptQ(11);
-    BigInt keptR(12);
-    EXPECT_EQ(bigint::divide(BigInt(5), BigInt(0), keptQ, keptR), code::Singular);
-    EXPECT_EQ(keptQ, BigInt(11));
-    EXPECT_EQ(keptR, BigInt(12));
 }
 
-TEST(BigInt, LongDivisionNeedingTrialCorrections) {
-    // 10^40 / (10^20 - 1): the divisor's leading limbs are all nines, which
-    // makes the trial quotients overshoot.
-    BigInt q;
-    BigInt r;
-    ASSERT_EQ(bigint::divide(big("1" + std::string(40, '0')), big(std::string(20, '9')), q, r),
-              code::Ok);
-    EXPECT_EQ(q.toText(), "100000000000000000001");
-    EXPECT_EQ(r.toText(), "1");
-    // 10^32 + 4 = (10^16 + 1) * (10^16 - 1) + 5.
-    ASSERT_EQ(
-        bigint::divide(big("1" + std::string(31, '0') + "4"), big(std::string(16, '9')), q, r),
-        code::Ok);
-    EXPECT_EQ(q.toText(), "10000000000000001");
-    EXPECT_EQ(r.toText(), "5");
-}
-
-TEST(BigInt, GcdAndLcm) {
-    BigInt result;
-    ASSERT_EQ(bigint::gcd(BigInt(-6), BigInt(0), result), code::Ok);
-    EXPECT_EQ(result, BigInt(6));
-    ASSERT_EQ(bigint::gcd(BigInt(4), BigInt(-4), result), code::Ok);
-    EXPECT_EQ(result, BigInt(4));
-    ASSERT_EQ(bigint::gcd(big("123456789012345678901234567890"),
-                          big("987654321098765432109876543210"), result),
-              code::Ok);
-    EXPECT_EQ(result.toText(), "9000000000900000000090");
-    EXPECT_EQ(bigint::gcd(BigInt(0), BigInt(0), result), code::InconsistentData);
-
-    ASSERT_EQ(bigint::lcm(BigInt(-4), BigInt(6), result), code::Ok);
-    EXPECT_EQ(result, BigInt(12));
-    EXPECT_EQ(bigint::lcm(BigInt(0), BigInt(6), result), code::InconsistentData);
+// Signs of quotients and remainders, gcds and lcms of non-zero operands are
+// the properties' business.
+TEST(BigInt, ZeroDivisorsAndZeroGcdOperands) {
+    BigInt q(11);
+    BigInt r(12);
+    EXPECT_EQ(bigint::divide(BigInt(5), BigInt(0), q, r), code::Singular);
+    EXPECT_EQ(std::pair(q, r), std::pair(BigInt(11), BigInt(12)));
+    ASSERT_EQ(bigint::gcd(BigInt(-6), BigInt(0), q), code::Ok);
+    EXPECT_EQ(q, BigInt(6));
+    EXPECT_EQ(bigint::gcd(BigInt(0), BigInt(0), q), code::InconsistentData);
+    EXPECT_EQ(bigint::lcm(BigInt(0), BigInt(6), q), code::InconsistentData);
 }
 
 TEST(BigInt, PowerBySuccessiveSquaring) {
@@ -149,21 +124,17 @@ TEST(BigInt, PowerBySuccessiveSquaring) {
 
 TEST(BigInt, SignedArithmeticAndOrdering) {
     // Mixed signs are the properties' business; these are the carries and zero.
-    EXPECT_EQ(BigInt(5) + BigInt(-5), BigInt(0));
     EXPECT_EQ(big("99999999") + BigInt(1), BigInt(100000000));
     EXPECT_EQ(BigInt(100000000) - BigInt(1), BigInt(99999999));
     EXPECT_FALSE((BigInt(0) * BigInt(-25)).isNegative());
     EXPECT_LT(BigInt(-10001), BigInt(-9999));
     EXPECT_LT(BigInt(-1), BigInt(0));
-    EXPECT_GT(BigInt(10000), BigInt(9999));
     EXPECT_EQ(BigInt::compareMagnitudes(BigInt(-10000), BigInt(9999)), 1);
-    EXPECT_EQ(BigInt::compareMagnitudes(BigInt(-7), BigInt(7)), 0);
 }
 
 TEST(BigInt, MachineIntegerOnlyBelowTenToTheEight) {
     EXPECT_EQ(BigInt(-99999999).toMachineInteger(), -99999999);
     EXPECT_EQ(BigInt(100000000).toMachineInteger(), std::nullopt);
-    EXPECT_EQ(BigInt(-1234).toMachineInteger(), -1234);
     EXPECT_EQ(big("-123456789012").toLongDouble(), -123456789012.0L);
 }
 

@@ -10,17 +10,14 @@
 namespace lorvex {
 namespace {
 
+using test::complexMatrix;
 using test::realMatrix;
 
+// The workspace tests and command-line scripts pin consistent systems of rank
+// 1 with one and two free columns and a regular one.
 TEST(LinearSystem, ParticularSolutionNullSpaceAndRank) {
-    LinearSolution s;
-    ASSERT_EQ(solve(realMatrix({{1, 2}, {2, 4}}), realMatrix({{3}, {6}}), s), code::Ok);
-    EXPECT_EQ(s.rank, 1);
-    EXPECT_EQ(s.particular, realMatrix({{3}, {0}}));
-    EXPECT_EQ(s.nullSpace, realMatrix({{-2}, {1}}));
-
     // Inconsistent: code 6, the outputs still filled in.
-    s = LinearSolution{};
+    LinearSolution s;
     EXPECT_EQ(solve(realMatrix({{1, 2}, {2, 4}}), realMatrix({{3}, {7}}), s),
               code::InconsistentData);
     EXPECT_EQ(s.rank, 1);
@@ -42,31 +39,14 @@ TEST(LinearSystem, ParticularSolutionNullSpaceAndRank) {
 
 TEST(LinearSystem, ComplexSystem) {
     // The second row is i times the first: x0 = 1 - i x1, N = (-i, 1).
-    ComplexMatrix m(2, 2);
-    m.at(0, 0) = ONE;
-    m.at(0, 1) = Complex{0, 1};
-    m.at(1, 0) = Complex{0, 1};
-    m.at(1, 1) = Complex{-1, 0};
-    ComplexMatrix b(2, 1);
-    b.at(0, 0) = ONE;
-    b.at(1, 0) = Complex{0, 1};
+    const Complex i{0, 1};
+    const ComplexMatrix m = complexMatrix({{ONE, i}, {i, Complex{-1, 0}}});
     LinearSolution s;
-    ASSERT_EQ(solve(m, b, s), code::Ok);
+    ASSERT_EQ(solve(m, complexMatrix({{ONE}, {i}}), s), code::Ok);
     EXPECT_EQ(s.rank, 1);
     EXPECT_EQ(s.particular, realMatrix({{1}, {0}}));
-    EXPECT_EQ(s.nullSpace->at(0, 0), (Complex{0, -1}));
-    EXPECT_EQ(s.nullSpace->at(1, 0), ONE);
-    b.at(1, 0) = ONE;
-    EXPECT_EQ(solve(m, b, s), code::InconsistentData);
-}
-
-ComplexMatrix randomMatrix(std::mt19937& engine, std::int32_t rows, std::int32_t cols,
-                           bool complex) {
-    std::uniform_real_distribution<double> value(-1.0, 1.0);
-    ComplexMatrix m(rows, cols);
-    for (Complex& c : m.cells)
-        c = Complex{value(engine), complex ? value(engine) : 0.0};
-    return m;
+    EXPECT_EQ(s.nullSpace, complexMatrix({{Complex{0, -1}}, {ONE}}));
+    EXPECT_EQ(solve(m, realMatrix({{1}, {1}}), s), code::InconsistentData);
 }
 
 // Largest size of (M v - target) over the rows, for column k of v, against
@@ -94,8 +74,8 @@ TEST(LinearSystem, RandomConsistentSystemsAreSolved) {
         for (std::int32_t extra : {0, 1, 4}) {
             for (bool complex : {false, true}) {
                 const std::int32_t cols = rows + extra;
-                const ComplexMatrix m = randomMatrix(engine, rows, cols, complex);
-                const ComplexMatrix b = randomMatrix(engine, rows, 1, complex);
+                const ComplexMatrix m = test::randomEntries(engine, rows, cols, complex);
+                const ComplexMatrix b = test::randomEntries(engine, rows, 1, complex);
                 LinearSolution s;
                 ASSERT_EQ(solve(m, b, s), code::Ok);
                 ASSERT_EQ(s.rank, rows);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -9,17 +10,26 @@
 
 namespace lorvex::test {
 
-inline ComplexMatrix realMatrix(std::initializer_list<std::initializer_list<long double>> rows) {
-    ComplexMatrix m(static_cast<std::int32_t>(rows.size()),
-                    static_cast<std::int32_t>(rows.begin()->size()));
+template <class Matrix, class Value, class Convert>
+Matrix matrixOf(std::initializer_list<std::initializer_list<Value>> rows, Convert convert) {
+    Matrix m(static_cast<std::int32_t>(rows.size()),
+             static_cast<std::int32_t>(rows.begin()->size()));
     std::int32_t i = 0;
     for (const auto& row : rows) {
         std::int32_t j = 0;
-        for (long double value : row)
-            m.at(i, j++) = Complex{value, 0.0L};
+        for (const Value& value : row)
+            m.at(i, j++) = convert(value);
         ++i;
     }
     return m;
+}
+
+inline ComplexMatrix realMatrix(std::initializer_list<std::initializer_list<long double>> rows) {
+    return matrixOf<ComplexMatrix>(rows, [](long double v) { return Complex{v, 0.0L}; });
+}
+
+inline ComplexMatrix complexMatrix(std::initializer_list<std::initializer_list<Complex>> rows) {
+    return matrixOf<ComplexMatrix>(rows, [](Complex v) { return v; });
 }
 
 // Real coefficients or values as complex numbers.
@@ -38,16 +48,27 @@ inline BigInt big(const std::string& text) {
 
 inline IntegerMatrix integerMatrix(std::initializer_list<std::initializer_list<long long>> rows,
                                    long long denominator = 1) {
-    IntegerMatrix m(static_cast<std::int32_t>(rows.size()),
-                    static_cast<std::int32_t>(rows.begin()->size()));
-    std::int32_t i = 0;
-    for (const auto& row : rows) {
-        std::int32_t j = 0;
-        for (long long value : row)
-            m.at(i, j++) = BigInt(value);
-        ++i;
-    }
+    IntegerMatrix m = matrixOf<IntegerMatrix>(rows, [](long long v) { return BigInt(v); });
     m.denominator = BigInt(denominator);
+    return m;
+}
+
+// Entries with real and, for a complex matrix, imaginary parts in [-1, 1).
+inline ComplexMatrix randomEntries(std::mt19937& engine, std::int32_t rows, std::int32_t cols,
+                                   bool complex) {
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    ComplexMatrix m(rows, cols);
+    for (Complex& c : m.cells)
+        c = Complex{value(engine), complex ? value(engine) : 0.0};
+    return m;
+}
+
+// Integer entries from -9 to 9 over the denominator 1.
+inline IntegerMatrix randomIntegers(std::mt19937& engine, std::int32_t rows, std::int32_t cols) {
+    std::uniform_int_distribution<int> value(-9, 9);
+    IntegerMatrix m(rows, cols);
+    for (BigInt& entry : m.numerators)
+        entry = BigInt(value(engine));
     return m;
 }
 
