@@ -58,7 +58,7 @@ int TParsWin::compileSteps(std::string_view text, std::unique_ptr<ExprNode>& tre
     if (const int rc = prepareFormulaText(text, work); rc != code::Ok) return rc;
     if (const int rc = convertBrackets(work); rc != code::Ok) return rc;
     replaceNames(work, complexMode_);
-    if (const int rc = rewriteSumsAndProducts(work); rc != code::Ok) return rc;
+    if (const int rc = rewriteSumsAndProducts(work, complexMode_); rc != code::Ok) return rc;
     markUnaryMinus(work);
 
     std::vector<ExprToken> tokens;

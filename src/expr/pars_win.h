@@ -42,7 +42,8 @@ class TParsWin {
     //                          characters, a number longer than 49 digits, a
     //                          misplaced "!", a comma outside the arguments of
     //                          a function of two or more arguments, a
-    //                          malformed SUM or PROD
+    //                          malformed SUM or PROD, in complex mode a SUM
+    //                          or PROD over I (the imaginary unit there)
     //   3 code::OutOfMemory
     //   6 code::InconsistentData  a symbol where it cannot stand
     //   9 code::NothingToDo    an empty formula

@@ -27,8 +27,9 @@ int convertBrackets(std::string& work);
 // followed by "*" and the rest of the run scanned again ("XPI" is X * PI).
 void replaceNames(std::string& work, bool complexMode);
 // SUM(f,v,a,b) becomes ((f SUMTERM v) SUM (a SUMRANGE b)), PROD likewise;
-// code::NotUnderstood when the form is not kept.
-int rewriteSumsAndProducts(std::string& work);
+// code::NotUnderstood when the form is not kept, and in complex mode when
+// the index v is I, the imaginary unit there.
+int rewriteSumsAndProducts(std::string& work, bool complexMode);
 // A "-" where no operand ends before it becomes NEG.
 void markUnaryMinus(std::string& work);
 

@@ -1,6 +1,7 @@
 #include "expr/scalar_evaluator.h"
 
 #include <array>
+#include <cassert>
 
 #include "expr/function_library.h"
 #include "expr/scalar_arithmetic.h"
@@ -16,12 +17,16 @@ constexpr int kFresh = 0;
 constexpr int kChildrenDone = 1;
 constexpr int kLooping = 2;
 
-std::size_t variableIndex(int letter) {
-    return static_cast<std::size_t>(letter - AT);
-}
-
 bool isLetter(int code) {
     return code >= AT && code <= 'Z';
+}
+
+// The slot of "@" or "A"-"Z". Every caller checks its letter first; should
+// one fail to, a release build reads or writes "@" rather than memory beyond
+// the variables.
+std::size_t variableIndex(int letter) {
+    assert(isLetter(letter));
+    return isLetter(letter) ? static_cast<std::size_t>(letter - AT) : 0;
 }
 
 // A node whose value needs no other node.
@@ -215,15 +220,15 @@ void ScalarEvaluator::continueIteration(std::size_t at) {
 }
 
 // sum(f, v, a, b) and prod(f, v, a, b): f for v = a, a+1, ..., b, added or
-// multiplied; v keeps the value b.
+// multiplied; v keeps the value b. An index that is no variable fails.
 void ScalarEvaluator::startSeries(std::size_t at) {
     ExprNode& node = *pending_[at].node;
     const ExprNode& term = *node.first;
     const ExprNode& range = *node.second;
     std::int64_t from = 0;
     std::int64_t to = 0;
-    if (childFailed(node) || term.code != SUMTERM || range.code != SUMRANGE ||
-        !scalar::AsInteger(range.first->value, from) ||
+    if (childFailed(node) || term.code != SUMTERM || !isLetter(term.second->code) ||
+        range.code != SUMRANGE || !scalar::AsInteger(range.first->value, from) ||
         !scalar::AsInteger(range.second->value, to) || to < from) {
         finish(at, false);
         return;

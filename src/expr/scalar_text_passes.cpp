@@ -62,8 +62,10 @@ std::size_t matchingClose(const std::string& text, std::size_t open) {
     return std::string::npos;
 }
 
-// Rewrites the SUM or PROD whose code stands at `at`.
-int rewriteSeries(std::string& text, std::size_t at) {
+// Rewrites the SUM or PROD whose code stands at `at`. In complex mode I is
+// the imaginary unit, which the simplification turns into a constant, so it
+// cannot be an index.
+int rewriteSeries(std::string& text, std::size_t at, bool complexMode) {
     const std::size_t open = at + 1;
     if (open >= text.size() || text[open] != '(') return code::NotUnderstood;
     const std::size_t close = matchingClose(text, open);
@@ -77,6 +79,7 @@ int rewriteSeries(std::string& text, std::size_t at) {
     }
     if (firstComma == std::string::npos || firstComma + 2 >= close || text[firstComma + 2] != ',')
         return code::NotUnderstood;
+    if (complexMode && text[firstComma + 1] == 'I') return code::NotUnderstood;
     // The third comma is the next one of any depth, so the lower bound holds none.
     const std::size_t thirdComma = text.find(',', firstComma + 3);
     if (thirdComma == std::string::npos || thirdComma >= close) return code::NotUnderstood;
@@ -138,14 +141,14 @@ void replaceNames(std::string& work, bool complexMode) {
     work = std::move(out);
 }
 
-int rewriteSumsAndProducts(std::string& work) {
+int rewriteSumsAndProducts(std::string& work, bool complexMode) {
     // From the right, so that what a rewrite produces (its own SUM code
     // included) lies behind the scan, and a series inside another one's
     // arguments has lost its commas before the outer one is read.
     for (const int series : {SUM, PROD}) {
         for (std::size_t at = work.size(); at-- > 0;) {
             if (codeAt(work, at) != series) continue;
-            if (const int rc = rewriteSeries(work, at); rc != code::Ok) return rc;
+            if (const int rc = rewriteSeries(work, at, complexMode); rc != code::Ok) return rc;
         }
     }
     return code::Ok;

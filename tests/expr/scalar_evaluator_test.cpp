@@ -6,6 +6,7 @@
 #include "engine/random_generator.h"
 #include "engine/result_codes.h"
 #include "expr/pars_win.h"
+#include "expr/symbol_codes.h"
 
 namespace lorvex {
 namespace {
@@ -115,6 +116,30 @@ TEST_F(ScalarEvaluator, IterationsAndSeriesPutTheirVariablesBack) {
     EXPECT_EQ(parser_.variable('X'), (Complex{0.5L, 0.0L})) << "a stop puts x back too";
     ASSERT_EQ(parser_.Evaluate(tree.get()), code::Ok);
     EXPECT_EQ(tree->value.re, 100000.5L);
+}
+
+// The compiler gives a series only a letter as its index; a tree made
+// otherwise must fail rather than write outside the 27 variables.
+TEST_F(ScalarEvaluator, ASeriesOverNoVariableFails) {
+    using namespace symbol;
+    auto node = [](int code, Complex value, std::unique_ptr<ExprNode> first,
+                   std::unique_ptr<ExprNode> second) {
+        auto made = std::make_unique<ExprNode>(code, value);
+        made->first = std::move(first);
+        made->second = std::move(second);
+        return made;
+    };
+    auto constant = [&](Complex value) { return node(CONST, value, nullptr, nullptr); };
+    for (const int series : {SUM, PROD}) {
+        for (const int index : {CONST, AT - 1, 'Z' + 1, int{'a'}}) {
+            auto term = node(SUMTERM, ZERO, constant(ONE), node(index, ZERO, nullptr, nullptr));
+            auto range = node(SUMRANGE, ZERO, constant(ONE), constant(Complex{2.0L, 0.0L}));
+            auto tree = node(series, ZERO, std::move(term), std::move(range));
+            EXPECT_EQ(parser_.Evaluate(tree.get()), TParsWin::kEvaluationFailed)
+                << series << " over " << index;
+        }
+    }
+    EXPECT_EQ(parser_.variable('@'), ZERO);
 }
 
 TEST_F(ScalarEvaluator, RandomValuesComeFromTheProgramsGenerator) {
