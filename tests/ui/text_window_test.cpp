@@ -120,13 +120,7 @@ TEST_F(TextWindowTest, SaveAsksForANameThenWritesTheTextAndANulByte) {
     EXPECT_EQ(test::fileBytes(path), bytes);
     EXPECT_TRUE(window.modified());
 
-    prompter.expectSaveFile(path);
-    prompter.expectOverwriteQuestion(Answer::Yes);
-    action(command::SaveAs)->trigger();
-    EXPECT_EQ(test::fileBytes(path).size(), bytes.size() + 1);
-
     // A file that cannot be written leaves the window modified.
-    typeAtEnd("+");
     prompter.expectSaveFile((folder / "no folder" / "x.txt").string());
     prompter.expectError("não foi possível salvar arquivo");
     action(command::SaveAs)->trigger();
@@ -206,8 +200,6 @@ TEST_F(TextWindowTest, HelpTextsAreShownUpToTheirMarker) {
     // The step windows name help texts that the program does not have.
     prompter.expectError("não foi possível abrir arquivo");
     EXPECT_EQ(window.showHelpText("MATHELP"), 11);
-    prompter.expectError("não foi possível abrir arquivo");
-    EXPECT_EQ(window.showHelpText("MATFILEHELP"), 11);
 
     action(command::Hide)->trigger();
     EXPECT_FALSE(window.isVisible());
