@@ -44,12 +44,9 @@ TEST_F(ScalarCompiler, TreesOfNamesCommasAndOperators) {
     EXPECT_EQ(compiled("x \u00b2+1"), "(+ (POWER 2 X) 1)");
 }
 
+// The golden cases hold the codes of misplaced operators, brackets and commas.
 TEST_F(ScalarCompiler, CodesOfTextThatIsNoFormula) {
-    EXPECT_EQ(codeOf(""), code::NothingToDo);
     EXPECT_EQ(codeOf("x\t+1"), code::NotUnderstood) << "only spaces are blanks";
-    EXPECT_EQ(codeOf("(1,2)"), code::NotUnderstood);
-    EXPECT_EQ(codeOf("x+*2"), code::InconsistentData);
-    EXPECT_EQ(codeOf("((x)"), code::MatrixNotFound);
     EXPECT_EQ(codeOf("iter(1,2,x)"), code::CannotCalculate);
     // The bytes 128-255 are the compiler's codes: a lone 0xE3 is the code of
     // PI and 0x8C that of ARCSIN, and neither may reach the compiler.
