@@ -4,8 +4,8 @@
 #
 #   interrupt_test.sh PROGRAM SCRIPT EXPECTED_OUTPUT
 #
-# The script's first command must run until it is stopped; --timeout bounds
-# the test should the interrupt be lost.
+# The script's first command must end at once and its second run until it
+# is stopped; --timeout bounds the test should the interrupt be lost.
 set -u
 
 program=$(realpath "$1")
@@ -16,8 +16,12 @@ trap 'rm -rf "$work"' EXIT
 
 "$program" --timeout 20 "$script" >"$work/actual.out" 2>"$work/actual.err" &
 pid=$!
-# Time for the program to start and to be inside its first command.
-sleep 1
+# Once the first command's output is written the program has caught Ctrl+C
+# and goes straight into the second command.
+until [ "$(wc -l <"$work/actual.out")" -ge 2 ]; do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.01
+done
 kill -INT "$pid"
 wait "$pid"
 status=$?

@@ -14,6 +14,7 @@
 
 #include "cli/script_runner.h"
 #include "cli/scripted_answers.h"
+#include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 #include "failing_allocation.h"
 #include "workspace/frame_operations.h"
@@ -89,17 +90,9 @@ struct Frame {
 
     Frame() {
         operations.setMode(WorkspaceMode::Real);
-        const auto real = [](std::int32_t rows, std::int32_t cols, std::vector<long double> xs) {
-            ComplexMatrix m(rows, cols);
-            for (std::size_t k = 0; k < xs.size(); ++k)
-                m.cells[k] = Complex{xs[k], 0.0L};
-            return m;
-        };
-        workspace.PlaceMatrix(ElementKind::Real, "", A, real(2, 2, {1, 2, 3, 4}));
-        workspace.PlaceMatrix(ElementKind::Real, "", B, real(2, 1, {5, 6}));
-        IntegerMatrix exact(2, 2);
-        exact.numerators = {BigInt(2), BigInt(1), BigInt(1), BigInt(1)};
-        workspace.PlaceMatrix(ElementKind::Integer, "", A, exact);
+        workspace.PlaceMatrix(ElementKind::Real, "", A, test::realMatrix({{1, 2}, {3, 4}}));
+        workspace.PlaceMatrix(ElementKind::Real, "", B, test::realMatrix({{5}, {6}}));
+        workspace.PlaceMatrix(ElementKind::Integer, "", A, test::integerMatrix({{2, 1}, {1, 1}}));
         operations.OperLoad(A);
         workspace.setListener(&listener);
     }
@@ -159,9 +152,7 @@ class OutOfMemoryTest : public ::testing::Test {
 };
 
 TEST_F(OutOfMemoryTest, StoringLeavesThePlaceAsItWas) {
-    ComplexMatrix wide(2, 3);
-    wide.cells[4] = Complex{123456789.0L, 0.0L};
-    const MatrixData m = wide;
+    const MatrixData m = test::realMatrix({{0, 0, 0}, {0, 123456789, 0}});
     for (const std::int32_t letter : {A, X}) {
         expectEveryFailureHarmless("place " + std::to_string(letter), [&](FrameOperations& o) {
             return o.workspace().PlaceMatrix(ElementKind::Real, "", letter, m).code;

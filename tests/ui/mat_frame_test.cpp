@@ -21,13 +21,16 @@ class MatFrameTest : public test::FrameFixture {
             titles << menu->text();
         return titles;
     }
+    QMenu* menu(const QString& title) {
+        for (QAction* menu : frame.menuBar()->actions()) {
+            if (menu->text() == title) return menu->menu();
+        }
+        return nullptr;
+    }
     QStringList itemsOf(const QString& menuTitle) {
         QStringList items;
-        for (QAction* menu : frame.menuBar()->actions()) {
-            if (menu->text() != menuTitle) continue;
-            for (QAction* item : menu->menu()->actions()) {
-                if (!item->isSeparator()) items << item->text();
-            }
+        for (QAction* item : menu(menuTitle)->actions()) {
+            if (!item->isSeparator()) items << item->text();
         }
         return items;
     }
@@ -99,12 +102,7 @@ TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
     placeReal(3);
     placeReal(1);
     EXPECT_EQ(itemsOf("&Ver"), (QStringList{"A ...", "C ...", "&0 = Ajuda ..."}));
-    QMenu* calc = nullptr;
-    for (QAction* menu : frame.menuBar()->actions()) {
-        if (menu->text() == "&Calc") calc = menu->menu();
-    }
-    ASSERT_NE(calc, nullptr);
-    QMenu* oneMatrix = calc->actions().front()->menu();
+    QMenu* oneMatrix = menu("&Calc")->actions().front()->menu();
     ASSERT_NE(oneMatrix, nullptr);
     ASSERT_EQ(oneMatrix->actions().size(), 2);
     EXPECT_EQ(oneMatrix->actions()[1]->text(), "C ...");

