@@ -5,8 +5,7 @@
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
-#include "workspace/frame_operations.h"
-#include "workspace/scripted_prompter.h"
+#include "workspace/generator_fixture.h"
 
 namespace lorvex {
 namespace {
@@ -15,23 +14,16 @@ using test::integerMatrix;
 using test::realMatrix;
 using Answer = Prompter::Answer;
 
-constexpr std::int32_t A = 1, B = 2, C = 3, K = 11, M = 13, X = 24;
+constexpr std::int32_t X = 24;
 
-class CalculationOperationsTest : public ::testing::Test {
+class CalculationOperationsTest : public test::GeneratorTest {
   protected:
-    CalculationOperationsTest() { operations.setMode(WorkspaceMode::Real); }
-
     void place(std::int32_t letter, const MatrixData& data) {
         const ElementKind kind =
             std::holds_alternative<IntegerMatrix>(data) ? ElementKind::Integer : ElementKind::Real;
         ASSERT_TRUE(workspace.PlaceMatrix(kind, "", letter, data).stored);
     }
     MatrixData at(std::int32_t letter) { return workspace.slot(letter)->matrixData(); }
-
-    test::ScriptedPrompter prompter;
-    Workspace workspace{prompter};
-    RandomGenerator random{3};
-    FrameOperations operations{workspace, random};
 };
 
 TEST_F(CalculationOperationsTest, ARefusedOverwriteKeepsTheMatrixAndItsNotes) {

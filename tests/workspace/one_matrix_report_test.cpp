@@ -6,29 +6,21 @@
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
-#include "workspace/frame_operations.h"
-#include "workspace/scripted_prompter.h"
+#include "workspace/generator_fixture.h"
 
 namespace lorvex {
 namespace {
 
 using test::realMatrix;
 
-class OneMatrixReportTest : public ::testing::Test {
+class OneMatrixReportTest : public test::GeneratorTest {
   protected:
-    OneMatrixReportTest() { operations.setMode(WorkspaceMode::Real); }
-
     OneMatrixReport reportOf(ElementKind kind, const MatrixData& data) {
         EXPECT_TRUE(workspace.PlaceMatrix(kind, "", 1, data).stored);
         OneMatrixReport report;
         EXPECT_EQ(operations.OneMatrix(1, report), code::Ok);
         return report;
     }
-
-    test::ScriptedPrompter prompter;
-    Workspace workspace{prompter};
-    RandomGenerator random{5};
-    FrameOperations operations{workspace, random};
 };
 
 TEST_F(OneMatrixReportTest, RotationHasConjugateRootsInRealMode) {

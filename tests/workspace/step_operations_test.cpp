@@ -7,28 +7,20 @@
 #include "engine/echelon.h"
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
-#include "workspace/frame_operations.h"
-#include "workspace/scripted_prompter.h"
+#include "workspace/generator_fixture.h"
 
 namespace lorvex {
 namespace {
 
 using test::realMatrix;
 
-constexpr std::int32_t A = 1, B = 2, C = 3, M = 13, X = 24;
+constexpr std::int32_t X = 24;
 
-class StepOperationsTest : public ::testing::Test {
+class StepOperationsTest : public test::GeneratorTest {
   protected:
-    StepOperationsTest() { operations.setMode(WorkspaceMode::Real); }
-
     void place(std::int32_t letter, const ComplexMatrix& data) {
         ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, data).stored);
     }
-
-    test::ScriptedPrompter prompter;
-    Workspace workspace{prompter};
-    RandomGenerator random{9};
-    FrameOperations operations{workspace, random};
 };
 
 TEST_F(StepOperationsTest, TheEnteringColumnIsHighlightedUntilTheEnd) {
