@@ -238,18 +238,5 @@ TEST(MatrixWindowSettingsFile, LastDocumentNames) {
     EXPECT_EQ(read.lastDocumentName, std::string(256, 'z'));
 }
 
-TEST(MatrixWindowSettingsFile, TheLastWindowClosedIsTheOneRemembered) {
-    TemporaryFolder folder;
-    MatrixWindowSettings first;
-    first.delayMilliseconds = 1;
-    MatrixWindowSettings second = changedMatrixSettings();
-    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), first), code::Ok);
-    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), second), code::Ok);
-    MatrixWindowSettings read;
-    ASSERT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
-    EXPECT_EQ(read, second);
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"lorv.ini"});
-}
-
 }  // namespace
 }  // namespace lorvex
