@@ -20,6 +20,12 @@ Bytes encode(const WindowSettings& settings) {
     return writer.take();
 }
 
+bool readBlock(const Bytes& bytes, WindowSettings& out) {
+    BinaryReader reader(bytes);
+    std::int32_t version = 0;
+    return readWindowBlock(reader, out, version);
+}
+
 WindowSettings sampleSettings() {
     WindowSettings settings = matrixWindowDefaults();
     settings.rect = {100, 50, 640, -2};
@@ -164,21 +170,14 @@ TEST(WindowSettings, FaceNamesAreCutToThirtyOneBytes) {
     settings.fonts[1].font.faceName = "Símbolo π";
     const Bytes block = encode(settings);
     EXPECT_EQ(block[120 + 28 + 31], 0);
-    BinaryReader reader(block);
     WindowSettings read;
-    std::int32_t version = 0;
-    ASSERT_TRUE(readWindowBlock(reader, read, version));
+    ASSERT_TRUE(readBlock(block, read));
     EXPECT_EQ(read.fonts[0].font.faceName, std::string(31, 'x'));
     EXPECT_EQ(read.fonts[1].font.faceName, "Símbolo ?");
 }
 
 TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
     const Bytes good = encode(sampleSettings());
-    const auto readBlock = [](const Bytes& bytes, WindowSettings& out) {
-        BinaryReader reader(bytes);
-        std::int32_t version = 0;
-        return readWindowBlock(reader, out, version);
-    };
     const WindowSettings untouched = matrixWindowDefaults(72);
     WindowSettings out = untouched;
 
