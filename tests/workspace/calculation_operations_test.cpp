@@ -26,6 +26,7 @@ class CalculationOperationsTest : public test::GeneratorTest {
     MatrixData at(std::int32_t letter) { return workspace.slot(letter)->matrixData(); }
 };
 
+// Every operation stores its result with its notes through one placement.
 TEST_F(CalculationOperationsTest, ARefusedOverwriteKeepsTheMatrixAndItsNotes) {
     place(A, realMatrix({{1, 2}}));
     ASSERT_EQ(operations.CalcExpression(C, "A + A"), code::Ok);

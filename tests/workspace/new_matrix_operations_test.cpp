@@ -126,14 +126,6 @@ TEST_F(NewMatrixTest, DescriptionsAreCutAt99Characters) {
     EXPECT_EQ(real(M)->notes(), "aleatória (" + std::string(88, '1'));
 }
 
-TEST_F(NewMatrixTest, ARefusedOverwriteKeepsTheMatrixAndItsNotes) {
-    ASSERT_EQ(make(Kind::Diagonal, "2", "2", "0", "1", "7"), code::Ok);
-    prompter.expectOverwriteQuestion(Answer::No);
-    EXPECT_EQ(make(Kind::Zeros, "3", "3"), code::Ok);
-    EXPECT_EQ(real(M)->matrixData(), MatrixData(realMatrix({{7, 0}, {0, 7}})));
-    EXPECT_EQ(real(M)->notes(), "diagonal");
-}
-
 class FormulaTest : public test::GeneratorTest {};
 
 // The command-line scripts pin real formulas; in complex mode i is the
