@@ -23,31 +23,52 @@ using test::Bytes;
 
 constexpr std::size_t kHeader = 858;
 constexpr std::size_t kEntries = 858 + 80;
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
-class HostileMatrixFile : public ::testing::Test {
-  protected:
-    // Decodes `bytes` into a record that must come out of a failure as it went in.
-    void expectRefused(const Bytes& bytes, std::int32_t windowKind) {
-        const MatrixFile untouched = test::untouchedFile();
-        MatrixFile out = untouched;
-        EXPECT_EQ(decodeMatrixFile(bytes, windowKind, out), code::CannotOpenFile);
-        EXPECT_EQ(out, untouched);
-    }
+// Decodes `bytes` into a record that must come out of a failure as it went in.
+void expectRefused(const Bytes& bytes, std::int32_t windowKind) {
+    const MatrixFile untouched = test::untouchedFile();
+    MatrixFile out = untouched;
+    EXPECT_EQ(decodeMatrixFile(bytes, windowKind, out), code::CannotOpenFile);
+    EXPECT_EQ(out, untouched);
+}
 
-    static Bytes patched(Bytes bytes, std::size_t offset, std::int32_t value) {
-        test::putInt32(bytes, offset, value);
-        return bytes;
-    }
-
-    const Bytes real_ = encodeMatrixFile(test::realSample());
-    const Bytes integer_ = encodeMatrixFile(test::integerSample());
+// A little-endian word of `width` bytes written over a sample's bytes.
+struct Patch {
+    std::size_t offset;
+    std::int32_t value;
+    int width = 4;
 };
 
-TEST_F(HostileMatrixFile, TruncationAtEveryLengthFails) {
-    for (const auto& [bytes, kind] :
-         {std::pair{real_, matrix_kind::kReal},
-          std::pair{encodeMatrixFile(test::complexSample()), matrix_kind::kComplex},
-          std::pair{integer_, matrix_kind::kInteger}}) {
+Bytes patched(Bytes bytes, std::initializer_list<Patch> patches) {
+    for (const Patch& patch : patches) {
+        if (patch.width == 4)
+            test::putInt32(bytes, patch.offset, patch.value);
+        else
+            test::putInt16(bytes, patch.offset, static_cast<std::int16_t>(patch.value));
+    }
+    return bytes;
+}
+
+// The samples' bytes, made on first use rather than before main.
+const Bytes& realBytes() {
+    static const Bytes bytes = encodeMatrixFile(test::realSample());
+    return bytes;
+}
+const Bytes& complexBytes() {
+    static const Bytes bytes = encodeMatrixFile(test::complexSample());
+    return bytes;
+}
+const Bytes& integerBytes() {
+    static const Bytes bytes = encodeMatrixFile(test::integerSample());
+    return bytes;
+}
+
+TEST(HostileMatrixFile, TruncationAtEveryLengthFails) {
+    for (const auto& [bytes, kind] : {std::pair{realBytes(), matrix_kind::kReal},
+                                      std::pair{complexBytes(), matrix_kind::kComplex},
+                                      std::pair{integerBytes(), matrix_kind::kInteger}}) {
         for (std::size_t length = 0; length < bytes.size(); ++length) {
             SCOPED_TRACE(length);
             expectRefused(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(length)), kind);
@@ -55,111 +76,105 @@ TEST_F(HostileMatrixFile, TruncationAtEveryLengthFails) {
     }
 }
 
-TEST_F(HostileMatrixFile, ImpossibleDimensions) {
-    expectRefused(patched(real_, kHeader, 0), matrix_kind::kReal);
-    expectRefused(patched(real_, kHeader + 4, -3), matrix_kind::kReal);
-    expectRefused(patched(patched(real_, kHeader, 1001), kHeader + 4, 1000), matrix_kind::kReal);
-    // 65536 x 65536 overflows 32 bits; 2^31 - 1 squared overflows nothing in 64.
-    expectRefused(patched(patched(real_, kHeader, 65536), kHeader + 4, 65536), matrix_kind::kReal);
-    expectRefused(patched(patched(real_, kHeader, 0x7FFFFFFF), kHeader + 4, 0x7FFFFFFF),
-                  matrix_kind::kReal);
-    // A million entries promised by a file of a thousand bytes.
-    expectRefused(patched(patched(real_, kHeader, 1000), kHeader + 4, 1000), matrix_kind::kReal);
-    expectRefused(patched(patched(integer_, kHeader, 1000), kHeader + 4, 1000),
-                  matrix_kind::kInteger);
+TEST(HostileMatrixFile, DamagedFieldsAndForeignKinds) {
+    const struct {
+        const char* what;
+        Bytes bytes;
+        std::int32_t windowKind;
+    } cases[] = {
+        {"version 3", patched(realBytes(), {{4, 3}}), matrix_kind::kReal},
+        {"version 0", patched(realBytes(), {{4, 0}}), matrix_kind::kReal},
+        {"version -1", patched(realBytes(), {{4, -1}}), matrix_kind::kReal},
+        {"another window's block", patched(realBytes(), {{0, 440}}), matrix_kind::kReal},
+        {"matrix kind 4", patched(realBytes(), {{kHeader + 8, 4}}), matrix_kind::kReal},
+        {"integer file, real window", integerBytes(), matrix_kind::kReal},
+        {"integer file, complex window", integerBytes(), matrix_kind::kComplex},
+        {"real file, integer window", realBytes(), matrix_kind::kInteger},
+        {"complex file, integer window", complexBytes(), matrix_kind::kInteger},
+        {"window kind 1", realBytes(), 1},
+        {"palette above 25", patched(realBytes(), {{32, 26}}), matrix_kind::kReal},
+        {"huge font count", patched(realBytes(), {{60, kMax}}), matrix_kind::kReal},
+        {"no rows", patched(realBytes(), {{kHeader, 0}}), matrix_kind::kReal},
+        {"negative columns", patched(realBytes(), {{kHeader + 4, -3}}), matrix_kind::kReal},
+        {"1001 x 1000", patched(realBytes(), {{kHeader, 1001}, {kHeader + 4, 1000}}),
+         matrix_kind::kReal},
+        // 65536 x 65536 overflows 32 bits; 2^31 - 1 squared overflows nothing in 64.
+        {"65536 x 65536", patched(realBytes(), {{kHeader, 65536}, {kHeader + 4, 65536}}),
+         matrix_kind::kReal},
+        {"largest x largest", patched(realBytes(), {{kHeader, kMax}, {kHeader + 4, kMax}}),
+         matrix_kind::kReal},
+        // A million entries promised by a file of a thousand bytes.
+        {"a million reals", patched(realBytes(), {{kHeader, 1000}, {kHeader + 4, 1000}}),
+         matrix_kind::kReal},
+        {"a million integers", patched(integerBytes(), {{kHeader, 1000}, {kHeader + 4, 1000}}),
+         matrix_kind::kInteger},
+        {"20 decimals", patched(realBytes(), {{kHeader + 20, 20}}), matrix_kind::kReal},
+        {"-1 decimals", patched(realBytes(), {{kHeader + 20, -1}}), matrix_kind::kReal},
+        {"field width 0", patched(realBytes(), {{kHeader + 16, 0}}), matrix_kind::kReal},
+        {"field width 32768", patched(realBytes(), {{kHeader + 16, 32768}}), matrix_kind::kReal},
+        {"smallest field width", patched(realBytes(), {{kHeader + 16, kMin}}), matrix_kind::kReal},
+        // The first integer record: top at kEntries, sign at +4, first digit
+        // at +5; the denominator's record follows at kEntries + 7.
+        {"largest top", patched(integerBytes(), {{kEntries, kMax}}), matrix_kind::kInteger},
+        {"top just below", patched(integerBytes(), {{kEntries, kMax - 1}}), matrix_kind::kInteger},
+        {"top -1", patched(integerBytes(), {{kEntries, -1}}), matrix_kind::kInteger},
+        {"smallest top", patched(integerBytes(), {{kEntries, kMin}}), matrix_kind::kInteger},
+        {"a digit too many", patched(integerBytes(), {{kEntries, 1}}), matrix_kind::kInteger},
+        {"digit 10000", patched(integerBytes(), {{kEntries + 5, 10000, 2}}), matrix_kind::kInteger},
+        {"zero denominator", patched(integerBytes(), {{kEntries + 12, 0, 2}}),
+         matrix_kind::kInteger},
+        {"huge denominator", patched(integerBytes(), {{kEntries + 7, kMax}}),
+         matrix_kind::kInteger},
+        // The notes length stands at 998 in the real sample.
+        {"notes length -1", patched(realBytes(), {{998, -1, 2}}), matrix_kind::kReal},
+        {"notes past the end", patched(realBytes(), {{998, 5, 2}}), matrix_kind::kReal},
+        {"notes length 32767", patched(realBytes(), {{998, 32767, 2}}), matrix_kind::kReal},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        expectRefused(c.bytes, c.windowKind);
+    }
 }
 
-TEST_F(HostileMatrixFile, ImpossibleDisplaySettings) {
-    expectRefused(patched(real_, kHeader + 20, 20), matrix_kind::kReal);  // decimals
-    expectRefused(patched(real_, kHeader + 20, -1), matrix_kind::kReal);
-    expectRefused(patched(real_, kHeader + 16, 0), matrix_kind::kReal);  // field width
-    expectRefused(patched(real_, kHeader + 16, 32768), matrix_kind::kReal);
-    expectRefused(patched(real_, kHeader + 16, -2147483647 - 1), matrix_kind::kReal);
-
+TEST(HostileMatrixFile, OddButReadableFields) {
     MatrixFile read;
-    EXPECT_EQ(decodeMatrixFile(patched(patched(real_, kHeader + 20, 19), kHeader + 16, 32767),
+    EXPECT_EQ(decodeMatrixFile(patched(realBytes(), {{4, 1}}), matrix_kind::kReal, read), code::Ok)
+        << "version 1";
+    EXPECT_EQ(read.entries, test::realSample().entries);
+    EXPECT_EQ(decodeMatrixFile(patched(realBytes(), {{kHeader + 20, 19}, {kHeader + 16, 32767}}),
                                matrix_kind::kReal, read),
               code::Ok);
-}
+    // Real and complex files serve both of those windows.
+    ASSERT_EQ(decodeMatrixFile(realBytes(), matrix_kind::kComplex, read), code::Ok);
+    EXPECT_EQ(read.kind, matrix_kind::kReal);
+    ASSERT_EQ(decodeMatrixFile(complexBytes(), matrix_kind::kReal, read), code::Ok);
+    EXPECT_EQ(read, test::complexSample());
 
-TEST_F(HostileMatrixFile, DamagedWindowBlocks) {
-    expectRefused(patched(real_, 32, 26), matrix_kind::kReal);          // palette too large
-    expectRefused(patched(real_, 60, 0x7FFFFFFF), matrix_kind::kReal);  // font count
-    expectRefused(patched(real_, 60, -1), matrix_kind::kReal);
-    expectRefused(patched(real_, 64, 0x7FFFFFFF), matrix_kind::kReal);  // role count
-    expectRefused(patched(real_, 64, -2), matrix_kind::kReal);
-}
-
-TEST_F(HostileMatrixFile, DamagedIntegerRecords) {
-    // First record: top at kEntries, sign at +4, first digit at +5.
-    expectRefused(patched(integer_, kEntries, 0x7FFFFFFF), matrix_kind::kInteger);
-    expectRefused(patched(integer_, kEntries, 0x7FFFFFFE), matrix_kind::kInteger);
-    expectRefused(patched(integer_, kEntries, -1), matrix_kind::kInteger);
-    expectRefused(patched(integer_, kEntries, -2147483647 - 1), matrix_kind::kInteger);
-    expectRefused(patched(integer_, kEntries, 1), matrix_kind::kInteger);  // a digit too many
-
-    Bytes bigDigit = integer_;
-    test::putInt16(bigDigit, kEntries + 5, 10000);
-    expectRefused(bigDigit, matrix_kind::kInteger);
-
-    // The denominator record follows at kEntries + 7.
-    Bytes zeroDenominator = integer_;
-    test::putInt16(zeroDenominator, kEntries + 7 + 5, 0);
-    expectRefused(zeroDenominator, matrix_kind::kInteger);
-    expectRefused(patched(integer_, kEntries + 7, 0x7FFFFFFF), matrix_kind::kInteger);
-
-    // A sign byte other than 0 or 1 still means negative; a zero stays zero.
-    Bytes sign = integer_;
+    // A sign byte other than 0 or 1 still means negative.
+    Bytes sign = integerBytes();
     sign[kEntries + 4] = 2;
-    MatrixFile read;
     ASSERT_EQ(decodeMatrixFile(sign, matrix_kind::kInteger, read), code::Ok);
     EXPECT_EQ(std::get<IntegerMatrix>(read.entries).at(0, 0), BigInt(-5));
+
+    // A notes length of 0, a text without its closing zero and bytes after
+    // the end are all readable.
+    for (const auto& [tail, notes] :
+         {std::pair{Bytes{0, 0, 'x', 'y'}, ""}, std::pair{Bytes{2, 0, 'o', 'k'}, "ok"}}) {
+        Bytes bytes(realBytes().begin(), realBytes().begin() + 998);
+        bytes.insert(bytes.end(), tail.begin(), tail.end());
+        ASSERT_EQ(decodeMatrixFile(bytes, matrix_kind::kReal, read), code::Ok);
+        EXPECT_EQ(read.notes, notes);
+    }
 }
 
-TEST_F(HostileMatrixFile, DamagedNotes) {
-    // The notes length stands at 998 in the real sample.
-    Bytes negative = real_;
-    test::putInt16(negative, 998, -1);
-    expectRefused(negative, matrix_kind::kReal);
-    Bytes tooLong = real_;
-    test::putInt16(tooLong, 998, 5);
-    expectRefused(tooLong, matrix_kind::kReal);
-    Bytes huge = real_;
-    test::putInt16(huge, 998, 32767);
-    expectRefused(huge, matrix_kind::kReal);
-
-    // A length of 0, a text without its closing zero and bytes after the end
-    // are all readable.
-    MatrixFile read;
-    Bytes empty(real_.begin(), real_.begin() + 998);
-    empty.insert(empty.end(), {0, 0, 'x', 'y'});
-    ASSERT_EQ(decodeMatrixFile(empty, matrix_kind::kReal, read), code::Ok);
-    EXPECT_EQ(read.notes, "");
-    Bytes unterminated(real_.begin(), real_.begin() + 998);
-    unterminated.insert(unterminated.end(), {2, 0, 'o', 'k'});
-    ASSERT_EQ(decodeMatrixFile(unterminated, matrix_kind::kReal, read), code::Ok);
-    EXPECT_EQ(read.notes, "ok");
-}
-
-TEST_F(HostileMatrixFile, HostileFilesOnDiskLeaveTheDocumentAlone) {
-    test::TemporaryFolder folder;
-    const auto path = folder / "hostil.ima";
-    test::putFile(path, patched(integer_, kEntries, 0x7FFFFFFF));
-    const MatrixFile untouched = test::untouchedFile();
-    MatrixFile out = untouched;
-    EXPECT_EQ(readMatrixFile(path, matrix_kind::kInteger, out), code::CannotOpenFile);
-    EXPECT_EQ(out, untouched);
-}
-
-TEST_F(HostileMatrixFile, InfiniteOrNaNEntriesAreRefused) {
+TEST(HostileMatrixFile, InfiniteOrNaNEntriesAreRefused) {
     const long double kInf = std::numeric_limits<long double>::infinity();
     const long double kNaN = std::numeric_limits<long double>::quiet_NaN();
-    const Bytes complex = encodeMatrixFile(test::complexSample());
     // Entry (0, 0) of the real sample; the imaginary part of the complex
     // sample's second entry.
     for (const auto& [bytes, offset, kind] :
-         {std::tuple{real_, kEntries, matrix_kind::kReal},
-          std::tuple{complex, kEntries + 30, matrix_kind::kComplex}}) {
+         {std::tuple{realBytes(), kEntries, matrix_kind::kReal},
+          std::tuple{complexBytes(), kEntries + 30, matrix_kind::kComplex}}) {
         for (const long double value : {kNaN, -kNaN, kInf, -kInf}) {
             Bytes damaged = bytes;
             const ExtendedRealBytes stored = encodeExtendedReal(value);
@@ -169,7 +184,7 @@ TEST_F(HostileMatrixFile, InfiniteOrNaNEntriesAreRefused) {
     }
 }
 
-TEST_F(HostileMatrixFile, ANegativeDenominatorIsMadePositive) {
+TEST(HostileMatrixFile, ANegativeDenominatorIsMadePositive) {
     MatrixFile file = test::integerSample();
     file.cols = 2;
     IntegerMatrix matrix(1, 2);
@@ -186,21 +201,21 @@ TEST_F(HostileMatrixFile, ANegativeDenominatorIsMadePositive) {
     EXPECT_EQ(entries.denominator, BigInt(7));
 }
 
-TEST_F(HostileMatrixFile, OnlyTheBytesTheCountsCallForAreRead) {
-    Bytes padded = real_;
-    padded.resize(real_.size() + 5000, 0xAB);
+TEST(HostileMatrixFile, OnlyTheBytesTheCountsCallForAreRead) {
+    Bytes padded = realBytes();
+    padded.resize(realBytes().size() + 5000, 0xAB);
     std::istringstream stream(std::string(padded.begin(), padded.end()));
     BinaryReader reader(stream, padded.size());
     MatrixFile read;
     ASSERT_EQ(decodeMatrixFile(reader, matrix_kind::kReal, read), code::Ok);
     EXPECT_EQ(read, test::realSample());
-    EXPECT_EQ(stream.tellg(), static_cast<std::streamoff>(real_.size()));
+    EXPECT_EQ(stream.tellg(), static_cast<std::streamoff>(realBytes().size()));
 
     // A terabyte of nothing after a good file: sparse, so it costs no disk,
     // and far more than could ever be held in memory.
     test::TemporaryFolder folder;
     const auto path = folder / "esparso.fma";
-    test::putFile(path, real_);
+    test::putFile(path, realBytes());
     std::filesystem::resize_file(path, std::uintmax_t{1} << 40);
     MatrixFile fromDisk;
     ASSERT_EQ(readMatrixFile(path, matrix_kind::kReal, fromDisk), code::Ok);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "engine/matrix_data.h"
@@ -20,42 +21,37 @@ inline WindowSettings storedWindow() {
     return window;
 }
 
-inline ComplexMatrix complexBlock(std::int32_t rows, std::int32_t cols,
-                                  std::initializer_list<Complex> values) {
+// A real or complex matrix file of `rows` x `cols` entries.
+inline MatrixFile complexFile(std::int32_t kind, std::int32_t rows, std::int32_t cols,
+                              std::initializer_list<Complex> values, std::string notes) {
+    MatrixFile file;
+    file.window = storedWindow();
+    file.rows = rows;
+    file.cols = cols;
+    file.kind = kind;
     ComplexMatrix matrix(rows, cols);
-    std::size_t i = 0;
-    for (const Complex& value : values)
-        matrix.cells[i++] = value;
-    return matrix;
+    std::copy(values.begin(), values.end(), matrix.cells.begin());
+    file.entries = matrix;
+    file.notes = std::move(notes);
+    return file;
 }
 
 // The 2 x 3 real matrix [1 -2.5 0.5; 3 1e18 -0.125] with three characters of notes.
 inline MatrixFile realSample() {
-    MatrixFile file;
-    file.window = storedWindow();
-    file.rows = 2;
-    file.cols = 3;
-    file.kind = matrix_kind::kReal;
+    MatrixFile file =
+        complexFile(matrix_kind::kReal, 2, 3,
+                    {{1.0L, 0}, {-2.5L, 0}, {0.5L, 0}, {3.0L, 0}, {1e18L, 0}, {-0.125L, 0}}, "abc");
     file.fieldWidth = 9;
     file.decimals = 3;
     file.sciNotation = true;
-    file.entries =
-        complexBlock(2, 3, {{1.0L, 0}, {-2.5L, 0}, {0.5L, 0}, {3.0L, 0}, {1e18L, 0}, {-0.125L, 0}});
-    file.notes = "abc";
     return file;
 }
 
 // The 1 x 2 complex matrix [1.5 - 2i, 0 + 0.5i].
 inline MatrixFile complexSample() {
-    MatrixFile file;
-    file.window = storedWindow();
-    file.rows = 1;
-    file.cols = 2;
-    file.kind = matrix_kind::kComplex;
+    MatrixFile file = complexFile(matrix_kind::kComplex, 1, 2, {{1.5L, -2.0L}, {0.0L, 0.5L}}, "z");
     file.fieldWidth = 19;
     file.decimals = 2;
-    file.entries = complexBlock(1, 2, {{1.5L, -2.0L}, {0.0L, 0.5L}});
-    file.notes = "z";
     return file;
 }
 
@@ -72,12 +68,7 @@ inline MatrixFile integerSample() {
 
 // A file distinct from every sample, to see that a failed read leaves it alone.
 inline MatrixFile untouchedFile() {
-    MatrixFile file;
-    file.rows = 1;
-    file.cols = 2;
-    file.entries = complexBlock(1, 2, {{7.0L, 0}, {8.0L, 0}});
-    file.notes = "antes";
-    return file;
+    return complexFile(matrix_kind::kReal, 1, 2, {{7.0L, 0}, {8.0L, 0}}, "antes");
 }
 
 }  // namespace lorvex::test

@@ -1,54 +1,27 @@
+// The command-line scripts pin whole reports of an identity, a non-square
+// matrix and exact integer ones; here complex roots, a stop, and the roots
+// of random matrices checked against the trace and the determinant.
+
 #include <gtest/gtest.h>
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
-#include "workspace/frame_operations.h"
-#include "workspace/scripted_prompter.h"
+#include "workspace/generator_fixture.h"
 
 namespace lorvex {
 namespace {
 
-using test::integerMatrix;
 using test::realMatrix;
 
-class OneMatrixReportTest : public ::testing::Test {
+class OneMatrixReportTest : public test::GeneratorTest {
   protected:
-    OneMatrixReportTest() { operations.setMode(WorkspaceMode::Real); }
-
     OneMatrixReport reportOf(ElementKind kind, const MatrixData& data) {
         EXPECT_TRUE(workspace.PlaceMatrix(kind, "", 1, data).stored);
         OneMatrixReport report;
         EXPECT_EQ(operations.OneMatrix(1, report), code::Ok);
         return report;
     }
-
-    test::ScriptedPrompter prompter;
-    Workspace workspace{prompter};
-    RandomGenerator random{5};
-    FrameOperations operations{workspace, random};
 };
-
-TEST_F(OneMatrixReportTest, IdentityOfOrderThree) {
-    const OneMatrixReport report =
-        reportOf(ElementKind::Real, realMatrix({{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}));
-    EXPECT_EQ(report.text,
-              "posto: 3\r\n\r\n"
-              "traço: 3.00000\r\n\r\n"
-              "determinante: 1.00000\r\n\r\n"
-              "polinômio característico \r\n"
-              "---------------------------\r\n"
-              "grau  coeficiente\r\n"
-              " 3:    1.00000\r\n"
-              " 2:   -3.00000\r\n"
-              " 1:    3.00000\r\n"
-              " 0:   -1.00000\r\n"
-              "\r\n"
-              "raizes\r\n"
-              "1.00000 (multiplicidade 3)\r\n");
-    EXPECT_EQ(report.rank, 3);
-    ASSERT_EQ(report.roots.size(), 1U);
-    EXPECT_EQ(report.roots[0].multiplicity, 3);
-}
 
 TEST_F(OneMatrixReportTest, RotationHasConjugateRootsInRealMode) {
     const OneMatrixReport report = reportOf(ElementKind::Real, realMatrix({{0, -1}, {1, 0}}));
@@ -62,31 +35,10 @@ TEST_F(OneMatrixReportTest, RotationHasConjugateRootsInRealMode) {
     EXPECT_NE(report.text.find("0.00000 - 1.00000i\r\n"), std::string::npos) << report.text;
 }
 
-TEST_F(OneMatrixReportTest, NonSquareMatricesReportOnlyTheRank) {
-    const OneMatrixReport report = reportOf(ElementKind::Real, realMatrix({{1, 2, 3}, {2, 4, 6}}));
-    EXPECT_EQ(report.text, "posto: 1\r\n\r\n");
-    EXPECT_FALSE(report.trace.has_value());
-}
-
 TEST_F(OneMatrixReportTest, SingularRealMatrixShowsDeterminantZero) {
     const OneMatrixReport report = reportOf(ElementKind::Real, realMatrix({{1, 2}, {2, 4}}));
     const std::string start = "posto: 1\r\n\r\ntraço: 5.00000\r\n\r\ndeterminante: 0.00000\r\n\r\n";
     EXPECT_EQ(report.text.rfind(start, 0), 0U) << report.text;
-}
-
-TEST_F(OneMatrixReportTest, IntegerMatricesGiveExactFractionsAndNoPolynomial) {
-    operations.setMode(WorkspaceMode::Integer);
-    OneMatrixReport report = reportOf(ElementKind::Integer, integerMatrix({{1, 2}, {3, 4}}, 2));
-    EXPECT_EQ(report.text, "posto: 2\r\n\r\ntraço: 5/2\r\n\r\ndeterminante: -1/2\r\n\r\n");
-    EXPECT_EQ(*report.exactDeterminant, (Fraction{BigInt(-1), BigInt(2)}));
-
-    ASSERT_TRUE(
-        workspace.PlaceMatrix(ElementKind::Integer, "", 2, integerMatrix({{1, 2}, {2, 4}})).stored);
-    ASSERT_EQ(operations.OneMatrix(2, report), code::Ok);
-    EXPECT_EQ(report.text,
-              "posto: 1\r\n\r\ntraço: 5\r\n\r\ndeterminante: não pode calcular\r\n\r\n");
-    EXPECT_FALSE(report.exactDeterminant.has_value());
-    EXPECT_EQ(operations.OneMatrix(3, report), code::MatrixNotFound);
 }
 
 TEST_F(OneMatrixReportTest, StoppedCoefficientsCannotBeCalculated) {

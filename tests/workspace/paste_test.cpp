@@ -28,38 +28,42 @@ ComplexMatrix scanned(std::string_view text) {
     return block;
 }
 
-TEST(Paste, FiveLinesMakeAThreeByTwoMatrix) {
-    const std::string text = "a 1 2\r\n3\r\n\r\nb\r\n-4.5 x 6\r\n";
-    EXPECT_EQ(scanned(text), realBlock(3, 2, {1, 2, 3, 0, -4.5L, 6}));
+// The command-line scripts pin the five-line table with its blank line and
+// its words.
+TEST(Paste, LettersAndSignsSeparateFieldsWorthTheirLongestLeadingNumber) {
+    const std::pair<std::string, ComplexMatrix> cases[] = {
+        {"1e5", realBlock(1, 2, {1, 5})},
+        {"+7", realBlock(1, 1, {7})},
+        {"12/4\t8;9", realBlock(1, 4, {12, 4, 8, 9})},
+        // Carriage returns alone do not end a line.
+        {"1\r2\n3", realBlock(2, 2, {1, 2, 3, 0})},
+        {"x=0.1", realBlock(1, 1, {0.1L})},
+        {"1.5.2 3-4 - . -.5 5. --5 007", realBlock(1, 8, {1.5L, 3, 0, 0, -0.5L, 5, 0, 7})},
+        // Too small for a long double is 0, not an error.
+        {"0." + std::string(6000, '0') + "1 7", realBlock(1, 2, {0, 7})},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(scanned(text), expected) << text.substr(0, 40);
 }
 
-TEST(Paste, LettersAndSignsSeparateFields) {
-    EXPECT_EQ(scanned("1e5"), realBlock(1, 2, {1, 5}));
-    EXPECT_EQ(scanned("+7"), realBlock(1, 1, {7}));
-    EXPECT_EQ(scanned("12/4\t8;9"), realBlock(1, 4, {12, 4, 8, 9}));
-    // Carriage returns alone do not end a line.
-    EXPECT_EQ(scanned("1\r2\n3"), realBlock(2, 2, {1, 2, 3, 0}));
-    EXPECT_EQ(scanned("x=0.1"), realBlock(1, 1, {0.1L}));
-}
-
-TEST(Paste, AFieldIsWorthItsLongestLeadingNumber) {
-    EXPECT_EQ(scanned("1.5.2 3-4 - . -.5 5. --5 007"),
-              realBlock(1, 8, {1.5L, 3, 0, 0, -0.5L, 5, 0, 7}));
-    EXPECT_EQ(pastedFieldValue("0.1"), 0.1L);
-    EXPECT_EQ(pastedFieldValue("123456789012345678901234567890"),
-              123456789012345678901234567890.0L);
-    EXPECT_EQ(pastedFieldValue("-0.000000000000000000001"), -1e-21L);
+TEST(Paste, FieldValuesOutsideTheRangeOfALongDouble) {
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const std::pair<std::string, long double> cases[] = {
+        {"123456789012345678901234567890", 123456789012345678901234567890.0L},
+        {"-0.000000000000000000001", -1e-21L},
+        {"-0", -0.0L},
+        {"12abc", 12.0L},
+        {"inf", 0.0L},
+        {"-nan", 0.0L},
+        // Beyond the range: infinity or zero, with the sign.
+        {"1" + std::string(5000, '0'), inf},
+        {"-1" + std::string(5000, '0') + ".5", -inf},
+        {"0." + std::string(5000, '0') + "1", 0.0L},
+        {"-000." + std::string(5000, '0') + "1-", 0.0L},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(pastedFieldValue(text), value) << text.substr(0, 40);
     EXPECT_TRUE(std::signbit(pastedFieldValue("-0")));
-    EXPECT_EQ(pastedFieldValue("12abc"), 12.0L);
-    EXPECT_EQ(pastedFieldValue("inf"), 0.0L);
-    EXPECT_EQ(pastedFieldValue("-nan"), 0.0L);
-    // Beyond the range of a long double: infinity or zero, with the sign.
-    EXPECT_EQ(pastedFieldValue("1" + std::string(5000, '0')),
-              std::numeric_limits<long double>::infinity());
-    EXPECT_EQ(pastedFieldValue("-1" + std::string(5000, '0') + ".5"),
-              -std::numeric_limits<long double>::infinity());
-    EXPECT_EQ(pastedFieldValue("0." + std::string(5000, '0') + "1"), 0.0L);
-    EXPECT_EQ(pastedFieldValue("-000." + std::string(5000, '0') + "1-"), 0.0L);
 }
 
 // Short numbers take a quick path, long ones the library's; both must give
@@ -104,36 +108,25 @@ TEST(Paste, LongTextsAreReadToTheEnd) {
     EXPECT_EQ(block.at(3000, 1).re, 0.0L);
 }
 
+std::string repeated(const std::string& unit, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += unit;
+    return text;
+}
+
+// A table of 1000 x 1001, one line of 1 000 001 fields, and as many lines.
 TEST(Paste, MoreThanAMillionEntriesAreOutOfRange) {
     const ComplexMatrix before = realBlock(1, 1, {3});
-
-    std::string row;
-    for (int i = 0; i < 1001; ++i)
-        row += "1 ";
-    row += "\n";
-    std::string table;
-    for (int i = 0; i < 1000; ++i)
-        table += row;  // 1000 x 1001
-    ComplexMatrix block = before;
-    EXPECT_EQ(scanPastedText(table, block), code::OutOfRange);
-    EXPECT_EQ(block, before);
-
-    // One long line of 1 000 001 fields, and many short lines.
-    std::string line;
-    for (int i = 0; i < 1000001; ++i)
-        line += "0 ";
-    EXPECT_EQ(scanPastedText(line, block), code::OutOfRange);
-    std::string column;
-    for (int i = 0; i < 1000001; ++i)
-        column += "0\n";
-    EXPECT_EQ(scanPastedText(column, block), code::OutOfRange);
-    EXPECT_EQ(block, before);
-
-    // Exactly a million fits.
-    line.resize(line.size() - 2);
-    ASSERT_EQ(scanPastedText(line, block), code::Ok);
-    EXPECT_EQ(block.rows, 1);
-    EXPECT_EQ(block.cols, 1000000);
+    for (const std::string& text : {repeated(repeated("1 ", 1001) + "\n", 1000),
+                                    repeated("0 ", 1000001), repeated("0\n", 1000001)}) {
+        ComplexMatrix block = before;
+        EXPECT_EQ(scanPastedText(text, block), code::OutOfRange);
+        EXPECT_EQ(block, before);
+    }
+    const ComplexMatrix million = scanned(repeated("0 ", 1000000));
+    EXPECT_EQ(million.rows, 1);
+    EXPECT_EQ(million.cols, 1000000);
 }
 
 TEST(Paste, NumbersTooLargeForALongDoubleAreOutOfRange) {
@@ -144,8 +137,6 @@ TEST(Paste, NumbersTooLargeForALongDoubleAreOutOfRange) {
         EXPECT_EQ(scanPastedText(text, block), code::OutOfRange);
         EXPECT_EQ(block, before);
     }
-    // Too small for a long double is 0, not an error.
-    EXPECT_EQ(scanned("0." + std::string(6000, '0') + "1 7"), realBlock(1, 2, {0, 7}));
 }
 
 }  // namespace

@@ -149,16 +149,12 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
     const MatrixWindowSettings defaults;
     MatrixWindowSettings read;
 
-    Bytes versionZero = good;
-    test::putInt32(versionZero, 4, 0);
-    putFile(folder / "lorv.ini", versionZero);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
-    EXPECT_EQ(read, defaults);
-
-    Bytes negativeVersion = good;
-    test::putInt32(negativeVersion, 4, -7);
-    EXPECT_EQ(decodeMatrixWindowSettings(negativeVersion, read), code::IniDamaged);
-
+    for (const std::int32_t version : {0, -7}) {
+        Bytes bytes = good;
+        test::putInt32(bytes, 4, version);
+        putFile(folder / "lorv.ini", bytes);
+        EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
+    }
     for (std::size_t length = 4; length < good.size(); length += 7) {
         EXPECT_EQ(decodeMatrixWindowSettings(std::span(good).first(length), read), code::IniDamaged)
             << length;
@@ -236,19 +232,6 @@ TEST(MatrixWindowSettingsFile, LastDocumentNames) {
     std::fill(bytes.begin() + static_cast<long>(name), bytes.end(), 'z');
     ASSERT_EQ(decodeMatrixWindowSettings(bytes, read), code::Ok);
     EXPECT_EQ(read.lastDocumentName, std::string(256, 'z'));
-}
-
-TEST(MatrixWindowSettingsFile, TheLastWindowClosedIsTheOneRemembered) {
-    TemporaryFolder folder;
-    MatrixWindowSettings first;
-    first.delayMilliseconds = 1;
-    MatrixWindowSettings second = changedMatrixSettings();
-    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), first), code::Ok);
-    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), second), code::Ok);
-    MatrixWindowSettings read;
-    ASSERT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
-    EXPECT_EQ(read, second);
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"lorv.ini"});
 }
 
 }  // namespace

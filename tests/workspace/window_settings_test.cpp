@@ -20,6 +20,12 @@ Bytes encode(const WindowSettings& settings) {
     return writer.take();
 }
 
+bool readBlock(const Bytes& bytes, WindowSettings& out) {
+    BinaryReader reader(bytes);
+    std::int32_t version = 0;
+    return readWindowBlock(reader, out, version);
+}
+
 WindowSettings sampleSettings() {
     WindowSettings settings = matrixWindowDefaults();
     settings.rect = {100, 50, 640, -2};
@@ -70,26 +76,24 @@ TEST(WindowSettings, FontsColoursAndRolesOfTheMatrixWindowBlock) {
     courier12.resize(60, 0);
     EXPECT_EQ(slice(block, 120, 60), courier12);
 
-    // Font 1: "Symbol", 10 points -> height -13, symbol character set.
-    Bytes symbol10 = {
-        0xF3, 0xFF, 0xFF, 0xFF, 0,   0,   0, 0,  // height, width
-        0,    0,    0,    0,    0,   0,   0, 0,  // escapement, orientation
-        0x90, 0x01, 0,    0,                     // weight
-        0,    0,    0,    2,                     // italic, underline, strike-out, charset
-        8,    0,    1,    0,                     // precisions, quality, pitch and family
-        'S',  'y',  'm',  'b',  'o', 'l',
-    };
-    symbol10.resize(60, 0);
-    EXPECT_EQ(slice(block, 180, 60), symbol10);
-
-    // Font 3: 8 points -> height -11 (10.67 rounded), fixed pitch.
-    EXPECT_EQ(slice(block, 300, 4), (Bytes{0xF5, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(block[300 + 27], 0x01);
-    // Font 4: "Times New Roman", 12 points, variable pitch.
-    EXPECT_EQ(slice(block, 360, 4), (Bytes{0xF0, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(block[360 + 27], 0x02);
-    EXPECT_EQ(block[360 + 28], 'T');
-
+    // Font 1: "Symbol", 10 points -> height -13, symbol character set; font
+    // 3: 8 points -> -11 (10.67 rounded), fixed pitch; font 4: "Times New
+    // Roman", 12 points, variable pitch. Each font takes 60 bytes.
+    const struct {
+        std::size_t offset;
+        std::uint8_t height, charset, pitchAndFamily;
+        std::string_view name;
+    } fonts[] = {{180, 0xF3, 2, 0, "Symbol"},
+                 {300, 0xF5, 0, 0x01, "Courier New"},
+                 {360, 0xF0, 0, 0x02, "Times New Roman"}};
+    for (const auto& font : fonts) {
+        SCOPED_TRACE(font.name);
+        EXPECT_EQ(slice(block, font.offset, 4), (Bytes{font.height, 0xFF, 0xFF, 0xFF}));
+        EXPECT_EQ(block[font.offset + 23], font.charset);
+        EXPECT_EQ(block[font.offset + 27], font.pitchAndFamily);
+        EXPECT_EQ(slice(block, font.offset + 28, font.name.size() + 1),
+                  Bytes(font.name.begin(), font.name.end() + 1));
+    }
     // Ten black font colours and 68 reserved bytes, all zero.
     EXPECT_EQ(slice(block, 720, 108), Bytes(108, 0));
     // Fifteen roles, light grey (19) but for the highlight and border roles, red (4).
@@ -166,21 +170,14 @@ TEST(WindowSettings, FaceNamesAreCutToThirtyOneBytes) {
     settings.fonts[1].font.faceName = "Símbolo π";
     const Bytes block = encode(settings);
     EXPECT_EQ(block[120 + 28 + 31], 0);
-    BinaryReader reader(block);
     WindowSettings read;
-    std::int32_t version = 0;
-    ASSERT_TRUE(readWindowBlock(reader, read, version));
+    ASSERT_TRUE(readBlock(block, read));
     EXPECT_EQ(read.fonts[0].font.faceName, std::string(31, 'x'));
     EXPECT_EQ(read.fonts[1].font.faceName, "Símbolo ?");
 }
 
 TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
     const Bytes good = encode(sampleSettings());
-    const auto readBlock = [](const Bytes& bytes, WindowSettings& out) {
-        BinaryReader reader(bytes);
-        std::int32_t version = 0;
-        return readWindowBlock(reader, out, version);
-    };
     const WindowSettings untouched = matrixWindowDefaults(72);
     WindowSettings out = untouched;
 
