@@ -34,40 +34,41 @@ class CalculationOperationsTest : public ::testing::Test {
 TEST_F(CalculationOperationsTest, CalculationStoresItsValueWithTheTextAsNotes) {
     place(A, realMatrix({{1, 2}, {3, 4}}));
     place(B, realMatrix({{10, 20}, {30, 40}}));
-    ASSERT_EQ(operations.CalcExpression(C, "A + B"), code::Ok);
+    ASSERT_EQ(operations.calculations().CalcExpression(C, "A + B"), code::Ok);
     EXPECT_EQ(at(C), MatrixData(realMatrix({{11, 22}, {33, 44}})));
     EXPECT_EQ(workspace.slot(C)->notes(), "A + B");
 
     prompter.expectOverwriteQuestion(Answer::No);
-    EXPECT_EQ(operations.CalcExpression(C, "2A"), code::Ok);
+    EXPECT_EQ(operations.calculations().CalcExpression(C, "2A"), code::Ok);
     EXPECT_EQ(at(C), MatrixData(realMatrix({{11, 22}, {33, 44}})));
     EXPECT_EQ(workspace.slot(C)->notes(), "A + B");
 
-    EXPECT_EQ(operations.CalcExpression(C, "A + Q"), code::NotFound);
-    EXPECT_EQ(operations.CalcExpression(C, "2+3"), code::NotAMatrix);
+    EXPECT_EQ(operations.calculations().CalcExpression(C, "A + Q"), code::NotFound);
+    EXPECT_EQ(operations.calculations().CalcExpression(C, "2+3"), code::NotAMatrix);
     EXPECT_EQ(at(C), MatrixData(realMatrix({{11, 22}, {33, 44}})));
 }
 
 TEST_F(CalculationOperationsTest, IntegerCalculationsAreExact) {
     operations.setMode(WorkspaceMode::Integer);
     place(A, integerMatrix({{4, 7}, {2, 6}}));
-    ASSERT_EQ(operations.CalcExpression(B, "1/A"), code::Ok);
+    ASSERT_EQ(operations.calculations().CalcExpression(B, "1/A"), code::Ok);
     EXPECT_EQ(at(B), MatrixData(integerMatrix({{6, -7}, {-2, 4}}, 10)));
-    EXPECT_EQ(operations.CalcExpression(C, "0.5A"), code::IntegerExpected);
+    EXPECT_EQ(operations.calculations().CalcExpression(C, "0.5A"), code::IntegerExpected);
 }
 
 TEST_F(CalculationOperationsTest, SolveChecksItsLettersFirst) {
     place(M, realMatrix({{1, 2}, {2, 4}}));
     place(B, realMatrix({{3}, {6}}));
-    EXPECT_EQ(operations.Solve(M, B, M, K, false), code::InconsistentData);
-    EXPECT_EQ(operations.Solve(C, B, X, K, false), code::MatrixNotFound);
+    EXPECT_EQ(operations.calculations().Solve(M, B, M, K, false).code, code::InconsistentData);
+    EXPECT_EQ(operations.calculations().Solve(C, B, X, K, false).code, code::MatrixNotFound);
     // A missing matrix replaces the earlier "same letter" failure.
-    EXPECT_EQ(operations.Solve(C, B, C, K, false), code::MatrixNotFound);
-    EXPECT_EQ(operations.Solve(M, C, X, K, false), code::MatrixNotFound);
-    EXPECT_EQ(operations.Solve(M, M, X, K, false), code::InconsistentData);
+    EXPECT_EQ(operations.calculations().Solve(C, B, C, K, false).code, code::MatrixNotFound);
+    EXPECT_EQ(operations.calculations().Solve(M, C, X, K, false).code, code::MatrixNotFound);
+    EXPECT_EQ(operations.calculations().Solve(M, M, X, K, false).code, code::InconsistentData);
     place(A, realMatrix({{3, 6}}));
-    EXPECT_EQ(operations.Solve(M, A, X, K, false), code::InconsistentData) << "B must be a column";
-    EXPECT_EQ(operations.Solve(M, B, X, X, false), code::InconsistentData)
+    EXPECT_EQ(operations.calculations().Solve(M, A, X, K, false).code, code::InconsistentData)
+        << "B must be a column";
+    EXPECT_EQ(operations.calculations().Solve(M, B, X, X, false).code, code::InconsistentData)
         << "the null space needs a letter of its own";
     EXPECT_EQ(workspace.slot(X), nullptr);
 }
@@ -75,20 +76,20 @@ TEST_F(CalculationOperationsTest, SolveChecksItsLettersFirst) {
 TEST_F(CalculationOperationsTest, SolveStoresTheSolutionAndTheNullSpace) {
     place(M, realMatrix({{1, 2}, {2, 4}}));
     place(B, realMatrix({{3}, {6}}));
-    ASSERT_EQ(operations.Solve(M, B, X, K, false), code::Ok);
+    ASSERT_EQ(operations.calculations().Solve(M, B, X, K, false).code, code::Ok);
     EXPECT_EQ(at(X), MatrixData(realMatrix({{3}, {0}})));
     EXPECT_EQ(workspace.slot(X)->notes(), "solução");
     EXPECT_EQ(at(K), MatrixData(realMatrix({{-2}, {1}})));
     EXPECT_EQ(workspace.slot(K)->notes(), "base do núcleo");
 
     place(C, realMatrix({{3}, {7}}));
-    EXPECT_EQ(operations.Solve(M, C, X, K, false), code::InconsistentData);
+    EXPECT_EQ(operations.calculations().Solve(M, C, X, K, false).code, code::InconsistentData);
     EXPECT_EQ(at(X), MatrixData(realMatrix({{3}, {0}}))) << "nothing stored";
 
     // A regular 2 x 2 system stores only X; "zeros" needs no B.
     place(A, realMatrix({{2, 1}, {1, 1}}));
     prompter.expectOverwriteQuestion(Answer::Yes);
-    ASSERT_EQ(operations.Solve(A, 0, X, K, true), code::Ok);
+    ASSERT_EQ(operations.calculations().Solve(A, 0, X, K, true).code, code::Ok);
     EXPECT_EQ(at(X), MatrixData(realMatrix({{0}, {0}})));
     EXPECT_EQ(at(K), MatrixData(realMatrix({{-2}, {1}}))) << "K untouched";
 }
@@ -97,7 +98,7 @@ TEST_F(CalculationOperationsTest, IntegerSolveKeepsItsDenominators) {
     operations.setMode(WorkspaceMode::Integer);
     place(M, integerMatrix({{2, 3}}));
     place(B, integerMatrix({{1}}));
-    ASSERT_EQ(operations.Solve(M, B, X, K, false), code::Ok);
+    ASSERT_EQ(operations.calculations().Solve(M, B, X, K, false).code, code::Ok);
     EXPECT_EQ(at(X), MatrixData(integerMatrix({{1}, {0}}, 2)));
     EXPECT_EQ(at(K), MatrixData(integerMatrix({{-3}, {2}}, 2)));
 }

@@ -33,9 +33,10 @@ TEST_F(StepOperationsTest, LinearProgramToTheEnd) {
     place(A, realMatrix({{3, 2}}));
     place(B, realMatrix({{1, 1}, {1, 3}}));
     place(C, realMatrix({{4}, {6}}));
-    bool ended = false;
-    ASSERT_EQ(operations.LinearProgram(A, B, C, Goal::Maximise, kAllSimplexSteps, ended), code::Ok);
-    EXPECT_TRUE(ended);
+    const StepProgress run =
+        operations.steps().linearProgram(A, B, C, Goal::Maximise, kAllSimplexSteps);
+    ASSERT_EQ(run.code, code::Ok);
+    EXPECT_TRUE(run.finished);
     const MatrixDocument& lp = shown(StepDocument::LinearProgramming);
     EXPECT_EQ(lp.title(), "A*X = 12.000000 [ maximizar; B*X <= C ]");
     ASSERT_EQ(lp.Cols(), 1);
@@ -43,7 +44,7 @@ TEST_F(StepOperationsTest, LinearProgramToTheEnd) {
     EXPECT_NEAR(static_cast<double>(lp.Cells()[1].re), 0.0, 1e-15);
     EXPECT_EQ(lp.HiliteRow(), -1);
 
-    ASSERT_EQ(operations.LPSaveAs(X), code::Ok);
+    ASSERT_EQ(operations.steps().LPSaveAs(X), code::Ok);
     EXPECT_EQ(workspace.slot(X)->notes(), "dados de prog linear");
     EXPECT_EQ(workspace.slot(X)->Rows(), 2);
 }
@@ -52,64 +53,67 @@ TEST_F(StepOperationsTest, LinearProgramStepByStepAndItsChecks) {
     place(A, realMatrix({{3, 2}}));
     place(B, realMatrix({{1, 1}, {1, 3}}));
     place(C, realMatrix({{4}, {6}}));
-    bool ended = true;
-    ASSERT_EQ(operations.LinearProgram(A, B, C, Goal::Maximise, 0, ended), code::Ok);
-    EXPECT_FALSE(ended);
+    const StepProgress run = operations.steps().linearProgram(A, B, C, Goal::Maximise, 0);
+    ASSERT_EQ(run.code, code::Ok);
+    EXPECT_FALSE(run.finished);
     const MatrixDocument& lp = shown(StepDocument::LinearProgramming);
     EXPECT_EQ(lp.title(), "maximizar A*X [ B*X <= C ]");
     // Rows 0 ... m over x, y, two slacks and the right-hand side.
     EXPECT_EQ(lp.Rows(), 3);
     EXPECT_EQ(lp.Cols(), 5);
     EXPECT_EQ(lp.HiliteRow(), -1);
-    ASSERT_EQ(operations.LinearProgram(A, B, C, Goal::Maximise, 1, ended), code::Ok);
+    ASSERT_EQ(operations.steps().linearProgram(A, B, C, Goal::Maximise, 1).code, code::Ok);
     EXPECT_EQ(lp.HiliteCol(), 0) << "x enters first";
 
     place(E, realMatrix({{4, 1}, {6, 1}}));
-    EXPECT_EQ(operations.LinearProgram(A, B, E, Goal::Maximise, 5, ended), code::NotAColumnVector);
-    EXPECT_EQ(operations.LinearProgram(A, B, M, Goal::Maximise, 5, ended), code::MatrixNotFound);
+    EXPECT_EQ(operations.steps().linearProgram(A, B, E, Goal::Maximise, 5).code,
+              code::NotAColumnVector);
+    EXPECT_EQ(operations.steps().linearProgram(A, B, M, Goal::Maximise, 5).code,
+              code::MatrixNotFound);
     place(X, realMatrix({{1, 2, 3}}));
-    EXPECT_EQ(operations.LinearProgram(X, B, C, Goal::Maximise, 5, ended), code::Incompatible)
+    EXPECT_EQ(operations.steps().linearProgram(X, B, C, Goal::Maximise, 5).code, code::Incompatible)
         << "three objective coefficients for two variables";
 }
 
 TEST_F(StepOperationsTest, EchelonStepsAndTheirTitle) {
     place(M, realMatrix({{2, 4}, {1, 3}}));
-    bool finished = true;
-    ASSERT_EQ(operations.Echelon(M, 0, finished), code::Ok);
-    EXPECT_FALSE(finished);
+    const StepProgress start = operations.steps().echelon(M, 0);
+    ASSERT_EQ(start.code, code::Ok);
+    EXPECT_FALSE(start.finished);
     const MatrixDocument& ech = shown(StepDocument::Echelon);
     EXPECT_EQ(ech.title(), "M --> forma escada");
     EXPECT_EQ(ech.matrixData(), MatrixData(realMatrix({{2, 4}, {1, 3}})));
-    ASSERT_EQ(operations.Echelon(M, kAllEchelonActions, finished), code::Ok);
-    EXPECT_TRUE(finished);
+    const StepProgress end = operations.steps().echelon(M, kAllEchelonActions);
+    ASSERT_EQ(end.code, code::Ok);
+    EXPECT_TRUE(end.finished);
     EXPECT_EQ(ech.matrixData(), MatrixData(realMatrix({{1, 0}, {0, 1}})));
-    ASSERT_EQ(operations.EchSaveAs(E), code::Ok);
+    ASSERT_EQ(operations.steps().EchSaveAs(E), code::Ok);
     EXPECT_EQ(workspace.slot(E)->notes(), "forma escada");
-    EXPECT_EQ(operations.Echelon(X, 1, finished), code::MatrixNotFound);
+    EXPECT_EQ(operations.steps().echelon(X, 1).code, code::MatrixNotFound);
 }
 
 TEST_F(StepOperationsTest, RowAndColumnOperationsWithUndo) {
     place(M, realMatrix({{1, 2, 3}, {4, 5, 6}}));
-    ASSERT_EQ(operations.OperLoad(M), code::Ok);
+    ASSERT_EQ(operations.steps().OperLoad(M), code::Ok);
     const MatrixDocument& oper = shown(StepDocument::Operations);
     EXPECT_EQ(oper.title(), "operações");
-    EXPECT_EQ(operations.OperMultiply("4", "2", true), code::OutOfRange);
-    EXPECT_EQ(operations.OperSwap("1", "1", false), code::NothingToDo);
-    EXPECT_EQ(operations.OperAdd("1", "1", "1", false), code::NothingToDo);
-    EXPECT_EQ(operations.OperAdd("1", "1", "3", false), code::OutOfRange);
+    EXPECT_EQ(operations.steps().OperMultiply("4", "2", true), code::OutOfRange);
+    EXPECT_EQ(operations.steps().OperSwap("1", "1", false), code::NothingToDo);
+    EXPECT_EQ(operations.steps().OperAdd("1", "1", "1", false), code::NothingToDo);
+    EXPECT_EQ(operations.steps().OperAdd("1", "1", "3", false), code::OutOfRange);
 
-    ASSERT_EQ(operations.OperMultiply("1", "0", false), code::Ok);
-    EXPECT_FALSE(operations.OperCanUndo()) << "a zero factor is ignored";
-    ASSERT_EQ(operations.OperMultiply("2", "2", false), code::Ok);
-    ASSERT_EQ(operations.OperAdd("1", "-1.5", "2", false), code::Ok);
-    ASSERT_EQ(operations.OperSwap("1", "3", true), code::Ok);
+    ASSERT_EQ(operations.steps().OperMultiply("1", "0", false), code::Ok);
+    EXPECT_FALSE(operations.steps().OperCanUndo()) << "a zero factor is ignored";
+    ASSERT_EQ(operations.steps().OperMultiply("2", "2", false), code::Ok);
+    ASSERT_EQ(operations.steps().OperAdd("1", "-1.5", "2", false), code::Ok);
+    ASSERT_EQ(operations.steps().OperSwap("1", "3", true), code::Ok);
     EXPECT_EQ(oper.matrixData(), MatrixData(realMatrix({{3, 2, 1}, {7.5L, 7, 6.5L}})));
-    ASSERT_TRUE(operations.OperUndo());
-    ASSERT_TRUE(operations.OperUndo());
-    ASSERT_TRUE(operations.OperUndo());
+    ASSERT_TRUE(operations.steps().OperUndo());
+    ASSERT_TRUE(operations.steps().OperUndo());
+    ASSERT_TRUE(operations.steps().OperUndo());
     EXPECT_EQ(oper.matrixData(), MatrixData(realMatrix({{1, 2, 3}, {4, 5, 6}})));
-    EXPECT_FALSE(operations.OperUndo());
-    EXPECT_EQ(operations.OperLoad(X), code::MatrixNotFound);
+    EXPECT_FALSE(operations.steps().OperUndo());
+    EXPECT_EQ(operations.steps().OperLoad(X), code::MatrixNotFound);
 }
 
 }  // namespace
