@@ -69,7 +69,8 @@ class CalculationOperations {
 
   private:
     // oneMatrixReport without its guard against memory running out.
-    int buildReport(std::int32_t letter, OneMatrixReport& report, const StopCheck& stop);
+    [[nodiscard]] int buildReport(std::int32_t letter, OneMatrixReport& report,
+                                  const StopCheck& stop);
 
     OperationContext context_;
 };

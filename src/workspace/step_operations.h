@@ -63,7 +63,7 @@ class StepOperations {
     StepProgress runLinearProgram(std::int32_t objective, std::int32_t constraints,
                                   std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
                                   const StopCheck& stop);
-    int applyOperation(const RowColumnOperation& operation);
+    [[nodiscard]] int applyOperation(const RowColumnOperation& operation);
     std::int32_t operationLimit(bool columns);
 
     OperationContext context_;
