@@ -35,7 +35,8 @@ void formulaMatrix(benchmark::State& state, lorvex::WorkspaceMode mode) {
         auto frame = std::make_unique<Frame>(prompter, random);
         frame->operations.setMode(mode);
         state.ResumeTiming();
-        if (frame->operations.Formula(13, "1000", "1000", "sin(i*pi/(i+j))") != lorvex::code::Ok) {
+        if (frame->operations.generators().Formula(13, "1000", "1000", "sin(i*pi/(i+j))") !=
+            lorvex::code::Ok) {
             state.SkipWithError("the formula matrix was not made");
             return;
         }

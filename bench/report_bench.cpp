@@ -27,8 +27,7 @@ void reportRepeatedly(benchmark::State& state, lorvex::WorkspaceMode mode,
     operations.setMode(mode);
     workspace.PlaceMatrix(lorvex::elementKindOf(mode), "", 1, m);
     for (auto _ : state) {
-        lorvex::OneMatrixReport report;
-        benchmark::DoNotOptimize(operations.OneMatrix(1, report));
+        benchmark::DoNotOptimize(operations.calculations().oneMatrixReport(1));
     }
 }
 

@@ -36,7 +36,7 @@ bool holdsLargeMatrix(const lorvex::Workspace& workspace) {
     for (const WorkspaceMode mode :
          {WorkspaceMode::Real, WorkspaceMode::Complex, WorkspaceMode::Integer}) {
         for (std::int32_t letter = 1; letter <= lorvex::Workspace::kLetters; ++letter) {
-            const lorvex::MatrixDocument* document = workspace.Slots(mode, letter);
+            const lorvex::MatrixDocument* document = workspace.slot(mode, letter);
             if (document != nullptr && std::int64_t{document->Rows()} * document->Cols() > 4096)
                 return true;
         }

@@ -85,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 0:
         case 1:
             if (!small(fields[0]) || !small(fields[1])) return 0;
-            rc = operations.MakeMatrix(kResult, kind, fields[0], fields[1], fields[2], fields[3],
-                                       fields[4]);
+            rc = operations.generators().MakeMatrix(kResult, kind, fields[0], fields[1], fields[2],
+                                                    fields[3], fields[4]);
             check(oneOf(rc, {code::Ok, code::NotUnderstood, code::NotFound, code::OutOfMemory,
                              code::InconsistentData, code::NothingToDo, code::Singular,
                              code::OutOfRange, code::TooBig, code::CannotCalculate,
@@ -94,47 +94,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 2:
             if (!small(fields[0]) || !small(fields[1])) return 0;
-            rc = operations.Formula(kResult, fields[0], fields[1], fields[2]);
+            rc = operations.generators().Formula(kResult, fields[0], fields[1], fields[2]);
             check(oneOf(rc, {code::Ok, code::NotUnderstood, code::OutOfMemory,
                              code::InconsistentData, code::NothingToDo, code::OutOfRange,
                              code::CannotCalculate, code::MatrixNotFound}));
             break;
         case 3:
-            rc = operations.CopyColumn(kAxis, kResult, fields[0]);
+            rc = operations.generators().CopyColumn(kAxis, kResult, fields[0]);
             check(
                 oneOf(rc, {code::Ok, code::OutOfRange, code::MatrixNotFound, code::NothingToShow}));
             break;
         case 4:
-            rc = operations.UnitaryRandom(fields[0], kResult);
+            rc = operations.generators().UnitaryRandom(fields[0], kResult);
             check(oneOf(rc, {code::Ok, code::OutOfRange}));
             break;
         case 5:
-            rc = operations.Rotate3D((choice & 8) != 0 ? kAxis : 0, kResult, fields[0], fields[1],
-                                     fields[2], fields[3]);
+            rc = operations.geometry().Rotate3D((choice & 8) != 0 ? kAxis : 0, kResult, fields[0],
+                                                fields[1], fields[2], fields[3]);
             check(oneOf(rc, {code::Ok, code::MatrixNotFound, code::Singular}));
             break;
         case 6:
-            rc = operations.IntRotate3D((choice & 8) != 0 ? kAxis : 0, 0, kResult, fields[0],
-                                        fields[1], fields[2], fields[3], fields[4]);
+            rc = operations.geometry().IntRotate3D((choice & 8) != 0 ? kAxis : 0, 0, kResult,
+                                                   fields[0], fields[1], fields[2], fields[3],
+                                                   fields[4]);
             check(oneOf(rc, {code::Ok, code::NotUnderstood, code::MatrixNotFound, code::Singular,
                              code::PythagoreanExpected}));
             if (rc == code::Ok) {
-                const MatrixDocument* m = workspace.Slots(WorkspaceMode::Integer, kResult);
+                const MatrixDocument* m = workspace.slot(WorkspaceMode::Integer, kResult);
                 check(m != nullptr && m->Rows() == 3 && m->Cols() == 3);
                 check(m->ICells().back().sign() > 0);
             }
             break;
         default:
-            rc = operations.Rotate2D(kResult, fields[0]);
+            rc = operations.geometry().Rotate2D(kResult, fields[0]);
             check(rc == code::Ok);
             break;
     }
     if (rc != code::Ok) {
-        check(workspace.Slots(WorkspaceMode::Real, kResult) == nullptr);
-        check(workspace.Slots(WorkspaceMode::Complex, kResult) == nullptr);
-        check(workspace.Slots(WorkspaceMode::Integer, kResult) == nullptr);
+        check(workspace.slot(WorkspaceMode::Real, kResult) == nullptr);
+        check(workspace.slot(WorkspaceMode::Complex, kResult) == nullptr);
+        check(workspace.slot(WorkspaceMode::Integer, kResult) == nullptr);
     } else if ((choice & 7) <= 1) {
-        const MatrixDocument* m = workspace.Slots(mode, kResult);
+        const MatrixDocument* m = workspace.slot(mode, kResult);
         check(m != nullptr && m->Rows() == leadingInteger(fields[0]));
     }
     return 0;

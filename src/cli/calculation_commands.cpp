@@ -9,7 +9,7 @@ int ScriptRunner::calc(const CommandWords& words, CommandResult&) {
     if (!assignment) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(assignment->name);
     if (!letter) return code::NotUnderstood;
-    return operations_.CalcExpression(*letter, assignment->text, stop_);
+    return operations_.calculations().CalcExpression(*letter, assignment->text, stop_);
 }
 
 // "solve M B X K", with B "0" for the homogeneous system. The operation
@@ -22,11 +22,11 @@ int ScriptRunner::solve(const CommandWords& words, CommandResult& result) {
     const std::optional<std::int32_t> x = letterNumber(words[3]);
     const std::optional<std::int32_t> k = letterNumber(words[4]);
     if (!m || !b || !x || !k) return code::NotUnderstood;
-    std::int32_t rank = 0;
-    if (const int rc = operations_.Solve(*m, *b, *x, *k, homogeneous, stop_, &rank); rc != code::Ok)
-        return rc;
+    const Outcome<std::int32_t> solved =
+        operations_.calculations().Solve(*m, *b, *x, *k, homogeneous, stop_);
+    if (solved.code != code::Ok) return solved.code;
     result.matrixList = true;
-    result.rank = rank;
+    result.rank = solved.value;
     return code::Ok;
 }
 
@@ -34,9 +34,9 @@ int ScriptRunner::report(const CommandWords& words, CommandResult& result) {
     if (words.size() != 2) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     if (!letter) return code::NotUnderstood;
-    OneMatrixReport report;
-    if (const int rc = operations_.OneMatrix(*letter, report, stop_); rc != code::Ok) return rc;
-    result.report = std::move(report);
+    Outcome<OneMatrixReport> report = operations_.calculations().oneMatrixReport(*letter, stop_);
+    if (report.code != code::Ok) return report.code;
+    result.report = std::move(report.value);
     return code::Ok;
 }
 

@@ -7,7 +7,7 @@
 
 #include "engine/complex.h"
 #include "engine/result_codes.h"
-#include "workspace/frame_operations.h"
+#include "workspace/calculation_operations.h"
 #include "workspace/matrix_document.h"
 
 namespace lorvex::cli {

@@ -22,7 +22,7 @@ int evaluateFormula(TParsWin& parser, std::string_view text, const StopCheck& st
 
 int ScriptRunner::eval(const CommandWords& words, CommandResult& result) {
     Complex value;
-    if (const int rc = evaluateFormula(operations_.parser(), words.restFrom(1), stop_, value);
+    if (const int rc = evaluateFormula(operations_.ParserHost(), words.restFrom(1), stop_, value);
         rc != code::Ok)
         return rc;
     result.value = value;
@@ -37,10 +37,10 @@ int ScriptRunner::let(const CommandWords& words, CommandResult&) {
     const char name = assignment->name[0];
     if (name != '@' && !letterNumber(assignment->name)) return code::NotUnderstood;
     Complex value;
-    if (const int rc = evaluateFormula(operations_.parser(), assignment->text, stop_, value);
+    if (const int rc = evaluateFormula(operations_.ParserHost(), assignment->text, stop_, value);
         rc != code::Ok)
         return rc;
-    operations_.parser().setVariable(name, value);
+    operations_.ParserHost().setVariable(name, value);
     return code::Ok;
 }
 

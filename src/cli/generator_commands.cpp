@@ -43,7 +43,8 @@ int ScriptRunner::newMatrix(const CommandWords& words, CommandResult&) {
         upper = words[6];
     }
     if (extra % 2 == 1) diagonal = words[words.size() - 1];
-    return operations_.MakeMatrix(*letter, *kind, words[3], words[4], lower, upper, diagonal);
+    return operations_.generators().MakeMatrix(*letter, *kind, words[3], words[4], lower, upper,
+                                               diagonal);
 }
 
 // "formula A ROWS COLS TEXT": the formula is the rest of the line.
@@ -51,7 +52,7 @@ int ScriptRunner::formula(const CommandWords& words, CommandResult&) {
     if (words.size() < 5) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     if (!letter) return code::NotUnderstood;
-    return operations_.Formula(*letter, words[2], words[3], words.restFrom(4), stop_);
+    return operations_.generators().Formula(*letter, words[2], words[3], words.restFrom(4), stop_);
 }
 
 int ScriptRunner::copycol(const CommandWords& words, CommandResult&) {
@@ -59,21 +60,21 @@ int ScriptRunner::copycol(const CommandWords& words, CommandResult&) {
     const std::optional<std::int32_t> source = letterNumber(words[1]);
     const std::optional<std::int32_t> result = letterNumber(words[2]);
     if (!source || !result) return code::NotUnderstood;
-    return operations_.CopyColumn(*source, *result, words[3]);
+    return operations_.generators().CopyColumn(*source, *result, words[3]);
 }
 
 int ScriptRunner::unitary(const CommandWords& words, CommandResult&) {
     if (words.size() != 3) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     if (!letter) return code::NotUnderstood;
-    return operations_.UnitaryRandom(words[2], *letter);
+    return operations_.generators().UnitaryRandom(words[2], *letter);
 }
 
 int ScriptRunner::rot2d(const CommandWords& words, CommandResult&) {
     if (words.size() != 3) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     if (!letter) return code::NotUnderstood;
-    return operations_.Rotate2D(*letter, words[2]);
+    return operations_.geometry().Rotate2D(*letter, words[2]);
 }
 
 // "rot3d A X Y Z DEGREES" or "rot3d A axis=B DEGREES".
@@ -82,11 +83,11 @@ int ScriptRunner::rot3d(const CommandWords& words, CommandResult&) {
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     if (!letter) return code::NotUnderstood;
     if (words.size() == 6)
-        return operations_.Rotate3D(0, *letter, words[2], words[3], words[4], words[5]);
+        return operations_.geometry().Rotate3D(0, *letter, words[2], words[3], words[4], words[5]);
     if (words.size() != 4) return code::NotUnderstood;
     const std::optional<std::int32_t> axis = namedLetter(words[2], "axis");
     if (!axis) return code::NotUnderstood;
-    return operations_.Rotate3D(*axis, *letter, "", "", "", words[3]);
+    return operations_.geometry().Rotate3D(*axis, *letter, "", "", "", words[3]);
 }
 
 // "irot3d A X Y Z RCOS RSIN", where "axis=B" may stand for X Y Z and
@@ -114,7 +115,7 @@ int ScriptRunner::irot3d(const CommandWords& words, CommandResult&) {
     }
     if (next != words.size() || (axis == 0 && x.empty()) || (angle == 0 && rCos.empty()))
         return code::NotUnderstood;
-    return operations_.IntRotate3D(axis, angle, *letter, x, y, z, rCos, rSin);
+    return operations_.geometry().IntRotate3D(axis, angle, *letter, x, y, z, rCos, rSin);
 }
 
 int ScriptRunner::projectOrReflect(const CommandWords& words, bool projection) {
@@ -123,8 +124,8 @@ int ScriptRunner::projectOrReflect(const CommandWords& words, bool projection) {
     const std::optional<std::int32_t> axis = letterNumber(words[2]);
     if (!letter || !axis) return code::NotUnderstood;
     if (workspace_.Mode() == WorkspaceMode::Integer)
-        return operations_.IntProjectReflect(*axis, *letter, projection);
-    return operations_.ProjectReflect(*axis, *letter, projection);
+        return operations_.geometry().IntProjectReflect(*axis, *letter, projection);
+    return operations_.geometry().ProjectReflect(*axis, *letter, projection);
 }
 
 int ScriptRunner::project(const CommandWords& words, CommandResult&) {

@@ -117,7 +117,7 @@ int ScriptRunner::open(const CommandWords& words, CommandResult&) {
     const std::string path(words.restFrom(1));
     if (path.empty()) return code::NotUnderstood;
     if (matrixKindForPath(path) < 0) return code::CannotOpenFile;
-    return operations_.OpenMatrixFile(path, Workspace::UnreadableFile::StoreNothing);
+    return operations_.files().OpenMatrixFile(path, Workspace::UnreadableFile::StoreNothing);
 }
 
 int ScriptRunner::save(const CommandWords& words, CommandResult&) {
@@ -132,7 +132,7 @@ int ScriptRunner::paste(const CommandWords& words, CommandResult&) {
     if (path.empty()) return code::NotUnderstood;
     std::string text;
     if (const int rc = readTextFile(path, text); rc != code::Ok) return rc;
-    return operations_.Paste(text);
+    return operations_.files().paste(text);
 }
 
 int ScriptRunner::show(const CommandWords& words, CommandResult& result) {

@@ -41,9 +41,9 @@ int ScriptRunner::echelon(const CommandWords& words, CommandResult& result) {
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     const std::optional<std::int32_t> steps = stepCount(words, 2, kAllEchelonActions);
     if (!letter || !steps) return code::NotUnderstood;
-    bool finished = false;
-    if (const int rc = operations_.Echelon(*letter, *steps, finished); rc != code::Ok) return rc;
-    showStep(StepDocument::Echelon, result, finished);
+    const StepProgress progress = operations_.steps().echelon(*letter, *steps);
+    if (progress.code != code::Ok) return progress.code;
+    showStep(StepDocument::Echelon, result, progress.finished);
     return code::Ok;
 }
 
@@ -57,13 +57,10 @@ int ScriptRunner::lp(const CommandWords& words, CommandResult& result) {
     const std::optional<std::int32_t> rightSide = letterNumber(words[4]);
     const std::optional<std::int32_t> steps = stepCount(words, 5, kAllSimplexSteps);
     if (!goal || !objective || !constraints || !rightSide || !steps) return code::NotUnderstood;
-    bool ended = false;
-    if (const int rc = operations_.LinearProgram(*objective, *constraints, *rightSide, *goal,
-                                                 *steps, ended, stop_);
-        rc != code::Ok) {
-        return rc;
-    }
-    showStep(StepDocument::LinearProgramming, result, ended);
+    const StepProgress progress = operations_.steps().linearProgram(
+        *objective, *constraints, *rightSide, *goal, *steps, stop_);
+    if (progress.code != code::Ok) return progress.code;
+    showStep(StepDocument::LinearProgramming, result, progress.finished);
     return code::Ok;
 }
 
@@ -71,7 +68,7 @@ int ScriptRunner::oper(const CommandWords& words, CommandResult& result) {
     if (words.size() != 2) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     if (!letter) return code::NotUnderstood;
-    if (const int rc = operations_.OperLoad(*letter); rc != code::Ok) return rc;
+    if (const int rc = operations_.steps().OperLoad(*letter); rc != code::Ok) return rc;
     showStep(StepDocument::Operations, result, std::nullopt);
     return code::Ok;
 }
@@ -81,7 +78,7 @@ int ScriptRunner::mul(const CommandWords& words, CommandResult& result) {
     if (words.size() < 4) return code::NotUnderstood;
     const std::optional<bool> columns = onColumns(words[1]);
     if (!columns) return code::NotUnderstood;
-    if (const int rc = operations_.OperMultiply(words[2], words.restFrom(3), *columns);
+    if (const int rc = operations_.steps().OperMultiply(words[2], words.restFrom(3), *columns);
         rc != code::Ok) {
         return rc;
     }
@@ -94,7 +91,7 @@ int ScriptRunner::add(const CommandWords& words, CommandResult& result) {
     if (words.size() < 5) return code::NotUnderstood;
     const std::optional<bool> columns = onColumns(words[1]);
     if (!columns) return code::NotUnderstood;
-    if (const int rc = operations_.OperAdd(words[2], words.restFrom(4), words[3], *columns);
+    if (const int rc = operations_.steps().OperAdd(words[2], words.restFrom(4), words[3], *columns);
         rc != code::Ok) {
         return rc;
     }
@@ -106,7 +103,7 @@ int ScriptRunner::swap(const CommandWords& words, CommandResult& result) {
     if (words.size() != 4) return code::NotUnderstood;
     const std::optional<bool> columns = onColumns(words[1]);
     if (!columns) return code::NotUnderstood;
-    if (const int rc = operations_.OperSwap(words[2], words[3], *columns); rc != code::Ok)
+    if (const int rc = operations_.steps().OperSwap(words[2], words[3], *columns); rc != code::Ok)
         return rc;
     showStep(StepDocument::Operations, result, std::nullopt);
     return code::Ok;
@@ -116,7 +113,7 @@ int ScriptRunner::swap(const CommandWords& words, CommandResult& result) {
 // that is "nada a fazer".
 int ScriptRunner::undo(const CommandWords& words, CommandResult& result) {
     if (words.size() != 1) return code::NotUnderstood;
-    if (!operations_.OperUndo()) return code::NothingToDo;
+    if (!operations_.steps().OperUndo()) return code::NothingToDo;
     showStep(StepDocument::Operations, result, std::nullopt);
     return code::Ok;
 }
@@ -128,8 +125,8 @@ int ScriptRunner::stepsave(const CommandWords& words, CommandResult&) {
     if (words.size() != 3) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(words[2]);
     if (!letter) return code::NotUnderstood;
-    if (sameWord(words[1], "lp")) return operations_.LPSaveAs(*letter);
-    if (sameWord(words[1], "echelon")) return operations_.EchSaveAs(*letter);
+    if (sameWord(words[1], "lp")) return operations_.steps().LPSaveAs(*letter);
+    if (sameWord(words[1], "echelon")) return operations_.steps().EchSaveAs(*letter);
     if (!sameWord(words[1], "oper")) return code::NotUnderstood;
     const MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
     const Workspace::Placement placement =

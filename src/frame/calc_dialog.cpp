@@ -6,13 +6,13 @@
 #include "frame/letter_list.h"
 #include "toolkit/computation_stopper.h"
 #include "toolkit/qt_text.h"
-#include "workspace/frame_operations.h"
+#include "workspace/calculation_operations.h"
 
 namespace lorvex {
 
-TCalcDlg::TCalcDlg(FrameOperations& operations, QWidget* parent)
+TCalcDlg::TCalcDlg(CalculationOperations& calculations, QWidget* parent)
     : CommandDialog(uiString(strings::id::CalculateTitle), uiString(strings::id::Create), parent),
-      operations_(operations),
+      calculations_(calculations),
       text_(new QLineEdit(QStringLiteral("A + B"), this)),
       letter_(new LetterList(3, this)) {
     text_->setObjectName("211");
@@ -26,9 +26,9 @@ TCalcDlg::TCalcDlg(FrameOperations& operations, QWidget* parent)
 
 void TCalcDlg::run() {
     ComputationStopper stopper(this);
-    const int rc = operations_.CalcExpression(letter_->letter(), toStdString(text_->text()),
-                                              stopper.stopCheck());
-    showError(operations_.workspace().prompter(), rc);
+    const int rc = calculations_.CalcExpression(letter_->letter(), toStdString(text_->text()),
+                                                stopper.stopCheck());
+    showError(calculations_.context().prompter, rc);
 }
 
 }  // namespace lorvex

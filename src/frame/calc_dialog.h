@@ -6,20 +6,20 @@ class QLineEdit;
 
 namespace lorvex {
 
-class FrameOperations;
+class CalculationOperations;
 class LetterList;
 
 // CALC: a typed calculation such as "A + B", stored under a chosen letter.
 class TCalcDlg : public CommandDialog {
     Q_OBJECT
   public:
-    TCalcDlg(FrameOperations& operations, QWidget* parent);
+    TCalcDlg(CalculationOperations& calculations, QWidget* parent);
 
   protected:
     void run() override;
 
   private:
-    FrameOperations& operations_;
+    CalculationOperations& calculations_;
     QLineEdit* text_;
     LetterList* letter_;
 };

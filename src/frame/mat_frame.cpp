@@ -115,15 +115,19 @@ void TMatFrame::createActions() {
     connect(action(WhiteBackground), &QAction::triggered, this,
             [this] { workspace_.toggleWhiteBackground(); });
     connect(action(Exit), &QAction::triggered, this, &QWidget::close);
-    connect(action(Open), &QAction::triggered, this, [this] { report(operations_.Open()); });
+    connect(action(Open), &QAction::triggered, this,
+            [this] { report(operations_.files().open()); });
     connect(action(HelpFirstMenu), &QAction::triggered, this, [this] { showHelp("LVFILEH"); });
     connect(action(HelpSecondMenu), &QAction::triggered, this, [this] { showHelp("LVCALCH"); });
     connect(action(HelpThirdMenu), &QAction::triggered, this, [this] { showHelp("LVVIEWH"); });
     connect(action(ProgramHelp), &QAction::triggered, this, [this] { showHelp("PROGHELP"); });
     connect(action(About), &QAction::triggered, this, &TMatFrame::showAbout);
-    connect(action(NewMatrix), &QAction::triggered, this, [this] { present(newMatrixDialog_); });
-    connect(action(Calculate), &QAction::triggered, this, [this] { present(calcDialog_); });
-    connect(action(Solve), &QAction::triggered, this, [this] { present(solveDialog_); });
+    connect(action(NewMatrix), &QAction::triggered, this,
+            [this] { present(newMatrixDialog_, operations_.generators()); });
+    connect(action(Calculate), &QAction::triggered, this,
+            [this] { present(calcDialog_, operations_.calculations()); });
+    connect(action(Solve), &QAction::triggered, this,
+            [this] { present(solveDialog_, operations_.calculations()); });
     // Their dialogs are not built yet.
     for (int command : {Formula, CopyColumn, Unitary, Rotate2D, Rotate3D, IntegerRotate3D,
                         ProjectReflect, LinearProgramming, Echelon, RowOperations}) {
@@ -151,11 +155,11 @@ void TMatFrame::showAbout() {
 void TMatFrame::paste() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty()) return;
-    report(operations_.Paste(toStdString(text)));
+    report(operations_.files().paste(toStdString(text)));
 }
 
 void TMatFrame::openMatrixFile(const QString& path) {
-    report(operations_.OpenMatrixFile(toStdString(path)));
+    report(operations_.files().OpenMatrixFile(toStdString(path)));
 }
 
 void TMatFrame::receiveHandOver(const QString& path) {
@@ -204,9 +208,9 @@ void TMatFrame::setMode(WorkspaceMode mode) {
     operations_.setMode(mode);
 }
 
-template <class Dialog>
-void TMatFrame::present(std::unique_ptr<Dialog>& dialog) {
-    if (dialog == nullptr) dialog = std::make_unique<Dialog>(operations_, this);
+template <class Dialog, class Family>
+void TMatFrame::present(std::unique_ptr<Dialog>& dialog, Family& family) {
+    if (dialog == nullptr) dialog = std::make_unique<Dialog>(family, this);
     dialog->present(operations_.random());
 }
 
@@ -215,15 +219,15 @@ void TMatFrame::showReport(std::int32_t letter) {
     MatrixDocument* document = workspace_.slot(letter);
     TMatWin* window = document != nullptr ? windowOf(*document) : nullptr;
     if (window == nullptr) return;
-    OneMatrixReport result;
     ComputationStopper stopper(this);
-    const int rc = operations_.OneMatrix(letter, result, stopper.stopCheck());
-    if (rc != code::Ok) {
-        report(rc);
+    const Outcome<OneMatrixReport> result =
+        operations_.calculations().oneMatrixReport(letter, stopper.stopCheck());
+    if (result.code != code::Ok) {
+        report(result.code);
         return;
     }
     TTextWin* text = window->textWindow();
-    text->setText(toQString(result.text));
+    text->setText(toQString(result.value.text));
     text->setWindowTitle(uiString(strings::id::MatrixDataTitle) +
                          QChar(static_cast<char16_t>(64 + letter)));
     text->setDocumentName("matdat.txt", false);

@@ -81,8 +81,9 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void showHelp(const char* name);
     void showAbout();
     void showReport(std::int32_t letter);
-    template <class Dialog>
-    void present(std::unique_ptr<Dialog>& dialog);
+    // Shows a command dialog, made on first use with the operations it calls.
+    template <class Dialog, class Family>
+    void present(std::unique_ptr<Dialog>& dialog, Family& family);
 
     FrameOperations& operations_;
     Workspace& workspace_;

@@ -9,7 +9,7 @@
 
 #include "frame/letter_list.h"
 #include "toolkit/qt_text.h"
-#include "workspace/frame_operations.h"
+#include "workspace/generator_operations.h"
 
 namespace lorvex {
 namespace {
@@ -25,10 +25,10 @@ QLineEdit* field(const QString& text, const QString& id, QWidget* parent) {
 
 }  // namespace
 
-TNewMatDlg::TNewMatDlg(FrameOperations& operations, QWidget* parent)
+TNewMatDlg::TNewMatDlg(GeneratorOperations& generators, QWidget* parent)
     : CommandDialog(QString(), uiString(strings::id::Create), parent),
-      operations_(operations),
-      mode_(operations.workspace().Mode()),
+      generators_(generators),
+      mode_(generators.context().workspace.Mode()),
       rows_(field("3", "211", this)),
       cols_(field("3", "212", this)),
       times_(new QLabel(QStringLiteral("X"), this)),
@@ -96,8 +96,8 @@ void TNewMatDlg::run() {
     const std::string upper = toStdString(upper_->text());
     const std::string diagonal = toStdString(diagonal_->text());
     const int rc =
-        operations_.MakeMatrix(letter_->letter(), kind, rows, cols, lower, upper, diagonal);
-    showError(operations_.workspace().prompter(), rc);
+        generators_.MakeMatrix(letter_->letter(), kind, rows, cols, lower, upper, diagonal);
+    showError(generators_.context().prompter, rc);
 }
 
 }  // namespace lorvex

@@ -11,7 +11,7 @@ class QRadioButton;
 
 namespace lorvex {
 
-class FrameOperations;
+class GeneratorOperations;
 class LetterList;
 
 // NEWMAT: zeros, random entries between bounds, a constant diagonal, random
@@ -19,7 +19,7 @@ class LetterList;
 class TNewMatDlg : public CommandDialog {
     Q_OBJECT
   public:
-    TNewMatDlg(FrameOperations& operations, QWidget* parent);
+    TNewMatDlg(GeneratorOperations& generators, QWidget* parent);
 
     // The title and the bounds' defaults follow the mode: the mode's
     // newMatrixDefaults on entering or leaving integer mode.
@@ -32,7 +32,7 @@ class TNewMatDlg : public CommandDialog {
     void showSizeFields();
     void showDefaults(WorkspaceMode mode);
 
-    FrameOperations& operations_;
+    GeneratorOperations& generators_;
     WorkspaceMode mode_;
     QLineEdit* rows_;
     QLineEdit* cols_;

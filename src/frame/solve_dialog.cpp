@@ -7,13 +7,13 @@
 #include "frame/letter_list.h"
 #include "toolkit/computation_stopper.h"
 #include "toolkit/qt_text.h"
-#include "workspace/frame_operations.h"
+#include "workspace/calculation_operations.h"
 
 namespace lorvex {
 
-TSolveDlg::TSolveDlg(FrameOperations& operations, QWidget* parent)
+TSolveDlg::TSolveDlg(CalculationOperations& calculations, QWidget* parent)
     : CommandDialog(uiString(strings::id::SolveTitle), uiString(strings::id::SolveButton), parent),
-      operations_(operations),
+      calculations_(calculations),
       matrix_(new LetterList(13, this)),
       zeros_(new QRadioButton(uiString(strings::id::Zeros), this)),
       column_(new QRadioButton(this)),
@@ -41,10 +41,11 @@ TSolveDlg::TSolveDlg(FrameOperations& operations, QWidget* parent)
 
 void TSolveDlg::run() {
     ComputationStopper stopper(this);
-    const int rc =
-        operations_.Solve(matrix_->letter(), rightSide_->letter(), solution_->letter(),
-                          nullSpace_->letter(), zeros_->isChecked(), stopper.stopCheck());
-    showError(operations_.workspace().prompter(), rc);
+    const int rc = calculations_
+                       .Solve(matrix_->letter(), rightSide_->letter(), solution_->letter(),
+                              nullSpace_->letter(), zeros_->isChecked(), stopper.stopCheck())
+                       .code;
+    showError(calculations_.context().prompter, rc);
 }
 
 }  // namespace lorvex

@@ -6,20 +6,20 @@ class QRadioButton;
 
 namespace lorvex {
 
-class FrameOperations;
+class CalculationOperations;
 class LetterList;
 
 // SOLVE: M*X = B, with B a column or zeros, storing X and the null space.
 class TSolveDlg : public CommandDialog {
     Q_OBJECT
   public:
-    TSolveDlg(FrameOperations& operations, QWidget* parent);
+    TSolveDlg(CalculationOperations& calculations, QWidget* parent);
 
   protected:
     void run() override;
 
   private:
-    FrameOperations& operations_;
+    CalculationOperations& calculations_;
     LetterList* matrix_;
     QRadioButton* zeros_;
     QRadioButton* column_;

@@ -1,5 +1,7 @@
 // The calculation service and the solve command of the frame.
 
+#include "workspace/calculation_operations.h"
+
 #include <variant>
 
 #include "engine/guarded.h"
@@ -7,7 +9,6 @@
 #include "engine/result_codes.h"
 #include "expr/calc_language.h"
 #include "workspace/described_placement.h"
-#include "workspace/frame_operations.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
@@ -20,13 +21,14 @@ bool integerMode(const Workspace& workspace) {
 
 }  // namespace
 
-int FrameOperations::CalcExpression(std::int32_t letter, std::string_view text,
-                                    const StopCheck& stop) {
+int CalculationOperations::CalcExpression(std::int32_t letter, std::string_view text,
+                                          const StopCheck& stop) {
+    Workspace& workspace = context_.workspace;
     return runGuarded([&] {
         MatrixData result;
-        const int rc = CalcMatrix(text, integerMode(workspace_), workspace_, result, stop);
+        const int rc = CalcMatrix(text, integerMode(workspace), workspace, result, stop);
         if (rc != code::Ok) return rc;
-        return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), letter, result,
+        return placeDescribed(workspace, elementKindOf(workspace.Mode()), letter, result,
                               std::string(text));
     });
 }
@@ -60,41 +62,45 @@ int solveSystem(const MatrixData& m, const MatrixData& b, Solution& solution,
 
 }  // namespace
 
-int FrameOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x, std::int32_t nullSpace,
-                           bool homogeneous, const StopCheck& stop, std::int32_t* rank) {
+Outcome<std::int32_t> CalculationOperations::Solve(std::int32_t m, std::int32_t b, std::int32_t x,
+                                                   std::int32_t nullSpace, bool homogeneous,
+                                                   const StopCheck& stop) {
+    Workspace& workspace = context_.workspace;
     // Every check runs; a later failure replaces the code of an earlier one.
     int rc = code::Ok;
     if (x == m) rc = code::InconsistentData;
-    const MatrixDocument* matrix = workspace_.slot(m);
+    const MatrixDocument* matrix = workspace.slot(m);
     if (matrix == nullptr) rc = code::MatrixNotFound;
-    const MatrixDocument* rightSide = homogeneous ? nullptr : workspace_.slot(b);
+    const MatrixDocument* rightSide = homogeneous ? nullptr : workspace.slot(b);
     if (!homogeneous && rightSide == nullptr) rc = code::MatrixNotFound;
     if (rc == code::Ok && !homogeneous &&
         (b == m || b == x || rightSide->Rows() != matrix->Rows() || rightSide->Cols() != 1)) {
         rc = code::InconsistentData;
     }
-    if (rc != code::Ok) return rc;
+    if (rc != code::Ok) return {rc};
 
-    return runGuarded([&] {
+    std::int32_t rank = 0;
+    rc = runGuarded([&] {
         Solution solution;
         const MatrixData bData =
-            homogeneous ? zeroMatrix(elementKindOf(workspace_.Mode()), matrix->Rows(), 1)
+            homogeneous ? zeroMatrix(elementKindOf(workspace.Mode()), matrix->Rows(), 1)
                         : rightSide->matrixData();
         if (const int solved = solveSystem(matrix->matrixData(), bData, solution, stop);
             solved != code::Ok) {
             return solved;
         }
-        if (rank != nullptr) *rank = solution.rank;
+        rank = solution.rank;
         const bool hasNullSpace = solution.rank < matrix->Cols();
         if (hasNullSpace && (nullSpace == x || nullSpace == m)) return code::InconsistentData;
 
-        const ElementKind kind = elementKindOf(workspace_.Mode());
-        const int placed = placeDescribed(workspace_, kind, x, solution.particular,
+        const ElementKind kind = elementKindOf(workspace.Mode());
+        const int placed = placeDescribed(workspace, kind, x, solution.particular,
                                           std::string(strings::byId(strings::id::Solution)));
         if (placed != code::Ok || !hasNullSpace || !solution.nullSpace) return placed;
-        return placeDescribed(workspace_, kind, nullSpace, *solution.nullSpace,
+        return placeDescribed(workspace, kind, nullSpace, *solution.nullSpace,
                               std::string(strings::byId(strings::id::NullSpaceBasis)));
     });
+    return {rc, rank};
 }
 
 }  // namespace lorvex

@@ -3,6 +3,8 @@
 // reflection through the hyperplane orthogonal to a vector. The fields and
 // letters are read and checked here, the matrices come from the engine.
 
+#include "workspace/geometry_operations.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -14,7 +16,6 @@
 #include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "workspace/described_placement.h"
-#include "workspace/frame_operations.h"
 #include "workspace/matrix_limits.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
@@ -61,7 +62,7 @@ int readIntegerData(const Workspace& workspace, std::int32_t letter,
             if (BigInt::fromText(texts[k], values[k]) != code::Ok) return code::NotUnderstood;
         return code::Ok;
     }
-    const MatrixDocument* document = workspace.Slots(WorkspaceMode::Integer, letter);
+    const MatrixDocument* document = workspace.slot(WorkspaceMode::Integer, letter);
     if (document == nullptr) return code::MatrixNotFound;
     if (entryCount(*document) < static_cast<std::int64_t>(N)) return code::InconsistentData;
     for (std::size_t k = 0; k < N; ++k)
@@ -71,24 +72,25 @@ int readIntegerData(const Workspace& workspace, std::int32_t letter,
 
 }  // namespace
 
-int FrameOperations::Rotate2D(std::int32_t letter, std::string_view degrees) {
+int GeometryOperations::Rotate2D(std::int32_t letter, std::string_view degrees) {
     return runGuarded([&] {
         ComplexMatrix rotation;
         if (const int rc = planeRotation(leadingDecimal(degrees), rotation); rc != code::Ok)
             return rc;
-        return placeDescribed(workspace_, ElementKind::Real, letter, rotation,
+        return placeDescribed(context_.workspace, ElementKind::Real, letter, rotation,
                               rotationDescription(kPlaneSuffix));
     });
 }
 
-int FrameOperations::Rotate3D(std::int32_t axisLetter, std::int32_t letter, std::string_view x,
-                              std::string_view y, std::string_view z, std::string_view degrees) {
+int GeometryOperations::Rotate3D(std::int32_t axisLetter, std::int32_t letter, std::string_view x,
+                                 std::string_view y, std::string_view z, std::string_view degrees) {
     return runGuarded([&] {
         std::array<long double, 3> axis{};
         if (axisLetter < 1) {
             axis = {leadingDecimal(x), leadingDecimal(y), leadingDecimal(z)};
         } else {
-            const MatrixDocument* document = workspace_.Slots(WorkspaceMode::Real, axisLetter);
+            const MatrixDocument* document =
+                context_.workspace.slot(WorkspaceMode::Real, axisLetter);
             if (document == nullptr) return code::MatrixNotFound;
             if (entryCount(*document) < 3) return code::InconsistentData;
             for (std::size_t k = 0; k < 3; ++k)
@@ -97,35 +99,37 @@ int FrameOperations::Rotate3D(std::int32_t axisLetter, std::int32_t letter, std:
         ComplexMatrix rotation;
         if (const int rc = spaceRotation(axis, leadingDecimal(degrees), rotation); rc != code::Ok)
             return rc;
-        return placeDescribed(workspace_, ElementKind::Real, letter, rotation,
+        return placeDescribed(context_.workspace, ElementKind::Real, letter, rotation,
                               rotationDescription(kSpaceSuffix));
     });
 }
 
-int FrameOperations::IntRotate3D(std::int32_t axisLetter, std::int32_t angleLetter,
-                                 std::int32_t letter, std::string_view x, std::string_view y,
-                                 std::string_view z, std::string_view rCos, std::string_view rSin) {
+int GeometryOperations::IntRotate3D(std::int32_t axisLetter, std::int32_t angleLetter,
+                                    std::int32_t letter, std::string_view x, std::string_view y,
+                                    std::string_view z, std::string_view rCos,
+                                    std::string_view rSin) {
     return runGuarded([&] {
         std::array<BigInt, 3> axis;
-        if (const int rc = readIntegerData(workspace_, axisLetter,
+        if (const int rc = readIntegerData(context_.workspace, axisLetter,
                                            std::array<std::string_view, 3>{x, y, z}, axis);
             rc != code::Ok)
             return rc;
         std::array<BigInt, 2> angle;
-        if (const int rc = readIntegerData(workspace_, angleLetter,
+        if (const int rc = readIntegerData(context_.workspace, angleLetter,
                                            std::array<std::string_view, 2>{rCos, rSin}, angle);
             rc != code::Ok)
             return rc;
         IntegerMatrix rotation;
         if (const int rc = exactSpaceRotation(axis, angle, rotation); rc != code::Ok) return rc;
-        return placeDescribed(workspace_, ElementKind::Integer, letter, rotation,
+        return placeDescribed(context_.workspace, ElementKind::Integer, letter, rotation,
                               rotationDescription(kSpaceSuffix));
     });
 }
 
-int FrameOperations::ProjectReflect(std::int32_t axisLetter, std::int32_t letter, bool projection) {
+int GeometryOperations::ProjectReflect(std::int32_t axisLetter, std::int32_t letter,
+                                       bool projection) {
     return runGuarded([&] {
-        const MatrixDocument* document = workspace_.Slots(WorkspaceMode::Real, axisLetter);
+        const MatrixDocument* document = context_.workspace.slot(WorkspaceMode::Real, axisLetter);
         if (document == nullptr) return code::MatrixNotFound;
         if (!isVector(*document)) return code::InconsistentData;
         const std::vector<Complex>& v = document->Cells();
@@ -134,16 +138,17 @@ int FrameOperations::ProjectReflect(std::int32_t axisLetter, std::int32_t letter
         ComplexMatrix map;
         if (const int rc = hyperplaneMatrix(v, hyperplaneMap(projection), map); rc != code::Ok)
             return rc;
-        return placeDescribed(workspace_, ElementKind::Real, letter, map,
+        return placeDescribed(context_.workspace, ElementKind::Real, letter, map,
                               projectionDescription(projection));
     });
 }
 
 // The numerators are the vector; its denominator does not change the map.
-int FrameOperations::IntProjectReflect(std::int32_t axisLetter, std::int32_t letter,
-                                       bool projection) {
+int GeometryOperations::IntProjectReflect(std::int32_t axisLetter, std::int32_t letter,
+                                          bool projection) {
     return runGuarded([&] {
-        const MatrixDocument* document = workspace_.Slots(WorkspaceMode::Integer, axisLetter);
+        const MatrixDocument* document =
+            context_.workspace.slot(WorkspaceMode::Integer, axisLetter);
         if (document == nullptr) return code::MatrixNotFound;
         if (!isVector(*document)) return code::InconsistentData;
         const std::span<const BigInt> v(document->ICells().data(), document->ICells().size() - 1);
@@ -152,7 +157,7 @@ int FrameOperations::IntProjectReflect(std::int32_t axisLetter, std::int32_t let
         IntegerMatrix map;
         if (const int rc = hyperplaneMatrix(v, hyperplaneMap(projection), map); rc != code::Ok)
             return rc;
-        return placeDescribed(workspace_, ElementKind::Integer, letter, map,
+        return placeDescribed(context_.workspace, ElementKind::Integer, letter, map,
                               projectionDescription(projection));
     });
 }

@@ -7,7 +7,7 @@
 #include "engine/elimination.h"
 #include "engine/guarded.h"
 #include "engine/result_codes.h"
-#include "workspace/frame_operations.h"
+#include "workspace/calculation_operations.h"
 #include "workspace/number_text.h"
 #include "workspace/polynomial_report.h"
 #include "workspace/string_ids.h"
@@ -43,14 +43,16 @@ std::string fractionText(const Fraction& value) {
 
 }  // namespace
 
-int FrameOperations::OneMatrix(std::int32_t letter, OneMatrixReport& report,
-                               const StopCheck& stop) {
-    return runGuarded([&] { return oneMatrix(letter, report, stop); });
+Outcome<OneMatrixReport> CalculationOperations::oneMatrixReport(std::int32_t letter,
+                                                                const StopCheck& stop) {
+    Outcome<OneMatrixReport> report;
+    report.code = runGuarded([&] { return buildReport(letter, report.value, stop); });
+    return report;
 }
 
-int FrameOperations::oneMatrix(std::int32_t letter, OneMatrixReport& report,
-                               const StopCheck& stop) {
-    const MatrixDocument* document = workspace_.slot(letter);
+int CalculationOperations::buildReport(std::int32_t letter, OneMatrixReport& report,
+                                       const StopCheck& stop) {
+    const MatrixDocument* document = context_.workspace.slot(letter);
     if (document == nullptr) return code::MatrixNotFound;
     OneMatrixReport result;
     const MatrixData data = document->matrixData();
@@ -102,8 +104,8 @@ int FrameOperations::oneMatrix(std::int32_t letter, OneMatrixReport& report,
         const bool complexMode = document->Kind() == ElementKind::Complex;
         if (polynomial == code::Ok) {
             PolynomialRoots roots;
-            const int found =
-                findRoots(coefficients, {document->ZeroTol(), complexMode}, random_, roots, stop);
+            const int found = findRoots(coefficients, {document->ZeroTol(), complexMode},
+                                        context_.random, roots, stop);
             if (found != code::Ok) return found;
             result.coefficients = coefficients;
             result.roots = roots.roots;

@@ -2,6 +2,8 @@
 // simplex method, the reduction to echelon form, and row and column
 // operations, each shown in its step document.
 
+#include "workspace/step_operations.h"
+
 #include <cstdio>
 #include <variant>
 
@@ -10,7 +12,6 @@
 #include "engine/result_codes.h"
 #include "expr/calc_language.h"
 #include "workspace/described_placement.h"
-#include "workspace/frame_operations.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
 #include "workspace/text_numbers.h"
@@ -62,33 +63,34 @@ std::string_view field(std::string_view text, std::size_t length) {
 
 }  // namespace
 
-int FrameOperations::LinearProgram(std::int32_t objective, std::int32_t constraints,
-                                   std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
-                                   bool& ended, const StopCheck& stop) {
-    return runGuarded([&] {
-        return linearProgram(objective, constraints, rightSide, goal, stepLimit, ended, stop);
+StepProgress StepOperations::linearProgram(std::int32_t objective, std::int32_t constraints,
+                                           std::int32_t rightSide, Goal goal,
+                                           std::int32_t stepLimit, const StopCheck& stop) {
+    StepProgress progress;
+    progress.code = runGuarded([&] {
+        progress = runLinearProgram(objective, constraints, rightSide, goal, stepLimit, stop);
+        return progress.code;
     });
+    return progress;
 }
 
-int FrameOperations::linearProgram(std::int32_t objective, std::int32_t constraints,
-                                   std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
-                                   bool& ended, const StopCheck& stop) {
-    const MatrixDocument* f = workspace_.Slots(WorkspaceMode::Real, objective);
-    const MatrixDocument* b = workspace_.Slots(WorkspaceMode::Real, constraints);
-    const MatrixDocument* c = workspace_.Slots(WorkspaceMode::Real, rightSide);
-    if (f == nullptr || b == nullptr || c == nullptr) return code::MatrixNotFound;
+StepProgress StepOperations::runLinearProgram(std::int32_t objective, std::int32_t constraints,
+                                              std::int32_t rightSide, Goal goal,
+                                              std::int32_t stepLimit, const StopCheck& stop) {
+    const Workspace& workspace = context_.workspace;
+    const MatrixDocument* f = workspace.slot(WorkspaceMode::Real, objective);
+    const MatrixDocument* b = workspace.slot(WorkspaceMode::Real, constraints);
+    const MatrixDocument* c = workspace.slot(WorkspaceMode::Real, rightSide);
+    if (f == nullptr || b == nullptr || c == nullptr) return {code::MatrixNotFound};
     const auto fm = std::get<ComplexMatrix>(f->matrixData());
     const auto bm = std::get<ComplexMatrix>(b->matrixData());
     const auto cm = std::get<ComplexMatrix>(c->matrixData());
-    if (const int rc = checkLinearProgram(fm, bm, cm); rc != code::Ok) return rc;
+    if (const int rc = checkLinearProgram(fm, bm, cm); rc != code::Ok) return {rc};
 
     SimplexRun run;
-    const int rc = runSimplex(fm, bm, cm, goal, stepLimit, run, stop);
-    if (rc != code::Ok) {
-        ended = true;
-        return rc;
-    }
-    ended = run.ended();
+    // A failing run has ended too.
+    if (const int rc = runSimplex(fm, bm, cm, goal, stepLimit, run, stop); rc != code::Ok)
+        return {rc, true};
     const std::string constraintsText = constraintPart(constraints, rightSide, goal);
     if (run.ended()) {
         LPShow(run.solutions,
@@ -99,34 +101,35 @@ int FrameOperations::linearProgram(std::int32_t objective, std::int32_t constrai
         LPShow(run.tableau, goalText(goal) + " " + letterOf(objective) + "*X [ " + constraintsText,
                run.pivotRow, run.pivotColumn);
     }
-    return code::Ok;
+    return {code::Ok, run.ended()};
 }
 
-void FrameOperations::LPShow(const ComplexMatrix& entries, std::string title,
+void StepOperations::LPShow(const ComplexMatrix& entries, std::string title,
+                            std::int32_t highlightRow, std::int32_t highlightCol) {
+    context_.workspace.showStep(StepDocument::LinearProgramming, entries, std::move(title),
+                                highlightRow, highlightCol);
+}
+
+void StepOperations::EchShow(const ComplexMatrix& entries, std::string title,
                              std::int32_t highlightRow, std::int32_t highlightCol) {
-    workspace_.showStep(StepDocument::LinearProgramming, entries, std::move(title), highlightRow,
-                        highlightCol);
+    context_.workspace.showStep(StepDocument::Echelon, entries, std::move(title), highlightRow,
+                                highlightCol);
 }
 
-void FrameOperations::EchShow(const ComplexMatrix& entries, std::string title,
-                              std::int32_t highlightRow, std::int32_t highlightCol) {
-    workspace_.showStep(StepDocument::Echelon, entries, std::move(title), highlightRow,
-                        highlightCol);
-}
-
-int FrameOperations::LPSaveAs(std::int32_t letter) {
+int StepOperations::LPSaveAs(std::int32_t letter) {
     return runGuarded([&] {
         const MatrixData shown =
-            workspace_.stepDocument(StepDocument::LinearProgramming).matrixData();
-        return placeDescribed(workspace_, ElementKind::Real, letter, shown,
+            context_.workspace.stepDocument(StepDocument::LinearProgramming).matrixData();
+        return placeDescribed(context_.workspace, ElementKind::Real, letter, shown,
                               std::string(strings::byId(strings::id::LinearProgrammingData)));
     });
 }
 
-int FrameOperations::Echelon(std::int32_t letter, std::int32_t steps, bool& finished) {
-    const MatrixDocument* document = workspace_.slot(letter);
-    if (document == nullptr) return code::MatrixNotFound;
-    return runGuarded([&] {
+StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps) {
+    const MatrixDocument* document = context_.workspace.slot(letter);
+    if (document == nullptr) return {code::MatrixNotFound};
+    StepProgress progress;
+    progress.code = runGuarded([&] {
         EchelonSteps result;
         if (const int rc = reduceToEchelon(asComplex(document->matrixData()), steps, result);
             rc != code::Ok) {
@@ -136,44 +139,47 @@ int FrameOperations::Echelon(std::int32_t letter, std::int32_t steps, bool& fini
         EchShow(result.matrix,
                 letterOf(letter) + " --> " + std::string(strings::byId(strings::id::EchelonForm)),
                 highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
-        finished = result.actions < steps;
+        progress.finished = result.actions < steps;
         return code::Ok;
     });
+    return progress;
 }
 
 // The echelon form is real: in integer mode, where it cannot be stored
 // exactly, it goes to the real array.
-int FrameOperations::EchSaveAs(std::int32_t letter) {
+int StepOperations::EchSaveAs(std::int32_t letter) {
     return runGuarded([&] {
-        const MatrixData shown = workspace_.stepDocument(StepDocument::Echelon).matrixData();
-        const ElementKind kind =
-            workspace_.Mode() == WorkspaceMode::Complex ? ElementKind::Complex : ElementKind::Real;
-        return placeDescribed(workspace_, kind, letter, shown,
+        const MatrixData shown =
+            context_.workspace.stepDocument(StepDocument::Echelon).matrixData();
+        const ElementKind kind = context_.workspace.Mode() == WorkspaceMode::Complex
+                                     ? ElementKind::Complex
+                                     : ElementKind::Real;
+        return placeDescribed(context_.workspace, kind, letter, shown,
                               std::string(strings::byId(strings::id::EchelonForm)));
     });
 }
 
-int FrameOperations::OperLoad(std::int32_t letter) {
-    const MatrixDocument* document = workspace_.Slots(WorkspaceMode::Real, letter);
+int StepOperations::OperLoad(std::int32_t letter) {
+    const MatrixDocument* document = context_.workspace.slot(WorkspaceMode::Real, letter);
     if (document == nullptr) return code::MatrixNotFound;
-    MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+    MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
     return runGuarded([&] {
-        workspace_.showStep(StepDocument::Operations, document->matrixData(), shown.title(), -1,
-                            -1);
+        context_.workspace.showStep(StepDocument::Operations, document->matrixData(), shown.title(),
+                                    -1, -1);
         // Operations recorded on another matrix can no longer be undone.
         operations_.clear();
         return code::Ok;
     });
 }
 
-int FrameOperations::applyOperation(const RowColumnOperation& operation) {
+int StepOperations::applyOperation(const RowColumnOperation& operation) {
     return runGuarded([&] {
-        MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+        MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
         auto matrix = std::get<ComplexMatrix>(shown.matrixData());
         const std::size_t recorded = operations_.records().size();
         if (const int rc = operations_.apply(matrix, operation); rc != code::Ok) return rc;
         try {
-            workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
+            context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
         } catch (const std::bad_alloc&) {
             // The record goes too, so that undo matches what is shown.
             if (operations_.records().size() > recorded) operations_.undo(matrix);
@@ -183,16 +189,16 @@ int FrameOperations::applyOperation(const RowColumnOperation& operation) {
     });
 }
 
-std::int32_t FrameOperations::operationLimit(bool columns) {
-    const MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+std::int32_t StepOperations::operationLimit(bool columns) {
+    const MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
     return columns ? shown.Cols() : shown.Rows();
 }
 
-int FrameOperations::OperMultiply(std::string_view index, std::string_view factor, bool columns) {
+int StepOperations::OperMultiply(std::string_view index, std::string_view factor, bool columns) {
     const std::int32_t k = leadingInteger(field(index, kIndexLength));
     if (k < 1 || k > operationLimit(columns)) return code::OutOfRange;
     Complex value;
-    if (const int rc = EvalScalarText(field(factor, kFactorLength), workspace_, value);
+    if (const int rc = EvalScalarText(field(factor, kFactorLength), context_.workspace, value);
         rc != code::Ok) {
         return rc;
     }
@@ -200,8 +206,8 @@ int FrameOperations::OperMultiply(std::string_view index, std::string_view facto
         {columns ? OperationKind::ScaleColumn : OperationKind::ScaleRow, k - 1, k - 1, value});
 }
 
-int FrameOperations::OperAdd(std::string_view index, std::string_view factor,
-                             std::string_view target, bool columns) {
+int StepOperations::OperAdd(std::string_view index, std::string_view factor,
+                            std::string_view target, bool columns) {
     const std::int32_t i = leadingInteger(field(index, kIndexLength));
     const std::int32_t j = leadingInteger(field(target, kIndexLength));
     const std::int32_t limit = operationLimit(columns);
@@ -209,7 +215,8 @@ int FrameOperations::OperAdd(std::string_view index, std::string_view factor,
     if (i < 1 || i > limit || j < 1 || j > limit) rc = code::OutOfRange;
     if (rc != code::Ok) return rc;
     Complex value;
-    if (rc = EvalScalarText(field(factor, kFactorLength), workspace_, value); rc != code::Ok) {
+    if (rc = EvalScalarText(field(factor, kFactorLength), context_.workspace, value);
+        rc != code::Ok) {
         return rc;
     }
     return applyOperation(
@@ -217,7 +224,7 @@ int FrameOperations::OperAdd(std::string_view index, std::string_view factor,
          value});
 }
 
-int FrameOperations::OperSwap(std::string_view first, std::string_view second, bool columns) {
+int StepOperations::OperSwap(std::string_view first, std::string_view second, bool columns) {
     const std::int32_t i = leadingInteger(field(first, kIndexLength));
     const std::int32_t j = leadingInteger(field(second, kIndexLength));
     const std::int32_t limit = operationLimit(columns);
@@ -228,16 +235,16 @@ int FrameOperations::OperSwap(std::string_view first, std::string_view second, b
                            i - 1, j - 1, ONE});
 }
 
-bool FrameOperations::OperUndo() {
+bool StepOperations::OperUndo() {
     bool undone = false;
     runGuarded([&] {
-        MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
+        MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
         auto matrix = std::get<ComplexMatrix>(shown.matrixData());
         if (!operations_.canUndo()) return code::NothingToDo;
         const RowColumnOperation newest = operations_.records().back();
         if (!operations_.undo(matrix)) return code::NothingToDo;
         try {
-            workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
+            context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
         } catch (const std::bad_alloc&) {
             // Back on the stack, in the room it just left.
             operations_.apply(matrix, newest);

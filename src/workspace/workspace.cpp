@@ -94,7 +94,7 @@ void Workspace::toggleWhiteBackground() {
     notifyLettersChanged();
 }
 
-MatrixDocument* Workspace::Slots(WorkspaceMode mode, std::int32_t letterNo) const {
+MatrixDocument* Workspace::slot(WorkspaceMode mode, std::int32_t letterNo) const {
     if (letterNo < 1 || letterNo > kLetters) return nullptr;
     return slots_[index(mode)][static_cast<std::size_t>(letterNo - 1)].get();
 }

@@ -52,9 +52,10 @@ class Workspace : public MatrixSource {
     bool WhiteBackground() const { return whiteBackground_; }
     void toggleWhiteBackground();
 
-    // The document in a place, or null for an empty one.
-    MatrixDocument* Slots(WorkspaceMode mode, std::int32_t letterNo) const;
-    MatrixDocument* slot(std::int32_t letterNo) const { return Slots(mode_, letterNo); }
+    // The document in a place of a mode's array (of the current mode's
+    // without one), or null for an empty place.
+    MatrixDocument* slot(WorkspaceMode mode, std::int32_t letterNo) const;
+    MatrixDocument* slot(std::int32_t letterNo) const { return slot(mode_, letterNo); }
     // The occupied letters of the current mode, A first.
     std::vector<std::int32_t> occupiedLetters() const;
 

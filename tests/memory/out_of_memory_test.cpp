@@ -61,7 +61,7 @@ std::vector<DocumentState> stateOf(Workspace& workspace) {
     std::vector<DocumentState> state;
     for (const auto mode : {WorkspaceMode::Real, WorkspaceMode::Complex, WorkspaceMode::Integer}) {
         for (std::int32_t letter = 1; letter <= Workspace::kLetters; ++letter)
-            state.emplace_back(workspace.Slots(mode, letter));
+            state.emplace_back(workspace.slot(mode, letter));
     }
     for (const auto step :
          {StepDocument::LinearProgramming, StepDocument::Echelon, StepDocument::Operations})
@@ -93,7 +93,7 @@ struct Frame {
         workspace.PlaceMatrix(ElementKind::Real, "", A, test::realMatrix({{1, 2}, {3, 4}}));
         workspace.PlaceMatrix(ElementKind::Real, "", B, test::realMatrix({{5}, {6}}));
         workspace.PlaceMatrix(ElementKind::Integer, "", A, test::integerMatrix({{2, 1}, {1, 1}}));
-        operations.OperLoad(A);
+        EXPECT_EQ(operations.steps().OperLoad(A), code::Ok);
         workspace.setListener(&listener);
     }
 };
@@ -142,9 +142,9 @@ class OutOfMemoryTest : public ::testing::Test {
     std::string integerFile() {
         Frame frame;
         frame.operations.setMode(WorkspaceMode::Integer);
-        EXPECT_EQ(frame.operations.CalcExpression(B, "A*A"), code::Ok);
+        EXPECT_EQ(frame.operations.calculations().CalcExpression(B, "A*A"), code::Ok);
         const std::string path = (folder_ / "b.ima").string();
-        EXPECT_EQ(frame.workspace.Slots(WorkspaceMode::Integer, B)->writeFile(path), code::Ok);
+        EXPECT_EQ(frame.workspace.slot(WorkspaceMode::Integer, B)->writeFile(path), code::Ok);
         return path;
     }
 
@@ -167,14 +167,14 @@ TEST_F(OutOfMemoryTest, OpeningAndSavingLeaveThePlacesAsTheyWere) {
     const MatrixData zeros = IntegerMatrix(3, 3);
     expectEveryFailureHarmless("open",
                                [&](FrameOperations& o) {
-                                   return o.OpenMatrixFile(path,
-                                                           Workspace::UnreadableFile::StoreNothing);
+                                   return o.files().OpenMatrixFile(
+                                       path, Workspace::UnreadableFile::StoreNothing);
                                },
                                {code::CannotOpenFile});
     expectEveryFailureHarmless(
         "save",
         [&](FrameOperations& o) {
-            return o.workspace().Slots(WorkspaceMode::Integer, A)->writeFile(path);
+            return o.workspace().slot(WorkspaceMode::Integer, A)->writeFile(path);
         },
         {code::CannotSaveFile});
     // Into an occupied place, as after every letter of the mode is taken.
@@ -187,29 +187,26 @@ TEST_F(OutOfMemoryTest, OpeningAndSavingLeaveThePlacesAsTheyWere) {
 }
 
 TEST_F(OutOfMemoryTest, CalculationsLeaveTheWorkspaceAsItWas) {
-    expectEveryFailureHarmless("calc",
-                               [](FrameOperations& o) { return o.CalcExpression(A, "A*A+A"); });
-    expectEveryFailureHarmless("solve",
-                               [](FrameOperations& o) { return o.Solve(A, B, X, K, false); });
-    expectEveryFailureHarmless("report", [](FrameOperations& o) {
-        OneMatrixReport report;
-        return o.OneMatrix(A, report);
-    });
+    expectEveryFailureHarmless(
+        "calc", [](FrameOperations& o) { return o.calculations().CalcExpression(A, "A*A+A"); });
+    expectEveryFailureHarmless(
+        "solve", [](FrameOperations& o) { return o.calculations().Solve(A, B, X, K, false).code; });
+    expectEveryFailureHarmless(
+        "report", [](FrameOperations& o) { return o.calculations().oneMatrixReport(A).code; });
 }
 
 TEST_F(OutOfMemoryTest, GeneratorsAndStepsLeaveTheWorkspaceAsItWas) {
     expectEveryFailureHarmless("random", [](FrameOperations& o) {
-        return o.MakeMatrix(A, NewMatrixKind::Random, "3", "3", "0", "1", "1");
+        return o.generators().MakeMatrix(A, NewMatrixKind::Random, "3", "3", "0", "1", "1");
     });
-    expectEveryFailureHarmless("formula",
-                               [](FrameOperations& o) { return o.Formula(A, "2", "2", "i+j"); });
-    expectEveryFailureHarmless("echelon", [](FrameOperations& o) {
-        bool finished = false;
-        return o.Echelon(A, 100, finished);
-    });
-    expectEveryFailureHarmless("oper load", [](FrameOperations& o) { return o.OperLoad(B); });
-    expectEveryFailureHarmless("oper swap",
-                               [](FrameOperations& o) { return o.OperSwap("1", "2", false); });
+    expectEveryFailureHarmless(
+        "formula", [](FrameOperations& o) { return o.generators().Formula(A, "2", "2", "i+j"); });
+    expectEveryFailureHarmless("echelon",
+                               [](FrameOperations& o) { return o.steps().echelon(A, 100).code; });
+    expectEveryFailureHarmless("oper load",
+                               [](FrameOperations& o) { return o.steps().OperLoad(B); });
+    expectEveryFailureHarmless(
+        "oper swap", [](FrameOperations& o) { return o.steps().OperSwap("1", "2", false); });
 }
 
 // Every allocation of a script's last command, its JSON output included,

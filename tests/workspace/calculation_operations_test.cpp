@@ -29,10 +29,10 @@ class CalculationOperationsTest : public test::GeneratorTest {
 // Every operation stores its result with its notes through one placement.
 TEST_F(CalculationOperationsTest, ARefusedOverwriteKeepsTheMatrixAndItsNotes) {
     place(A, realMatrix({{1, 2}}));
-    ASSERT_EQ(operations.CalcExpression(C, "A + A"), code::Ok);
+    ASSERT_EQ(operations.calculations().CalcExpression(C, "A + A"), code::Ok);
     EXPECT_EQ(workspace.slot(C)->notes(), "A + A");
     prompter.expectOverwriteQuestion(Answer::No);
-    EXPECT_EQ(operations.CalcExpression(C, "3A"), code::Ok);
+    EXPECT_EQ(operations.calculations().CalcExpression(C, "3A"), code::Ok);
     EXPECT_EQ(at(C), MatrixData(realMatrix({{2, 4}})));
     EXPECT_EQ(workspace.slot(C)->notes(), "A + A");
 }
@@ -40,17 +40,17 @@ TEST_F(CalculationOperationsTest, ARefusedOverwriteKeepsTheMatrixAndItsNotes) {
 TEST_F(CalculationOperationsTest, IntegerCalculationsAreExact) {
     operations.setMode(WorkspaceMode::Integer);
     place(A, integerMatrix({{4, 7}, {2, 6}}));
-    ASSERT_EQ(operations.CalcExpression(B, "1/A"), code::Ok);
+    ASSERT_EQ(operations.calculations().CalcExpression(B, "1/A"), code::Ok);
     EXPECT_EQ(at(B), MatrixData(integerMatrix({{6, -7}, {-2, 4}}, 10)));
-    EXPECT_EQ(operations.CalcExpression(C, "0.5A"), code::IntegerExpected);
+    EXPECT_EQ(operations.calculations().CalcExpression(C, "0.5A"), code::IntegerExpected);
 }
 
 TEST_F(CalculationOperationsTest, SolveChecksItsLettersFirst) {
     place(M, realMatrix({{1, 2}, {2, 4}}));
     place(B, realMatrix({{3}, {6}}));
     // A missing matrix replaces the earlier "same letter" failure.
-    EXPECT_EQ(operations.Solve(C, B, C, K, false), code::MatrixNotFound);
-    EXPECT_EQ(operations.Solve(M, B, X, X, false), code::InconsistentData)
+    EXPECT_EQ(operations.calculations().Solve(C, B, C, K, false).code, code::MatrixNotFound);
+    EXPECT_EQ(operations.calculations().Solve(M, B, X, X, false).code, code::InconsistentData)
         << "the null space needs a letter of its own";
     EXPECT_EQ(workspace.slot(X), nullptr);
 }
@@ -59,7 +59,7 @@ TEST_F(CalculationOperationsTest, IntegerSolveKeepsItsDenominators) {
     operations.setMode(WorkspaceMode::Integer);
     place(M, integerMatrix({{2, 3}}));
     place(B, integerMatrix({{1}}));
-    ASSERT_EQ(operations.Solve(M, B, X, K, false), code::Ok);
+    ASSERT_EQ(operations.calculations().Solve(M, B, X, K, false).code, code::Ok);
     EXPECT_EQ(at(X), MatrixData(integerMatrix({{1}, {0}}, 2)));
     EXPECT_EQ(at(K), MatrixData(integerMatrix({{-3}, {2}}, 2)));
 }

@@ -45,7 +45,7 @@ class FrameOperationsTest : public ::testing::Test {
 
 TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     const std::string real = saved("x.Fma", ElementKind::Real, realMatrix({{1.5L, -2}}), "nota");
-    ASSERT_EQ(operations.OpenMatrixFile(real), code::Ok);
+    ASSERT_EQ(operations.files().OpenMatrixFile(real), code::Ok);
     MatrixDocument* opened = workspace.slot(1);
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->matrixData(), MatrixData(realMatrix({{1.5L, -2}})));
@@ -55,22 +55,22 @@ TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     EXPECT_FALSE(opened->modified());
 
     const std::string integer = saved("y.ima", ElementKind::Integer, integerMatrix({{5}}), "");
-    ASSERT_EQ(operations.OpenMatrixFile(integer), code::Ok);
+    ASSERT_EQ(operations.files().OpenMatrixFile(integer), code::Ok);
     EXPECT_EQ(workspace.occupiedLetters(), (std::vector<std::int32_t>{1}));
     EXPECT_TRUE(workspace.ModeUsed(WorkspaceMode::Integer));
-    ASSERT_NE(workspace.Slots(WorkspaceMode::Integer, 2), nullptr)
+    ASSERT_NE(workspace.slot(WorkspaceMode::Integer, 2), nullptr)
         << "the free letter is chosen in the current mode";
-    EXPECT_EQ(workspace.Slots(WorkspaceMode::Integer, 2)->ICells()[0], BigInt(5));
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Integer, 2)->ICells()[0], BigInt(5));
 
     std::filesystem::copy_file(real, path("x.fmat"));
-    EXPECT_EQ(operations.OpenMatrixFile(path("x.fmat")), code::Ok);
-    EXPECT_EQ(operations.OpenMatrixFile(path("notes.txt")), code::Ok);
+    EXPECT_EQ(operations.files().OpenMatrixFile(path("x.fmat")), code::Ok);
+    EXPECT_EQ(operations.files().OpenMatrixFile(path("notes.txt")), code::Ok);
     EXPECT_EQ(workspace.occupiedLetters().size(), 1U);
 }
 
 TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZeros) {
     std::ofstream(path("broken.fma")) << "not a matrix";
-    ASSERT_EQ(operations.OpenMatrixFile(path("broken.fma")), code::Ok);
+    ASSERT_EQ(operations.files().OpenMatrixFile(path("broken.fma")), code::Ok);
     MatrixDocument* document = workspace.slot(1);
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->matrixData(), MatrixData(ComplexMatrix(3, 3)));
@@ -80,8 +80,8 @@ TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZeros) {
 
 TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
     const std::string file = saved("u.ima", ElementKind::Integer, integerMatrix({{1, 2}}, 3), "");
-    ASSERT_EQ(operations.OpenMatrixFile(file), code::Ok);
-    MatrixDocument* document = workspace.Slots(WorkspaceMode::Integer, 1);
+    ASSERT_EQ(operations.files().OpenMatrixFile(file), code::Ok);
+    MatrixDocument* document = workspace.slot(WorkspaceMode::Integer, 1);
     ASSERT_NE(document, nullptr);
     EXPECT_FALSE(document->canUndo());
     EXPECT_FALSE(document->undo());
@@ -95,14 +95,15 @@ TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
 
 TEST_F(FrameOperationsTest, AnUnreadableFileCanLeaveTheNewPlaceEmpty) {
     std::ofstream(path("broken.cma")) << "not a matrix";
-    EXPECT_EQ(
-        operations.OpenMatrixFile(path("broken.cma"), Workspace::UnreadableFile::StoreNothing),
-        code::CannotOpenFile);
-    EXPECT_EQ(workspace.Slots(WorkspaceMode::Complex, 1), nullptr);
+    EXPECT_EQ(operations.files().OpenMatrixFile(path("broken.cma"),
+                                                Workspace::UnreadableFile::StoreNothing),
+              code::CannotOpenFile);
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Complex, 1), nullptr);
     EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
 
     const std::string file = saved("v.fma", ElementKind::Real, realMatrix({{4}}), "");
-    EXPECT_EQ(operations.OpenMatrixFile(file, Workspace::UnreadableFile::StoreNothing), code::Ok);
+    EXPECT_EQ(operations.files().OpenMatrixFile(file, Workspace::UnreadableFile::StoreNothing),
+              code::Ok);
     EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realMatrix({{4}})));
 }
 
@@ -113,44 +114,44 @@ TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuesti
     workspace.slot(4)->setHidden(true);
     const std::string file = saved("z.fma", ElementKind::Real, realMatrix({{7, 8}}), "");
     prompter.expectOverwriteQuestion(Answer::Yes);
-    ASSERT_EQ(operations.OpenMatrixFile(file), code::Ok);
+    ASSERT_EQ(operations.files().OpenMatrixFile(file), code::Ok);
     EXPECT_EQ(workspace.slot(4)->matrixData(), MatrixData(realMatrix({{7, 8}})));
     EXPECT_EQ(workspace.slot(4)->documentName(), file);
 
     std::ofstream(path("bad.fma")) << "x";
     workspace.slot(4)->setHidden(true);
     prompter.expectOverwriteQuestion(Answer::Yes);
-    EXPECT_EQ(operations.OpenMatrixFile(path("bad.fma")), code::CannotOpenFile);
+    EXPECT_EQ(operations.files().OpenMatrixFile(path("bad.fma")), code::CannotOpenFile);
     EXPECT_EQ(workspace.slot(4)->matrixData(), MatrixData(realMatrix({{7, 8}})));
 }
 
 TEST_F(FrameOperationsTest, OpenCommandAsksForAFileOfTheMode) {
     const std::string file = saved("w.fma", ElementKind::Real, realMatrix({{3}}), "");
     prompter.expectOpenFile(std::nullopt);
-    EXPECT_EQ(operations.Open(), code::Ok);
+    EXPECT_EQ(operations.files().open(), code::Ok);
     EXPECT_TRUE(workspace.occupiedLetters().empty());
     prompter.expectOpenFile(file);
-    EXPECT_EQ(operations.Open(), code::Ok);
+    EXPECT_EQ(operations.files().open(), code::Ok);
     EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realMatrix({{3}})));
 }
 
 // The command-line scripts pin what a pasted table holds.
 TEST_F(FrameOperationsTest, PastingMakesARealMatrixAtAFreeLetterOfTheMode) {
     workspace.setMode(WorkspaceMode::Integer);
-    ASSERT_EQ(operations.Paste("1 2"), code::Ok);
-    MatrixDocument* pasted = workspace.Slots(WorkspaceMode::Real, 1);
+    ASSERT_EQ(operations.files().paste("1 2"), code::Ok);
+    MatrixDocument* pasted = workspace.slot(WorkspaceMode::Real, 1);
     ASSERT_NE(pasted, nullptr);
     EXPECT_TRUE(pasted->modified());
 
     // The letter comes from the current mode: in integer mode A is still free
     // there, so a second paste would overwrite the real A.
     workspace.setMode(WorkspaceMode::Real);
-    ASSERT_EQ(operations.Paste("1e5"), code::Ok);
-    EXPECT_EQ(workspace.Slots(WorkspaceMode::Real, 2)->matrixData(),
+    ASSERT_EQ(operations.files().paste("1e5"), code::Ok);
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 2)->matrixData(),
               MatrixData(realMatrix({{1, 5}})));
 
-    EXPECT_EQ(operations.Paste("no numbers here"), code::Ok);
-    EXPECT_EQ(workspace.Slots(WorkspaceMode::Real, 3), nullptr);
+    EXPECT_EQ(operations.files().paste("no numbers here"), code::Ok);
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 3), nullptr);
 }
 
 TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {

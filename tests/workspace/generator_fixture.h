@@ -21,13 +21,13 @@ class GeneratorTest : public ::testing::Test {
     GeneratorTest() { operations.setMode(WorkspaceMode::Real); }
 
     MatrixDocument* real(std::int32_t letter) const {
-        return workspace.Slots(WorkspaceMode::Real, letter);
+        return workspace.slot(WorkspaceMode::Real, letter);
     }
     MatrixDocument* complex(std::int32_t letter) const {
-        return workspace.Slots(WorkspaceMode::Complex, letter);
+        return workspace.slot(WorkspaceMode::Complex, letter);
     }
     MatrixDocument* integer(std::int32_t letter) const {
-        return workspace.Slots(WorkspaceMode::Integer, letter);
+        return workspace.slot(WorkspaceMode::Integer, letter);
     }
     // True when no place of any mode holds a matrix.
     bool nothingStored() const {

@@ -19,19 +19,19 @@ class NewMatrixTest : public test::GeneratorTest {
     int make(Kind kind, std::string_view rows, std::string_view cols,
              std::string_view lower = "0.0", std::string_view upper = "1.0",
              std::string_view diagonal = "1.0") {
-        return operations.MakeMatrix(M, kind, rows, cols, lower, upper, diagonal);
+        return operations.generators().MakeMatrix(M, kind, rows, cols, lower, upper, diagonal);
     }
     int makeInt(Kind kind, std::string_view rows, std::string_view cols,
                 std::string_view lower = "1", std::string_view upper = "10",
                 std::string_view diagonal = "1") {
-        return operations.MakeIntMatrix(M, kind, rows, cols, lower, upper, diagonal);
+        return operations.generators().MakeIntMatrix(M, kind, rows, cols, lower, upper, diagonal);
     }
 };
 
 TEST_F(NewMatrixTest, SizesOutsideOneToAMillionEntriesAreRefused) {
     EXPECT_EQ(make(Kind::Zeros, "0", "3"), code::OutOfRange);
     EXPECT_EQ(make(Kind::Zeros, "rows", "3"), code::OutOfRange) << "no leading integer reads 0";
-    EXPECT_EQ(operations.Formula(M, "1001", "1000", "i+j"), code::OutOfRange);
+    EXPECT_EQ(operations.generators().Formula(M, "1001", "1000", "i+j"), code::OutOfRange);
     // 1001 x 1 passes the check of the fields, but its square does not.
     EXPECT_EQ(make(Kind::Diagonal, "1001", "1"), code::OutOfRange);
     EXPECT_EQ(makeInt(Kind::Diagonal, "1001", "1"), code::OutOfRange);
@@ -103,11 +103,11 @@ TEST_F(NewMatrixTest, TheFieldsAndTheModeMakeTheMatrix) {
     std::int32_t letter = 0;
     for (const auto& c : cases) {
         operations.setMode(c.mode);
-        ASSERT_EQ(
-            operations.MakeMatrix(++letter, c.kind, c.rows, c.cols, c.lower, c.upper, c.diagonal),
-            code::Ok);
-        EXPECT_EQ(workspace.Slots(c.mode, letter)->matrixData(), c.expected) << letter;
-        EXPECT_EQ(workspace.Slots(c.mode, letter)->notes(), c.notes);
+        ASSERT_EQ(operations.generators().MakeMatrix(++letter, c.kind, c.rows, c.cols, c.lower,
+                                                     c.upper, c.diagonal),
+                  code::Ok);
+        EXPECT_EQ(workspace.slot(c.mode, letter)->matrixData(), c.expected) << letter;
+        EXPECT_EQ(workspace.slot(c.mode, letter)->notes(), c.notes);
     }
 }
 
@@ -131,34 +131,34 @@ class FormulaTest : public test::GeneratorTest {};
 // The command-line scripts pin real formulas; in complex mode i is the
 // imaginary unit, and only j follows the position.
 TEST_F(FormulaTest, OnlyJFollowsThePositionInComplexMode) {
-    ASSERT_EQ(operations.Formula(M, "2", "3", "10i+j"), code::Ok);
-    EXPECT_EQ(operations.parser().variable('J'), (Complex{3.0L, 0.0L})) << "the last position";
+    ASSERT_EQ(operations.generators().Formula(M, "2", "3", "10i+j"), code::Ok);
+    EXPECT_EQ(operations.ParserHost().variable('J'), (Complex{3.0L, 0.0L})) << "the last position";
 
     operations.setMode(WorkspaceMode::Complex);
-    ASSERT_EQ(operations.Formula(M, "2", "2", "10i+j"), code::Ok);
+    ASSERT_EQ(operations.generators().Formula(M, "2", "2", "10i+j"), code::Ok);
     ComplexMatrix expected(2, 2);
     expected.at(0, 0) = expected.at(1, 0) = Complex{1.0L, 10.0L};
     expected.at(0, 1) = expected.at(1, 1) = Complex{2.0L, 10.0L};
     EXPECT_EQ(complex(M)->matrixData(), MatrixData(expected));
-    EXPECT_EQ(operations.parser().variable('I'), (Complex{2.0L, 0.0L}))
+    EXPECT_EQ(operations.ParserHost().variable('I'), (Complex{2.0L, 0.0L}))
         << "I is no longer the imaginary unit until complex mode is entered again";
 }
 
 TEST_F(FormulaTest, AFormulaThatFailsAtSomeEntryStoresNothing) {
     // Fails only at the last entry, (2, 3).
-    EXPECT_EQ(operations.Formula(M, "2", "3", "1/(i*j-6)"), code::CannotCalculate);
+    EXPECT_EQ(operations.generators().Formula(M, "2", "3", "1/(i*j-6)"), code::CannotCalculate);
     EXPECT_TRUE(nothingStored());
 
-    ASSERT_EQ(operations.Formula(M, "1", "2", "i+j"), code::Ok);
-    EXPECT_EQ(operations.Formula(M, "2", "2", "1/(i-j)"), code::CannotCalculate);
+    ASSERT_EQ(operations.generators().Formula(M, "1", "2", "i+j"), code::Ok);
+    EXPECT_EQ(operations.generators().Formula(M, "2", "2", "1/(i-j)"), code::CannotCalculate);
     EXPECT_EQ(real(M)->matrixData(), MatrixData(realMatrix({{2, 3}})))
         << "no overwrite question and the old matrix stays";
 }
 
 TEST_F(FormulaTest, AFormulaThatDoesNotCompileGivesTheCompilersCode) {
-    EXPECT_EQ(operations.Formula(M, "3", "3", ""), code::NothingToDo);
-    EXPECT_EQ(operations.Formula(M, "3", "3", "i€j"), code::NotUnderstood);
-    EXPECT_EQ(operations.Formula(M, "0", "3", "sin(i*pi"), code::OutOfRange)
+    EXPECT_EQ(operations.generators().Formula(M, "3", "3", ""), code::NothingToDo);
+    EXPECT_EQ(operations.generators().Formula(M, "3", "3", "i€j"), code::NotUnderstood);
+    EXPECT_EQ(operations.generators().Formula(M, "0", "3", "sin(i*pi"), code::OutOfRange)
         << "the size is checked first";
     EXPECT_TRUE(nothingStored());
 }
@@ -166,25 +166,25 @@ TEST_F(FormulaTest, AFormulaThatDoesNotCompileGivesTheCompilersCode) {
 TEST_F(FormulaTest, AUserStopStoresNothing) {
     int polls = 0;
     const StopCheck stopAtSecondRow([&] { return ++polls > 1; });
-    EXPECT_EQ(operations.Formula(M, "3", "3", "i+j", stopAtSecondRow), code::UserStop);
+    EXPECT_EQ(operations.generators().Formula(M, "3", "3", "i+j", stopAtSecondRow), code::UserStop);
     EXPECT_TRUE(nothingStored());
     EXPECT_GE(polls, 2);
 }
 
 TEST_F(FormulaTest, IntegerModeStoresNoFormulaMatrix) {
     operations.setMode(WorkspaceMode::Integer);
-    EXPECT_EQ(operations.Formula(M, "2", "2", "i+j"), code::Ok);
+    EXPECT_EQ(operations.generators().Formula(M, "2", "2", "i+j"), code::Ok);
     EXPECT_TRUE(nothingStored());
 }
 
 // The command-line scripts pin copying and its refusals in both modes.
 TEST_F(NewMatrixTest, TheColumnNumberIsReadBeforeTheLetters) {
-    EXPECT_EQ(operations.CopyColumn(B, C, "x"), code::OutOfRange);
+    EXPECT_EQ(operations.generators().CopyColumn(B, C, "x"), code::OutOfRange);
     EXPECT_TRUE(nothingStored());
 }
 
 TEST_F(NewMatrixTest, UnitaryRandomMatricesGoToTheIntegerArray) {
-    ASSERT_EQ(operations.UnitaryRandom(" 3 rows", A), code::Ok);
+    ASSERT_EQ(operations.generators().UnitaryRandom(" 3 rows", A), code::Ok);
     EXPECT_EQ(integer(A)->Rows(), 3);
     EXPECT_EQ(integer(A)->Cols(), 3);
     EXPECT_EQ(real(A), nullptr);

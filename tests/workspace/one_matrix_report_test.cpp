@@ -17,9 +17,9 @@ class OneMatrixReportTest : public test::GeneratorTest {
   protected:
     OneMatrixReport reportOf(ElementKind kind, const MatrixData& data) {
         EXPECT_TRUE(workspace.PlaceMatrix(kind, "", 1, data).stored);
-        OneMatrixReport report;
-        EXPECT_EQ(operations.OneMatrix(1, report), code::Ok);
-        return report;
+        Outcome<OneMatrixReport> report = operations.calculations().oneMatrixReport(1);
+        EXPECT_EQ(report.code, code::Ok);
+        return std::move(report.value);
     }
 };
 
@@ -46,9 +46,10 @@ TEST_F(OneMatrixReportTest, StoppedCoefficientsCannotBeCalculated) {
     for (std::int32_t i = 0; i < 12; ++i)
         m.at(i, (i + 1) % 12) = ONE;
     ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", 1, m).stored);
-    OneMatrixReport report;
     const StopCheck stopNow([] { return true; });
-    ASSERT_EQ(operations.OneMatrix(1, report, stopNow), code::Ok);
+    const Outcome<OneMatrixReport> stopped = operations.calculations().oneMatrixReport(1, stopNow);
+    ASSERT_EQ(stopped.code, code::Ok);
+    const OneMatrixReport& report = stopped.value;
     EXPECT_NE(report.text.find("---------------------------\r\nnão pode calcular"),
               std::string::npos);
     EXPECT_TRUE(report.coefficients.empty());
@@ -67,11 +68,12 @@ TEST(OneMatrixReport, RootsOfRandomMatricesAddUpToTraceAndDeterminant) {
             FrameOperations operations{workspace, random};
             operations.setMode(WorkspaceMode::Real);
             const std::string order = std::to_string(n);
-            ASSERT_EQ(
-                operations.MakeMatrix(1, NewMatrixKind::Random, order, order, "0.0", "1.0", "1.0"),
-                code::Ok);
-            OneMatrixReport report;
-            ASSERT_EQ(operations.OneMatrix(1, report), code::Ok);
+            ASSERT_EQ(operations.generators().MakeMatrix(1, NewMatrixKind::Random, order, order,
+                                                         "0.0", "1.0", "1.0"),
+                      code::Ok);
+            const Outcome<OneMatrixReport> outcome = operations.calculations().oneMatrixReport(1);
+            ASSERT_EQ(outcome.code, code::Ok);
+            const OneMatrixReport& report = outcome.value;
 
             std::int32_t count = 0;
             Complex sum = ZERO;

@@ -29,23 +29,24 @@ TEST_F(StepOperationsTest, TheEnteringColumnIsHighlightedUntilTheEnd) {
     place(B, realMatrix({{1, 1}, {1, 3}}));
     place(C, realMatrix({{4}, {6}}));
     const MatrixDocument& lp = workspace.stepDocument(StepDocument::LinearProgramming);
-    bool ended = true;
-    ASSERT_EQ(operations.LinearProgram(A, B, C, Goal::Maximise, 0, ended), code::Ok);
-    EXPECT_FALSE(ended);
+    StepProgress progress = operations.steps().linearProgram(A, B, C, Goal::Maximise, 0);
+    ASSERT_EQ(progress.code, code::Ok);
+    EXPECT_FALSE(progress.finished);
     EXPECT_EQ(lp.HiliteRow(), -1);
-    ASSERT_EQ(operations.LinearProgram(A, B, C, Goal::Maximise, 1, ended), code::Ok);
+    ASSERT_EQ(operations.steps().linearProgram(A, B, C, Goal::Maximise, 1).code, code::Ok);
     EXPECT_EQ(lp.HiliteCol(), 0);
-    ASSERT_EQ(operations.LinearProgram(A, B, C, Goal::Maximise, kAllSimplexSteps, ended), code::Ok);
-    EXPECT_TRUE(ended);
+    progress = operations.steps().linearProgram(A, B, C, Goal::Maximise, kAllSimplexSteps);
+    ASSERT_EQ(progress.code, code::Ok);
+    EXPECT_TRUE(progress.finished);
     EXPECT_EQ(lp.HiliteRow(), -1);
 }
 
 TEST_F(StepOperationsTest, RowOperationsNeedTwoRowsAndAMatrix) {
     place(M, realMatrix({{1, 2, 3}, {4, 5, 6}}));
-    ASSERT_EQ(operations.OperLoad(M), code::Ok);
-    EXPECT_EQ(operations.OperAdd("1", "1", "1", false), code::NothingToDo);
-    EXPECT_FALSE(operations.OperCanUndo());
-    EXPECT_EQ(operations.OperLoad(X), code::MatrixNotFound);
+    ASSERT_EQ(operations.steps().OperLoad(M), code::Ok);
+    EXPECT_EQ(operations.steps().OperAdd("1", "1", "1", false), code::NothingToDo);
+    EXPECT_FALSE(operations.steps().OperCanUndo());
+    EXPECT_EQ(operations.steps().OperLoad(X), code::MatrixNotFound);
 }
 
 }  // namespace

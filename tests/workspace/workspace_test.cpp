@@ -105,7 +105,7 @@ TEST_F(WorkspaceTest, RefusedOverwriteChangesAndShowsNothing) {
 
 TEST_F(WorkspaceTest, EachKindFillsItsOwnArrayWhateverTheMode) {
     ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Integer, "", 0, integerMatrix({{5}})).stored);
-    EXPECT_EQ(workspace.Slots(WorkspaceMode::Integer, 1)->ICells()[0], BigInt(5));
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Integer, 1)->ICells()[0], BigInt(5));
     EXPECT_EQ(workspace.slot(1), nullptr);
     EXPECT_TRUE(workspace.occupiedLetters().empty());
     EXPECT_TRUE(workspace.ModeUsed(WorkspaceMode::Integer));

@@ -3,6 +3,8 @@
 // column and a random integer matrix of determinant 1. The fields are read
 // and checked here; the random and patterned matrices come from the engine.
 
+#include "workspace/generator_operations.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -14,7 +16,6 @@
 #include "engine/result_codes.h"
 #include "expr/calc_language.h"
 #include "workspace/described_placement.h"
-#include "workspace/frame_operations.h"
 #include "workspace/matrix_limits.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
@@ -67,11 +68,11 @@ NewMatrixDefaults newMatrixDefaults(WorkspaceMode mode) {
     return {"0.0", "1.0", "1.0"};
 }
 
-int FrameOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::string_view rows,
-                                std::string_view cols, std::string_view lower,
-                                std::string_view upper, std::string_view diagonal) {
+int GeneratorOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::string_view rows,
+                                    std::string_view cols, std::string_view lower,
+                                    std::string_view upper, std::string_view diagonal) {
     // Integer mode has the exact generator.
-    if (workspace_.Mode() == WorkspaceMode::Integer)
+    if (context_.workspace.Mode() == WorkspaceMode::Integer)
         return MakeIntMatrix(letter, kind, rows, cols, lower, upper, diagonal);
     return runGuarded([&] {
         const std::int32_t rowCount = leadingInteger(rows);
@@ -82,39 +83,40 @@ int FrameOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std::st
         int rc = code::Ok;
         Complex diagonalValue = ZERO;
         if (kind == NewMatrixKind::Diagonal)
-            rc = EvalScalarText(diagonal, workspace_, diagonalValue);
+            rc = EvalScalarText(diagonal, context_.workspace, diagonalValue);
         // Bounds beyond the range of a long double, or so far apart that their
         // distance is, would fill the matrix with infinities.
         if (kind == NewMatrixKind::Random && !std::isfinite(hi - lo)) rc = code::OutOfRange;
         rc = checkBoundsAndSize(kind, rc, hi < lo, rowCount, colCount);
         if (rc != code::Ok) return rc;
 
-        const bool complexMode = workspace_.Mode() == WorkspaceMode::Complex;
+        const bool complexMode = context_.workspace.Mode() == WorkspaceMode::Complex;
         ComplexMatrix block;
         switch (kind) {
             case NewMatrixKind::Zeros:
                 block = ComplexMatrix(rowCount, colCount);
                 break;
             case NewMatrixKind::Random:
-                rc = randomMatrix(rowCount, colCount, lo, hi, complexMode, random_, block);
+                rc = randomMatrix(rowCount, colCount, lo, hi, complexMode, context_.random, block);
                 break;
             case NewMatrixKind::Diagonal:
                 rc = diagonalMatrix(rowCount, diagonalValue, block);
                 break;
             case NewMatrixKind::ProbabilityRows:
             case NewMatrixKind::ProbabilityColumns:
-                rc = probabilityMatrix(rowCount, colCount, unitSums(kind), random_, block);
+                rc = probabilityMatrix(rowCount, colCount, unitSums(kind), context_.random, block);
                 break;
         }
         if (rc != code::Ok) return rc;
-        return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), letter, block,
-                              generatorDescription(kind, lower, upper));
+        return placeDescribed(context_.workspace, elementKindOf(context_.workspace.Mode()), letter,
+                              block, generatorDescription(kind, lower, upper));
     });
 }
 
-int FrameOperations::MakeIntMatrix(std::int32_t letter, NewMatrixKind kind, std::string_view rows,
-                                   std::string_view cols, std::string_view lower,
-                                   std::string_view upper, std::string_view diagonal) {
+int GeneratorOperations::MakeIntMatrix(std::int32_t letter, NewMatrixKind kind,
+                                       std::string_view rows, std::string_view cols,
+                                       std::string_view lower, std::string_view upper,
+                                       std::string_view diagonal) {
     return runGuarded([&] {
         const std::int32_t rowCount = leadingInteger(rows);
         std::int32_t colCount = leadingInteger(cols);
@@ -135,24 +137,25 @@ int FrameOperations::MakeIntMatrix(std::int32_t letter, NewMatrixKind kind, std:
                 block = IntegerMatrix(rowCount, colCount);
                 break;
             case NewMatrixKind::Random:
-                rc = randomIntegerMatrix(rowCount, colCount, lo, hi, random_, block);
+                rc = randomIntegerMatrix(rowCount, colCount, lo, hi, context_.random, block);
                 break;
             case NewMatrixKind::Diagonal:
                 rc = diagonalMatrix(rowCount, diagonalValue, block);
                 break;
             case NewMatrixKind::ProbabilityRows:
             case NewMatrixKind::ProbabilityColumns:
-                rc = integerProbabilityMatrix(rowCount, colCount, unitSums(kind), random_, block);
+                rc = integerProbabilityMatrix(rowCount, colCount, unitSums(kind), context_.random,
+                                              block);
                 break;
         }
         if (rc != code::Ok) return rc;
-        return placeDescribed(workspace_, ElementKind::Integer, letter, block,
+        return placeDescribed(context_.workspace, ElementKind::Integer, letter, block,
                               generatorDescription(kind, lower, upper));
     });
 }
 
-int FrameOperations::Formula(std::int32_t letter, std::string_view rows, std::string_view cols,
-                             std::string_view formula, const StopCheck& stop) {
+int GeneratorOperations::Formula(std::int32_t letter, std::string_view rows, std::string_view cols,
+                                 std::string_view formula, const StopCheck& stop) {
     return runGuarded([&] {
         const std::int32_t rowCount = leadingInteger(rows);
         const std::int32_t colCount = leadingInteger(cols);
@@ -160,16 +163,19 @@ int FrameOperations::Formula(std::int32_t letter, std::string_view rows, std::st
         ComplexMatrix block(rowCount, colCount);
 
         std::unique_ptr<ExprNode> tree;
-        if (const int rc = parser_.Compile(formula, tree, stop); rc != code::Ok) return rc;
+        if (const int rc = context_.ParserHost.Compile(formula, tree, stop); rc != code::Ok)
+            return rc;
         // In complex mode the compiler has made every i of the formula the
         // imaginary unit, so setting I there only changes the variable.
-        const bool complexMode = workspace_.Mode() == WorkspaceMode::Complex;
+        const bool complexMode = context_.workspace.Mode() == WorkspaceMode::Complex;
         for (std::int32_t i = 0; i < rowCount; ++i) {
             stop.poll();
             for (std::int32_t j = 0; j < colCount; ++j) {
-                parser_.setVariable('I', Complex{static_cast<long double>(i + 1), 0.0L});
-                parser_.setVariable('J', Complex{static_cast<long double>(j + 1), 0.0L});
-                const int rc = parser_.Evaluate(tree.get(), stop);
+                context_.ParserHost.setVariable('I',
+                                                Complex{static_cast<long double>(i + 1), 0.0L});
+                context_.ParserHost.setVariable('J',
+                                                Complex{static_cast<long double>(j + 1), 0.0L});
+                const int rc = context_.ParserHost.Evaluate(tree.get(), stop);
                 if (rc == code::UserStop) return rc;
                 // A formula without a value at some entry makes no matrix.
                 if (rc != code::Ok) return code::CannotCalculate;
@@ -181,17 +187,18 @@ int FrameOperations::Formula(std::int32_t letter, std::string_view rows, std::st
 
         // Integer mode has no formula matrices; a dialog left open from an
         // earlier mode changes nothing.
-        if (workspace_.Mode() == WorkspaceMode::Integer) return code::Ok;
-        return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), letter, block,
-                              " " + std::string(formula));
+        if (context_.workspace.Mode() == WorkspaceMode::Integer) return code::Ok;
+        return placeDescribed(context_.workspace, elementKindOf(context_.workspace.Mode()), letter,
+                              block, " " + std::string(formula));
     });
 }
 
-int FrameOperations::CopyColumn(std::int32_t source, std::int32_t result, std::string_view column) {
+int GeneratorOperations::CopyColumn(std::int32_t source, std::int32_t result,
+                                    std::string_view column) {
     return runGuarded([&] {
         const std::int32_t c = leadingInteger(column);
         if (c < 1) return code::OutOfRange;
-        const MatrixDocument* document = workspace_.slot(source);
+        const MatrixDocument* document = context_.workspace.slot(source);
         if (document == nullptr) return code::MatrixNotFound;
         if (c > document->Cols()) return code::NothingToShow;
 
@@ -218,18 +225,18 @@ int FrameOperations::CopyColumn(std::int32_t source, std::int32_t result, std::s
         std::string description(strings::byId(strings::id::Column));
         description += " #";
         description += column;
-        return placeDescribed(workspace_, elementKindOf(workspace_.Mode()), result, block,
-                              std::move(description));
+        return placeDescribed(context_.workspace, elementKindOf(context_.workspace.Mode()), result,
+                              block, std::move(description));
     });
 }
 
-int FrameOperations::UnitaryRandom(std::string_view rows, std::int32_t letter) {
+int GeneratorOperations::UnitaryRandom(std::string_view rows, std::int32_t letter) {
     return runGuarded([&] {
         const std::int32_t n = leadingInteger(rows);
         if (n < 2 || n > 20) return code::OutOfRange;
         IntegerMatrix a;
-        if (const int rc = unitaryRandomMatrix(n, random_, a); rc != code::Ok) return rc;
-        return placeDescribed(workspace_, ElementKind::Integer, letter, a,
+        if (const int rc = unitaryRandomMatrix(n, context_.random, a); rc != code::Ok) return rc;
+        return placeDescribed(context_.workspace, ElementKind::Integer, letter, a,
                               std::string(strings::byId(strings::id::RandomUnitary)));
     });
 }

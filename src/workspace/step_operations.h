@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/result_codes.h"
+#include "engine/row_operations.h"
+#include "engine/simplex.h"
+#include "engine/stop_check.h"
+#include "workspace/operation_context.h"
+
+namespace lorvex {
+
+// What one run of a step procedure gives: its result code, and whether the
+// procedure finished (linear programming: it ended within its step limit,
+// with a solution or a failure; echelon: the reduction is complete).
+struct [[nodiscard]] StepProgress {
+    int code = code::Ok;
+    bool finished = false;
+};
+
+// The step procedures, each shown in its step document: linear programming
+// by the simplex method, the reduction to echelon form, and row and column
+// operations with undo.
+class StepOperations {
+  public:
+    explicit StepOperations(const OperationContext& context) : context_(context) {}
+
+    // Linear programming on the real array: runs the simplex method for at
+    // most `stepLimit` steps and shows the run in the linear-programming
+    // step document. Codes: code::MatrixNotFound, code::Incompatible,
+    // code::NotAColumnVector, and the simplex's.
+    StepProgress linearProgram(std::int32_t objective, std::int32_t constraints,
+                               std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
+                               const StopCheck& stop = StopCheck::never());
+    // Shows a matrix with its caption and highlighted entry (-1, -1 for none)
+    // in the linear-programming or the echelon step document.
+    void LPShow(const ComplexMatrix& entries, std::string title, std::int32_t highlightRow,
+                std::int32_t highlightCol);
+    void EchShow(const ComplexMatrix& entries, std::string title, std::int32_t highlightRow,
+                 std::int32_t highlightCol);
+    // Stores the shown matrix of a step document into a letter (notes "dados
+    // de prog linear", "forma escada").
+    [[nodiscard]] int LPSaveAs(std::int32_t letter);
+    // The matrix at the letter after `steps` elementary actions of the
+    // reduction to echelon form, shown in the echelon step document.
+    StepProgress echelon(std::int32_t letter, std::int32_t steps);
+    [[nodiscard]] int EchSaveAs(std::int32_t letter);
+    // Row and column operations on the operations step document, with undo.
+    // The index texts count from 1; the factor is a calculation.
+    [[nodiscard]] int OperLoad(std::int32_t letter);
+    [[nodiscard]] int OperMultiply(std::string_view index, std::string_view factor, bool columns);
+    [[nodiscard]] int OperAdd(std::string_view index, std::string_view factor,
+                              std::string_view target, bool columns);
+    [[nodiscard]] int OperSwap(std::string_view first, std::string_view second, bool columns);
+    // False when there is nothing to undo, or no memory to show the result.
+    [[nodiscard]] bool OperUndo();
+    bool OperCanUndo() const { return operations_.canUndo(); }
+
+  private:
+    // linearProgram without its guard against memory running out.
+    StepProgress runLinearProgram(std::int32_t objective, std::int32_t constraints,
+                                  std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
+                                  const StopCheck& stop);
+    [[nodiscard]] int applyOperation(const RowColumnOperation& operation);
+    std::int32_t operationLimit(bool columns);
+
+    OperationContext context_;
+    OperationStack operations_;
+};
+
+}  // namespace lorvex
