@@ -31,10 +31,7 @@ constexpr std::int32_t K = 11;
 // Everything of a document that a failed store could touch.
 struct DocumentState {
     const MatrixDocument* document = nullptr;
-    std::int32_t rows = 0;
-    std::int32_t cols = 0;
-    std::vector<Complex> cells;
-    std::vector<BigInt> iCells;
+    MatrixData contents;
     std::int16_t fieldWidth = 0;
     std::string notes;
     std::string name;
@@ -43,10 +40,7 @@ struct DocumentState {
 
     explicit DocumentState(const MatrixDocument* d) : document(d) {
         if (d == nullptr) return;
-        rows = d->Rows();
-        cols = d->Cols();
-        cells = d->Cells();
-        iCells = d->ICells();
+        contents = d->matrixData();
         fieldWidth = d->FieldWidth();
         notes = d->notes();
         name = d->documentName();

@@ -163,7 +163,7 @@ TEST(IntegerCellInput, ReadingRules) {
     EXPECT_EQ(document.setIntegerCellFromText(0, 0, " "), code::NotFound);
     EXPECT_EQ(document.setIntegerCellFromText(1, 0, "0"), code::Singular);
     EXPECT_TRUE(document.ICells()[0].isZero());
-    EXPECT_EQ(document.ICells()[2], BigInt(1));
+    EXPECT_EQ(document.Denominator(), BigInt(1));
 }
 
 TEST(CellInput, RealAndComplexCellsReadACalculation) {
