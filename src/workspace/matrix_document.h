@@ -144,6 +144,8 @@ class MatrixDocument {
     std::optional<Cell> nextEditCell(Cell current) const;
 
     // Structural edits; numbers are counted from 1 as the user types them.
+    // When memory runs out they, and undo, throw std::bad_alloc with the
+    // document and its undo stack as they were.
     [[nodiscard]] int setDimensions(std::int32_t rows, std::int32_t cols);  // OutOfRange
     [[nodiscard]] int removeRows(std::int32_t from, std::int32_t to);  // OutOfRange, NeedAtLeastOne
     [[nodiscard]] int removeColumns(std::int32_t from, std::int32_t to);
