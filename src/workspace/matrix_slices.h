@@ -1,12 +1,14 @@
 #pragma once
 
-// Rows and columns taken out of and put into a matrix of either kind. Each
-// function builds a new matrix and leaves its arguments alone, so a caller
-// can make everything before it changes anything. An integer matrix's
-// pieces keep its denominator; what is put in takes that of the matrix.
+// Rows and columns taken out of and put into a matrix of either
+// representation. Each function builds a new matrix and leaves its
+// arguments alone, so a caller can make everything before it changes
+// anything. An integer matrix's pieces keep its denominator; what is put in
+// takes that of the matrix.
 
 #include <cstdint>
 #include <span>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
