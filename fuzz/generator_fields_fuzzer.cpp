@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (rc == code::Ok) {
                 const MatrixDocument* m = workspace.slot(WorkspaceMode::Integer, kResult);
                 check(m != nullptr && m->Rows() == 3 && m->Cols() == 3);
-                check(m->ICells().back().sign() > 0);
+                check(m->Denominator().sign() > 0);
             }
             break;
         default:

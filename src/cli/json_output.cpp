@@ -50,7 +50,7 @@ std::string matrixJson(const MatrixDocument& document) {
         matrix.addRaw("num", rowsJson(document, [&](std::int32_t k) {
                           return cells[static_cast<std::size_t>(k)].toText();
                       }));
-        matrix.addString("den", cells.back().toText());
+        matrix.addString("den", document.Denominator().toText());
         return matrix.text();
     }
     const std::vector<Complex>& cells = document.Cells();

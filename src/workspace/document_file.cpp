@@ -29,17 +29,17 @@ int MatrixDocument::readFile(const std::string& path, History history) {
     MatrixFile file;
     const int rc = readMatrixFile(path, static_cast<std::int32_t>(kind_), file);
     if (rc != code::Ok) return rc;
-    Contents contents = contentsFrom(file.entries);
+    MatrixData contents = contentsFrom(std::move(file.entries));
     const auto decimals = static_cast<std::int16_t>(file.decimals);
     const std::int16_t width =
-        widenedFieldWidth(contents.cells, decimals, static_cast<std::int16_t>(file.fieldWidth));
+        widenedFieldWidth(contents, decimals, static_cast<std::int16_t>(file.fieldWidth));
     // An older or foreign file may hold fewer fonts or colour roles; the
     // document keeps its own for those.
     completeWindowSettings(file.window, settings_);
     std::string name = path;
     if (history == History::Record) push(snapshot(TUndoRec::ContentsReplaced));
 
-    adopt(std::move(contents));
+    data_ = std::move(contents);
     decimals_ = decimals;
     fieldWidth_ = width;
     sciNotation_ = file.sciNotation;
@@ -57,14 +57,14 @@ int MatrixDocument::writeFile(const std::string& path) {
         return wrongExtensionCode(kind_);
     }
     // A file that its reader would refuse would lose the matrix on reopening.
-    if (static_cast<std::int64_t>(rows_) * cols_ > kMaxMatrixEntries) {
+    if (static_cast<std::int64_t>(Rows()) * Cols() > kMaxMatrixEntries) {
         return code::CannotSaveFile;
     }
     return runGuarded([&] {
         MatrixFile file;
         file.window = settings_;
-        file.rows = rows_;
-        file.cols = cols_;
+        file.rows = Rows();
+        file.cols = Cols();
         file.kind = static_cast<std::int32_t>(kind_);
         file.fieldWidth = fieldWidth_;
         file.decimals = decimals_;

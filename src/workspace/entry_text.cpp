@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "workspace/matrix_document.h"
@@ -60,11 +61,11 @@ std::size_t widestMeasure(const std::vector<Complex>& cells, bool byRealPart, in
 }  // namespace
 
 std::string MatrixDocument::rawEntryText(std::int32_t row, std::int32_t col) const {
-    if (isInteger()) {
-        const BigInt& value = row == rows_ ? iCells_.back() : iCells_[cellIndex(row, col)];
+    if (const auto* integer = std::get_if<IntegerMatrix>(&data_)) {
+        const BigInt& value = row == integer->rows ? integer->denominator : integer->at(row, col);
         return value.toText({.maxLength = fieldWidth_});
     }
-    const Complex value = cells_[cellIndex(row, col)];
+    const Complex value = std::get<ComplexMatrix>(data_).at(row, col);
     std::string text = kind_ == ElementKind::Complex ? complexText(value, decimals_)
                                                      : fixedPointText(value.re, decimals_);
     if (text.size() > static_cast<std::size_t>(fieldWidth_)) text.resize(fieldWidth_);
@@ -92,7 +93,7 @@ void MatrixDocument::computeFieldWidth() {
     };
     // With decimals, the first point of a complex entry is its real part's.
     const std::size_t widest =
-        widestMeasure(cells_, !complex || decimals_ > 0, decimals_, 1, textOf, lengthBeforePoint);
+        widestMeasure(Cells(), !complex || decimals_ > 0, decimals_, 1, textOf, lengthBeforePoint);
     const std::size_t width = kind_ == ElementKind::Complex
                                   ? 2 * widest + 2 * static_cast<std::size_t>(decimals_) + 7
                                   : widest + static_cast<std::size_t>(decimals_) + 2;
@@ -102,9 +103,10 @@ void MatrixDocument::computeFieldWidth() {
 // Cutting an entry at the field width may drop decimals, but digits before the
 // decimal point would make the number shown plainly wrong (123456789 shown
 // as 12345678), so the field grows instead.
-std::int16_t MatrixDocument::widenedFieldWidth(const std::vector<Complex>& cells,
-                                               std::int16_t decimals, std::int16_t width) const {
-    if (isInteger()) return width;
+std::int16_t MatrixDocument::widenedFieldWidth(const MatrixData& contents, std::int16_t decimals,
+                                               std::int16_t width) const {
+    const auto* matrix = std::get_if<ComplexMatrix>(&contents);
+    if (matrix == nullptr) return width;
     const bool complex = kind_ == ElementKind::Complex;
     const auto textOf = [&](Complex value) {
         return complex ? complexText(value, decimals) : fixedPointText(value.re, decimals);
@@ -113,13 +115,13 @@ std::int16_t MatrixDocument::widenedFieldWidth(const std::vector<Complex>& cells
         return integerPartLength(text, decimals, complex);
     };
     // A complex entry's last point is in its imaginary part: every entry counts.
-    const std::size_t needed =
-        widestMeasure(cells, !complex, decimals, static_cast<std::size_t>(width), textOf, measure);
+    const std::size_t needed = widestMeasure(matrix->cells, !complex, decimals,
+                                             static_cast<std::size_t>(width), textOf, measure);
     return static_cast<std::int16_t>(std::min<std::size_t>(needed, 32767));
 }
 
 void MatrixDocument::widenFieldForIntegerParts() {
-    fieldWidth_ = widenedFieldWidth(cells_, decimals_, fieldWidth_);
+    fieldWidth_ = widenedFieldWidth(data_, decimals_, fieldWidth_);
 }
 
 }  // namespace lorvex

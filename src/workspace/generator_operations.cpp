@@ -214,7 +214,7 @@ int GeneratorOperations::CopyColumn(std::int32_t source, std::int32_t result,
             IntegerMatrix copy(rows, 1);
             for (std::int32_t i = 0; i < rows; ++i)
                 copy.at(i, 0) = document->ICells()[at(i)];
-            copy.denominator = document->ICells().back();
+            copy.denominator = document->Denominator();
             block = std::move(copy);
         } else {
             ComplexMatrix copy(rows, 1);

@@ -151,7 +151,7 @@ int GeometryOperations::IntProjectReflect(std::int32_t axisLetter, std::int32_t 
             context_.workspace.slot(WorkspaceMode::Integer, axisLetter);
         if (document == nullptr) return code::MatrixNotFound;
         if (!isVector(*document)) return code::InconsistentData;
-        const std::span<const BigInt> v(document->ICells().data(), document->ICells().size() - 1);
+        const std::span<const BigInt> v(document->ICells());
         const auto k = static_cast<std::int32_t>(v.size());
         if (sizeOutOfRange(k, k)) return code::OutOfRange;
         IntegerMatrix map;

@@ -1,15 +1,19 @@
 #include "workspace/matrix_document.h"
 
+#include <cassert>
 #include <cmath>
 #include <variant>
 
 #include "engine/result_codes.h"
+#include "workspace/matrix_slices.h"
 
 namespace lorvex {
 
 MatrixDocument::MatrixDocument(std::int32_t letterNo, ElementKind kind, const MatrixData& contents)
-    : letterNo_(letterNo < 0 ? -letterNo : letterNo), whiteBackground_(letterNo < 0), kind_(kind) {
-    adopt(contentsFrom(contents));
+    : letterNo_(letterNo < 0 ? -letterNo : letterNo),
+      whiteBackground_(letterNo < 0),
+      kind_(kind),
+      data_(contentsFrom(contents)) {
     computeFieldWidth();
 }
 
@@ -17,48 +21,16 @@ long double MatrixDocument::ZeroTol() const {
     return 0.01L * std::pow(0.1L, static_cast<long double>(decimals_));
 }
 
-MatrixData MatrixDocument::matrixData() const {
-    if (isInteger()) {
-        IntegerMatrix m(rows_, cols_);
-        std::copy(iCells_.begin(), iCells_.end() - 1, m.numerators.begin());
-        m.denominator = iCells_.back();
-        return m;
-    }
-    ComplexMatrix m(rows_, cols_);
-    m.cells = cells_;
-    return m;
-}
-
 // The kind of the document decides the representation: an integer document
 // takes integer contents, the others complex ones. A real matrix is one whose
 // imaginary parts are zero: what it holds is what it shows and saves.
-MatrixDocument::Contents MatrixDocument::contentsFrom(const MatrixData& contents) const {
-    Contents made;
-    if (isInteger()) {
-        const auto& m = std::get<IntegerMatrix>(contents);
-        made.iCells.reserve(m.numerators.size() + 1);
-        made.iCells.assign(m.numerators.begin(), m.numerators.end());
-        made.iCells.push_back(m.denominator);
-        made.rows = m.rows;
-        made.cols = m.cols;
-    } else {
-        const auto& m = std::get<ComplexMatrix>(contents);
-        made.cells = m.cells;
-        if (kind_ == ElementKind::Real) {
-            for (Complex& cell : made.cells)
-                cell.im = 0.0L;
-        }
-        made.rows = m.rows;
-        made.cols = m.cols;
+MatrixData MatrixDocument::contentsFrom(MatrixData contents) const {
+    assert(std::holds_alternative<IntegerMatrix>(contents) == isInteger());
+    if (kind_ == ElementKind::Real) {
+        for (Complex& cell : std::get<ComplexMatrix>(contents).cells)
+            cell.im = 0.0L;
     }
-    return made;
-}
-
-void MatrixDocument::adopt(Contents&& contents) noexcept {
-    rows_ = contents.rows;
-    cols_ = contents.cols;
-    cells_ = std::move(contents.cells);
-    iCells_ = std::move(contents.iCells);
+    return contents;
 }
 
 void MatrixDocument::setHighlight(std::int32_t row, std::int32_t col) {
@@ -74,10 +46,10 @@ void MatrixDocument::setDocumentName(std::string name, bool named) {
 // Everything that allocates is made first; the document changes only once
 // nothing can fail any more.
 void MatrixDocument::replaceContents(const MatrixData& contents, History history) {
-    Contents replacement = contentsFrom(contents);
-    const std::int16_t width = widenedFieldWidth(replacement.cells, decimals_, fieldWidth_);
+    MatrixData replacement = contentsFrom(contents);
+    const std::int16_t width = widenedFieldWidth(replacement, decimals_, fieldWidth_);
     if (history == History::Record) push(snapshot(TUndoRec::ContentsReplaced));
-    adopt(std::move(replacement));
+    data_ = std::move(replacement);
     fieldWidth_ = width;
     modified_ = true;
 }
@@ -103,42 +75,33 @@ int MatrixDocument::setLongMinus(int minusCode) {
 
 int MatrixDocument::setIntegerCellFromText(std::int32_t row, std::int32_t col,
                                            const std::string& text) {
-    const bool denominator = row == rows_ && col == 0;
+    const bool denominator = row == Rows() && col == 0;
     if (!denominator && !holdsCell(row, col)) return code::OutOfRange;
     BigInt value;
     if (const int rc = BigInt::fromText(text, value); rc != code::Ok) return rc;
     if (denominator && value.isZero()) return code::Singular;
 
-    BigInt& cell = denominator ? iCells_.back() : iCells_[cellIndex(row, col)];
-    TUndoRec record;
-    record.Op = TUndoRec::CellChanged;
-    record.Index1 = row;
-    record.Index2 = col;
+    auto& matrix = std::get<IntegerMatrix>(data_);
     if (denominator && value.isNegative()) {
         // Every numerator changes sign too, so the whole matrix is saved.
-        record.IValues = iCells_;
-        for (std::size_t i = 0; i < numeratorCount(); ++i)
-            iCells_[i] = -iCells_[i];
-        value = -value;
-    } else {
-        record.IValues = {cell};
+        IntegerMatrix negated = matrix;
+        for (BigInt& numerator : negated.numerators)
+            numerator = -numerator;
+        negated.denominator = -value;
+        commit(std::move(negated),
+               {TUndoRec::CellChanged, row, col, TUndoRec::SavedContents{matrix}});
+        return code::Ok;
     }
-    record.Count = static_cast<std::int32_t>(record.IValues.size());
-    push(std::move(record));
+    BigInt& cell = slices::entry(matrix, row, col);
+    push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
     cell = std::move(value);
     modified_ = true;
     return code::Ok;
 }
 
 void MatrixDocument::setComplexCell(std::int32_t row, std::int32_t col, Complex value) {
-    Complex& cell = cells_[cellIndex(row, col)];
-    TUndoRec record;
-    record.Op = TUndoRec::CellChanged;
-    record.Index1 = row;
-    record.Index2 = col;
-    record.Count = 1;
-    record.Values = {cell};
-    push(std::move(record));
+    Complex& cell = std::get<ComplexMatrix>(data_).at(row, col);
+    push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
     cell = value;
     widenFieldForIntegerParts();
     modified_ = true;
@@ -146,12 +109,12 @@ void MatrixDocument::setComplexCell(std::int32_t row, std::int32_t col, Complex 
 
 std::optional<MatrixDocument::Cell> MatrixDocument::nextEditCell(Cell current) const {
     if (autoAdvance_) {
-        if (current.row + 1 < rows_) return Cell{current.row + 1, current.col};
-        if (current.col + 1 < cols_) return Cell{0, current.col + 1};
+        if (current.row + 1 < Rows()) return Cell{current.row + 1, current.col};
+        if (current.col + 1 < Cols()) return Cell{0, current.col + 1};
         return std::nullopt;
     }
-    if (current.col + 1 < cols_) return Cell{current.row, current.col + 1};
-    if (current.row + 1 < rows_) return Cell{current.row + 1, 0};
+    if (current.col + 1 < Cols()) return Cell{current.row, current.col + 1};
+    if (current.row + 1 < Rows()) return Cell{current.row + 1, 0};
     return std::nullopt;
 }
 

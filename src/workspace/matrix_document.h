@@ -3,38 +3,19 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "engine/bigint.h"
 #include "engine/complex.h"
 #include "engine/matrix_data.h"
+#include "workspace/undo_record.h"
 #include "workspace/window_settings.h"
 
 namespace lorvex {
 
 // Element kind codes, also stored in matrix files.
 enum class ElementKind : std::int32_t { Real = 0, Complex = 3, Integer = 5 };
-
-// One recorded change of a matrix document, newest first on the undo stack.
-struct TUndoRec {
-    enum Operation : std::int32_t {
-        CellChanged = 1,       // Index1, Index2: the cell (Rows, 0 for the denominator)
-        RowsRemoved = 3,       // Index1 ... Index2, saved row by row
-        ColumnsRemoved = 4,    // Index1 ... Index2, saved column by column
-        RowInserted = 5,       // at Index1
-        ColumnInserted = 6,    // at Index1
-        ContentsReplaced = 7,  // Index1, Index2: the old Rows, Cols; every entry saved
-        ColumnsSwapped = 8,    // Index1 and Index2
-        RowsSwapped = 9,       // Index1 and Index2
-    };
-
-    std::int32_t Op = CellChanged;
-    std::int32_t Index1 = 0;
-    std::int32_t Index2 = 0;
-    std::int32_t Count = 0;  // number of saved values
-    std::vector<Complex> Values;
-    std::vector<BigInt> IValues;
-};
 
 // Everything a matrix window holds that is not pixels: the matrix of one
 // lettered place, its display settings, notes, file name and undo stack.
@@ -50,14 +31,20 @@ class MatrixDocument {
     bool whiteBackground() const { return whiteBackground_; }
     ElementKind Kind() const { return kind_; }
     bool isInteger() const { return kind_ == ElementKind::Integer; }
-    std::int32_t Rows() const { return rows_; }
-    std::int32_t Cols() const { return cols_; }
-    // Real and complex kinds: Rows x Cols values, row-major.
-    const std::vector<Complex>& Cells() const { return cells_; }
-    // Integer kind: Rows x Cols numerators, row-major, then the denominator.
-    const std::vector<BigInt>& ICells() const { return iCells_; }
-    // The matrix as the engine takes it.
-    MatrixData matrixData() const;
+    std::int32_t Rows() const {
+        return std::visit([](const auto& m) { return m.rows; }, data_);
+    }
+    std::int32_t Cols() const {
+        return std::visit([](const auto& m) { return m.cols; }, data_);
+    }
+    // Real and complex kinds only: Rows x Cols values, row-major.
+    const std::vector<Complex>& Cells() const { return std::get<ComplexMatrix>(data_).cells; }
+    // Integer kind only: Rows x Cols numerators, row-major, over Denominator.
+    const std::vector<BigInt>& ICells() const { return std::get<IntegerMatrix>(data_).numerators; }
+    const BigInt& Denominator() const { return std::get<IntegerMatrix>(data_).denominator; }
+    // The matrix as the engine takes it: an IntegerMatrix for the integer
+    // kind, a ComplexMatrix otherwise.
+    const MatrixData& matrixData() const { return data_; }
 
     std::int16_t Decimals() const { return decimals_; }
     std::int16_t FieldWidth() const { return fieldWidth_; }
@@ -99,7 +86,7 @@ class MatrixDocument {
     // was. The earlier matrix is recorded for undo unless `history` is Skip
     // (a new document, whose placeholder the user never saw). When memory
     // runs out it throws std::bad_alloc with the document as it was.
-    int readFile(const std::string& path, History history = History::Record);
+    [[nodiscard]] int readFile(const std::string& path, History history = History::Record);
     // Writes the document to a matrix file; on success it is named after the
     // file and unmodified. Returns code::Ok, code::CannotSaveFile (also for
     // more than 1 000 000 entries, which no reader would take back),
@@ -107,7 +94,7 @@ class MatrixDocument {
     // (".fma", ".cma", ".ima" in any case), code::NeedsFmaExtension,
     // NeedsCmaExtension or NeedsImaExtension for the kind; on failure the
     // document is as it was and nothing is written.
-    int writeFile(const std::string& path);
+    [[nodiscard]] int writeFile(const std::string& path);
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the
     // old matrix is recorded for undo unless the document's owner keeps no
@@ -127,22 +114,23 @@ class MatrixDocument {
     // Format: decimals 0 ... 19 (else code::OutOfRange), the width raised to
     // decimals + 2, and to decimals + 9 with scientific notation. Integer
     // documents have no format; the call does nothing.
-    int setFormat(int decimals, int width, bool sciNotation);
+    [[nodiscard]] int setFormat(int decimals, int width, bool sciNotation);
     // Long minus with a Windows-1252 code 32 ... 255 (else code::OutOfRange).
-    int setLongMinus(int minusCode);
+    [[nodiscard]] int setLongMinus(int minusCode);
     void clearLongMinus() { longMinus_ = false; }
 
     // Reads a typed entry into a cell: an integer for the integer kind (see
     // below), otherwise a calculation that must reduce to one number (the
     // calculation language's codes, code::CannotCalculate when it does not).
     // A cell outside the matrix gives code::OutOfRange.
-    int setCellFromText(std::int32_t row, std::int32_t col, const std::string& text);
+    [[nodiscard]] int setCellFromText(std::int32_t row, std::int32_t col, const std::string& text);
 
     // Reads a typed integer into a cell, or into the denominator (row Rows,
     // column 0): codes NotFound, InconsistentData, Singular (zero
     // denominator), OutOfRange outside the matrix. A negative denominator
     // negates every numerator.
-    int setIntegerCellFromText(std::int32_t row, std::int32_t col, const std::string& text);
+    [[nodiscard]] int setIntegerCellFromText(std::int32_t row, std::int32_t col,
+                                             const std::string& text);
     // Stores a value into a real or complex cell.
     void setComplexCell(std::int32_t row, std::int32_t col, Complex value);
 
@@ -156,63 +144,50 @@ class MatrixDocument {
     std::optional<Cell> nextEditCell(Cell current) const;
 
     // Structural edits; numbers are counted from 1 as the user types them.
-    int setDimensions(std::int32_t rows, std::int32_t cols);  // OutOfRange
-    int removeRows(std::int32_t from, std::int32_t to);       // OutOfRange, NeedAtLeastOne
-    int removeColumns(std::int32_t from, std::int32_t to);
-    int insertRow(std::int32_t position);  // OutOfRange
-    int insertColumn(std::int32_t position);
-    int swapRows(std::int32_t a, std::int32_t b);  // OutOfRange
-    int swapColumns(std::int32_t a, std::int32_t b);
+    // When memory runs out they, and undo, throw std::bad_alloc with the
+    // document and its undo stack as they were.
+    [[nodiscard]] int setDimensions(std::int32_t rows, std::int32_t cols);  // OutOfRange
+    [[nodiscard]] int removeRows(std::int32_t from, std::int32_t to);  // OutOfRange, NeedAtLeastOne
+    [[nodiscard]] int removeColumns(std::int32_t from, std::int32_t to);
+    [[nodiscard]] int insertRow(std::int32_t position);  // OutOfRange
+    [[nodiscard]] int insertColumn(std::int32_t position);
+    [[nodiscard]] int swapRows(std::int32_t a, std::int32_t b);  // OutOfRange
+    [[nodiscard]] int swapColumns(std::int32_t a, std::int32_t b);
 
     bool canUndo() const { return !undoStack_.empty(); }
     // Reverses the newest recorded change; false when there is none.
     bool undo();
 
   private:
-    // The matrix as the document holds it, made in full before it takes the
-    // place of the one held: a failed allocation leaves the document as it was.
-    struct Contents {
-        std::int32_t rows = 0;
-        std::int32_t cols = 0;
-        std::vector<Complex> cells;
-        std::vector<BigInt> iCells;
-    };
-    Contents contentsFrom(const MatrixData& contents) const;
-    void adopt(Contents&& contents) noexcept;
+    // The matrix the document holds made from `contents`, of the kind's
+    // representation (a real matrix drops the imaginary parts); it is made in
+    // full before it takes the place of the one held, so that a failed
+    // allocation leaves the document as it was.
+    MatrixData contentsFrom(MatrixData contents) const;
     void push(TUndoRec record) { undoStack_.push_back(std::move(record)); }
+    // Records the change, then makes `changed` the matrix; nothing can fail
+    // once the record is on the stack.
+    void commit(MatrixData&& changed, TUndoRec&& record);
+    // A record of `op` that saves the whole matrix.
     TUndoRec snapshot(TUndoRec::Operation op) const;
-    void restoreSnapshot(const TUndoRec& record);
+    // Reverses the change that `record` saved. The document changes only
+    // once nothing can fail any more; what the record saved may be moved out.
+    void reverse(TUndoRec& record);
     std::string rawEntryText(std::int32_t row, std::int32_t col) const;
-    // The width, at least `width`, at which no integer part of `cells`
+    // The width, at least `width`, at which no integer part of `contents`
     // written with `decimals` decimals is cut.
-    std::int16_t widenedFieldWidth(const std::vector<Complex>& cells, std::int16_t decimals,
+    std::int16_t widenedFieldWidth(const MatrixData& contents, std::int16_t decimals,
                                    std::int16_t width) const;
     // Widens the field when an entry's integer part would be cut.
     void widenFieldForIntegerParts();
-    void eraseRows(std::int32_t first, std::int32_t last);
-    void eraseColumns(std::int32_t first, std::int32_t last);
-    void exchangeRows(std::int32_t a, std::int32_t b);
-    void exchangeColumns(std::int32_t a, std::int32_t b);
-    void insertZeroRow(std::int32_t index);
-    void insertZeroColumns(std::int32_t index, std::int32_t count);
     bool holdsCell(std::int32_t row, std::int32_t col) const {
-        return row >= 0 && row < rows_ && col >= 0 && col < cols_;
-    }
-    std::size_t cellIndex(std::int32_t row, std::int32_t col) const {
-        return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
-               static_cast<std::size_t>(col);
-    }
-    std::size_t numeratorCount() const {
-        return static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_);
+        return row >= 0 && row < Rows() && col >= 0 && col < Cols();
     }
 
     std::int32_t letterNo_;
     bool whiteBackground_;
     ElementKind kind_;
-    std::int32_t rows_ = 1;
-    std::int32_t cols_ = 1;
-    std::vector<Complex> cells_;
-    std::vector<BigInt> iCells_;
+    MatrixData data_;
     std::int16_t decimals_ = 5;
     std::int16_t fieldWidth_ = 8;
     bool sciNotation_ = false;

@@ -20,7 +20,7 @@ std::string texMatrix(const MatrixDocument& document, TexDelimiter delimiter,
     const auto which = static_cast<std::size_t>(delimiter);
 
     std::string text;
-    if (document.isInteger() && document.ICells().back() != BigInt(1)) {
+    if (document.isInteger() && document.Denominator() != BigInt(1)) {
         text += "{1\\over " + document.entryText(document.Rows(), 0) + "}\\,";
     }
     text += kLeft[which];

@@ -14,6 +14,7 @@
 
 #include "cli/script_runner.h"
 #include "cli/scripted_answers.h"
+#include "engine/guarded.h"
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 #include "failing_allocation.h"
@@ -32,10 +33,7 @@ constexpr std::int32_t K = 11;
 // Everything of a document that a failed store could touch.
 struct DocumentState {
     const MatrixDocument* document = nullptr;
-    std::int32_t rows = 0;
-    std::int32_t cols = 0;
-    std::vector<Complex> cells;
-    std::vector<BigInt> iCells;
+    MatrixData contents;
     std::int16_t fieldWidth = 0;
     std::string notes;
     std::string name;
@@ -44,10 +42,7 @@ struct DocumentState {
 
     explicit DocumentState(const MatrixDocument* d) : document(d) {
         if (d == nullptr) return;
-        rows = d->Rows();
-        cols = d->Cols();
-        cells = d->Cells();
-        iCells = d->ICells();
+        contents = d->matrixData();
         fieldWidth = d->FieldWidth();
         notes = d->notes();
         name = d->documentName();
@@ -157,6 +152,58 @@ TEST_F(OutOfMemoryTest, StoringLeavesThePlaceAsItWas) {
         expectEveryFailureHarmless("place " + std::to_string(letter), [&](FrameOperations& o) {
             return o.workspace().PlaceMatrix(ElementKind::Real, "", letter, m).code;
         });
+    }
+}
+
+// An edit of a matrix window, or its undo, that runs out of memory leaves
+// the document and its undo stack as they were, for either representation.
+TEST_F(OutOfMemoryTest, EditsAndTheirUndoLeaveTheDocumentAsItWas) {
+    using Edit = std::function<int(MatrixDocument&)>;
+    const std::vector<std::pair<std::string, Edit>> edits = {
+        {"dimensions", [](MatrixDocument& d) { return d.setDimensions(1, 4); }},
+        {"remove rows", [](MatrixDocument& d) { return d.removeRows(3, 2); }},
+        {"remove columns", [](MatrixDocument& d) { return d.removeColumns(1, 2); }},
+        {"insert row", [](MatrixDocument& d) { return d.insertRow(2); }},
+        {"insert column", [](MatrixDocument& d) { return d.insertColumn(4); }},
+        {"swap rows", [](MatrixDocument& d) { return d.swapRows(1, 3); }},
+        {"swap columns", [](MatrixDocument& d) { return d.swapColumns(3, 2); }},
+        {"integer cell", [](MatrixDocument& d) { return d.setIntegerCellFromText(1, 1, "-9"); }},
+        {"integer denominator",
+         [](MatrixDocument& d) { return d.setIntegerCellFromText(3, 0, "-2"); }},
+    };
+    const std::vector<std::pair<ElementKind, MatrixData>> documents = {
+        {ElementKind::Real, test::realMatrix({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})},
+        {ElementKind::Integer, test::integerMatrix({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, 5)},
+    };
+    // Runs `act` on a fresh document, made ready by `prepare`, once for every
+    // allocation it makes, that allocation failing.
+    const auto expectHarmless = [](const std::function<MatrixDocument()>& make, const Edit& prepare,
+                                   const Edit& act) {
+        for (std::size_t n = 1;; ++n) {
+            MatrixDocument subject = make();
+            ASSERT_EQ(prepare(subject), code::Ok);
+            const DocumentState before(&subject);
+            allocation::arm(n);
+            const int rc = runGuarded([&] { return act(subject); });
+            if (!allocation::disarm()) {
+                EXPECT_EQ(rc, code::Ok) << "with enough memory";
+                return;
+            }
+            SCOPED_TRACE("allocation " + std::to_string(n));
+            EXPECT_EQ(rc, code::OutOfMemory);
+            ASSERT_TRUE(DocumentState(&subject) == before);
+        }
+    };
+    const Edit nothing = [](MatrixDocument&) { return code::Ok; };
+    const Edit undo = [](MatrixDocument& d) { return d.undo() ? code::Ok : code::NothingToShow; };
+    for (const auto& [kind, contents] : documents) {
+        for (const auto& [what, edit] : edits) {
+            if (what.starts_with("integer") && kind != ElementKind::Integer) continue;
+            SCOPED_TRACE(what + (kind == ElementKind::Integer ? ", integer" : ", real"));
+            const auto make = [&] { return MatrixDocument(1, kind, contents); };
+            expectHarmless(make, nothing, edit);
+            expectHarmless(make, edit, undo);
+        }
     }
 }
 

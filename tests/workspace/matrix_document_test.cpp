@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
@@ -163,7 +166,7 @@ TEST(IntegerCellInput, ReadingRules) {
     EXPECT_EQ(document.setIntegerCellFromText(0, 0, " "), code::NotFound);
     EXPECT_EQ(document.setIntegerCellFromText(1, 0, "0"), code::Singular);
     EXPECT_TRUE(document.ICells()[0].isZero());
-    EXPECT_EQ(document.ICells()[2], BigInt(1));
+    EXPECT_EQ(document.Denominator(), BigInt(1));
 }
 
 TEST(CellInput, RealAndComplexCellsReadACalculation) {
@@ -216,95 +219,134 @@ TEST(IntegerCellInput, NegativeDenominatorNegatesTheNumeratorsAndUndoesExactly) 
     EXPECT_FALSE(document.canUndo());
 }
 
-TEST(StructuralEdits, RemovingRowsInEitherOrderAndUndo) {
-    MatrixDocument document = realDocument({{1, 2}, {3, 4}, {5, 6}, {7, 8}});
-    const MatrixData before = document.matrixData();
-    ASSERT_EQ(document.removeRows(3, 1), code::Ok);
-    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{7, 8}})));
-    ASSERT_TRUE(document.undo());
-    EXPECT_EQ(document.matrixData(), before);
+using Entries = std::vector<std::vector<int>>;
+using Edit = std::function<int(MatrixDocument&)>;
 
-    EXPECT_EQ(document.removeRows(1, 4), code::NeedAtLeastOne);
-    EXPECT_EQ(document.removeRows(0, 2), code::OutOfRange);
-    EXPECT_EQ(document.removeRows(2, 5), code::OutOfRange);
-    EXPECT_EQ(document.matrixData(), before);
-    EXPECT_FALSE(document.canUndo());
+// The entries as a matrix of the kind; an integer one over `denominator`.
+MatrixData entriesAs(ElementKind kind, const Entries& rows, int denominator = 5) {
+    const auto rowCount = static_cast<std::int32_t>(rows.size());
+    const auto colCount = static_cast<std::int32_t>(rows.front().size());
+    IntegerMatrix integer(rowCount, colCount);
+    ComplexMatrix real(rowCount, colCount);
+    for (std::int32_t i = 0; i < rowCount; ++i) {
+        for (std::int32_t j = 0; j < colCount; ++j) {
+            integer.at(i, j) = BigInt(rows[i][j]);
+            real.at(i, j) = Complex{static_cast<long double>(rows[i][j]), 0.0L};
+        }
+    }
+    integer.denominator = BigInt(denominator);
+    if (kind == ElementKind::Integer) return integer;
+    return real;
 }
 
-TEST(StructuralEdits, RemovingColumnsAndUndo) {
-    MatrixDocument document(3, ElementKind::Integer, integerMatrix({{1, 2, 3}, {4, 5, 6}}, 7));
-    const MatrixData before = document.matrixData();
-    ASSERT_EQ(document.removeColumns(2, 3), code::Ok);
-    EXPECT_EQ(document.matrixData(), MatrixData(integerMatrix({{1}, {4}}, 7)));
-    EXPECT_EQ(document.removeColumns(1, 1), code::NeedAtLeastOne);
-    ASSERT_TRUE(document.undo());
-    EXPECT_EQ(document.matrixData(), before);
+constexpr ElementKind kBothKinds[] = {ElementKind::Real, ElementKind::Integer};
+
+const Entries kStart{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}};
+
+TEST(StructuralEdits, EachEditAndItsUndoOnBothRepresentations) {
+    struct Case {
+        const char* what;
+        Edit edit;
+        Entries after;
+        int denominatorAfter = 5;
+    };
+    const Case cases[] = {
+        {"rows 3 ... 1 removed", [](auto& d) { return d.removeRows(3, 1); }, {{10, 11, 12}}},
+        {"columns 3 ... 2 removed",
+         [](auto& d) { return d.removeColumns(3, 2); },
+         {{1}, {4}, {7}, {10}}},
+        {"a row on top",
+         [](auto& d) { return d.insertRow(1); },
+         {{0, 0, 0}, {1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}}},
+        {"a row at the bottom",
+         [](auto& d) { return d.insertRow(5); },
+         {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}, {0, 0, 0}}},
+        {"a column in the middle",
+         [](auto& d) { return d.insertColumn(2); },
+         {{1, 0, 2, 3}, {4, 0, 5, 6}, {7, 0, 8, 9}, {10, 0, 11, 12}}},
+        {"a column at the end",
+         [](auto& d) { return d.insertColumn(4); },
+         {{1, 2, 3, 0}, {4, 5, 6, 0}, {7, 8, 9, 0}, {10, 11, 12, 0}}},
+        {"rows swapped",
+         [](auto& d) { return d.swapRows(4, 1); },
+         {{10, 11, 12}, {4, 5, 6}, {7, 8, 9}, {1, 2, 3}}},
+        {"columns swapped",
+         [](auto& d) { return d.swapColumns(1, 3); },
+         {{3, 2, 1}, {6, 5, 4}, {9, 8, 7}, {12, 11, 10}}},
+        {"a cell typed",
+         [](auto& d) { return d.setCellFromText(1, 2, "-7"); },
+         {{1, 2, 3}, {4, 5, -7}, {7, 8, 9}, {10, 11, 12}}},
+        // The same dimensions still replace every entry by a zero.
+        {"dimensions",
+         [](auto& d) { return d.setDimensions(4, 3); },
+         {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
+         1},
+    };
+    for (const ElementKind kind : kBothKinds) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.what);
+            MatrixDocument document(1, kind, entriesAs(kind, kStart));
+            ASSERT_EQ(c.edit(document), code::Ok);
+            EXPECT_EQ(document.matrixData(), entriesAs(kind, c.after, c.denominatorAfter));
+            EXPECT_TRUE(document.modified());
+            ASSERT_TRUE(document.undo());
+            EXPECT_EQ(document.matrixData(), entriesAs(kind, kStart));
+            EXPECT_FALSE(document.canUndo());
+        }
+    }
 }
 
-TEST(StructuralEdits, InsertingRowsAndColumns) {
-    MatrixDocument document = realDocument({{1, 2}, {3, 4}});
-    ASSERT_EQ(document.insertRow(3), code::Ok);
-    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{1, 2}, {3, 4}, {0, 0}})));
-    ASSERT_EQ(document.insertRow(1), code::Ok);
-    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{0, 0}, {1, 2}, {3, 4}, {0, 0}})));
-    ASSERT_EQ(document.insertColumn(2), code::Ok);
-    EXPECT_EQ(document.matrixData(),
-              MatrixData(realMatrix({{0, 0, 0}, {1, 0, 2}, {3, 0, 4}, {0, 0, 0}})));
-    ASSERT_EQ(document.insertColumn(4), code::Ok);
-    EXPECT_EQ(document.Cols(), 4);
-    EXPECT_EQ(document.insertRow(0), code::OutOfRange);
-    EXPECT_EQ(document.insertColumn(6), code::OutOfRange);
-    for (int undo = 0; undo < 4; ++undo)
-        ASSERT_TRUE(document.undo());
-    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{1, 2}, {3, 4}})));
-}
-
-TEST(StructuralEdits, SwapsAndDimensions) {
-    MatrixDocument document = realDocument({{1, 2}, {3, 4}});
-    EXPECT_EQ(document.swapRows(1, 1), code::OutOfRange);
-    EXPECT_EQ(document.swapColumns(1, 3), code::OutOfRange);
-    ASSERT_EQ(document.swapRows(1, 2), code::Ok);
-    ASSERT_EQ(document.swapColumns(2, 1), code::Ok);
-    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{4, 3}, {2, 1}})));
-
-    ASSERT_EQ(document.setDimensions(2, 2), code::Ok);
-    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{0, 0}, {0, 0}})));
-    EXPECT_EQ(document.setDimensions(1001, 1000), code::OutOfRange);
-    EXPECT_EQ(document.setDimensions(0, 5), code::OutOfRange);
-
-    ASSERT_TRUE(document.undo());
-    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{4, 3}, {2, 1}})));
-    ASSERT_TRUE(document.undo());
-    ASSERT_TRUE(document.undo());
-    EXPECT_EQ(document.matrixData(), MatrixData(realMatrix({{1, 2}, {3, 4}})));
-    EXPECT_FALSE(document.undo());
+TEST(StructuralEdits, RefusedEditsChangeNothing) {
+    const std::pair<Edit, int> refused[] = {
+        {[](auto& d) { return d.removeRows(1, 4); }, code::NeedAtLeastOne},
+        {[](auto& d) { return d.removeRows(0, 2); }, code::OutOfRange},
+        {[](auto& d) { return d.removeRows(2, 5); }, code::OutOfRange},
+        {[](auto& d) { return d.removeColumns(3, 1); }, code::NeedAtLeastOne},
+        {[](auto& d) { return d.removeColumns(1, 4); }, code::OutOfRange},
+        {[](auto& d) { return d.insertRow(0); }, code::OutOfRange},
+        {[](auto& d) { return d.insertRow(6); }, code::OutOfRange},
+        {[](auto& d) { return d.insertColumn(5); }, code::OutOfRange},
+        {[](auto& d) { return d.swapRows(2, 2); }, code::OutOfRange},
+        {[](auto& d) { return d.swapColumns(1, 4); }, code::OutOfRange},
+        {[](auto& d) { return d.setDimensions(1001, 1000); }, code::OutOfRange},
+        {[](auto& d) { return d.setDimensions(0, 5); }, code::OutOfRange},
+    };
+    for (const ElementKind kind : kBothKinds) {
+        for (const auto& [edit, rc] : refused) {
+            MatrixDocument document(1, kind, entriesAs(kind, kStart));
+            EXPECT_EQ(edit(document), rc);
+            EXPECT_EQ(document.matrixData(), entriesAs(kind, kStart));
+            EXPECT_FALSE(document.modified());
+            EXPECT_FALSE(document.canUndo());
+        }
+    }
 }
 
 TEST(StructuralEdits, UndoWalksBackThroughEveryKindInReverseOrder) {
-    MatrixDocument document(3, ElementKind::Integer, integerMatrix({{1, 2}, {3, 4}}, 5));
-    std::vector<MatrixData> states{document.matrixData()};
-    const auto record = [&](int rc) {
-        ASSERT_EQ(rc, code::Ok);
-        states.push_back(document.matrixData());
-    };
-    record(document.setIntegerCellFromText(0, 0, "9"));
-    record(document.insertRow(2));
-    record(document.insertColumn(1));
-    record(document.swapRows(1, 3));
-    record(document.swapColumns(1, 3));
-    record(document.removeRows(2, 2));
-    record(document.removeColumns(1, 2));
-    record(document.setIntegerCellFromText(2, 0, "-6"));
-    record(document.setDimensions(3, 1));
-    document.replaceContents(integerMatrix({{42}}, 1));
-    states.push_back(document.matrixData());
-    states.pop_back();
-    while (!states.empty()) {
-        ASSERT_TRUE(document.undo());
-        EXPECT_EQ(document.matrixData(), states.back()) << states.size();
-        states.pop_back();
+    for (const ElementKind kind : kBothKinds) {
+        MatrixDocument document(3, kind, entriesAs(kind, {{1, 2}, {3, 4}}));
+        std::vector<MatrixData> states{document.matrixData()};
+        const auto record = [&](int rc) {
+            ASSERT_EQ(rc, code::Ok);
+            states.push_back(document.matrixData());
+        };
+        record(document.setCellFromText(0, 0, "9"));
+        record(document.insertRow(2));
+        record(document.insertColumn(1));
+        record(document.swapRows(1, 3));
+        record(document.swapColumns(1, 3));
+        record(document.removeRows(2, 2));
+        record(document.removeColumns(1, 2));
+        if (kind == ElementKind::Integer) record(document.setCellFromText(2, 0, "-6"));
+        record(document.setDimensions(3, 1));
+        document.replaceContents(entriesAs(kind, {{42}}, 1));
+        while (!states.empty()) {
+            ASSERT_TRUE(document.undo());
+            EXPECT_EQ(document.matrixData(), states.back()) << states.size();
+            states.pop_back();
+        }
+        EXPECT_FALSE(document.undo());
     }
-    EXPECT_FALSE(document.canUndo());
 }
 
 }  // namespace
