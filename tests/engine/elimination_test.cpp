@@ -97,12 +97,8 @@ TEST(ComplexElimination, InverseTimesMatrixIsTheIdentity) {
             ASSERT_EQ(inverse.code, code::Ok);
             ComplexMatrix identity;
             ASSERT_EQ(product(inverse.value, m, identity), code::Ok);
-            for (std::int32_t i = 0; i < n; ++i) {
-                for (std::int32_t j = 0; j < n; ++j) {
-                    EXPECT_LT(distance(identity.at(i, j), i == j ? ONE : ZERO), 1e-15L)
-                        << n << (complex ? " complex" : " real");
-                }
-            }
+            SCOPED_TRACE(std::to_string(n) + (complex ? " complex" : " real"));
+            test::expectNear(identity, ComplexMatrix::identity(n), 1e-15L);
         }
     }
 }
@@ -235,10 +231,7 @@ TEST(IntegerElimination, TraceAndRank) {
 }
 
 IntegerMatrix randomIntegerMatrix(std::mt19937& engine, std::int32_t n, int bound) {
-    std::uniform_int_distribution<int> value(-bound, bound);
-    IntegerMatrix m(n, n);
-    for (BigInt& entry : m.numerators)
-        entry = BigInt(value(engine));
+    IntegerMatrix m = test::randomIntegers(engine, n, n, bound);
     m.denominator = BigInt(std::uniform_int_distribution<int>(1, 6)(engine));
     return m;
 }
