@@ -11,14 +11,11 @@
 namespace lorvex {
 namespace {
 
+using test::complexMatrix;
 using test::integerMatrix;
 using test::realMatrix;
 
 TEST(ComplexElimination, InverseAndDeterminantOfSmallMatrices) {
-    ComplexMatrix twoI(1, 1);
-    twoI.at(0, 0) = Complex{0.0L, 2.0L};
-    ComplexMatrix halfI(1, 1);
-    halfI.at(0, 0) = Complex{0.0L, -0.5L};
     const struct {
         ComplexMatrix m;
         ComplexMatrix inverse;
@@ -26,7 +23,7 @@ TEST(ComplexElimination, InverseAndDeterminantOfSmallMatrices) {
     } cases[] = {
         // One row exchange flips the sign.
         {realMatrix({{0, 1}, {1, 0}}), realMatrix({{0, 1}, {1, 0}}), Complex{-1, 0}},
-        {twoI, halfI, Complex{0, 2}},
+        {complexMatrix({{Complex{0, 2}}}), complexMatrix({{Complex{0, -0.5L}}}), Complex{0, 2}},
         // 10^-19 counts as zero, so the rows are exchanged.
         {realMatrix({{1e-19L, 1}, {1, 0}}), realMatrix({{0, 1}, {1, -1e-19L}}), Complex{-1, 0}},
     };
@@ -66,11 +63,6 @@ TEST(ComplexElimination, TinyRegularMatrixGetsItsTrueInverse) {
 
 TEST(ComplexElimination, TraceAndRank) {
     EXPECT_EQ(trace(realMatrix({{1, 2}, {3, 4}})), (Complex{5, 0}));
-    ComplexMatrix regular(2, 2);
-    regular.at(0, 0) = Complex{1, 1};
-    regular.at(0, 1) = Complex{2, 0};
-    regular.at(1, 0) = Complex{0, 2};
-    regular.at(1, 1) = Complex{1, -1};  // (1+i)(1-i) - 2*(2i) = 2 - 4i
     const struct {
         ComplexMatrix m;
         std::int32_t rank;
@@ -79,7 +71,8 @@ TEST(ComplexElimination, TraceAndRank) {
         {realMatrix({{1, 2, 3, 4, 5}, {2, 4, 6, 8, 10}, {0, 0, 1, 0, 7}}), 2},
         {realMatrix({{1, 0, 0, 0, 1}, {0, 1, 0, 2, 0}, {0, 0, 1, 0, 3}}), 3},
         {realMatrix({{1}, {2}, {3}}), 1},
-        {regular, 2},
+        // (1+i)(1-i) - 2*(2i) = 2 - 4i
+        {complexMatrix({{Complex{1, 1}, Complex{2, 0}}, {Complex{0, 2}, Complex{1, -1}}}), 2},
     };
     for (const auto& c : cases) {
         const Outcome<std::int32_t> rank = ComplexElimination(c.m).rank();
@@ -89,14 +82,9 @@ TEST(ComplexElimination, TraceAndRank) {
 }
 
 ComplexMatrix randomWellConditioned(std::mt19937& engine, std::int32_t n, bool complex) {
-    std::uniform_real_distribution<double> value(-1.0, 1.0);
-    ComplexMatrix m(n, n);
-    for (std::int32_t i = 0; i < n; ++i) {
-        for (std::int32_t j = 0; j < n; ++j) {
-            m.at(i, j) = Complex{value(engine), complex ? value(engine) : 0.0};
-        }
-        m.at(i, i) = m.at(i, i) + Complex{static_cast<long double>(2 * n), 0.0L};
-    }
+    ComplexMatrix m = test::randomEntries(engine, n, n, complex);
+    for (std::int32_t i = 0; i < n; ++i)
+        m.at(i, i) += Complex{static_cast<long double>(2 * n), 0.0L};
     return m;
 }
 
@@ -109,12 +97,8 @@ TEST(ComplexElimination, InverseTimesMatrixIsTheIdentity) {
             ASSERT_EQ(inverse.code, code::Ok);
             ComplexMatrix identity;
             ASSERT_EQ(product(inverse.value, m, identity), code::Ok);
-            for (std::int32_t i = 0; i < n; ++i) {
-                for (std::int32_t j = 0; j < n; ++j) {
-                    EXPECT_LT(distance(identity.at(i, j), i == j ? ONE : ZERO), 1e-15L)
-                        << n << (complex ? " complex" : " real");
-                }
-            }
+            SCOPED_TRACE(std::to_string(n) + (complex ? " complex" : " real"));
+            test::expectNear(identity, ComplexMatrix::identity(n), 1e-15L);
         }
     }
 }
@@ -247,10 +231,7 @@ TEST(IntegerElimination, TraceAndRank) {
 }
 
 IntegerMatrix randomIntegerMatrix(std::mt19937& engine, std::int32_t n, int bound) {
-    std::uniform_int_distribution<int> value(-bound, bound);
-    IntegerMatrix m(n, n);
-    for (BigInt& entry : m.numerators)
-        entry = BigInt(value(engine));
+    IntegerMatrix m = test::randomIntegers(engine, n, n, bound);
     m.denominator = BigInt(std::uniform_int_distribution<int>(1, 6)(engine));
     return m;
 }

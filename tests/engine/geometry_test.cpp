@@ -16,19 +16,11 @@ namespace lorvex {
 namespace {
 
 using test::big;
+using test::expectNear;
 using test::integerMatrix;
 using test::realMatrix;
 
 const long double kRoot3 = std::sqrt(3.0L);
-
-// Entry by entry within the tolerance, imaginary parts included.
-void expectNear(const ComplexMatrix& actual, const ComplexMatrix& expected,
-                long double tolerance = 1e-18L) {
-    ASSERT_EQ(actual.cells.size(), expected.cells.size());
-    for (std::size_t k = 0; k < actual.cells.size(); ++k) {
-        EXPECT_LE(size(actual.cells[k] - expected.cells[k]), tolerance) << "entry " << k;
-    }
-}
 
 // The command-line scripts pin the rotations about (2, 1, 2) and, exactly,
 // (3, 6, -2), projections and reflections through (1, 1) in both modes and the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <random>
 #include <string>
@@ -63,13 +65,27 @@ inline ComplexMatrix randomEntries(std::mt19937& engine, std::int32_t rows, std:
     return m;
 }
 
-// Integer entries from -9 to 9 over the denominator 1.
-inline IntegerMatrix randomIntegers(std::mt19937& engine, std::int32_t rows, std::int32_t cols) {
-    std::uniform_int_distribution<int> value(-9, 9);
+// Integer entries from -bound to bound over the denominator 1.
+inline IntegerMatrix randomIntegers(std::mt19937& engine, std::int32_t rows, std::int32_t cols,
+                                    int bound = 9) {
+    std::uniform_int_distribution<int> value(-bound, bound);
     IntegerMatrix m(rows, cols);
     for (BigInt& entry : m.numerators)
         entry = BigInt(value(engine));
     return m;
+}
+
+// Entry by entry within the tolerance, imaginary parts included.
+inline void expectNear(const std::vector<Complex>& actual, const std::vector<Complex>& expected,
+                       long double tolerance) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t k = 0; k < actual.size(); ++k)
+        EXPECT_LE(distance(actual[k], expected[k]), tolerance) << "entry " << k;
+}
+
+inline void expectNear(const ComplexMatrix& actual, const ComplexMatrix& expected,
+                       long double tolerance = 1e-18L) {
+    expectNear(actual.cells, expected.cells, tolerance);
 }
 
 }  // namespace lorvex::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdlib>
@@ -39,15 +40,10 @@ std::vector<RootCase> readCases() {
     while (in >> kind) {
         RootCase c;
         in >> c.name >> c.order;
-        if (kind == "matrix") {
-            c.matrix = ComplexMatrix(c.order, c.order);
-            for (Complex& x : c.matrix.cells)
-                x.re = readNumber(in);
-        } else {
-            c.coefficients.resize(static_cast<std::size_t>(c.order) + 1);
-            for (Complex& x : c.coefficients)
-                x.re = readNumber(in);
-        }
+        if (kind == "matrix") c.matrix = ComplexMatrix(c.order, c.order);
+        if (kind != "matrix") c.coefficients.resize(static_cast<std::size_t>(c.order) + 1);
+        for (Complex& x : kind == "matrix" ? c.matrix.cells : c.coefficients)
+            x.re = readNumber(in);
         std::size_t count = 0;
         in >> kind >> count;
         c.roots.resize(count);
@@ -61,6 +57,15 @@ std::vector<RootCase> readCases() {
     return cases;
 }
 
+long double modulus(Complex z) {
+    return std::abs(std::complex<long double>(z.re, z.im));
+}
+
+std::string show(Complex z) {
+    return std::to_string(static_cast<double>(z.re)) + " + " +
+           std::to_string(static_cast<double>(z.im)) + "i";
+}
+
 // Whether every reported root is one of the expected roots, within
 // `relative` times its modulus, with the same multiplicity, each expected
 // root reported exactly once.
@@ -69,36 +74,24 @@ std::vector<RootCase> readCases() {
                                      long double relative) {
     std::vector<int> hits(expected.size(), 0);
     for (const PolynomialRoot& root : found) {
-        std::size_t nearest = 0;
-        for (std::size_t i = 1; i < expected.size(); ++i) {
-            if (distance(root.value, expected[i].value) <
-                distance(root.value, expected[nearest].value))
-                nearest = i;
+        const auto match =
+            std::min_element(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+                return distance(root.value, a.value) < distance(root.value, b.value);
+            });
+        if (modulus(root.value - match->value) > relative * modulus(match->value)) {
+            return ::testing::AssertionFailure() << show(root.value) << " is not a root";
         }
-        const PolynomialRoot& match = expected[nearest];
-        const long double error = std::abs(std::complex<long double>(
-            root.value.re - match.value.re, root.value.im - match.value.im));
-        const long double modulus =
-            std::abs(std::complex<long double>(match.value.re, match.value.im));
-        if (error > relative * modulus) {
+        if (root.multiplicity != match->multiplicity) {
             return ::testing::AssertionFailure()
-                   << "root " << static_cast<double>(root.value.re) << " + "
-                   << static_cast<double>(root.value.im) << "i is not a root";
+                   << show(root.value) << " has multiplicity " << root.multiplicity << ", not "
+                   << match->multiplicity;
         }
-        if (root.multiplicity != match.multiplicity) {
-            return ::testing::AssertionFailure()
-                   << "root " << static_cast<double>(root.value.re) << " + "
-                   << static_cast<double>(root.value.im) << "i has multiplicity "
-                   << root.multiplicity << ", not " << match.multiplicity;
-        }
-        ++hits[nearest];
+        ++hits[static_cast<std::size_t>(match - expected.begin())];
     }
     for (std::size_t i = 0; i < expected.size(); ++i) {
         if (hits[i] != 1) {
             return ::testing::AssertionFailure()
-                   << "root " << static_cast<double>(expected[i].value.re) << " + "
-                   << static_cast<double>(expected[i].value.im) << "i reported " << hits[i]
-                   << " times";
+                   << show(expected[i].value) << " reported " << hits[i] << " times";
         }
     }
     return ::testing::AssertionSuccess();

@@ -7,6 +7,7 @@
 namespace lorvex::polynomial {
 namespace {
 
+using test::expectNear;
 using test::reals;
 
 TEST(Polynomial, DerivativeAndLongDivision) {
@@ -28,19 +29,15 @@ TEST(Polynomial, DerivativeAndLongDivision) {
     EXPECT_FALSE(divide(reals({1, 2, 3}), reals({1e-19L, 1})).has_value());
 }
 
-void expectNear(const Coefficients& actual, const Coefficients& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < actual.size(); ++i)
-        EXPECT_LT(distance(actual[i], expected[i]), 1e-15L) << i;
-}
-
 TEST(Polynomial, GreatestCommonDivisor) {
     // (x - 1)^3 and 3 (x - 1)^2: the first remainder is (near) zero, so the
     // gcd is the derivative over its constant 3.
-    expectNear(greatestCommonDivisor(reals({1, -3, 3, -1}), reals({3, -6, 3})), reals({1, -2, 1}));
+    expectNear(greatestCommonDivisor(reals({1, -3, 3, -1}), reals({3, -6, 3})), reals({1, -2, 1}),
+               1e-15L);
 
     // (x - 1)^2 (x - 2) and its derivative: x - 1 over its constant, 1 - x.
-    expectNear(greatestCommonDivisor(reals({1, -4, 5, -2}), reals({3, -8, 5})), reals({-1, 1}));
+    expectNear(greatestCommonDivisor(reals({1, -4, 5, -2}), reals({3, -8, 5})), reals({-1, 1}),
+               1e-15L);
 
     // x^2 + 1 and 2x have no common factor: the remainder 1 is a constant.
     EXPECT_EQ(greatestCommonDivisor(reals({1, 0, 1}), reals({2, 0})), reals({1}));
@@ -57,7 +54,7 @@ TEST(Polynomial, GreatestCommonDivisor) {
             << static_cast<double>(c);
         expectNear(
             greatestCommonDivisor(reals({c, -4 * c, 5 * c, -2 * c}), reals({3 * c, -8 * c, 5 * c})),
-            reals({-1, 1}));
+            reals({-1, 1}), 1e-15L);
     }
 }
 

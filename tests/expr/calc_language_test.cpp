@@ -46,9 +46,7 @@ TEST_F(CalcLanguage, CompilerCodes) {
     EXPECT_EQ(compileCode("@"), code::NotUnderstood) << "@ is no letter here";
     // 0xE2 is the code of TRANSPOSE and 0x92 that of NEG: never from the user.
     EXPECT_EQ(compileCode("\xe2(A)"), code::NotUnderstood);
-    EXPECT_EQ(compileCode("\x92"
-                          "A"),
-              code::NotUnderstood);
+    EXPECT_EQ(compileCode(std::string{'\x92', 'A'}), code::NotUnderstood);
     EXPECT_EQ(compileCode(")A("), code::MatrixNotFound);
     EXPECT_EQ(compileCode("(A@"), code::NotUnderstood) << "characters are read before brackets";
     EXPECT_EQ(compileCode("*A"), code::InconsistentData);

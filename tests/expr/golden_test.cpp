@@ -70,15 +70,12 @@ std::vector<std::string> words(const std::string& text) {
     return result;
 }
 
-long double number(const std::string& text) {
-    return std::strtold(text.c_str(), nullptr);
-}
-
 // "RE" or "RE,IM".
 Complex complexNumber(const std::string& text) {
     const std::size_t comma = text.find(',');
-    if (comma == std::string::npos) return Complex{number(text), 0.0L};
-    return Complex{number(text.substr(0, comma)), number(text.substr(comma + 1))};
+    const long double re = std::strtold(text.c_str(), nullptr);
+    if (comma == std::string::npos) return Complex{re, 0.0L};
+    return Complex{re, std::strtold(text.c_str() + comma + 1, nullptr)};
 }
 
 bool near(Complex got, Complex expected, long double tolerance) {
@@ -92,87 +89,75 @@ std::string show(Complex z) {
     return out.str();
 }
 
-// The expected part of a line: a code, a failure, or a value with options.
-struct Expectation {
+// A golden line "INPUT => EXPECTED", where EXPECTED is "code N" or a value
+// ("fails", a number, "scalar N" or matrix rows) with options "tol T" and
+// "after VAR=VALUE...".
+struct Line {
+    std::string input;
     std::optional<int> code;
-    bool fails = false;
     std::string value;
     long double tolerance = 1e-15L;
-    std::vector<std::string> after;  // VAR=VALUE
+    std::vector<std::string> after;
 };
 
-Expectation expectation(const std::string& text) {
-    const std::vector<std::string> parts = words(text);
-    Expectation e;
-    std::size_t i = 0;
+Line parse(const std::string& text) {
+    const std::size_t arrow = text.rfind(" => ");
+    Line line;
+    line.input = text.substr(0, arrow);
+    const std::vector<std::string> parts = words(text.substr(arrow + 4));
     if (parts.at(0) == "code") {
-        e.code = std::stoi(parts.at(1));
-        return e;
+        line.code = std::stoi(parts.at(1));
+        return line;
     }
-    if (parts.at(0) == "fails") {
-        e.fails = true;
-    } else if (parts.at(0) == "scalar") {
-        e.value = parts.at(++i);
-    } else {
-        // Matrix rows run up to the options.
-        while (i < parts.size() && parts[i] != "tol" && parts[i] != "after")
-            e.value += (e.value.empty() ? "" : " ") + parts[i++];
-        --i;
+    std::size_t i = 0;
+    for (; i < parts.size() && parts[i] != "tol" && parts[i] != "after"; ++i)
+        line.value += (line.value.empty() ? "" : " ") + parts[i];
+    for (; i < parts.size(); ++i) {
+        if (parts[i] == "tol") line.tolerance = std::strtold(parts.at(++i).c_str(), nullptr);
+        if (parts[i].find('=') != std::string::npos) line.after.push_back(parts[i]);
     }
-    for (++i; i < parts.size(); ++i) {
-        if (parts[i] == "tol") {
-            e.tolerance = number(parts.at(++i));
-        } else if (parts[i] != "after") {
-            e.after.push_back(parts[i]);
-        }
-    }
-    return e;
+    return line;
 }
 
-struct Line {
-    std::string head;
-    std::string input;
-    std::string expected;
-};
-
-// HEAD :: INPUT => EXPECTED, or KEYWORD INPUT => EXPECTED when separator is " ".
-Line split(const std::string& line, const std::string& separator) {
-    const std::size_t headEnd = line.find(separator);
-    const std::size_t arrow = line.rfind(" => ");
-    const std::size_t inputStart = headEnd + separator.size();
-    return Line{line.substr(0, headEnd), line.substr(inputStart, arrow - inputStart),
-                line.substr(arrow + 4)};
+// The code, or Ok and the value, of a scalar result.
+void checkScalar(int rc, Complex value, const Line& expected) {
+    if (expected.code) {
+        EXPECT_EQ(rc, *expected.code);
+        return;
+    }
+    ASSERT_EQ(rc, code::Ok);
+    EXPECT_TRUE(near(value, complexNumber(expected.value), expected.tolerance))
+        << "got " << show(value);
 }
 
 class GoldenScalarCases : public ::testing::TestWithParam<GoldenCase> {};
 
+// "MODE VAR=VALUE... :: FORMULA => EXPECTED"
 TEST_P(GoldenScalarCases, FormulaHasItsValueOrCode) {
-    const std::string& text = GetParam().text;
-    const Line line = split(text, " :: ");
-    const std::vector<std::string> head = words(line.head);
+    Line line = parse(GetParam().text);
+    const std::size_t colons = line.input.find(" :: ");
+    const std::vector<std::string> head = words(line.input.substr(0, colons));
     RandomGenerator random(20240601);
     TParsWin parser(random);
     parser.setComplexMode(head.at(0) == "complex");
     for (std::size_t i = 1; i < head.size(); ++i)
         parser.setVariable(head[i][0], complexNumber(head[i].substr(2)));
 
-    const Expectation expected = expectation(line.expected);
+    // Compile and Evaluate share the code 1, so each is checked on its own.
     std::unique_ptr<ExprNode> tree;
-    const int rc = parser.Compile(line.input, tree);
-    if (expected.code) {
-        EXPECT_EQ(rc, *expected.code);
+    const int rc = parser.Compile(line.input.substr(colons + 4), tree);
+    if (line.code) {
+        EXPECT_EQ(rc, *line.code);
         return;
     }
     ASSERT_EQ(rc, code::Ok);
     const int evaluation = parser.Evaluate(tree.get());
-    if (expected.fails) {
+    if (line.value == "fails") {
         EXPECT_EQ(evaluation, TParsWin::kEvaluationFailed);
     } else {
-        ASSERT_EQ(evaluation, code::Ok);
-        const Complex value = complexNumber(expected.value);
-        EXPECT_TRUE(near(tree->value, value, expected.tolerance)) << "got " << show(tree->value);
+        checkScalar(evaluation, tree->value, line);
     }
-    for (const std::string& variable : expected.after) {
+    for (const std::string& variable : line.after) {
         EXPECT_TRUE(near(parser.variable(variable[0]), complexNumber(variable.substr(2)), 0))
             << variable;
     }
@@ -181,182 +166,135 @@ TEST_P(GoldenScalarCases, FormulaHasItsValueOrCode) {
 INSTANTIATE_TEST_SUITE_P(Lines, GoldenScalarCases,
                          ::testing::ValuesIn(readCases("scalar_cases.txt")), caseName);
 
-// Calculation cases: one section per mode with its lettered matrices.
-class CalcCases {
-  public:
-    void run(const std::string& text) {
-        const std::string keyword = text.substr(0, text.find(' '));
-        if (keyword == "mode") {
-            mode_ = text.substr(5);
-            source_.clear();
-        } else if (keyword == "let") {
-            source_.set(text[4], matrix(text.substr(8)));
-        } else if (keyword == "calc") {
-            checkCalculation(split(text, " "));
-        } else if (keyword == "scalar") {
-            checkScalarText(split(text, " "));
-        } else {
-            checkCell(text);
-        }
+std::vector<std::vector<std::string>> rows(const std::string& text) {
+    std::vector<std::vector<std::string>> result;
+    std::istringstream in(text);
+    for (std::string row; std::getline(in, row, ';');)
+        result.push_back(words(row));
+    return result;
+}
+
+// "N" or "N/D".
+Fraction fraction(const std::string& text) {
+    const std::size_t slash = text.find('/');
+    Fraction f{BigInt(1), BigInt(1)};
+    EXPECT_EQ(BigInt::fromText(text.substr(0, slash), f.numerator), code::Ok) << text;
+    if (slash != std::string::npos) {
+        EXPECT_EQ(BigInt::fromText(text.substr(slash + 1), f.denominator), code::Ok) << text;
     }
+    return f;
+}
 
-  private:
-    bool integerMode() const { return mode_ == "integer"; }
+bool sameFraction(const Fraction& a, const Fraction& b) {
+    return a.numerator * b.denominator == b.numerator * a.denominator;
+}
 
-    static std::vector<std::vector<std::string>> rows(const std::string& text) {
-        std::vector<std::vector<std::string>> result;
-        std::istringstream in(text);
-        for (std::string row; std::getline(in, row, ';');)
-            result.push_back(words(row));
-        return result;
-    }
-
-    static BigInt big(const std::string& text) {
-        BigInt value;
-        EXPECT_EQ(BigInt::fromText(text, value), code::Ok) << text;
-        return value;
-    }
-
-    // "N" or "N/D".
-    static std::pair<BigInt, BigInt> fraction(const std::string& text) {
-        const std::size_t slash = text.find('/');
-        if (slash == std::string::npos) return {big(text), BigInt(1)};
-        return {big(text.substr(0, slash)), big(text.substr(slash + 1))};
-    }
-
+// Calculation cases: one section per mode with its lettered matrices, then
+// "calc FORMULA", "scalar FORMULA" or "cell [z=VALUE] FORMULA" => EXPECTED.
+class GoldenCalcCases : public ::testing::TestWithParam<GoldenCase> {
+  protected:
     MatrixData matrix(const std::string& text) const {
         const auto elements = rows(text);
         const auto r = static_cast<std::int32_t>(elements.size());
         const auto c = static_cast<std::int32_t>(elements.front().size());
-        if (!integerMode()) {
+        if (!integer_) {
             ComplexMatrix m(r, c);
-            for (std::int32_t i = 0; i < r; ++i) {
-                for (std::int32_t j = 0; j < c; ++j)
-                    m.at(i, j) = complexNumber(elements[i][j]);
-            }
+            for (std::int32_t k = 0; k < r * c; ++k)
+                m.at(k / c, k % c) = complexNumber(elements[k / c][k % c]);
             return m;
         }
         // Over the product of the denominators; the matrices of the cases are small.
         IntegerMatrix m(r, c);
-        BigInt common(1);
-        for (const auto& row : elements) {
-            for (const std::string& element : row)
-                common *= fraction(element).second;
+        m.denominator = BigInt(1);
+        for (std::int32_t k = 0; k < r * c; ++k)
+            m.denominator *= fraction(elements[k / c][k % c]).denominator;
+        for (std::int32_t k = 0; k < r * c; ++k) {
+            const Fraction f = fraction(elements[k / c][k % c]);
+            m.at(k / c, k % c) = BigInt::divideExactly(f.numerator * m.denominator, f.denominator,
+                                                       StopCheck::never());
         }
-        for (std::int32_t i = 0; i < r; ++i) {
-            for (std::int32_t j = 0; j < c; ++j) {
-                const auto [numerator, denominator] = fraction(elements[i][j]);
-                m.at(i, j) =
-                    BigInt::divideExactly(numerator * common, denominator, StopCheck::never());
-            }
-        }
-        m.denominator = common;
         return m;
     }
 
-    static bool sameFraction(const BigInt& n1, const BigInt& d1, const BigInt& n2,
-                             const BigInt& d2) {
-        return n1 * d2 == n2 * d1;
-    }
-
-    void checkMatrix(const CalcNode& root, const Expectation& expected) const {
+    void checkMatrix(const CalcNode& root, const Line& expected) const {
         ASSERT_TRUE(root.isMatrix());
         const auto elements = rows(expected.value);
-        if (integerMode()) {
+        const auto r = static_cast<std::int32_t>(elements.size());
+        const auto c = static_cast<std::int32_t>(elements.front().size());
+        const auto shape = [](const auto& m) { return std::pair(m.rows, m.cols); };
+        ASSERT_EQ(std::visit(shape, *root.matrix), std::pair(r, c));
+        if (integer_) {
             const auto& m = std::get<IntegerMatrix>(*root.matrix);
-            ASSERT_EQ(m.rows, static_cast<std::int32_t>(elements.size()));
-            ASSERT_EQ(m.cols, static_cast<std::int32_t>(elements.front().size()));
             EXPECT_GT(m.denominator.sign(), 0);
-            for (std::int32_t i = 0; i < m.rows; ++i) {
-                for (std::int32_t j = 0; j < m.cols; ++j) {
-                    const auto [n, d] = fraction(elements[i][j]);
-                    EXPECT_TRUE(sameFraction(m.at(i, j), m.denominator, n, d))
-                        << "(" << i << "," << j << ") " << m.at(i, j).toText() << "/"
-                        << m.denominator.toText();
-                }
+            for (std::int32_t k = 0; k < r * c; ++k) {
+                EXPECT_TRUE(sameFraction({m.numerators[k], m.denominator},
+                                         fraction(elements[k / c][k % c])))
+                    << "(" << k / c << "," << k % c << ") " << m.numerators[k].toText() << "/"
+                    << m.denominator.toText();
             }
             return;
         }
         const auto& m = std::get<ComplexMatrix>(*root.matrix);
-        ASSERT_EQ(m.rows, static_cast<std::int32_t>(elements.size()));
-        ASSERT_EQ(m.cols, static_cast<std::int32_t>(elements.front().size()));
         long double largest = 0;
-        for (const auto& row : elements) {
-            for (const std::string& element : row)
-                largest = std::max(largest, size(complexNumber(element)));
-        }
-        for (std::int32_t i = 0; i < m.rows; ++i) {
-            for (std::int32_t j = 0; j < m.cols; ++j) {
-                const Complex expectedValue = complexNumber(elements[i][j]);
-                EXPECT_LE(size(m.at(i, j) - expectedValue), expected.tolerance * largest)
-                    << "(" << i << "," << j << ") got " << show(m.at(i, j));
-            }
+        for (std::int32_t k = 0; k < r * c; ++k)
+            largest = std::max(largest, size(complexNumber(elements[k / c][k % c])));
+        for (std::int32_t k = 0; k < r * c; ++k) {
+            EXPECT_LE(size(m.cells[k] - complexNumber(elements[k / c][k % c])),
+                      expected.tolerance * largest)
+                << "(" << k / c << "," << k % c << ") got " << show(m.cells[k]);
         }
     }
 
     void checkCalculation(const Line& line) const {
-        const Expectation expected = expectation(line.expected);
         std::unique_ptr<CalcNode> tree;
-        int rc = CompileCalc(line.input, integerMode(), tree);
+        int rc = CompileCalc(line.input, integer_, tree);
         if (rc == code::Ok) rc = EvalCalc(tree.get(), source_);
-        if (expected.code) {
-            EXPECT_EQ(rc, *expected.code);
+        if (line.code) {
+            EXPECT_EQ(rc, *line.code);
             return;
         }
         ASSERT_EQ(rc, code::Ok);
-        if (line.expected.rfind("scalar", 0) != 0) {
-            checkMatrix(*tree, expected);
+        if (line.value.rfind("scalar ", 0) != 0) {
+            checkMatrix(*tree, line);
             return;
         }
         ASSERT_FALSE(tree->isMatrix());
-        if (integerMode()) {
-            const auto [n, d] = fraction(expected.value);
-            EXPECT_TRUE(sameFraction(tree->exact.numerator, tree->exact.denominator, n, d))
-                << tree->exact.numerator.toText() << "/" << tree->exact.denominator.toText();
-        } else {
-            EXPECT_TRUE(near(tree->value, complexNumber(expected.value), expected.tolerance));
-        }
-    }
-
-    void checkValue(int rc, Complex value, const std::string& expectedText) const {
-        const Expectation expected = expectation(expectedText);
-        if (expected.code) {
-            EXPECT_EQ(rc, *expected.code);
+        Line scalar = line;
+        scalar.value.erase(0, 7);
+        if (!integer_) {
+            checkScalar(rc, tree->value, scalar);
             return;
         }
-        ASSERT_EQ(rc, code::Ok);
-        const Complex wanted = complexNumber(words(expectedText).at(0));
-        EXPECT_TRUE(near(value, wanted, expected.tolerance)) << "got " << show(value);
+        EXPECT_TRUE(sameFraction(tree->exact, fraction(scalar.value)))
+            << tree->exact.numerator.toText() << "/" << tree->exact.denominator.toText();
     }
 
-    void checkScalarText(const Line& line) const {
-        Complex value;
-        checkValue(EvalScalarText(line.input, source_, value), value, line.expected);
-    }
-
-    void checkCell(std::string text) const {
-        Complex z;
-        text = text.substr(5);
-        if (text.rfind("z=", 0) == 0) {
-            z = complexNumber(text.substr(2, text.find(' ') - 2));
-            text = text.substr(text.find(' ') + 1);
-        }
-        const std::size_t arrow = text.rfind(" => ");
-        Complex value;
-        checkValue(ConstCalc(text.substr(0, arrow), z, value), value, text.substr(arrow + 4));
-    }
-
-    std::string mode_;
+    bool integer_ = false;
     test::FakeMatrixSource source_;
 };
 
-class GoldenCalcCases : public ::testing::TestWithParam<GoldenCase> {};
-
 TEST_P(GoldenCalcCases, CalculationHasItsResultOrCode) {
-    CalcCases cases;
-    for (const std::string& text : GetParam().setup)
-        cases.run(text);
-    cases.run(GetParam().text);
+    for (const std::string& text : GetParam().setup) {
+        if (text.rfind("mode ", 0) == 0) integer_ = text == "mode integer";
+        if (text.rfind("let ", 0) == 0) source_.set(text[4], matrix(text.substr(8)));
+    }
+    const std::string& text = GetParam().text;
+    const std::string keyword = text.substr(0, text.find(' '));
+    Line line = parse(text.substr(keyword.size() + 1));
+    Complex value;
+    if (keyword == "calc") {
+        checkCalculation(line);
+    } else if (keyword == "scalar") {
+        checkScalar(EvalScalarText(line.input, source_, value), value, line);
+    } else {
+        Complex z;
+        if (line.input.rfind("z=", 0) == 0) {
+            const std::size_t space = line.input.find(' ');
+            z = complexNumber(line.input.substr(2, space - 2));
+            line.input.erase(0, space + 1);
+        }
+        checkScalar(ConstCalc(line.input, z, value), value, line);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, GoldenCalcCases, ::testing::ValuesIn(readCases("calc_cases.txt")),

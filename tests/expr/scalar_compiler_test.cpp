@@ -106,17 +106,15 @@ TEST_F(ScalarCompiler, SimplificationAfterASuccessfulTestEvaluation) {
 }
 
 TEST_F(ScalarCompiler, CompilingLeavesTheVariablesAsTheyWere) {
+    const std::pair<char, Complex> values[] = {
+        {'X', {7.0L, 0.5L}}, {'Y', {8.0L, 0.0L}}, {'Z', {9.0L, -1.0L}}, {'K', {4.0L, 0.0L}}};
     for (const bool complexMode : {false, true}) {
         parser_.setComplexMode(complexMode);
-        parser_.setVariable('X', Complex{7.0L, 0.5L});
-        parser_.setVariable('Y', Complex{8.0L, 0.0L});
-        parser_.setVariable('Z', Complex{9.0L, -1.0L});
-        parser_.setVariable('K', Complex{4.0L, 0.0L});
+        for (const auto& [letter, value] : values)
+            parser_.setVariable(letter, value);
         EXPECT_EQ(codeOf("x+y+z+sum(k,k,1,3)+iter(2,x+1)"), code::Ok);
-        EXPECT_EQ(parser_.variable('X'), (Complex{7.0L, 0.5L}));
-        EXPECT_EQ(parser_.variable('Y'), (Complex{8.0L, 0.0L}));
-        EXPECT_EQ(parser_.variable('Z'), (Complex{9.0L, -1.0L}));
-        EXPECT_EQ(parser_.variable('K'), (Complex{4.0L, 0.0L}));
+        for (const auto& [letter, value] : values)
+            EXPECT_EQ(parser_.variable(letter), value) << letter;
     }
 }
 
