@@ -65,10 +65,9 @@ TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
     EXPECT_EQ(field("214")->text(), "1.0");
 
     dialog->findChild<QRadioButton*>("252")->setChecked(true);
-    field("211")->setText("2");
-    field("212")->setText("2");
-    field("213")->setText("2");
-    field("214")->setText("1");
+    for (const char* id : {"211", "212", "213"})
+        field(id)->setText("2");
+    field("214")->setText("1");  // the largest entry below the smallest
     prompter.expectError("dado inconsistente");
     run(dialog);
     EXPECT_TRUE(workspace.occupiedLetters().empty());

@@ -84,11 +84,15 @@ TEST_F(MatrixWindowTest, LeftClickEditsOneCellAndARejectedEntryShowsItsMessage) 
     EXPECT_EQ(document->ICells()[0], BigInt(1));
 }
 
-TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogs) {
+TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogsCloseTheCellEditor) {
     open(realMatrix({{1, 2}, {3, 4}, {5, 6}, {7, 8}}));
+    click(2, 1, Qt::RightButton);
+    ASSERT_TRUE(editor()->isVisible());
     prompter.expectFields("deletar", std::vector<std::string>{"3", "1"});
     action(command::RemoveRows)->trigger();
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 8}})));
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "A");
     EXPECT_FALSE(action(command::RemoveRows)->isEnabled());
     EXPECT_FALSE(action(command::SwapRows)->isEnabled());
 
@@ -102,21 +106,8 @@ TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogs) {
 
     action(command::Undo)->trigger();
     EXPECT_EQ(document->Rows(), 4);
-}
 
-TEST_F(MatrixWindowTest, AStructuralEditClosesTheCellEditor) {
-    open(realMatrix({{1, 2}, {3, 4}, {5, 6}}));
-    click(2, 1, Qt::RightButton);
-    ASSERT_TRUE(editor()->isVisible());
-    prompter.expectFields("deletar", std::vector<std::string>{"1", "2"});
-    action(command::RemoveRows)->trigger();
-    EXPECT_FALSE(editor()->isVisible());
-    EXPECT_EQ(window->windowTitle(), "A");
-    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{5, 6}})));
-}
-
-TEST_F(MatrixWindowTest, CloseOnlyHidesTheMatrix) {
-    open(ComplexMatrix(1, 1));
+    // Closing only hides the matrix.
     action(command::Hide)->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(document->Hidden());
