@@ -1,15 +1,9 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QTemporaryDir>
 
-#include "engine/matrix_builders.h"
 #include "frame/mat_frame.h"
-#include "matwin/matrix_window.h"
-#include "toolkit/commands.h"
-#include "workspace/scripted_prompter.h"
+#include "ui/matrix_window_fixture.h"
 
 namespace lorvex::test {
 

@@ -76,7 +76,7 @@ TEST_F(TextWindowTest, KeepsAtMost64000Characters) {
     EXPECT_EQ(firstCharacters("a" + outside + "b", 2), "a" + outside);
 }
 
-TEST_F(TextWindowTest, SaveWritesTheTextAndANulByteAndOpenReadsUpToIt) {
+TEST_F(TextWindowTest, SavesWithATrailingNulReadsUpToItAndAsksAboutChanges) {
     test::TemporaryFolder folder;
     const std::string path = (folder / "tabela.txt").string();
     window.setText("linha 1\r\nlinha 2");
@@ -123,20 +123,14 @@ TEST_F(TextWindowTest, SaveWritesTheTextAndANulByteAndOpenReadsUpToIt) {
     prompter.expectError("não foi possível abrir arquivo");
     action(command::Open)->trigger();
     EXPECT_EQ(window.text(), "um\r\ndois");
-}
-
-TEST_F(TextWindowTest, UnsavedChangesAreAskedAbout) {
-    window.setText("texto");
-    window.setDocumentName("/tmp/pasta/relatorio.txt", true);
     EXPECT_TRUE(window.mayClose()) << "nothing changed";
 
     // Opening another file asks first; Cancel keeps the changed text.
     typeAtEnd(" novo");
-    prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::Cancel);
+    prompter.expect("cuidado!", "salvar mudanças para notas.txt?", Answer::Cancel);
     action(command::Open)->trigger();
     EXPECT_TRUE(window.modified());
-
-    prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::No);
+    prompter.expect("cuidado!", "salvar mudanças para notas.txt?", Answer::No);
     EXPECT_TRUE(window.mayClose());
     EXPECT_FALSE(window.modified());
 }
