@@ -127,8 +127,8 @@ TEST_F(MatFrameTest, ExitWithAnUnsavedMatrixAnsweredNo) {
         EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
     FrameSettings read;
     ASSERT_TRUE(readFrameSettings(folder.path().toStdString(), read));
-    EXPECT_EQ(read.rect.x, frame.geometry().x());
-    EXPECT_EQ(read.rect.width, frame.geometry().width());
+    EXPECT_EQ(std::pair(read.rect.x, read.rect.width),
+              std::pair(frame.geometry().x(), frame.geometry().width()));
     EXPECT_FALSE(read.zoomed);
 }
 

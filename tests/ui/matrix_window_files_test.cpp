@@ -181,10 +181,9 @@ TEST_F(MatrixWindowFilesTest, FontsAndColoursComeFromTheSettingsRecord) {
     action(command::BorderColor)->trigger();
     TColWin* colours = window->colourWindow();
     ASSERT_NE(colours, nullptr);
-    EXPECT_TRUE(colours->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
     EXPECT_EQ(colours->windowTitle(), "bordo");
     EXPECT_EQ(colours->currentIndex(), 4);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
     QWidget* swatches = colours->swatches();
     QTest::mouseClick(swatches, Qt::LeftButton, {},
                       TColWin::swatchRect(6, swatches->size()).center());

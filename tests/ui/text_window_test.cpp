@@ -19,6 +19,10 @@ class TextWindowTest : public ::testing::Test {
     QAction* action(int command) { return test::commandAction(window, command); }
     QString selected() const { return window.editor()->textCursor().selectedText(); }
     Found found() const { return {selected(), window.editor()->textCursor().selectionStart()}; }
+    Found findNext() {
+        action(command::FindNext)->trigger();
+        return found();
+    }
     void typeAtEnd(const QString& text) {
         window.editor()->moveCursor(QTextCursor::End);
         window.editor()->insertPlainText(text);
@@ -37,18 +41,15 @@ TEST_F(TextWindowTest, FindIgnoresCaseAndGoesOnFromTheCaret) {
     EXPECT_EQ(found(), Found("Alfa", 0));
     EXPECT_TRUE(action(command::FindNext)->isEnabled());
 
-    action(command::FindNext)->trigger();
-    EXPECT_EQ(found(), Found("ALFA", 10));
-    action(command::FindNext)->trigger();
-    EXPECT_EQ(found(), Found("alfa", 20));
+    EXPECT_EQ(findNext(), Found("ALFA", 10));
+    EXPECT_EQ(findNext(), Found("alfa", 20));
 
     prompter.expect("não foi possível encontrar", "alfa", Answer::Ok);
     action(command::FindNext)->trigger();
 
     // "Início" goes back to the start, where the search begins again.
     action(command::Home)->trigger();
-    action(command::FindNext)->trigger();
-    EXPECT_EQ(found(), Found("Alfa", 0));
+    EXPECT_EQ(findNext(), Found("Alfa", 0));
 
     // A first search that finds nothing says nothing; the dialog offers the
     // last search text.
