@@ -37,21 +37,16 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
 }
 
 TEST(CliOptionsTest, RefusesWhatItCannotRun) {
-    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--seed"},
-                                                      {"--seed", "4294967296"},
-                                                      {"--seed", "-1"},
-                                                      {"--seed", "12x"},
-                                                      {"--seed", ""},
-                                                      {"--timeout"},
-                                                      {"--timeout", "0"},
-                                                      {"--timeout", "-3"},
-                                                      {"--timeout", "86401"},
-                                                      {"--timeout", "1s"},
-                                                      {"--frobnicate"},
-                                                      {"-x"},
-                                                      {"a.txt", "b.txt"}}) {
+    using Arguments = std::vector<std::string>;
+    const Arguments refused[] = {
+        {"--seed"},          {"--seed", "4294967296"}, {"--seed", "-1"},
+        {"--seed", "12x"},   {"--seed", ""},           {"--timeout"},
+        {"--timeout", "0"},  {"--timeout", "-3"},      {"--timeout", "86401"},
+        {"--timeout", "1s"}, {"--frobnicate"},         {"-x"},
+        {"a.txt", "b.txt"}};
+    for (const Arguments& arguments : refused) {
         std::string error;
-        EXPECT_FALSE(parse(arguments, error)) << arguments.front();
+        EXPECT_FALSE(parse(arguments, error)) << arguments.front() << " " << arguments.back();
         EXPECT_FALSE(error.empty());
     }
 }

@@ -6,13 +6,12 @@ namespace lorvex {
 namespace {
 
 TEST(Fonts, RecordsBecomeQtFonts) {
-    LogicalFont record;
-    record.height = -16;
-    record.weight = 700;
-    record.italic = 1;
-    record.underline = 1;
-    record.pitchAndFamily = font::kFixedPitch | font::kModernFamily;
-    record.faceName = "Courier New";
+    LogicalFont record{.height = -16,
+                       .weight = 700,
+                       .italic = 1,
+                       .underline = 1,
+                       .pitchAndFamily = font::kFixedPitch | font::kModernFamily,
+                       .faceName = "Courier New"};
     const QFont font = toQFont(record);
     EXPECT_EQ(font.family(), "Courier New");
     EXPECT_EQ(font.pixelSize(), 16);
@@ -41,10 +40,7 @@ TEST(Fonts, QtFontsBecomeRecords) {
     EXPECT_EQ(record.charset, font::kSymbolCharset) << "fields Qt does not know stay";
     EXPECT_EQ(withQFont(symbol, chosen, 120).height, -20);
 
-    LogicalFont entries;
-    entries.height = -21;
-    entries.weight = 600;
-    entries.faceName = "Courier New";
+    const LogicalFont entries{.height = -21, .weight = 600, .faceName = "Courier New"};
     EXPECT_EQ(withQFont(entries, toQFont(entries), 96), entries) << "a round trip";
 }
 

@@ -42,9 +42,7 @@ TEST_F(FrameCommandsTest, CalculationDialogProposesAPlusBIntoC) {
     EXPECT_EQ(dialog->findChild<QLineEdit*>("211")->text(), "A + B");
     EXPECT_EQ(dialog->findChild<LetterList*>("295")->letter(), 3);
     run(dialog);
-    ASSERT_NE(workspace.slot(3), nullptr);
-    EXPECT_EQ(workspace.slot(3)->matrixData(), MatrixData(realMatrix({{11, 22}})));
-    EXPECT_EQ(workspace.slot(3)->notes(), "A + B");
+    expectStored(3, realMatrix({{11, 22}}), "A + B");
     EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
 
     dialog->findChild<QLineEdit*>("211")->setText("A + Q");
@@ -65,10 +63,9 @@ TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
     EXPECT_EQ(field("214")->text(), "1.0");
 
     dialog->findChild<QRadioButton*>("252")->setChecked(true);
-    field("211")->setText("2");
-    field("212")->setText("2");
-    field("213")->setText("2");
-    field("214")->setText("1");
+    for (const char* id : {"211", "212", "213"})
+        field(id)->setText("2");
+    field("214")->setText("1");  // the largest entry below the smallest
     prompter.expectError("dado inconsistente");
     run(dialog);
     EXPECT_TRUE(workspace.occupiedLetters().empty());
@@ -76,9 +73,7 @@ TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
     field("213")->setText("5");
     field("214")->setText("5");
     run(dialog);
-    ASSERT_NE(workspace.slot(13), nullptr) << "the default letter M";
-    EXPECT_EQ(workspace.slot(13)->matrixData(), MatrixData(realMatrix({{5, 5}, {5, 5}})));
-    EXPECT_EQ(workspace.slot(13)->notes(), "aleatória (5,5)");
+    expectStored(13, realMatrix({{5, 5}, {5, 5}}), "aleatória (5,5)");  // the default letter M
 
     // The diagonal hides the columns; integer mode brings its own defaults.
     dialog->findChild<QRadioButton*>("253")->setChecked(true);
@@ -95,8 +90,7 @@ TEST_F(FrameCommandsTest, SolveDialogStoresTheSolution) {
     placeReal(2, realMatrix({{2}, {2}}));
     action(command::Solve)->trigger();
     run(frame.findChild<TSolveDlg*>());
-    ASSERT_NE(workspace.slot(24), nullptr);
-    EXPECT_EQ(workspace.slot(24)->matrixData(), MatrixData(realMatrix({{1}, {0.5L}})));
+    expectStored(24, realMatrix({{1}, {0.5L}}));
     EXPECT_EQ(workspace.slot(11), nullptr) << "no null space for a regular matrix";
 }
 
@@ -114,9 +108,8 @@ TEST_F(FrameCommandsTest, PastingTheFiveLineExample) {
     QApplication::clipboard()->setText("a 1 2\r\n3\r\n\r\nb\r\n-4.5 x 6\r\n");
     ASSERT_TRUE(action(command::Paste)->isEnabled());
     action(command::Paste)->trigger();
+    expectStored(1, realMatrix({{1, 2}, {3, 0}, {-4.5L, 6}}));
     ASSERT_NE(workspace.slot(1), nullptr);
-    EXPECT_EQ(workspace.slot(1)->matrixData(),
-              MatrixData(realMatrix({{1, 2}, {3, 0}, {-4.5L, 6}})));
     EXPECT_NE(frame.windowOf(*workspace.slot(1)), nullptr);
 }
 
@@ -132,9 +125,8 @@ TEST_F(FrameCommandsTest, SaveCloseAndReopen) {
     EXPECT_FALSE(window->isVisible());
 
     frame.openMatrixFile(path);
-    ASSERT_NE(workspace.slot(2), nullptr) << "the free letter B, not the hidden A";
-    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{1.25L, -7}})));
-    EXPECT_EQ(workspace.slot(2)->notes(), "notas");
+    expectStored(2, realMatrix({{1.25L, -7}}), "notas");  // the free letter B, not the hidden A
+    ASSERT_NE(workspace.slot(2), nullptr);
     EXPECT_TRUE(frame.windowOf(*workspace.slot(2))->isVisible());
 }
 
@@ -151,8 +143,7 @@ TEST_F(FrameCommandsTest, FilesHandedOverDuringAComputationOpenAfterIt) {
     }
     EXPECT_EQ(workspace.slot(2), nullptr);
     QCoreApplication::processEvents();
-    ASSERT_NE(workspace.slot(2), nullptr);
-    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{3, 4}})));
+    expectStored(2, realMatrix({{3, 4}}));
     ASSERT_NE(workspace.slot(3), nullptr) << "each file handed over opens once";
     EXPECT_EQ(workspace.slot(4), nullptr);
 

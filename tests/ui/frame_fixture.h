@@ -1,15 +1,9 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QTemporaryDir>
 
-#include "engine/matrix_builders.h"
 #include "frame/mat_frame.h"
-#include "matwin/matrix_window.h"
-#include "toolkit/commands.h"
-#include "workspace/scripted_prompter.h"
+#include "ui/matrix_window_fixture.h"
 
 namespace lorvex::test {
 
@@ -24,6 +18,14 @@ class FrameFixture : public ::testing::Test {
     QAction* action(int command) { return frame.action(command); }
     void placeReal(std::int32_t letter, const ComplexMatrix& m = realMatrix({{1, 2}})) {
         ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, m).stored);
+    }
+    void expectStored(std::int32_t letter, const ComplexMatrix& m, const char* notes = nullptr) {
+        const MatrixDocument* stored = workspace.slot(letter);
+        ASSERT_NE(stored, nullptr) << "nothing at " << letter;
+        EXPECT_EQ(stored->matrixData(), MatrixData(m));
+        if (notes) {
+            EXPECT_EQ(stored->notes(), notes);
+        }
     }
 
     QTemporaryDir folder;

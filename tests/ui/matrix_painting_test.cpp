@@ -47,30 +47,24 @@ class MatrixPaintingTest : public test::MatrixWindowFixture {
 // The row total (/17 in the lower left corner) and the scroll bars show only
 // when the matrix does not fit; the column numbers always.
 TEST_F(MatrixPaintingTest, TotalsAndScrollBarsOnlyForAMatrixThatDoesNotFit) {
-    struct Case {
-        std::int32_t rows;
-        std::int32_t cols;
-        QSize size;
-        bool fits;
-    };
-    for (const Case& c : {Case{3, 3, {560, 300}, true}, Case{17, 20, {420, 260}, false}}) {
-        SCOPED_TRACE(c.rows);
-        const QImage image = render(ComplexMatrix(c.rows, c.cols), ElementKind::Real, c.size);
-        EXPECT_EQ(view()->VisRows() < c.rows, !c.fits);
-        EXPECT_EQ(view()->VisCols() < c.cols, !c.fits);
-        EXPECT_EQ(barShown("horizontalBar"), !c.fits);
-        EXPECT_EQ(barShown("verticalBar"), !c.fits);
+    using Case = std::tuple<std::int32_t, std::int32_t, QSize, bool>;  // rows, columns, size, fits
+    for (const auto& [rows, cols, size, fits] :
+         {Case{3, 3, {560, 300}, true}, Case{17, 20, {420, 260}, false}}) {
+        SCOPED_TRACE(rows);
+        const QImage image = render(ComplexMatrix(rows, cols), ElementKind::Real, size);
+        EXPECT_EQ(view()->VisRows() < rows, !fits);
+        EXPECT_EQ(view()->VisCols() < cols, !fits);
+        EXPECT_EQ(barShown("horizontalBar"), !fits);
+        EXPECT_EQ(barShown("verticalBar"), !fits);
         const QRect totals = totalsLine(image);
         const QRect rowTotal(0, totals.top(), view()->cellRect(0, 0).left() - 2, totals.height());
-        EXPECT_EQ(countInk(image, rowTotal).red > 0, !c.fits);
+        EXPECT_EQ(countInk(image, rowTotal).red > 0, !fits);
         EXPECT_GT(countInk(image, totals).red, 0);
     }
 }
 
 TEST_F(MatrixPaintingTest, HighlightedEntryIsDrawnInTheHighlightColour) {
-    ComplexMatrix m(2, 3);
-    for (Complex& c : m.cells)
-        c = Complex{-8.5L, 0.0L};
+    const ComplexMatrix m = test::realMatrix({{-8.5L, -8.5L, -8.5L}, {-8.5L, -8.5L, -8.5L}});
     QImage image = render(m, ElementKind::Real, {560, 300});
     EXPECT_EQ(image.pixelColor(2, image.height() - 2), QColor(0xFFDE7E)) << "the colour of C";
     document->setHighlight(1, 2);

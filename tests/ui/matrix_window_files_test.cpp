@@ -17,6 +17,9 @@ std::string fileText(const std::filesystem::path& path) {
     const test::Bytes bytes = test::fileBytes(path);
     return std::string(bytes.begin(), bytes.end());
 }
+WindowRect rectOf(QRect r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
 
 class MatrixWindowFilesTest : public test::MatrixWindowFixture {
   protected:
@@ -40,10 +43,7 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
     EXPECT_EQ(file.entries, MatrixData(realMatrix({{1, 2, 3}, {4, 5, -6}})));
     EXPECT_EQ(file.notes, "abc");
-    const QRect placed = window->geometry();
-    EXPECT_EQ(file.window.rect,
-              (WindowRect{placed.x(), placed.y(), placed.width(), placed.height()}));
-
+    EXPECT_EQ(file.window.rect, rectOf(window->geometry()));
     EXPECT_TRUE(document->named());
     EXPECT_EQ(document->documentName(), path("a.fma"));
     EXPECT_FALSE(document->modified());
@@ -88,6 +88,13 @@ TEST_F(MatrixWindowFilesTest, SaveAsAsksBeforeOverwritingAndReportsFailures) {
 // delimiter, the second the alignment.
 TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
     open(realMatrix({{1, 2}, {3, 4}}));
+    prompter.expectSaveFile(std::nullopt);
+    action(command::TexExport)->trigger();
+    prompter.expectSaveFile(path("m.tex"));
+    prompter.expectChoices("TeX matriz", std::nullopt);
+    action(command::TexExport)->trigger();
+    EXPECT_FALSE(std::filesystem::exists(folder / "m.tex")) << "a dialog declined ends it";
+
     prompter.expectSaveFile(path("m.tex"));
     prompter.expectChoices("TeX matriz", std::vector<int>{2, 0});
     prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
@@ -104,17 +111,6 @@ TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
               "1.00000\\hfill&2.00000\\hfill\\cr\r\n"
               "3.00000\\hfill&4.00000\\hfill\\cr\r\n"
               "}\\right]\r\n");
-}
-
-TEST_F(MatrixWindowFilesTest, TexExportEndsWhenADialogIsDeclined) {
-    open(realMatrix({{-3}}));
-    prompter.expectSaveFile(std::nullopt);
-    action(command::TexExport)->trigger();
-
-    prompter.expectSaveFile(path("n.tex"));
-    prompter.expectChoices("TeX matriz", std::nullopt);
-    action(command::TexExport)->trigger();
-    EXPECT_FALSE(std::filesystem::exists(folder / "n.tex"));
 }
 
 TEST_F(MatrixWindowFilesTest, PlainTextGoesToTheTextWindowUnlessTooLarge) {
@@ -185,10 +181,9 @@ TEST_F(MatrixWindowFilesTest, FontsAndColoursComeFromTheSettingsRecord) {
     action(command::BorderColor)->trigger();
     TColWin* colours = window->colourWindow();
     ASSERT_NE(colours, nullptr);
-    EXPECT_TRUE(colours->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
     EXPECT_EQ(colours->windowTitle(), "bordo");
     EXPECT_EQ(colours->currentIndex(), 4);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
     QWidget* swatches = colours->swatches();
     QTest::mouseClick(swatches, Qt::LeftButton, {},
                       TColWin::swatchRect(6, swatches->size()).center());
@@ -219,8 +214,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     MatrixWindowSettings stored;
     ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
     EXPECT_EQ(stored.window.fonts[0].font.height, -30);
-    EXPECT_EQ(stored.window.rect,
-              (WindowRect{placed.x(), placed.y(), placed.width(), placed.height()}));
+    EXPECT_EQ(stored.window.rect, rectOf(placed));
     EXPECT_EQ(stored.lastDocumentName, "");
 
     open(ComplexMatrix(1, 1), ElementKind::Real, options);
@@ -239,11 +233,12 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
 }
 
-TEST_F(MatrixWindowFilesTest, AMatrixFromAFileKeepsItsOwnSettings) {
+// A matrix read from a file keeps its own settings; a new one reports a
+// damaged settings file and takes the defaults.
+TEST_F(MatrixWindowFilesTest, OnlyANewMatrixTakesTheSettingsFile) {
     MatrixWindowSettings stored;
     stored.window.fonts[0].font.height = -30;
     ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
-    window.reset();
     document = std::make_unique<MatrixDocument>(2, ElementKind::Real, ComplexMatrix(1, 1));
     document->setDocumentName(path("b.fma"), true);
     document->settings().fonts[0].font.height = -12;
@@ -251,17 +246,12 @@ TEST_F(MatrixWindowFilesTest, AMatrixFromAFileKeepsItsOwnSettings) {
                                        TMatWin::Options{folder.path(), false});
     EXPECT_EQ(document->settings().fonts[0].font.height, -12);
     EXPECT_EQ(window->view()->entryFont().pixelSize(), 12);
-}
 
-TEST_F(MatrixWindowFilesTest, ADamagedSettingsFileIsReported) {
-    std::vector<std::uint8_t> bytes = encodeMatrixWindowSettings(MatrixWindowSettings{});
+    std::vector<std::uint8_t> bytes = encodeMatrixWindowSettings(stored);
     test::putInt32(bytes, 4, 0);  // version 0
     test::putFile(folder / "lorv.ini", bytes);
     prompter.expectError("arquivo ini danificado");
-    window.reset();
-    document = std::make_unique<MatrixDocument>(2, ElementKind::Real, ComplexMatrix(1, 1));
-    window = std::make_unique<TMatWin>(*document, prompter, nullptr,
-                                       TMatWin::Options{folder.path(), false});
+    open(ComplexMatrix(1, 1), ElementKind::Real, {folder.path(), false});
     EXPECT_EQ(document->settings().fonts, matrixWindowDefaults().fonts);
 }
 

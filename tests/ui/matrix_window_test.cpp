@@ -23,7 +23,7 @@ class MatrixWindowTest : public test::MatrixWindowFixture {
     }
 };
 
-TEST_F(MatrixWindowTest, RightClickWalksDownTheColumnsUntilTheMatrixEnds) {
+TEST_F(MatrixWindowTest, RightClickWalksDownTheColumnsOrWithoutAutoAdvanceAlongTheRows) {
     open(ComplexMatrix(2, 3));
     EXPECT_EQ(window->windowTitle(), "A");
     click(0, 0, Qt::RightButton);
@@ -33,6 +33,19 @@ TEST_F(MatrixWindowTest, RightClickWalksDownTheColumnsUntilTheMatrixEnds) {
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 3, 5}, {2, 4, 6}})));
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_EQ(window->windowTitle(), "A");
+
+    // Without auto-advance the editor walks row by row, and Esc stops it.
+    action(command::AutoAdvance)->trigger();
+    EXPECT_FALSE(document->AutoAdvance());
+    click(0, 0, Qt::RightButton);
+    type("7");
+    type("8");
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "A");
+    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 8, 5}, {2, 4, 6}})));
+    action(command::Undo)->trigger();
+    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 3, 5}, {2, 4, 6}})));
 }
 
 TEST_F(MatrixWindowTest, ScrollBarsFollowTheLayoutWithoutWaitingForAPaint) {
@@ -54,22 +67,6 @@ TEST_F(MatrixWindowTest, ScrollBarsFollowTheLayoutWithoutWaitingForAPaint) {
     EXPECT_EQ(vertical->value(), visible);
 }
 
-TEST_F(MatrixWindowTest, RowByRowWithoutAutoAdvanceAndEscStops) {
-    open(ComplexMatrix(2, 3));
-    action(command::AutoAdvance)->trigger();
-    EXPECT_FALSE(document->AutoAdvance());
-    click(0, 0, Qt::RightButton);
-    type("1");
-    type("2");
-    QTest::keyClick(editor(), Qt::Key_Escape);
-    EXPECT_FALSE(editor()->isVisible());
-    EXPECT_EQ(window->windowTitle(), "A");
-    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 2, 0}, {0, 0, 0}})));
-
-    action(command::Undo)->trigger();
-    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 0, 0}, {0, 0, 0}})));
-}
-
 TEST_F(MatrixWindowTest, LeftClickEditsOneCellAndARejectedEntryShowsItsMessage) {
     open(test::integerMatrix({{1, 2}, {3, 4}}), ElementKind::Integer);
     click(1, 1, Qt::LeftButton);
@@ -84,11 +81,15 @@ TEST_F(MatrixWindowTest, LeftClickEditsOneCellAndARejectedEntryShowsItsMessage) 
     EXPECT_EQ(document->ICells()[0], BigInt(1));
 }
 
-TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogs) {
+TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogsCloseTheCellEditor) {
     open(realMatrix({{1, 2}, {3, 4}, {5, 6}, {7, 8}}));
+    click(2, 1, Qt::RightButton);
+    ASSERT_TRUE(editor()->isVisible());
     prompter.expectFields("deletar", std::vector<std::string>{"3", "1"});
     action(command::RemoveRows)->trigger();
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 8}})));
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "A");
     EXPECT_FALSE(action(command::RemoveRows)->isEnabled());
     EXPECT_FALSE(action(command::SwapRows)->isEnabled());
 
@@ -102,21 +103,8 @@ TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogs) {
 
     action(command::Undo)->trigger();
     EXPECT_EQ(document->Rows(), 4);
-}
 
-TEST_F(MatrixWindowTest, AStructuralEditClosesTheCellEditor) {
-    open(realMatrix({{1, 2}, {3, 4}, {5, 6}}));
-    click(2, 1, Qt::RightButton);
-    ASSERT_TRUE(editor()->isVisible());
-    prompter.expectFields("deletar", std::vector<std::string>{"1", "2"});
-    action(command::RemoveRows)->trigger();
-    EXPECT_FALSE(editor()->isVisible());
-    EXPECT_EQ(window->windowTitle(), "A");
-    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{5, 6}})));
-}
-
-TEST_F(MatrixWindowTest, CloseOnlyHidesTheMatrix) {
-    open(ComplexMatrix(1, 1));
+    // Closing only hides the matrix.
     action(command::Hide)->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(document->Hidden());

@@ -14,8 +14,9 @@ namespace {
 class SingleInstanceTest : public ::testing::Test {
   protected:
     SingleInstanceTest() {
-        name_ = QStringLiteral("lorvex-test-%1").arg(QCoreApplication::applicationPid());
-        qputenv("LORVEX_INSTANCE_NAME", name_.toUtf8());
+        const QString name =
+            QStringLiteral("lorvex-test-%1").arg(QCoreApplication::applicationPid());
+        qputenv("LORVEX_INSTANCE_NAME", name.toUtf8());
     }
     ~SingleInstanceTest() override { qunsetenv("LORVEX_INSTANCE_NAME"); }
 
@@ -26,8 +27,6 @@ class SingleInstanceTest : public ::testing::Test {
         program.start(QStringLiteral(LORVEX_BINARY), {argument});
         ASSERT_TRUE(program.waitForStarted(5000));
     }
-
-    QString name_;
 };
 
 TEST_F(SingleInstanceTest, ALaterStartHandsItsFileToTheRunningInstanceAndEnds) {

@@ -1,28 +1,28 @@
 #include "toolkit/text_window.h"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
-#include "toolkit/commands.h"
 #include "toolkit/program_resources.h"
+#include "ui/matrix_window_fixture.h"
 #include "workspace/file_test_support.h"
-#include "workspace/scripted_prompter.h"
 
 namespace lorvex {
 namespace {
 
 using Answer = Prompter::Answer;
+using namespace std::string_literals;
+using Found = std::pair<QString, int>;  // the selected text and where it starts
 
 class TextWindowTest : public ::testing::Test {
   protected:
-    QAction* action(int command) {
-        return window.findChild<QAction*>(QStringLiteral("command%1").arg(command));
-    }
+    QAction* action(int command) { return test::commandAction(window, command); }
     QString selected() const { return window.editor()->textCursor().selectedText(); }
-    int selectionStart() const { return window.editor()->textCursor().selectionStart(); }
+    Found found() const { return {selected(), window.editor()->textCursor().selectionStart()}; }
+    Found findNext() {
+        action(command::FindNext)->trigger();
+        return found();
+    }
     void typeAtEnd(const QString& text) {
         window.editor()->moveCursor(QTextCursor::End);
         window.editor()->insertPlainText(text);
@@ -38,31 +38,25 @@ TEST_F(TextWindowTest, FindIgnoresCaseAndGoesOnFromTheCaret) {
 
     prompter.expectFields("entrada", std::vector<std::string>{"alfa"});
     action(command::Find)->trigger();
-    EXPECT_EQ(selected(), "Alfa");
-    EXPECT_EQ(selectionStart(), 0);
+    EXPECT_EQ(found(), Found("Alfa", 0));
     EXPECT_TRUE(action(command::FindNext)->isEnabled());
 
-    action(command::FindNext)->trigger();
-    EXPECT_EQ(selected(), "ALFA");
-    EXPECT_EQ(selectionStart(), 10);
-    action(command::FindNext)->trigger();
-    EXPECT_EQ(selected(), "alfa");
-    EXPECT_EQ(selectionStart(), 20);
+    EXPECT_EQ(findNext(), Found("ALFA", 10));
+    EXPECT_EQ(findNext(), Found("alfa", 20));
 
     prompter.expect("não foi possível encontrar", "alfa", Answer::Ok);
     action(command::FindNext)->trigger();
 
     // "Início" goes back to the start, where the search begins again.
     action(command::Home)->trigger();
-    action(command::FindNext)->trigger();
-    EXPECT_EQ(selectionStart(), 0);
+    EXPECT_EQ(findNext(), Found("Alfa", 0));
 
     // A first search that finds nothing says nothing; the dialog offers the
     // last search text.
     prompter.expectFields("entrada", std::vector<std::string>{"zeta"});
     action(command::Find)->trigger();
     EXPECT_EQ(prompter.lastFields().fields.at(0).text, "alfa");
-    EXPECT_EQ(selected(), "Alfa");
+    EXPECT_EQ(found(), Found("Alfa", 0));
 
     // An empty search text leaves nothing to search for next.
     prompter.expectFields("entrada", std::vector<std::string>{""});
@@ -71,26 +65,19 @@ TEST_F(TextWindowTest, FindIgnoresCaseAndGoesOnFromTheCaret) {
 }
 
 TEST_F(TextWindowTest, KeepsAtMost64000Characters) {
-    const QString text = QString(63999, 'a') + 'b' + QString(6000, 'c');
-    window.setText(text);
-    QString shown = window.editor()->toPlainText();
-    EXPECT_EQ(shown.size(), 64000);
-    EXPECT_EQ(shown.back(), 'b');
+    const QString kept = QString(63999, 'a') + 'b';
+    window.setText(kept + QString(6000, 'c'));
+    EXPECT_EQ(window.editor()->toPlainText(), kept);
     EXPECT_FALSE(window.modified());
-
     typeAtEnd("xyz");
-    shown = window.editor()->toPlainText();
-    EXPECT_EQ(shown.size(), 64000) << "typing beyond the limit is refused";
-    EXPECT_EQ(shown.back(), 'b');
+    EXPECT_EQ(window.editor()->toPlainText(), kept) << "typing beyond the limit is refused";
 
-    // A character outside the basic plane is kept whole or not at all.
-    EXPECT_EQ(firstCharacters(QString::fromUtf8("a\xF0\x9D\x9C\x8B"
-                                                "b"),
-                              2),
-              QString::fromUtf8("a\xF0\x9D\x9C\x8B"));
+    // A character outside the basic plane (two UTF-16 units) is kept whole or not at all.
+    const QString outside = QString::fromUtf8("\xF0\x9D\x9C\x8B");
+    EXPECT_EQ(firstCharacters("a" + outside + "b", 2), "a" + outside);
 }
 
-TEST_F(TextWindowTest, SaveAsksForANameThenWritesTheTextAndANulByte) {
+TEST_F(TextWindowTest, SavesWithATrailingNulReadsUpToItAndAsksAboutChanges) {
     test::TemporaryFolder folder;
     const std::string path = (folder / "tabela.txt").string();
     window.setText("linha 1\r\nlinha 2");
@@ -103,9 +90,8 @@ TEST_F(TextWindowTest, SaveAsksForANameThenWritesTheTextAndANulByte) {
     action(command::Save)->trigger();
     EXPECT_EQ(prompter.lastProposedName(), "matriz.txt");
     EXPECT_EQ(prompter.lastSaveFilter(), "Arquivo de Texto (*.TXT)|*.txt");
-    const std::string expected = "linha 1\r\nlinha 2!";
-    test::Bytes bytes(expected.begin(), expected.end());
-    bytes.push_back(0);
+    const std::string saved = "linha 1\r\nlinha 2!\0"s;
+    const test::Bytes bytes(saved.begin(), saved.end());
     EXPECT_EQ(test::fileBytes(path), bytes);
     EXPECT_TRUE(window.named());
     EXPECT_EQ(window.documentName(), path);
@@ -125,36 +111,27 @@ TEST_F(TextWindowTest, SaveAsksForANameThenWritesTheTextAndANulByte) {
     prompter.expectError("não foi possível salvar arquivo");
     action(command::SaveAs)->trigger();
     EXPECT_TRUE(window.modified());
-}
 
-TEST_F(TextWindowTest, OpenReadsUpToTheNulByte) {
-    test::TemporaryFolder folder;
-    const auto path = folder / "notas.txt";
-    test::putFile(path, std::string("um\r\ndois\0xy", 11));
-    prompter.expectOpenFile(path.string());
+    const auto notes = folder / "notas.txt";
+    test::putFile(notes, "um\r\ndois\0xy"s);
+    prompter.expect("cuidado!", "salvar mudanças para tabela.txt?", Answer::No);
+    prompter.expectOpenFile(notes.string());
     action(command::Open)->trigger();
     EXPECT_EQ(window.text(), "um\r\ndois");
-    EXPECT_TRUE(window.named());
-    EXPECT_EQ(window.documentName(), path.string());
+    EXPECT_EQ(window.documentName(), notes.string());
 
     prompter.expectOpenFile((folder / "missing.txt").string());
     prompter.expectError("não foi possível abrir arquivo");
     action(command::Open)->trigger();
     EXPECT_EQ(window.text(), "um\r\ndois");
-}
-
-TEST_F(TextWindowTest, UnsavedChangesAreAskedAbout) {
-    window.setText("texto");
-    window.setDocumentName("/tmp/pasta/relatorio.txt", true);
     EXPECT_TRUE(window.mayClose()) << "nothing changed";
 
     // Opening another file asks first; Cancel keeps the changed text.
     typeAtEnd(" novo");
-    prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::Cancel);
+    prompter.expect("cuidado!", "salvar mudanças para notas.txt?", Answer::Cancel);
     action(command::Open)->trigger();
     EXPECT_TRUE(window.modified());
-
-    prompter.expect("cuidado!", "salvar mudanças para relatorio.txt?", Answer::No);
+    prompter.expect("cuidado!", "salvar mudanças para notas.txt?", Answer::No);
     EXPECT_TRUE(window.mayClose());
     EXPECT_FALSE(window.modified());
 }
@@ -209,15 +186,11 @@ TEST_F(TextWindowTest, HelpTextsAreShownUpToTheirMarker) {
 TEST_F(TextWindowTest, EveryHelpTextTellsHowToStopAComputation) {
     for (const char* name : {"LVFILEH", "LVCALCH", "LVVIEWH", "PROGHELP", "LVMFILEH", "LVMEDITH",
                              "LVMMISCH", "LPHELP", "ECHHELP", "OPERHELP"}) {
-        const std::optional<QString> raw = helpText(name);
-        ASSERT_TRUE(raw.has_value()) << name;
-        const QString shown = shownHelpText(*raw);
-        EXPECT_TRUE(shown.contains("tecla S")) << name;
-        EXPECT_TRUE(shown.contains("\"cancelar\"")) << name;
-        const qsizetype marker = raw->indexOf("???");
-        ASSERT_GT(marker, 0) << name;
-        EXPECT_TRUE(raw->mid(marker + 3).trimmed().startsWith(QString::fromUtf8("Manutenção:")))
-            << name;
+        SCOPED_TRACE(name);
+        const QString raw = helpText(name).value_or(QString());
+        EXPECT_TRUE(shownHelpText(raw).contains("tecla S"));
+        EXPECT_TRUE(shownHelpText(raw).contains("\"cancelar\""));
+        EXPECT_TRUE(raw.section("???", 1).trimmed().startsWith(QString::fromUtf8("Manutenção:")));
     }
     EXPECT_FALSE(programIcon().isNull());
 }
