@@ -75,12 +75,8 @@ TEST(FrameSettingsFile, TheFrameStartsWhereItWasOnlyWhenThatFitsTheScreen) {
     settings.rect = {300, 100, 800, 600};  // reaches off the right edge
     for (int i = 0; i < 50; ++i) {
         const WindowRect rect = frameStartRect(settings, 1024, 768, random);
-        EXPECT_GE(rect.x, 0);
-        EXPECT_LE(rect.x, 29);
-        EXPECT_GE(rect.y, 0);
-        EXPECT_LE(rect.y, 29);
-        EXPECT_EQ(rect.width, 120);
-        EXPECT_EQ(rect.height, 72);
+        EXPECT_TRUE(rect.x >= 0 && rect.x <= 29 && rect.y >= 0 && rect.y <= 29);
+        EXPECT_EQ(std::pair(rect.width, rect.height), std::pair(120, 72));
     }
 }
 
@@ -107,16 +103,14 @@ TEST(MatrixWindowSettingsFile, WindowBlockThenTheTail) {
     EXPECT_EQ(slice(bytes, 0, 8), (Bytes{0xB9, 0x01, 0, 0, 2, 0, 0, 0}));
 
     // Delay 250, count 10, the ten colours, nine zero words.
-    Bytes words = {0xFA, 0, 0, 0, 10, 0, 0, 0};
-    for (std::uint8_t colour = 1; colour <= 10; ++colour)
-        words.insert(words.end(), {colour, 0, 0, 0});
+    Bytes words = test::words32({250, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     words.resize(84, 0);
     EXPECT_EQ(slice(bytes, kTail, 84), words);
     // Reserved words, reals and flags: 2 * 84 + 3 * 210 + 3 * 21 zero bytes.
     EXPECT_EQ(slice(bytes, kTail + 84, 861), Bytes(861, 0));
     // The last document name, NUL-terminated and padded to 256 bytes.
-    Bytes name = {'/', 'h', 'o', 'm', 'e', '/',  'a',  'n',  'a',  '/', 'm', 'a', 't', 'r', 'i',
-                  'z', 'e', 's', '/', 'a', 0xC3, 0xA7, 0xC3, 0xA3, 'o', '.', 'f', 'm', 'a'};
+    const std::string_view stored = "/home/ana/matrizes/a\xC3\xA7\xC3\xA3o.fma";
+    Bytes name(stored.begin(), stored.end());
     name.resize(256, 0);
     EXPECT_EQ(slice(bytes, kTail + 945, 256), name);
 
