@@ -213,28 +213,20 @@ TEST_F(FrameOperationsTest, DocumentsSaveOnlyUnderTheirKindsExtension) {
         ElementKind kind;
         const char* ownName;
         std::vector<const char*> refusedNames;
-        const char* message;
+        std::string kindName, extension;
     };
     const std::vector<Case> cases = {
-        {ElementKind::Real,
-         "r.FMA",
-         {"r.cma", "r.ima", "r", "r.fmat"},
-         "o arquivo de uma matriz real deve ter a extensão .fma"},
-        {ElementKind::Complex,
-         "c.Cma",
-         {"c.fma", "c.ima", "c.txt"},
-         "o arquivo de uma matriz complexa deve ter a extensão .cma"},
-        {ElementKind::Integer,
-         "i.ima",
-         {"i.fma", "i.cma", "i.ima.bak"},
-         "o arquivo de uma matriz inteira deve ter a extensão .ima"},
+        {ElementKind::Real, "r.FMA", {"r.cma", "r.ima", "r", "r.fmat"}, "real", ".fma"},
+        {ElementKind::Complex, "c.Cma", {"c.fma", "c.ima", "c.txt"}, "complexa", ".cma"},
+        {ElementKind::Integer, "i.ima", {"i.fma", "i.cma", "i.ima.bak"}, "inteira", ".ima"},
     };
     for (const Case& c : cases) {
         MatrixDocument document(1, c.kind, zeroMatrix(c.kind, 1, 1));
         for (const char* name : c.refusedNames) {
             SCOPED_TRACE(name);
             const int rc = document.writeFile(path(name));
-            EXPECT_EQ(strings::message(rc), c.message);
+            EXPECT_EQ(strings::message(rc), "o arquivo de uma matriz " + c.kindName +
+                                                " deve ter a extensão " + c.extension);
             EXPECT_FALSE(std::filesystem::exists(path(name)));
             EXPECT_FALSE(document.named());
         }
