@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/script_runner.h"
@@ -31,43 +33,27 @@ constexpr std::int32_t K = 11;
 constexpr ElementKind kReal = ElementKind::Real;
 constexpr ElementKind kInteger = ElementKind::Integer;
 
-// Everything of a document that a failed store could touch.
-struct DocumentState {
-    const MatrixDocument* document = nullptr;
-    std::int32_t rows = 0;
-    std::int32_t cols = 0;
-    std::vector<Complex> cells;
-    std::vector<BigInt> iCells;
-    std::int16_t fieldWidth = 0;
-    std::string notes;
-    std::string name;
-    bool modified = false;
-    bool canUndo = false;
+// Everything of a document that a failed store could touch, the document
+// itself included.
+using DocumentState = std::optional<
+    std::tuple<const MatrixDocument*, std::int32_t, std::int32_t, std::vector<Complex>,
+               std::vector<BigInt>, std::int16_t, std::string, std::string, bool, bool>>;
 
-    explicit DocumentState(const MatrixDocument* d) : document(d) {
-        if (d == nullptr) return;
-        rows = d->Rows();
-        cols = d->Cols();
-        cells = d->Cells();
-        iCells = d->ICells();
-        fieldWidth = d->FieldWidth();
-        notes = d->notes();
-        name = d->documentName();
-        modified = d->modified();
-        canUndo = d->canUndo();
-    }
-    friend bool operator==(const DocumentState&, const DocumentState&) = default;
-};
+DocumentState stateOf(const MatrixDocument* d) {
+    if (d == nullptr) return std::nullopt;
+    return std::tuple(d, d->Rows(), d->Cols(), d->Cells(), d->ICells(), d->FieldWidth(), d->notes(),
+                      d->documentName(), d->modified(), d->canUndo());
+}
 
 std::vector<DocumentState> stateOf(Workspace& workspace) {
     std::vector<DocumentState> state;
     for (const auto mode : {WorkspaceMode::Real, WorkspaceMode::Complex, WorkspaceMode::Integer}) {
         for (std::int32_t letter = 1; letter <= Workspace::kLetters; ++letter)
-            state.emplace_back(workspace.slot(mode, letter));
+            state.push_back(stateOf(workspace.slot(mode, letter)));
     }
     for (const auto step :
          {StepDocument::LinearProgramming, StepDocument::Echelon, StepDocument::Operations})
-        state.emplace_back(&workspace.stepDocument(step));
+        state.push_back(stateOf(&workspace.stepDocument(step)));
     return state;
 }
 

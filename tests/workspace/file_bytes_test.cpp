@@ -41,12 +41,10 @@ int saveUnderFileSizeLimit(const fs::path& path, const Bytes& bytes, rlim_t limi
 TEST(ReplaceFileContents, NewAndReplacedFilesLeaveNoTemporaryBehind) {
     TemporaryFolder folder;
     const auto path = folder / "a.fma";
-    ASSERT_TRUE(replaceFileContents(path, Bytes{1, 2, 3}));
-    EXPECT_EQ(test::fileBytes(path), (Bytes{1, 2, 3}));
-    ASSERT_TRUE(replaceFileContents(path, Bytes{}));
-    EXPECT_EQ(test::fileBytes(path), Bytes{});
-    ASSERT_TRUE(replaceFileContents(path, Bytes{9}));
-    EXPECT_EQ(test::fileBytes(path), Bytes{9});
+    for (const Bytes& bytes : {Bytes{1, 2, 3}, Bytes{}, Bytes{9}}) {
+        ASSERT_TRUE(replaceFileContents(path, bytes));
+        EXPECT_EQ(test::fileBytes(path), bytes);
+    }
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.fma"});
 
     // A name as long as the file system allows can still be saved.
