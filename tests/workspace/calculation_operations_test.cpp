@@ -18,11 +18,6 @@ constexpr std::int32_t X = 24;
 
 class CalculationOperationsTest : public test::GeneratorTest {
   protected:
-    void place(std::int32_t letter, const MatrixData& data) {
-        const ElementKind kind =
-            std::holds_alternative<IntegerMatrix>(data) ? ElementKind::Integer : ElementKind::Real;
-        ASSERT_TRUE(workspace.PlaceMatrix(kind, "", letter, data).stored);
-    }
     MatrixData at(std::int32_t letter) { return workspace.slot(letter)->matrixData(); }
 };
 

@@ -22,12 +22,8 @@ TEST(LeadingDecimal, ReadsTheLongestLeadingNumber) {
 }
 
 TEST(LeadingDecimal, TextWithoutANumberReadsZero) {
-    EXPECT_EQ(leadingDecimal(""), 0.0L);
-    EXPECT_EQ(leadingDecimal("."), 0.0L);
-    EXPECT_EQ(leadingDecimal("-"), 0.0L);
-    EXPECT_EQ(leadingDecimal("e5"), 0.0L);
-    EXPECT_EQ(leadingDecimal("pi"), 0.0L);
-    EXPECT_EQ(leadingDecimal("inf"), 0.0L);
+    for (const char* text : {"", ".", "-", "e5", "pi", "inf"})
+        EXPECT_EQ(leadingDecimal(text), 0.0L) << text;
 }
 
 TEST(LeadingDecimal, MagnitudesBeyondTheRange) {
