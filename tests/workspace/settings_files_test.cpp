@@ -18,6 +18,11 @@ using test::TemporaryFolder;
 
 constexpr std::size_t kTail = 858;
 
+int readFromFile(const TemporaryFolder& folder, const Bytes& bytes, MatrixWindowSettings& read) {
+    putFile(folder / "lorv.ini", bytes);
+    return readMatrixWindowSettings(folder.path(), read);
+}
+
 MatrixWindowSettings changedMatrixSettings() {
     MatrixWindowSettings settings;
     settings.window.rect = {30, 40, 500, 300};
@@ -128,12 +133,10 @@ TEST(MatrixWindowSettingsFile, MissingAndForeignFilesAreIgnored) {
 
     Bytes foreign = encodeMatrixWindowSettings(changedMatrixSettings());
     test::putInt32(foreign, 0, 442);
-    putFile(folder / "lorv.ini", foreign);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(readFromFile(folder, foreign, read), code::Ok);
     EXPECT_EQ(read, defaults);
 
-    putFile(folder / "lorv.ini", Bytes{0xB9, 0x01});
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(readFromFile(folder, Bytes{0xB9, 0x01}, read), code::Ok);
     EXPECT_EQ(read, defaults);
 }
 
@@ -146,8 +149,7 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
     for (const std::int32_t version : {0, -7}) {
         Bytes bytes = good;
         test::putInt32(bytes, 4, version);
-        putFile(folder / "lorv.ini", bytes);
-        EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
+        EXPECT_EQ(readFromFile(folder, bytes, read), code::IniDamaged);
     }
     for (std::size_t length = 4; length < good.size(); length += 7) {
         EXPECT_EQ(decodeMatrixWindowSettings(std::span(good).first(length), read), code::IniDamaged)
@@ -161,19 +163,16 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
     withPalette.window.palette.assign(25, {1, 2, 3});
     Bytes largest = encodeMatrixWindowSettings(withPalette);
     ASSERT_EQ(largest.size(), 858u + 75u + 1201u);
-    putFile(folder / "lorv.ini", largest);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(readFromFile(folder, largest, read), code::Ok);
     EXPECT_EQ(read, withPalette);
     read = defaults;
     largest.push_back(0);
-    putFile(folder / "lorv.ini", largest);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
+    EXPECT_EQ(readFromFile(folder, largest, read), code::IniDamaged);
     std::filesystem::resize_file(folder / "lorv.ini", std::uintmax_t{1} << 40);
     EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
     EXPECT_EQ(read, defaults);
     test::putInt32(largest, 0, 442);
-    putFile(folder / "lorv.ini", largest);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(readFromFile(folder, largest, read), code::Ok);
     EXPECT_EQ(read, defaults);
 
     // A later version is read all the same.

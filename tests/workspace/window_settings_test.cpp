@@ -64,14 +64,12 @@ TEST(WindowSettings, FontsColoursAndRolesOfTheMatrixWindowBlock) {
 
     // Font 0: height -16 (12 points at 96 pixels per inch), weight 400,
     // outline precision 8, draft quality 1, fixed pitch in the modern family.
-    Bytes courier12 = {
-        0xF0, 0xFF, 0xFF, 0xFF, 0,   0,   0,   0,  // height, width
-        0,    0,    0,    0,    0,   0,   0,   0,  // escapement, orientation
-        0x90, 0x01, 0,    0,                       // weight
-        0,    0,    0,    0,                       // italic, underline, strike-out, charset
-        8,    0,    1,    0x31,                    // precisions, quality, pitch and family
-        'C',  'o',  'u',  'r',  'i', 'e', 'r', ' ', 'N', 'e', 'w',
-    };
+    // Height, width, escapement, orientation and weight; italic, underline,
+    // strike-out and charset; precisions, quality, pitch and family; the face.
+    Bytes courier12 = words32({-16, 0, 0, 0, 400});
+    courier12.insert(courier12.end(), {0, 0, 0, 0, 8, 0, 1, 0x31});
+    const std::string_view face = "Courier New";
+    courier12.insert(courier12.end(), face.begin(), face.end());
     courier12.resize(60, 0);
     EXPECT_EQ(slice(block, 120, 60), courier12);
 
