@@ -184,13 +184,12 @@ TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
         test::putInt32(bytes, offset, value);
         return bytes;
     };
-    EXPECT_THROW(readBlock(damaged(32, 26), out), DamagedData);          // palette above 25
-    EXPECT_THROW(readBlock(damaged(32, 25), out), DamagedData);          // no room for it
-    EXPECT_THROW(readBlock(damaged(60, -1), out), DamagedData);          // negative font count
-    EXPECT_THROW(readBlock(damaged(60, 0x7FFFFFFF), out), DamagedData);  // huge font count
-    EXPECT_THROW(readBlock(damaged(60, 11), out), DamagedData);          // one font too many
-    EXPECT_THROW(readBlock(damaged(64, -3), out), DamagedData);
-    EXPECT_THROW(readBlock(damaged(64, 16), out), DamagedData);
+    // A palette above 25 or without room for it; font counts negative, huge or
+    // one too many; role counts negative or one too many.
+    const std::pair<std::size_t, std::int32_t> fields[] = {
+        {32, 26}, {32, 25}, {60, -1}, {60, 0x7FFFFFFF}, {60, 11}, {64, -3}, {64, 16}};
+    for (const auto& [offset, value] : fields)
+        EXPECT_THROW(readBlock(damaged(offset, value), out), DamagedData) << offset << " " << value;
     for (std::size_t length = 4; length < good.size(); ++length) {
         EXPECT_THROW(readBlock(Bytes(good.begin(), good.begin() + static_cast<long>(length)), out),
                      DamagedData);
