@@ -19,6 +19,7 @@
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 #include "failing_allocation.h"
+#include "workspace/file_test_support.h"
 #include "workspace/frame_operations.h"
 
 namespace lorvex {
@@ -118,14 +119,6 @@ void expectEveryFailureHarmless(const std::string& what,
 
 class OutOfMemoryTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("lorvex_out_of_memory_" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     // A matrix file of an integer matrix, A*A of the integer array.
     std::string integerFile() {
         Frame frame;
@@ -136,7 +129,7 @@ class OutOfMemoryTest : public ::testing::Test {
         return path;
     }
 
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
 
 // Reading and writing may report a file they could not read or write; what

@@ -68,7 +68,7 @@ TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     EXPECT_EQ(workspace.occupiedLetters().size(), 1U);
 }
 
-TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZeros) {
+TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZerosOrEmpty) {
     std::ofstream(path("broken.fma")) << "not a matrix";
     ASSERT_EQ(operations.files().OpenMatrixFile(path("broken.fma")), code::Ok);
     MatrixDocument* document = workspace.slot(1);
@@ -76,6 +76,17 @@ TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZeros) {
     EXPECT_EQ(document->matrixData(), MatrixData(ComplexMatrix(3, 3)));
     EXPECT_EQ(document->documentName(), "mat1.fma");
     EXPECT_FALSE(document->modified());
+
+    std::ofstream(path("broken.cma")) << "not a matrix";
+    EXPECT_EQ(operations.files().OpenMatrixFile(path("broken.cma"),
+                                                Workspace::UnreadableFile::StoreNothing),
+              code::CannotOpenFile);
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Complex, 1), nullptr);
+    EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
+    const std::string file = saved("v.fma", ElementKind::Real, realMatrix({{4}}), "");
+    EXPECT_EQ(operations.files().OpenMatrixFile(file, Workspace::UnreadableFile::StoreNothing),
+              code::Ok);
+    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{4}})));
 }
 
 TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
@@ -91,20 +102,6 @@ TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
     prompter.expectOverwriteQuestion(Answer::Yes);
     ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Integer, file, 1, IntegerMatrix(1, 1)).stored);
     EXPECT_TRUE(document->canUndo());
-}
-
-TEST_F(FrameOperationsTest, AnUnreadableFileCanLeaveTheNewPlaceEmpty) {
-    std::ofstream(path("broken.cma")) << "not a matrix";
-    EXPECT_EQ(operations.files().OpenMatrixFile(path("broken.cma"),
-                                                Workspace::UnreadableFile::StoreNothing),
-              code::CannotOpenFile);
-    EXPECT_EQ(workspace.slot(WorkspaceMode::Complex, 1), nullptr);
-    EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
-
-    const std::string file = saved("v.fma", ElementKind::Real, realMatrix({{4}}), "");
-    EXPECT_EQ(operations.files().OpenMatrixFile(file, Workspace::UnreadableFile::StoreNothing),
-              code::Ok);
-    EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realMatrix({{4}})));
 }
 
 TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuestion) {

@@ -155,11 +155,14 @@ TEST_F(FormulaTest, AFormulaThatFailsAtSomeEntryStoresNothing) {
         << "no overwrite question and the old matrix stays";
 }
 
-TEST_F(FormulaTest, AFormulaThatDoesNotCompileGivesTheCompilersCode) {
+TEST_F(FormulaTest, AFormulaThatDoesNotCompileGivesTheCompilersCodeAndStoresNothing) {
     EXPECT_EQ(operations.generators().Formula(M, "3", "3", ""), code::NothingToDo);
     EXPECT_EQ(operations.generators().Formula(M, "3", "3", "i€j"), code::NotUnderstood);
     EXPECT_EQ(operations.generators().Formula(M, "0", "3", "sin(i*pi"), code::OutOfRange)
         << "the size is checked first";
+    operations.setMode(WorkspaceMode::Integer);
+    EXPECT_EQ(operations.generators().Formula(M, "2", "2", "i+j"), code::Ok)
+        << "integer mode stores no formula matrix";
     EXPECT_TRUE(nothingStored());
 }
 
@@ -169,12 +172,6 @@ TEST_F(FormulaTest, AUserStopStoresNothing) {
     EXPECT_EQ(operations.generators().Formula(M, "3", "3", "i+j", stopAtSecondRow), code::UserStop);
     EXPECT_TRUE(nothingStored());
     EXPECT_GE(polls, 2);
-}
-
-TEST_F(FormulaTest, IntegerModeStoresNoFormulaMatrix) {
-    operations.setMode(WorkspaceMode::Integer);
-    EXPECT_EQ(operations.generators().Formula(M, "2", "2", "i+j"), code::Ok);
-    EXPECT_TRUE(nothingStored());
 }
 
 // The command-line scripts pin copying and its refusals in both modes.
