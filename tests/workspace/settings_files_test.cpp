@@ -37,25 +37,21 @@ MatrixWindowSettings changedMatrixSettings() {
     return settings;
 }
 
-TEST(FrameSettingsFile, NineteenBytesWrittenAndReadBack) {
-    TemporaryFolder folder;
-    const FrameSettings settings{{10, 20, 800, -600}, true, false, true};
-    ASSERT_EQ(writeFrameSettings(folder.path(), settings), code::Ok);
-    const Bytes expected = {0x0A, 0, 0,    0,    0x14, 0,    0, 0, 0x20, 0x03,
-                            0,    0, 0xA8, 0xFD, 0xFF, 0xFF, 1, 0, 1};
-    EXPECT_EQ(fileBytes(folder / "lv.ini"), expected);
-
-    FrameSettings read;
-    ASSERT_TRUE(readFrameSettings(folder.path(), read));
-    EXPECT_EQ(read, settings);
-}
-
-TEST(FrameSettingsFile, MissingOrShortFilesLeaveTheDefaults) {
+TEST(FrameSettingsFile, NineteenBytesWrittenAndReadBackOrTheDefaults) {
     TemporaryFolder folder;
     const FrameSettings defaults;
     FrameSettings read;
     EXPECT_FALSE(readFrameSettings(folder.path(), read));
     EXPECT_EQ(read, defaults);
+
+    const FrameSettings settings{{10, 20, 800, -600}, true, false, true};
+    ASSERT_EQ(writeFrameSettings(folder.path(), settings), code::Ok);
+    const Bytes expected = {0x0A, 0, 0,    0,    0x14, 0,    0, 0, 0x20, 0x03,
+                            0,    0, 0xA8, 0xFD, 0xFF, 0xFF, 1, 0, 1};
+    EXPECT_EQ(fileBytes(folder / "lv.ini"), expected);
+    ASSERT_TRUE(readFrameSettings(folder.path(), read));
+    EXPECT_EQ(read, settings);
+    read = defaults;
 
     putFile(folder / "lv.ini", Bytes(18, 1));
     EXPECT_FALSE(readFrameSettings(folder.path(), read));

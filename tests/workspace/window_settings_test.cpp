@@ -35,7 +35,7 @@ WindowSettings sampleSettings() {
     return settings;
 }
 
-TEST(WindowSettings, HeaderOfTheMatrixWindowBlock) {
+TEST(WindowSettings, LayoutOfTheMatrixWindowBlock) {
     const Bytes block = encode(sampleSettings());
     ASSERT_EQ(block.size(), 858u);
     // Kind 441, version 2, rectangle, zoomed, display flag 1, no palette; the
@@ -55,10 +55,7 @@ TEST(WindowSettings, HeaderOfTheMatrixWindowBlock) {
         0x00, 0x00, 0x00, 0x00,                          //
     };
     EXPECT_EQ(slice(block, 0, 80), header);
-}
 
-TEST(WindowSettings, FontsColoursAndRolesOfTheMatrixWindowBlock) {
-    const Bytes block = encode(sampleSettings());
     // Point sizes in tenths: 12, 10, 10, 8, 12, 10, then 10 four times.
     EXPECT_EQ(slice(block, 80, 40), words32({120, 100, 100, 80, 120, 100, 100, 100, 100, 100}));
 
