@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/script_runner.h"
@@ -18,6 +20,7 @@
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 #include "failing_allocation.h"
+#include "workspace/file_test_support.h"
 #include "workspace/frame_operations.h"
 
 namespace lorvex {
@@ -29,6 +32,8 @@ constexpr std::int32_t A = 1;
 constexpr std::int32_t B = 2;
 constexpr std::int32_t X = 24;
 constexpr std::int32_t K = 11;
+constexpr ElementKind kReal = ElementKind::Real;
+constexpr ElementKind kInteger = ElementKind::Integer;
 
 // Everything of a document that a failed store could touch.
 struct DocumentState {
@@ -125,14 +130,6 @@ void expectEveryFailureHarmless(const std::string& what,
 
 class OutOfMemoryTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("lorvex_out_of_memory_" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     // A matrix file of an integer matrix, A*A of the integer array.
     std::string integerFile() {
         Frame frame;
@@ -143,17 +140,8 @@ class OutOfMemoryTest : public ::testing::Test {
         return path;
     }
 
-    std::filesystem::path folder_;
+    test::TemporaryFolder folder_;
 };
-
-TEST_F(OutOfMemoryTest, StoringLeavesThePlaceAsItWas) {
-    const MatrixData m = test::realMatrix({{0, 0, 0}, {0, 123456789, 0}});
-    for (const std::int32_t letter : {A, X}) {
-        expectEveryFailureHarmless("place " + std::to_string(letter), [&](FrameOperations& o) {
-            return o.workspace().PlaceMatrix(ElementKind::Real, "", letter, m).code;
-        });
-    }
-}
 
 // An edit of a matrix window, or its undo, that runs out of memory leaves
 // the document and its undo stack as they were, for either representation.
@@ -209,51 +197,42 @@ TEST_F(OutOfMemoryTest, EditsAndTheirUndoLeaveTheDocumentAsItWas) {
 
 // Reading and writing may report a file they could not read or write; what
 // is read must not be half stored, nor a document half marked as saved.
-TEST_F(OutOfMemoryTest, OpeningAndSavingLeaveThePlacesAsTheyWere) {
-    const std::string path = integerFile();
+TEST_F(OutOfMemoryTest, EveryOperationLeavesTheWorkspaceAsItWas) {
+    const MatrixData m = test::realMatrix({{0, 0, 0}, {0, 123456789, 0}});
     const MatrixData zeros = IntegerMatrix(3, 3);
-    expectEveryFailureHarmless("open",
-                               [&](FrameOperations& o) {
-                                   return o.files().OpenMatrixFile(
-                                       path, Workspace::UnreadableFile::StoreNothing);
-                               },
-                               {code::CannotOpenFile});
-    expectEveryFailureHarmless(
-        "save",
-        [&](FrameOperations& o) {
-            return o.workspace().slot(WorkspaceMode::Integer, A)->writeFile(path);
-        },
-        {code::CannotSaveFile});
-    // Into an occupied place, as after every letter of the mode is taken.
-    expectEveryFailureHarmless(
-        "open over A",
-        [&](FrameOperations& o) {
-            return o.workspace().PlaceMatrix(ElementKind::Integer, path, A, zeros).code;
-        },
-        {code::CannotOpenFile});
-}
-
-TEST_F(OutOfMemoryTest, CalculationsLeaveTheWorkspaceAsItWas) {
-    expectEveryFailureHarmless(
-        "calc", [](FrameOperations& o) { return o.calculations().CalcExpression(A, "A*A+A"); });
-    expectEveryFailureHarmless(
-        "solve", [](FrameOperations& o) { return o.calculations().Solve(A, B, X, K, false).code; });
-    expectEveryFailureHarmless(
-        "report", [](FrameOperations& o) { return o.calculations().oneMatrixReport(A).code; });
-}
-
-TEST_F(OutOfMemoryTest, GeneratorsAndStepsLeaveTheWorkspaceAsItWas) {
-    expectEveryFailureHarmless("random", [](FrameOperations& o) {
-        return o.generators().MakeMatrix(A, NewMatrixKind::Random, "3", "3", "0", "1", "1");
-    });
-    expectEveryFailureHarmless(
-        "formula", [](FrameOperations& o) { return o.generators().Formula(A, "2", "2", "i+j"); });
-    expectEveryFailureHarmless("echelon",
-                               [](FrameOperations& o) { return o.steps().echelon(A, 100).code; });
-    expectEveryFailureHarmless("oper load",
-                               [](FrameOperations& o) { return o.steps().OperLoad(B); });
-    expectEveryFailureHarmless(
-        "oper swap", [](FrameOperations& o) { return o.steps().OperSwap("1", "2", false); });
+    const std::string path = integerFile();
+    const auto none = Workspace::UnreadableFile::StoreNothing;
+    const struct {
+        const char* what;
+        std::function<int(FrameOperations&)> operation;
+        std::vector<int> allowed = {};
+    } cases[] = {
+        {"place A", [&](auto& o) { return o.workspace().PlaceMatrix(kReal, "", A, m).code; }},
+        {"place X", [&](auto& o) { return o.workspace().PlaceMatrix(kReal, "", X, m).code; }},
+        {"open",
+         [&](auto& o) { return o.files().OpenMatrixFile(path, none); },
+         {code::CannotOpenFile}},
+        {"save",
+         [&](auto& o) { return o.workspace().slot(WorkspaceMode::Integer, A)->writeFile(path); },
+         {code::CannotSaveFile}},
+        // Into an occupied place, as after every letter of the mode is taken.
+        {"open over A",
+         [&](auto& o) { return o.workspace().PlaceMatrix(kInteger, path, A, zeros).code; },
+         {code::CannotOpenFile}},
+        {"calc", [](auto& o) { return o.calculations().CalcExpression(A, "A*A+A"); }},
+        {"solve", [](auto& o) { return o.calculations().Solve(A, B, X, K, false).code; }},
+        {"report", [](auto& o) { return o.calculations().oneMatrixReport(A).code; }},
+        {"random",
+         [](auto& o) {
+             return o.generators().MakeMatrix(A, NewMatrixKind::Random, "3", "3", "0", "1", "1");
+         }},
+        {"formula", [](auto& o) { return o.generators().Formula(A, "2", "2", "i+j"); }},
+        {"echelon", [](auto& o) { return o.steps().echelon(A, 100).code; }},
+        {"oper load", [](auto& o) { return o.steps().OperLoad(B); }},
+        {"oper swap", [](auto& o) { return o.steps().OperSwap("1", "2", false); }},
+    };
+    for (const auto& c : cases)
+        expectEveryFailureHarmless(c.what, c.operation, c.allowed);
 }
 
 // Every allocation of a script's last command, its JSON output included,

@@ -18,11 +18,6 @@ constexpr std::int32_t X = 24;
 
 class CalculationOperationsTest : public test::GeneratorTest {
   protected:
-    void place(std::int32_t letter, const MatrixData& data) {
-        const ElementKind kind =
-            std::holds_alternative<IntegerMatrix>(data) ? ElementKind::Integer : ElementKind::Real;
-        ASSERT_TRUE(workspace.PlaceMatrix(kind, "", letter, data).stored);
-    }
     MatrixData at(std::int32_t letter) { return workspace.slot(letter)->matrixData(); }
 };
 
@@ -43,6 +38,13 @@ TEST_F(CalculationOperationsTest, IntegerCalculationsAreExact) {
     ASSERT_EQ(operations.calculations().CalcExpression(B, "1/A"), code::Ok);
     EXPECT_EQ(at(B), MatrixData(integerMatrix({{6, -7}, {-2, 4}}, 10)));
     EXPECT_EQ(operations.calculations().CalcExpression(C, "0.5A"), code::IntegerExpected);
+
+    // Systems keep their denominators.
+    place(M, integerMatrix({{2, 3}}));
+    place(K, integerMatrix({{1}}));
+    ASSERT_EQ(operations.calculations().Solve(M, K, X, C, false).code, code::Ok);
+    EXPECT_EQ(at(X), MatrixData(integerMatrix({{1}, {0}}, 2)));
+    EXPECT_EQ(at(C), MatrixData(integerMatrix({{-3}, {2}}, 2)));
 }
 
 TEST_F(CalculationOperationsTest, SolveChecksItsLettersFirst) {
@@ -53,15 +55,6 @@ TEST_F(CalculationOperationsTest, SolveChecksItsLettersFirst) {
     EXPECT_EQ(operations.calculations().Solve(M, B, X, X, false).code, code::InconsistentData)
         << "the null space needs a letter of its own";
     EXPECT_EQ(workspace.slot(X), nullptr);
-}
-
-TEST_F(CalculationOperationsTest, IntegerSolveKeepsItsDenominators) {
-    operations.setMode(WorkspaceMode::Integer);
-    place(M, integerMatrix({{2, 3}}));
-    place(B, integerMatrix({{1}}));
-    ASSERT_EQ(operations.calculations().Solve(M, B, X, K, false).code, code::Ok);
-    EXPECT_EQ(at(X), MatrixData(integerMatrix({{1}, {0}}, 2)));
-    EXPECT_EQ(at(K), MatrixData(integerMatrix({{-3}, {2}}, 2)));
 }
 
 }  // namespace

@@ -38,16 +38,20 @@ int saveUnderFileSizeLimit(const fs::path& path, const Bytes& bytes, rlim_t limi
     return WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status);
 }
 
-TEST(ReplaceFileContents, NewAndReplacedFilesLeaveNoTemporaryBehind) {
+TEST(ReplaceFileContents, NewAndReplacedFilesKeepPermissionsAndLeaveNoTemporary) {
     TemporaryFolder folder;
     const auto path = folder / "a.fma";
-    ASSERT_TRUE(replaceFileContents(path, Bytes{1, 2, 3}));
-    EXPECT_EQ(test::fileBytes(path), (Bytes{1, 2, 3}));
-    ASSERT_TRUE(replaceFileContents(path, Bytes{}));
-    EXPECT_EQ(test::fileBytes(path), Bytes{});
-    ASSERT_TRUE(replaceFileContents(path, Bytes{9}));
-    EXPECT_EQ(test::fileBytes(path), Bytes{9});
+    for (const Bytes& bytes : {Bytes{1, 2, 3}, Bytes{}, Bytes{9}}) {
+        ASSERT_TRUE(replaceFileContents(path, bytes));
+        EXPECT_EQ(test::fileBytes(path), bytes);
+    }
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.fma"});
+
+    const fs::perms permissions =
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, permissions);
+    ASSERT_TRUE(replaceFileContents(path, Bytes{2}));
+    EXPECT_EQ(fs::status(path).permissions(), permissions);
 
     // A name as long as the file system allows can still be saved.
     const std::string longName = std::string(251, 'n') + ".fma";
@@ -66,16 +70,6 @@ TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFileAsItWas) {
 
     EXPECT_FALSE(replaceFileContents(folder / "missing/a.fma", old));
     EXPECT_FALSE(fs::exists(folder / "missing"));
-}
-
-TEST(ReplaceFileContents, PermissionsAreKept) {
-    TemporaryFolder folder;
-    const auto path = folder / "a.txt";
-    ASSERT_TRUE(replaceFileContents(path, Bytes{1}));
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(replaceFileContents(path, Bytes{2}));
-    EXPECT_EQ(fs::status(path).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 // A save through a chain of links replaces the file at its end, writing the

@@ -77,9 +77,24 @@ inline void putInt32(Bytes& bytes, std::size_t offset, std::int32_t value) {
     for (std::size_t i = 0; i < 4; ++i)
         bytes[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
 }
+// Little-endian words one after another, for expected bytes whose layout a
+// hand-written sample already pins.
+inline Bytes words32(std::initializer_list<std::int32_t> values) {
+    Bytes bytes(4 * values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        putInt32(bytes, 4 * i, values.begin()[i]);
+    return bytes;
+}
 inline void putInt16(Bytes& bytes, std::size_t offset, std::int16_t value) {
     for (std::size_t i = 0; i < 2; ++i)
         bytes[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(value) >> (8 * i));
+}
+
+inline Bytes words16(std::initializer_list<std::int16_t> values) {
+    Bytes bytes(2 * values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        putInt16(bytes, 2 * i, values.begin()[i]);
+    return bytes;
 }
 
 }  // namespace lorvex::test

@@ -68,7 +68,7 @@ TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     EXPECT_EQ(workspace.occupiedLetters().size(), 1U);
 }
 
-TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZeros) {
+TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZerosOrEmpty) {
     std::ofstream(path("broken.fma")) << "not a matrix";
     ASSERT_EQ(operations.files().OpenMatrixFile(path("broken.fma")), code::Ok);
     MatrixDocument* document = workspace.slot(1);
@@ -76,6 +76,17 @@ TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZeros) {
     EXPECT_EQ(document->matrixData(), MatrixData(ComplexMatrix(3, 3)));
     EXPECT_EQ(document->documentName(), "mat1.fma");
     EXPECT_FALSE(document->modified());
+
+    std::ofstream(path("broken.cma")) << "not a matrix";
+    EXPECT_EQ(operations.files().OpenMatrixFile(path("broken.cma"),
+                                                Workspace::UnreadableFile::StoreNothing),
+              code::CannotOpenFile);
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Complex, 1), nullptr);
+    EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
+    const std::string file = saved("v.fma", ElementKind::Real, realMatrix({{4}}), "");
+    EXPECT_EQ(operations.files().OpenMatrixFile(file, Workspace::UnreadableFile::StoreNothing),
+              code::Ok);
+    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{4}})));
 }
 
 TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
@@ -91,20 +102,6 @@ TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
     prompter.expectOverwriteQuestion(Answer::Yes);
     ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Integer, file, 1, IntegerMatrix(1, 1)).stored);
     EXPECT_TRUE(document->canUndo());
-}
-
-TEST_F(FrameOperationsTest, AnUnreadableFileCanLeaveTheNewPlaceEmpty) {
-    std::ofstream(path("broken.cma")) << "not a matrix";
-    EXPECT_EQ(operations.files().OpenMatrixFile(path("broken.cma"),
-                                                Workspace::UnreadableFile::StoreNothing),
-              code::CannotOpenFile);
-    EXPECT_EQ(workspace.slot(WorkspaceMode::Complex, 1), nullptr);
-    EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
-
-    const std::string file = saved("v.fma", ElementKind::Real, realMatrix({{4}}), "");
-    EXPECT_EQ(operations.files().OpenMatrixFile(file, Workspace::UnreadableFile::StoreNothing),
-              code::Ok);
-    EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realMatrix({{4}})));
 }
 
 TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuestion) {
@@ -213,28 +210,20 @@ TEST_F(FrameOperationsTest, DocumentsSaveOnlyUnderTheirKindsExtension) {
         ElementKind kind;
         const char* ownName;
         std::vector<const char*> refusedNames;
-        const char* message;
+        std::string kindName, extension;
     };
     const std::vector<Case> cases = {
-        {ElementKind::Real,
-         "r.FMA",
-         {"r.cma", "r.ima", "r", "r.fmat"},
-         "o arquivo de uma matriz real deve ter a extensão .fma"},
-        {ElementKind::Complex,
-         "c.Cma",
-         {"c.fma", "c.ima", "c.txt"},
-         "o arquivo de uma matriz complexa deve ter a extensão .cma"},
-        {ElementKind::Integer,
-         "i.ima",
-         {"i.fma", "i.cma", "i.ima.bak"},
-         "o arquivo de uma matriz inteira deve ter a extensão .ima"},
+        {ElementKind::Real, "r.FMA", {"r.cma", "r.ima", "r", "r.fmat"}, "real", ".fma"},
+        {ElementKind::Complex, "c.Cma", {"c.fma", "c.ima", "c.txt"}, "complexa", ".cma"},
+        {ElementKind::Integer, "i.ima", {"i.fma", "i.cma", "i.ima.bak"}, "inteira", ".ima"},
     };
     for (const Case& c : cases) {
         MatrixDocument document(1, c.kind, zeroMatrix(c.kind, 1, 1));
         for (const char* name : c.refusedNames) {
             SCOPED_TRACE(name);
             const int rc = document.writeFile(path(name));
-            EXPECT_EQ(strings::message(rc), c.message);
+            EXPECT_EQ(strings::message(rc), "o arquivo de uma matriz " + c.kindName +
+                                                " deve ter a extensão " + c.extension);
             EXPECT_FALSE(std::filesystem::exists(path(name)));
             EXPECT_FALSE(document.named());
         }

@@ -29,6 +29,14 @@ class GeneratorTest : public ::testing::Test {
     MatrixDocument* integer(std::int32_t letter) const {
         return workspace.slot(WorkspaceMode::Integer, letter);
     }
+    // Places a real matrix, or an integer one in the integer array.
+    void place(std::int32_t letter, const MatrixData& data) {
+        const bool exact = std::holds_alternative<IntegerMatrix>(data);
+        ASSERT_TRUE(
+            workspace
+                .PlaceMatrix(exact ? ElementKind::Integer : ElementKind::Real, "", letter, data)
+                .stored);
+    }
     // True when no place of any mode holds a matrix.
     bool nothingStored() const {
         for (std::int32_t letter = 1; letter <= Workspace::kLetters; ++letter)

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "engine/result_codes.h"
 #include "workspace/extended_real.h"
@@ -41,7 +42,7 @@ struct Patch {
     int width = 4;
 };
 
-Bytes patched(Bytes bytes, std::initializer_list<Patch> patches) {
+Bytes patched(Bytes bytes, const std::vector<Patch>& patches) {
     for (const Patch& patch : patches) {
         if (patch.width == 4)
             test::putInt32(bytes, patch.offset, patch.value);
@@ -77,62 +78,59 @@ TEST(HostileMatrixFile, TruncationAtEveryLengthFails) {
 }
 
 TEST(HostileMatrixFile, DamagedFieldsAndForeignKinds) {
+    constexpr std::int32_t kReal = matrix_kind::kReal;
+    constexpr std::int32_t kComplex = matrix_kind::kComplex;
+    constexpr std::int32_t kInteger = matrix_kind::kInteger;
     const struct {
         const char* what;
-        Bytes bytes;
+        const Bytes& sample;
         std::int32_t windowKind;
+        std::vector<Patch> patches = {};
     } cases[] = {
-        {"version 3", patched(realBytes(), {{4, 3}}), matrix_kind::kReal},
-        {"version 0", patched(realBytes(), {{4, 0}}), matrix_kind::kReal},
-        {"version -1", patched(realBytes(), {{4, -1}}), matrix_kind::kReal},
-        {"another window's block", patched(realBytes(), {{0, 440}}), matrix_kind::kReal},
-        {"matrix kind 4", patched(realBytes(), {{kHeader + 8, 4}}), matrix_kind::kReal},
-        {"integer file, real window", integerBytes(), matrix_kind::kReal},
-        {"integer file, complex window", integerBytes(), matrix_kind::kComplex},
-        {"real file, integer window", realBytes(), matrix_kind::kInteger},
-        {"complex file, integer window", complexBytes(), matrix_kind::kInteger},
+        {"version 3", realBytes(), kReal, {{4, 3}}},
+        {"version 0", realBytes(), kReal, {{4, 0}}},
+        {"version -1", realBytes(), kReal, {{4, -1}}},
+        {"another window's block", realBytes(), kReal, {{0, 440}}},
+        {"matrix kind 4", realBytes(), kReal, {{kHeader + 8, 4}}},
+        {"integer file, real window", integerBytes(), kReal},
+        {"integer file, complex window", integerBytes(), kComplex},
+        {"real file, integer window", realBytes(), kInteger},
+        {"complex file, integer window", complexBytes(), kInteger},
         {"window kind 1", realBytes(), 1},
-        {"palette above 25", patched(realBytes(), {{32, 26}}), matrix_kind::kReal},
-        {"huge font count", patched(realBytes(), {{60, kMax}}), matrix_kind::kReal},
-        {"no rows", patched(realBytes(), {{kHeader, 0}}), matrix_kind::kReal},
-        {"negative columns", patched(realBytes(), {{kHeader + 4, -3}}), matrix_kind::kReal},
-        {"1001 x 1000", patched(realBytes(), {{kHeader, 1001}, {kHeader + 4, 1000}}),
-         matrix_kind::kReal},
+        {"palette above 25", realBytes(), kReal, {{32, 26}}},
+        {"huge font count", realBytes(), kReal, {{60, kMax}}},
+        {"no rows", realBytes(), kReal, {{kHeader, 0}}},
+        {"negative columns", realBytes(), kReal, {{kHeader + 4, -3}}},
+        {"1001 x 1000", realBytes(), kReal, {{kHeader, 1001}, {kHeader + 4, 1000}}},
         // 65536 x 65536 overflows 32 bits; 2^31 - 1 squared overflows nothing in 64.
-        {"65536 x 65536", patched(realBytes(), {{kHeader, 65536}, {kHeader + 4, 65536}}),
-         matrix_kind::kReal},
-        {"largest x largest", patched(realBytes(), {{kHeader, kMax}, {kHeader + 4, kMax}}),
-         matrix_kind::kReal},
+        {"65536 x 65536", realBytes(), kReal, {{kHeader, 65536}, {kHeader + 4, 65536}}},
+        {"largest x largest", realBytes(), kReal, {{kHeader, kMax}, {kHeader + 4, kMax}}},
         // A million entries promised by a file of a thousand bytes.
-        {"a million reals", patched(realBytes(), {{kHeader, 1000}, {kHeader + 4, 1000}}),
-         matrix_kind::kReal},
-        {"a million integers", patched(integerBytes(), {{kHeader, 1000}, {kHeader + 4, 1000}}),
-         matrix_kind::kInteger},
-        {"20 decimals", patched(realBytes(), {{kHeader + 20, 20}}), matrix_kind::kReal},
-        {"-1 decimals", patched(realBytes(), {{kHeader + 20, -1}}), matrix_kind::kReal},
-        {"field width 0", patched(realBytes(), {{kHeader + 16, 0}}), matrix_kind::kReal},
-        {"field width 32768", patched(realBytes(), {{kHeader + 16, 32768}}), matrix_kind::kReal},
-        {"smallest field width", patched(realBytes(), {{kHeader + 16, kMin}}), matrix_kind::kReal},
+        {"a million reals", realBytes(), kReal, {{kHeader, 1000}, {kHeader + 4, 1000}}},
+        {"a million integers", integerBytes(), kInteger, {{kHeader, 1000}, {kHeader + 4, 1000}}},
+        {"20 decimals", realBytes(), kReal, {{kHeader + 20, 20}}},
+        {"-1 decimals", realBytes(), kReal, {{kHeader + 20, -1}}},
+        {"field width 0", realBytes(), kReal, {{kHeader + 16, 0}}},
+        {"field width 32768", realBytes(), kReal, {{kHeader + 16, 32768}}},
+        {"smallest field width", realBytes(), kReal, {{kHeader + 16, kMin}}},
         // The first integer record: top at kEntries, sign at +4, first digit
         // at +5; the denominator's record follows at kEntries + 7.
-        {"largest top", patched(integerBytes(), {{kEntries, kMax}}), matrix_kind::kInteger},
-        {"top just below", patched(integerBytes(), {{kEntries, kMax - 1}}), matrix_kind::kInteger},
-        {"top -1", patched(integerBytes(), {{kEntries, -1}}), matrix_kind::kInteger},
-        {"smallest top", patched(integerBytes(), {{kEntries, kMin}}), matrix_kind::kInteger},
-        {"a digit too many", patched(integerBytes(), {{kEntries, 1}}), matrix_kind::kInteger},
-        {"digit 10000", patched(integerBytes(), {{kEntries + 5, 10000, 2}}), matrix_kind::kInteger},
-        {"zero denominator", patched(integerBytes(), {{kEntries + 12, 0, 2}}),
-         matrix_kind::kInteger},
-        {"huge denominator", patched(integerBytes(), {{kEntries + 7, kMax}}),
-         matrix_kind::kInteger},
+        {"largest top", integerBytes(), kInteger, {{kEntries, kMax}}},
+        {"top just below", integerBytes(), kInteger, {{kEntries, kMax - 1}}},
+        {"top -1", integerBytes(), kInteger, {{kEntries, -1}}},
+        {"smallest top", integerBytes(), kInteger, {{kEntries, kMin}}},
+        {"a digit too many", integerBytes(), kInteger, {{kEntries, 1}}},
+        {"digit 10000", integerBytes(), kInteger, {{kEntries + 5, 10000, 2}}},
+        {"zero denominator", integerBytes(), kInteger, {{kEntries + 12, 0, 2}}},
+        {"huge denominator", integerBytes(), kInteger, {{kEntries + 7, kMax}}},
         // The notes length stands at 998 in the real sample.
-        {"notes length -1", patched(realBytes(), {{998, -1, 2}}), matrix_kind::kReal},
-        {"notes past the end", patched(realBytes(), {{998, 5, 2}}), matrix_kind::kReal},
-        {"notes length 32767", patched(realBytes(), {{998, 32767, 2}}), matrix_kind::kReal},
+        {"notes length -1", realBytes(), kReal, {{998, -1, 2}}},
+        {"notes past the end", realBytes(), kReal, {{998, 5, 2}}},
+        {"notes length 32767", realBytes(), kReal, {{998, 32767, 2}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        expectRefused(c.bytes, c.windowKind);
+        expectRefused(patched(c.sample, c.patches), c.windowKind);
     }
 }
 

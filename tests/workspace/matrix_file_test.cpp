@@ -18,13 +18,6 @@ using test::TemporaryFolder;
 constexpr std::size_t kHeader = 858;
 constexpr std::size_t kEntries = 858 + 80;
 
-Bytes headerWords(std::initializer_list<std::pair<std::size_t, std::uint8_t>> words) {
-    Bytes header(80, 0);
-    for (const auto& [word, value] : words)
-        header[4 * word] = value;
-    return header;
-}
-
 Bytes extendedReal(long double value) {
     const ExtendedRealBytes stored = encodeExtendedReal(value);
     return Bytes(stored.begin(), stored.end());
@@ -45,7 +38,7 @@ TEST(MatrixFile, TwoByThreeRealMatrixWithThreeCharactersOfNotesTakes1004Bytes) {
     // columns 3, kind 0, field width 9, decimals 3, scientific 1, notes 1.
     EXPECT_EQ(slice(bytes, 0, 4), (Bytes{0xB9, 0x01, 0x00, 0x00}));
     EXPECT_EQ(slice(bytes, kHeader, 80),
-              headerWords({{0, 2}, {1, 3}, {2, 0}, {4, 9}, {5, 3}, {9, 1}, {13, 1}}));
+              test::words32({2, 3, 0, 0, 9, 3, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}));
     // Entries row by row, ten bytes each: 1, -2.5, 0.5, 3, 10^18, -0.125.
     const long double entries[] = {1, -2.5L, 0.5L, 3, 1e18L, -0.125L};
     for (std::size_t i = 0; i < 6; ++i)
@@ -141,17 +134,11 @@ TEST(MatrixFile, ExtensionsChooseTheKind) {
         {"/tmp/a.b/x.fma", matrix_kind::kReal},
         {"dados.CMA", matrix_kind::kComplex},
         {"C:\\m\\mat26.ima", matrix_kind::kInteger},
-        {".ima", matrix_kind::kInteger},
-        {"x.fmat", -1},
-        {"x.txt", -1},
-        {"x.fm", -1},
-        {"fma", -1},
-        {"x.", -1},
-        {"a.fma/b", -1},
-        {"", -1},
-    };
+        {".ima", matrix_kind::kInteger}};
     for (const auto& [path, kind] : cases)
         EXPECT_EQ(matrixKindForPath(path), kind) << path;
+    for (const char* path : {"x.fmat", "x.txt", "x.fm", "fma", "x.", "a.fma/b", ""})
+        EXPECT_EQ(matrixKindForPath(path), -1) << path;
 }
 
 TEST(MatrixFile, FilesOnDisk) {
@@ -176,17 +163,15 @@ TEST(MatrixFile, FilesOnDisk) {
 TEST(MatrixFile, InconsistentRecordsAreNotWritten) {
     TemporaryFolder folder;
     const auto path = folder / "m.fma";
-    MatrixFile wrongKind = test::realSample();
-    wrongKind.kind = matrix_kind::kInteger;
-    MatrixFile unknownKind = test::realSample();
-    unknownKind.kind = 4;
-    MatrixFile wrongRows = test::realSample();
-    wrongRows.rows = 3;
-    MatrixFile integerAsReal = test::integerSample();
-    integerAsReal.kind = matrix_kind::kReal;
-    MatrixFile noColumns = test::realSample();
-    noColumns.cols = 0;
-    for (const MatrixFile& file : {wrongKind, unknownKind, wrongRows, integerAsReal, noColumns})
+    const auto with = [](MatrixFile file, std::int32_t MatrixFile::*field, std::int32_t value) {
+        file.*field = value;
+        return file;
+    };
+    const MatrixFile real = test::realSample();
+    for (const MatrixFile& file :
+         {with(real, &MatrixFile::kind, matrix_kind::kInteger), with(real, &MatrixFile::kind, 4),
+          with(real, &MatrixFile::rows, 3), with(real, &MatrixFile::cols, 0),
+          with(test::integerSample(), &MatrixFile::kind, matrix_kind::kReal)})
         EXPECT_EQ(writeMatrixFile(path, file), code::CannotSaveFile);
     EXPECT_TRUE(folder.entries().empty());
 }

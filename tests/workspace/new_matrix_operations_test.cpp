@@ -72,9 +72,8 @@ TEST_F(NewMatrixTest, LaterFailuresReplaceTheCodesOfEarlierOnes) {
     EXPECT_EQ(integer(M), nullptr);
 }
 
-template <class Matrix, class Value>
-Matrix diagonal(std::int32_t n, const Value& value) {
-    Matrix m(n, n);
+IntegerMatrix diagonal(std::int32_t n, const BigInt& value) {
+    IntegerMatrix m(n, n);
     for (std::int32_t i = 0; i < n; ++i)
         m.at(i, i) = value;
     return m;
@@ -94,11 +93,11 @@ TEST_F(NewMatrixTest, TheFieldsAndTheModeMakeTheMatrix) {
         {WorkspaceMode::Real, Kind::Random, "1", "2", "1.5e1", "15", "", realMatrix({{15, 15}}),
          "aleatória (1.5e1,15)"},
         {WorkspaceMode::Complex, Kind::Random, "1", "1", "5", "5", "",
-         diagonal<ComplexMatrix>(1, Complex{5, 5}), "aleatória (5,5)"},
+         test::complexMatrix({{{5, 5}}}), "aleatória (5,5)"},
         {WorkspaceMode::Complex, Kind::Diagonal, "2", "2", "0", "1", "2+3i",
-         diagonal<ComplexMatrix>(2, Complex{2, 3}), "diagonal"},
+         test::complexMatrix({{{2, 3}, {0, 0}}, {{0, 0}, {2, 3}}}), "diagonal"},
         {WorkspaceMode::Integer, Kind::Diagonal, "3", "1", "1", "10", " -12345678901234567890",
-         diagonal<IntegerMatrix>(3, big), "diagonal"},
+         diagonal(3, big), "diagonal"},
     };
     std::int32_t letter = 0;
     for (const auto& c : cases) {
@@ -136,10 +135,8 @@ TEST_F(FormulaTest, OnlyJFollowsThePositionInComplexMode) {
 
     operations.setMode(WorkspaceMode::Complex);
     ASSERT_EQ(operations.generators().Formula(M, "2", "2", "10i+j"), code::Ok);
-    ComplexMatrix expected(2, 2);
-    expected.at(0, 0) = expected.at(1, 0) = Complex{1.0L, 10.0L};
-    expected.at(0, 1) = expected.at(1, 1) = Complex{2.0L, 10.0L};
-    EXPECT_EQ(complex(M)->matrixData(), MatrixData(expected));
+    EXPECT_EQ(complex(M)->matrixData(),
+              MatrixData(test::complexMatrix({{{1, 10}, {2, 10}}, {{1, 10}, {2, 10}}})));
     EXPECT_EQ(operations.ParserHost().variable('I'), (Complex{2.0L, 0.0L}))
         << "I is no longer the imaginary unit until complex mode is entered again";
 }
@@ -155,11 +152,14 @@ TEST_F(FormulaTest, AFormulaThatFailsAtSomeEntryStoresNothing) {
         << "no overwrite question and the old matrix stays";
 }
 
-TEST_F(FormulaTest, AFormulaThatDoesNotCompileGivesTheCompilersCode) {
+TEST_F(FormulaTest, AFormulaThatDoesNotCompileGivesTheCompilersCodeAndStoresNothing) {
     EXPECT_EQ(operations.generators().Formula(M, "3", "3", ""), code::NothingToDo);
     EXPECT_EQ(operations.generators().Formula(M, "3", "3", "i€j"), code::NotUnderstood);
     EXPECT_EQ(operations.generators().Formula(M, "0", "3", "sin(i*pi"), code::OutOfRange)
         << "the size is checked first";
+    operations.setMode(WorkspaceMode::Integer);
+    EXPECT_EQ(operations.generators().Formula(M, "2", "2", "i+j"), code::Ok)
+        << "integer mode stores no formula matrix";
     EXPECT_TRUE(nothingStored());
 }
 
@@ -169,12 +169,6 @@ TEST_F(FormulaTest, AUserStopStoresNothing) {
     EXPECT_EQ(operations.generators().Formula(M, "3", "3", "i+j", stopAtSecondRow), code::UserStop);
     EXPECT_TRUE(nothingStored());
     EXPECT_GE(polls, 2);
-}
-
-TEST_F(FormulaTest, IntegerModeStoresNoFormulaMatrix) {
-    operations.setMode(WorkspaceMode::Integer);
-    EXPECT_EQ(operations.generators().Formula(M, "2", "2", "i+j"), code::Ok);
-    EXPECT_TRUE(nothingStored());
 }
 
 // The command-line scripts pin copying and its refusals in both modes.

@@ -54,35 +54,28 @@ class ScriptedPrompter : public Prompter {
 
     Answer messageBox(std::string_view caption, std::string_view text, Buttons buttons) override {
         shown_.push_back({std::string(caption), std::string(text), buttons});
-        const Step step = next(Kind::Message, caption, text);
-        EXPECT_EQ(caption, step.caption);
-        EXPECT_EQ(text, step.text);
-        return step.answer;
+        return next(Kind::Message, caption, text).answer;
     }
 
     std::optional<FieldsAnswer> askFields(const FieldsRequest& request) override {
         lastFields_ = request;
-        const Step step = next(Kind::Fields, request.title, "");
-        EXPECT_EQ(request.title, step.caption);
-        return step.fields;
+        return next(Kind::Fields, request.title, "").fields;
     }
 
     std::optional<std::vector<int>> askChoices(const ChoicesRequest& request) override {
         lastChoices_ = request;
-        const Step step = next(Kind::Choices, request.title, "");
-        EXPECT_EQ(request.title, step.caption);
-        return step.choices;
+        return next(Kind::Choices, request.title, "").choices;
     }
 
     std::optional<std::string> askOpenFile(std::string_view, std::string_view) override {
-        return next(Kind::OpenFile, "open file", "").path;
+        return next(Kind::OpenFile, {}, "").path;
     }
 
     std::optional<std::string> askSaveFile(std::string_view filter, std::string_view,
                                            std::string_view proposedName) override {
         lastSaveFilter_ = std::string(filter);
         lastProposedName_ = std::string(proposedName);
-        return next(Kind::SaveFile, "save file", "").path;
+        return next(Kind::SaveFile, {}, "").path;
     }
 
     const std::vector<Shown>& shown() const { return shown_; }
@@ -110,6 +103,8 @@ class ScriptedPrompter : public Prompter {
         }
         Step step = script_.front();
         script_.pop_front();
+        EXPECT_EQ(caption, step.caption);
+        EXPECT_EQ(text, step.text);
         return step;
     }
 

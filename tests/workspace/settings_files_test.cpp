@@ -18,6 +18,11 @@ using test::TemporaryFolder;
 
 constexpr std::size_t kTail = 858;
 
+int readFromFile(const TemporaryFolder& folder, const Bytes& bytes, MatrixWindowSettings& read) {
+    putFile(folder / "lorv.ini", bytes);
+    return readMatrixWindowSettings(folder.path(), read);
+}
+
 MatrixWindowSettings changedMatrixSettings() {
     MatrixWindowSettings settings;
     settings.window.rect = {30, 40, 500, 300};
@@ -32,25 +37,21 @@ MatrixWindowSettings changedMatrixSettings() {
     return settings;
 }
 
-TEST(FrameSettingsFile, NineteenBytesWrittenAndReadBack) {
-    TemporaryFolder folder;
-    const FrameSettings settings{{10, 20, 800, -600}, true, false, true};
-    ASSERT_EQ(writeFrameSettings(folder.path(), settings), code::Ok);
-    const Bytes expected = {0x0A, 0, 0,    0,    0x14, 0,    0, 0, 0x20, 0x03,
-                            0,    0, 0xA8, 0xFD, 0xFF, 0xFF, 1, 0, 1};
-    EXPECT_EQ(fileBytes(folder / "lv.ini"), expected);
-
-    FrameSettings read;
-    ASSERT_TRUE(readFrameSettings(folder.path(), read));
-    EXPECT_EQ(read, settings);
-}
-
-TEST(FrameSettingsFile, MissingOrShortFilesLeaveTheDefaults) {
+TEST(FrameSettingsFile, NineteenBytesWrittenAndReadBackOrTheDefaults) {
     TemporaryFolder folder;
     const FrameSettings defaults;
     FrameSettings read;
     EXPECT_FALSE(readFrameSettings(folder.path(), read));
     EXPECT_EQ(read, defaults);
+
+    const FrameSettings settings{{10, 20, 800, -600}, true, false, true};
+    ASSERT_EQ(writeFrameSettings(folder.path(), settings), code::Ok);
+    const Bytes expected = {0x0A, 0, 0,    0,    0x14, 0,    0, 0, 0x20, 0x03,
+                            0,    0, 0xA8, 0xFD, 0xFF, 0xFF, 1, 0, 1};
+    EXPECT_EQ(fileBytes(folder / "lv.ini"), expected);
+    ASSERT_TRUE(readFrameSettings(folder.path(), read));
+    EXPECT_EQ(read, settings);
+    read = defaults;
 
     putFile(folder / "lv.ini", Bytes(18, 1));
     EXPECT_FALSE(readFrameSettings(folder.path(), read));
@@ -75,12 +76,8 @@ TEST(FrameSettingsFile, TheFrameStartsWhereItWasOnlyWhenThatFitsTheScreen) {
     settings.rect = {300, 100, 800, 600};  // reaches off the right edge
     for (int i = 0; i < 50; ++i) {
         const WindowRect rect = frameStartRect(settings, 1024, 768, random);
-        EXPECT_GE(rect.x, 0);
-        EXPECT_LE(rect.x, 29);
-        EXPECT_GE(rect.y, 0);
-        EXPECT_LE(rect.y, 29);
-        EXPECT_EQ(rect.width, 120);
-        EXPECT_EQ(rect.height, 72);
+        EXPECT_TRUE(rect.x >= 0 && rect.x <= 29 && rect.y >= 0 && rect.y <= 29);
+        EXPECT_EQ(std::pair(rect.width, rect.height), std::pair(120, 72));
     }
 }
 
@@ -107,16 +104,14 @@ TEST(MatrixWindowSettingsFile, WindowBlockThenTheTail) {
     EXPECT_EQ(slice(bytes, 0, 8), (Bytes{0xB9, 0x01, 0, 0, 2, 0, 0, 0}));
 
     // Delay 250, count 10, the ten colours, nine zero words.
-    Bytes words = {0xFA, 0, 0, 0, 10, 0, 0, 0};
-    for (std::uint8_t colour = 1; colour <= 10; ++colour)
-        words.insert(words.end(), {colour, 0, 0, 0});
+    Bytes words = test::words32({250, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     words.resize(84, 0);
     EXPECT_EQ(slice(bytes, kTail, 84), words);
     // Reserved words, reals and flags: 2 * 84 + 3 * 210 + 3 * 21 zero bytes.
     EXPECT_EQ(slice(bytes, kTail + 84, 861), Bytes(861, 0));
     // The last document name, NUL-terminated and padded to 256 bytes.
-    Bytes name = {'/', 'h', 'o', 'm', 'e', '/',  'a',  'n',  'a',  '/', 'm', 'a', 't', 'r', 'i',
-                  'z', 'e', 's', '/', 'a', 0xC3, 0xA7, 0xC3, 0xA3, 'o', '.', 'f', 'm', 'a'};
+    const std::string_view stored = "/home/ana/matrizes/a\xC3\xA7\xC3\xA3o.fma";
+    Bytes name(stored.begin(), stored.end());
     name.resize(256, 0);
     EXPECT_EQ(slice(bytes, kTail + 945, 256), name);
 
@@ -134,12 +129,10 @@ TEST(MatrixWindowSettingsFile, MissingAndForeignFilesAreIgnored) {
 
     Bytes foreign = encodeMatrixWindowSettings(changedMatrixSettings());
     test::putInt32(foreign, 0, 442);
-    putFile(folder / "lorv.ini", foreign);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(readFromFile(folder, foreign, read), code::Ok);
     EXPECT_EQ(read, defaults);
 
-    putFile(folder / "lorv.ini", Bytes{0xB9, 0x01});
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(readFromFile(folder, Bytes{0xB9, 0x01}, read), code::Ok);
     EXPECT_EQ(read, defaults);
 }
 
@@ -152,8 +145,7 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
     for (const std::int32_t version : {0, -7}) {
         Bytes bytes = good;
         test::putInt32(bytes, 4, version);
-        putFile(folder / "lorv.ini", bytes);
-        EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
+        EXPECT_EQ(readFromFile(folder, bytes, read), code::IniDamaged);
     }
     for (std::size_t length = 4; length < good.size(); length += 7) {
         EXPECT_EQ(decodeMatrixWindowSettings(std::span(good).first(length), read), code::IniDamaged)
@@ -167,19 +159,16 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
     withPalette.window.palette.assign(25, {1, 2, 3});
     Bytes largest = encodeMatrixWindowSettings(withPalette);
     ASSERT_EQ(largest.size(), 858u + 75u + 1201u);
-    putFile(folder / "lorv.ini", largest);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(readFromFile(folder, largest, read), code::Ok);
     EXPECT_EQ(read, withPalette);
     read = defaults;
     largest.push_back(0);
-    putFile(folder / "lorv.ini", largest);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
+    EXPECT_EQ(readFromFile(folder, largest, read), code::IniDamaged);
     std::filesystem::resize_file(folder / "lorv.ini", std::uintmax_t{1} << 40);
     EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::IniDamaged);
     EXPECT_EQ(read, defaults);
     test::putInt32(largest, 0, 442);
-    putFile(folder / "lorv.ini", largest);
-    EXPECT_EQ(readMatrixWindowSettings(folder.path(), read), code::Ok);
+    EXPECT_EQ(readFromFile(folder, largest, read), code::Ok);
     EXPECT_EQ(read, defaults);
 
     // A later version is read all the same.

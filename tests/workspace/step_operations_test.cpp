@@ -16,12 +16,7 @@ using test::realMatrix;
 
 constexpr std::int32_t X = 24;
 
-class StepOperationsTest : public test::GeneratorTest {
-  protected:
-    void place(std::int32_t letter, const ComplexMatrix& data) {
-        ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, data).stored);
-    }
-};
+using StepOperationsTest = test::GeneratorTest;
 
 TEST_F(StepOperationsTest, TheEnteringColumnIsHighlightedUntilTheEnd) {
     // Maximise 3x + 2y with x + y <= 4 and x + 3y <= 6: x enters first.

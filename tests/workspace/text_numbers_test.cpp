@@ -8,7 +8,7 @@
 namespace lorvex {
 namespace {
 
-TEST(LeadingDecimal, ReadsTheLongestLeadingNumber) {
+TEST(LeadingDecimal, ReadsTheLongestLeadingNumberOrZero) {
     EXPECT_EQ(leadingDecimal("60.0"), 60.0L);
     EXPECT_EQ(leadingDecimal("  -2.5 graus"), -2.5L);
     EXPECT_EQ(leadingDecimal("+.5"), 0.5L);
@@ -19,15 +19,8 @@ TEST(LeadingDecimal, ReadsTheLongestLeadingNumber) {
     EXPECT_EQ(leadingDecimal("3e+"), 3.0L);
     EXPECT_EQ(leadingDecimal("1.2.3"), 1.2L);
     EXPECT_EQ(leadingDecimal("0.1"), 0.1L) << "rounded once, to the nearest";
-}
-
-TEST(LeadingDecimal, TextWithoutANumberReadsZero) {
-    EXPECT_EQ(leadingDecimal(""), 0.0L);
-    EXPECT_EQ(leadingDecimal("."), 0.0L);
-    EXPECT_EQ(leadingDecimal("-"), 0.0L);
-    EXPECT_EQ(leadingDecimal("e5"), 0.0L);
-    EXPECT_EQ(leadingDecimal("pi"), 0.0L);
-    EXPECT_EQ(leadingDecimal("inf"), 0.0L);
+    for (const char* text : {"", ".", "-", "e5", "pi", "inf"})
+        EXPECT_EQ(leadingDecimal(text), 0.0L) << text;
 }
 
 TEST(LeadingDecimal, MagnitudesBeyondTheRange) {

@@ -13,6 +13,8 @@ namespace {
 
 using test::Bytes;
 using test::slice;
+using test::words16;
+using test::words32;
 
 Bytes encode(const WindowSettings& settings) {
     BinaryWriter writer;
@@ -33,7 +35,7 @@ WindowSettings sampleSettings() {
     return settings;
 }
 
-TEST(WindowSettings, HeaderOfTheMatrixWindowBlock) {
+TEST(WindowSettings, LayoutOfTheMatrixWindowBlock) {
     const Bytes block = encode(sampleSettings());
     ASSERT_EQ(block.size(), 858u);
     // Kind 441, version 2, rectangle, zoomed, display flag 1, no palette; the
@@ -53,26 +55,18 @@ TEST(WindowSettings, HeaderOfTheMatrixWindowBlock) {
         0x00, 0x00, 0x00, 0x00,                          //
     };
     EXPECT_EQ(slice(block, 0, 80), header);
-}
 
-TEST(WindowSettings, FontsColoursAndRolesOfTheMatrixWindowBlock) {
-    const Bytes block = encode(sampleSettings());
     // Point sizes in tenths: 12, 10, 10, 8, 12, 10, then 10 four times.
-    const Bytes extras = {0x78, 0, 0,    0, 0x64, 0, 0,    0, 0x64, 0, 0,    0, 0x50, 0,
-                          0,    0, 0x78, 0, 0,    0, 0x64, 0, 0,    0, 0x64, 0, 0,    0,
-                          0x64, 0, 0,    0, 0x64, 0, 0,    0, 0x64, 0, 0,    0};
-    EXPECT_EQ(slice(block, 80, 40), extras);
+    EXPECT_EQ(slice(block, 80, 40), words32({120, 100, 100, 80, 120, 100, 100, 100, 100, 100}));
 
     // Font 0: height -16 (12 points at 96 pixels per inch), weight 400,
     // outline precision 8, draft quality 1, fixed pitch in the modern family.
-    Bytes courier12 = {
-        0xF0, 0xFF, 0xFF, 0xFF, 0,   0,   0,   0,  // height, width
-        0,    0,    0,    0,    0,   0,   0,   0,  // escapement, orientation
-        0x90, 0x01, 0,    0,                       // weight
-        0,    0,    0,    0,                       // italic, underline, strike-out, charset
-        8,    0,    1,    0x31,                    // precisions, quality, pitch and family
-        'C',  'o',  'u',  'r',  'i', 'e', 'r', ' ', 'N', 'e', 'w',
-    };
+    // Height, width, escapement, orientation and weight; italic, underline,
+    // strike-out and charset; precisions, quality, pitch and family; the face.
+    Bytes courier12 = words32({-16, 0, 0, 0, 400});
+    courier12.insert(courier12.end(), {0, 0, 0, 0, 8, 0, 1, 0x31});
+    const std::string_view face = "Courier New";
+    courier12.insert(courier12.end(), face.begin(), face.end());
     courier12.resize(60, 0);
     EXPECT_EQ(slice(block, 120, 60), courier12);
 
@@ -97,9 +91,8 @@ TEST(WindowSettings, FontsColoursAndRolesOfTheMatrixWindowBlock) {
     // Ten black font colours and 68 reserved bytes, all zero.
     EXPECT_EQ(slice(block, 720, 108), Bytes(108, 0));
     // Fifteen roles, light grey (19) but for the highlight and border roles, red (4).
-    const Bytes roles = {19, 0,  19, 0, 19, 0,  19, 0,  4, 0,  19, 0,  19, 0,  19,
-                         0,  19, 0,  4, 0,  19, 0,  19, 0, 19, 0,  19, 0,  19, 0};
-    EXPECT_EQ(slice(block, 828, 30), roles);
+    EXPECT_EQ(slice(block, 828, 30),
+              words16({19, 19, 19, 19, 4, 19, 19, 19, 19, 4, 19, 19, 19, 19, 19}));
 }
 
 TEST(WindowSettings, FontHeightsFollowTheScreenResolution) {
@@ -111,18 +104,15 @@ TEST(WindowSettings, FontHeightsFollowTheScreenResolution) {
 }
 
 TEST(WindowSettings, MeasuresAreStoredTimesOneHundredRoundedHalfTowardZero) {
-    EXPECT_EQ(storedPrintingMeasure(1.0L), 100);
-    EXPECT_EQ(storedPrintingMeasure(0.126L), 13);
-    EXPECT_EQ(storedPrintingMeasure(-0.126L), -13);
-    EXPECT_EQ(storedPrintingMeasure(0.125L), 12);    // 12.5 exactly
-    EXPECT_EQ(storedPrintingMeasure(-0.125L), -12);  // -12.5 exactly
-    EXPECT_EQ(storedPrintingMeasure(0.375L), 37);    // 37.5 exactly
-    EXPECT_EQ(storedPrintingMeasure(0.0049L), 0);
-    EXPECT_EQ(storedPrintingMeasure(-1.0L / 2.54L), -39);
-    EXPECT_EQ(storedPrintingMeasure(3e7L), 2147483647);
-    EXPECT_EQ(storedPrintingMeasure(-3e7L), -2147483647);
-    EXPECT_EQ(storedPrintingMeasure(std::numeric_limits<long double>::infinity()), 2147483647);
-    EXPECT_EQ(storedPrintingMeasure(std::numeric_limits<long double>::quiet_NaN()), 0);
+    constexpr long double kInf = std::numeric_limits<long double>::infinity();
+    constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
+    // 0.125, -0.125 and 0.375 give halves exactly: 12.5, -12.5 and 37.5.
+    const std::pair<long double, std::int32_t> cases[] = {
+        {1.0L, 100},          {0.126L, 13},         {-0.126L, -13},     {0.0049L, 0},
+        {-1.0L / 2.54L, -39}, {0.125L, 12},         {-0.125L, -12},     {0.375L, 37},
+        {3e7L, 2147483647},   {-3e7L, -2147483647}, {kInf, 2147483647}, {kNaN, 0}};
+    for (const auto& [measure, stored] : cases)
+        EXPECT_EQ(storedPrintingMeasure(measure), stored) << static_cast<double>(measure);
 
     EXPECT_NEAR(static_cast<double>(printingMeasureFromStored(kLeftMargin, 250)), 2.5, 1e-15);
     EXPECT_NEAR(static_cast<double>(printingMeasureFromStored(kInterval, -39)), -0.39, 1e-15);
@@ -191,13 +181,12 @@ TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
         test::putInt32(bytes, offset, value);
         return bytes;
     };
-    EXPECT_THROW(readBlock(damaged(32, 26), out), DamagedData);          // palette above 25
-    EXPECT_THROW(readBlock(damaged(32, 25), out), DamagedData);          // no room for it
-    EXPECT_THROW(readBlock(damaged(60, -1), out), DamagedData);          // negative font count
-    EXPECT_THROW(readBlock(damaged(60, 0x7FFFFFFF), out), DamagedData);  // huge font count
-    EXPECT_THROW(readBlock(damaged(60, 11), out), DamagedData);          // one font too many
-    EXPECT_THROW(readBlock(damaged(64, -3), out), DamagedData);
-    EXPECT_THROW(readBlock(damaged(64, 16), out), DamagedData);
+    // A palette above 25 or without room for it; font counts negative, huge or
+    // one too many; role counts negative or one too many.
+    const std::pair<std::size_t, std::int32_t> fields[] = {
+        {32, 26}, {32, 25}, {60, -1}, {60, 0x7FFFFFFF}, {60, 11}, {64, -3}, {64, 16}};
+    for (const auto& [offset, value] : fields)
+        EXPECT_THROW(readBlock(damaged(offset, value), out), DamagedData) << offset << " " << value;
     for (std::size_t length = 4; length < good.size(); ++length) {
         EXPECT_THROW(readBlock(Bytes(good.begin(), good.begin() + static_cast<long>(length)), out),
                      DamagedData);
@@ -246,12 +235,10 @@ TEST(WindowSettings, AShortRecordIsCompletedFromTheDefaults) {
 TEST(WindowSettings, RectanglesThatFitTheScreen) {
     EXPECT_TRUE(fitsOnScreen({0, 0, 120, 72}, 120, 72));
     EXPECT_TRUE(fitsOnScreen({10, 20, 800, 600}, 1024, 768));
-    EXPECT_FALSE(fitsOnScreen({-1, 0, 120, 72}, 1024, 768));
-    EXPECT_FALSE(fitsOnScreen({0, -1, 120, 72}, 1024, 768));
-    EXPECT_FALSE(fitsOnScreen({0, 0, 119, 72}, 1024, 768));
-    EXPECT_FALSE(fitsOnScreen({0, 0, 120, 71}, 1024, 768));
-    EXPECT_FALSE(fitsOnScreen({905, 0, 120, 72}, 1024, 768));
-    EXPECT_FALSE(fitsOnScreen({0, 697, 120, 72}, 1024, 768));
+    const WindowRect offScreen[] = {{-1, 0, 120, 72}, {0, -1, 120, 72},  {0, 0, 119, 72},
+                                    {0, 0, 120, 71},  {905, 0, 120, 72}, {0, 697, 120, 72}};
+    for (const WindowRect& rect : offScreen)
+        EXPECT_FALSE(fitsOnScreen(rect, 1024, 768)) << rect.x << ", " << rect.y;
     EXPECT_FALSE(fitsOnScreen({2147483600, 0, 2147483600, 72}, 1024, 768));
 }
 

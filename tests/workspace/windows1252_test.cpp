@@ -7,14 +7,12 @@
 namespace lorvex {
 namespace {
 
-TEST(Windows1252, AccentedLettersAreOneByteEach) {
+TEST(Windows1252, AccentedLettersAndTypographicCharactersAreOneByteEach) {
     EXPECT_EQ(utf8ToWindows1252("ação"), "a\xE7\xE3o");
     EXPECT_EQ(windows1252ToUtf8("a\xE7\xE3o"), "ação");
     EXPECT_EQ(utf8ToWindows1252("Ângulo é à ü ß ÿ"), "\xC2ngulo \xE9 \xE0 \xFC \xDF \xFF");
     EXPECT_EQ(windows1252ToUtf8("\xA0\xAB\xBB"), "\u00A0«»");
-}
-
-TEST(Windows1252, TheSpecialRangeMapsToTypographicCharacters) {
+    // The special range holds typographic characters.
     EXPECT_EQ(utf8ToWindows1252("€ – — ‘’ “” … ™ Œ œ Š Ÿ ƒ"),
               "\x80 \x96 \x97 \x91\x92 \x93\x94 \x85 \x99 \x8C \x9C \x8A \x9F \x83");
     EXPECT_EQ(windows1252ToUtf8("\x80\x96\x99"), "€–™");

@@ -16,23 +16,17 @@ using Answer = Prompter::Answer;
 // Records what the windows would be told.
 class RecordingListener : public WorkspaceListener {
   public:
-    void documentCreated(MatrixDocument& document) override {
-        events.push_back("created " + name(document));
-    }
-    void documentChanged(MatrixDocument& document) override {
-        events.push_back("changed " + name(document));
-    }
-    void documentShown(MatrixDocument& document) override {
-        events.push_back("shown " + name(document));
-    }
+    void documentCreated(MatrixDocument& document) override { record("created ", document); }
+    void documentChanged(MatrixDocument& document) override { record("changed ", document); }
+    void documentShown(MatrixDocument& document) override { record("shown ", document); }
     void lettersChanged() override { events.push_back("letters"); }
     void modeChanged() override { events.push_back("mode"); }
 
     std::vector<std::string> events;
 
   private:
-    static std::string name(const MatrixDocument& document) {
-        return std::string(1, static_cast<char>('A' + document.LetterNo() - 1));
+    void record(std::string what, const MatrixDocument& document) {
+        events.push_back(what + static_cast<char>('A' + document.LetterNo() - 1));
     }
 };
 
