@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 5:
             rc = operations.geometry().Rotate3D((choice & 8) != 0 ? kAxis : 0, kResult, fields[0],
                                                 fields[1], fields[2], fields[3]);
-            check(oneOf(rc, {code::Ok, code::MatrixNotFound, code::Singular}));
+            check(oneOf(rc, {code::Ok, code::MatrixNotFound, code::Singular, code::OutOfRange}));
             break;
         case 6:
             rc = operations.geometry().IntRotate3D((choice & 8) != 0 ? kAxis : 0, 0, kResult,
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         default:
             rc = operations.geometry().Rotate2D(kResult, fields[0]);
-            check(rc == code::Ok);
+            check(oneOf(rc, {code::Ok, code::OutOfRange}));
             break;
     }
     if (rc != code::Ok) {
