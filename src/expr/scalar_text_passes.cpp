@@ -63,7 +63,7 @@ std::size_t matchingClose(const std::string& text, std::size_t open) {
 }
 
 // Rewrites the SUM or PROD whose code stands at `at`.
-int rewriteSeries(std::string& text, std::size_t at) {
+[[nodiscard]] int rewriteSeries(std::string& text, std::size_t at) {
     const std::size_t open = at + 1;
     if (open >= text.size() || text[open] != '(') return code::NotUnderstood;
     const std::size_t close = matchingClose(text, open);

@@ -229,8 +229,7 @@ int FrameOperations::OperSwap(std::string_view first, std::string_view second, b
 }
 
 bool FrameOperations::OperUndo() {
-    bool undone = false;
-    runGuarded([&] {
+    const int rc = runGuarded([&] {
         MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
         auto matrix = std::get<ComplexMatrix>(shown.matrixData());
         if (!operations_.canUndo()) return code::NothingToDo;
@@ -239,14 +238,13 @@ bool FrameOperations::OperUndo() {
         try {
             workspace_.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
         } catch (const std::bad_alloc&) {
-            // Back on the stack, in the room it just left.
-            operations_.apply(matrix, newest);
+            // Back on the stack, in the room it just left, so this cannot fail.
+            static_cast<void>(operations_.apply(matrix, newest));
             throw;
         }
-        undone = true;
         return code::Ok;
     });
-    return undone;
+    return rc == code::Ok;
 }
 
 }  // namespace lorvex

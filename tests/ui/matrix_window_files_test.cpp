@@ -1,5 +1,6 @@
 #include <QPlainTextEdit>
 
+#include "engine/result_codes.h"
 #include "toolkit/colour_window.h"
 #include "toolkit/note_window.h"
 #include "toolkit/text_window.h"
@@ -39,7 +40,7 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
 
     // The fields' layout is the workspace's; the window adds its place.
     MatrixFile file;
-    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
+    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), code::Ok);
     EXPECT_EQ(file.entries, MatrixData(realMatrix({{1, 2, 3}, {4, 5, -6}})));
     EXPECT_EQ(file.notes, "abc");
     EXPECT_EQ(file.window.fonts[0].font.height, -20);
@@ -56,7 +57,7 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     // Once named, Save asks nothing.
     document->setNotes("abcd");
     action(command::Save)->trigger();
-    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
+    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), code::Ok);
     EXPECT_EQ(file.notes, "abcd");
 }
 
@@ -145,7 +146,7 @@ TEST_F(MatrixWindowFilesTest, PlainTextGoesToTheTextWindowUnlessTooLarge) {
     EXPECT_FALSE(window->textWindow()->isVisible());
 
     open(realMatrix({{1, -2}, {3.5, 4}}));
-    ASSERT_EQ(document->setFormat(5, 8, false), 0);
+    ASSERT_EQ(document->setFormat(5, 8, false), code::Ok);
     action(command::TextExport)->trigger();
     TTextWin* text = window->textWindow();
     EXPECT_TRUE(text->isVisible());
@@ -239,7 +240,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     window->writeSettingsFile();
 
     MatrixWindowSettings stored;
-    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
+    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), code::Ok);
     EXPECT_EQ(stored.window.fonts[0].font.height, -30);
     EXPECT_EQ(stored.window.colourRoles[9], 6);
     EXPECT_EQ(stored.window.rect,
@@ -257,7 +258,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
               matrixWindowDefaults().fonts[0].font.height);
     document->setDocumentName(path("c.fma"), true);
     window->writeSettingsFile();
-    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
+    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), code::Ok);
     EXPECT_EQ(stored.window.fonts[0].font.height, matrixWindowDefaults().fonts[0].font.height);
     EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
 }
@@ -267,7 +268,7 @@ TEST_F(MatrixWindowFilesTest, AShortSettingsRecordIsCompletedAsItIsRead) {
     stored.window.fonts.resize(2);
     stored.window.fonts[0].font.height = -30;
     stored.window.colourRoles = {1, 2, 3};
-    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
+    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), code::Ok);
     open(ComplexMatrix(1, 1), ElementKind::Real, {folder.path(), false});
     EXPECT_EQ(document->settings().fonts.size(), 10u);
     EXPECT_EQ(document->settings().colourRoles.size(), 15u);
@@ -277,7 +278,7 @@ TEST_F(MatrixWindowFilesTest, AShortSettingsRecordIsCompletedAsItIsRead) {
 TEST_F(MatrixWindowFilesTest, AMatrixFromAFileKeepsItsOwnSettings) {
     MatrixWindowSettings stored;
     stored.window.fonts[0].font.height = -30;
-    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
+    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), code::Ok);
     window.reset();
     document = std::make_unique<MatrixDocument>(2, ElementKind::Real, ComplexMatrix(1, 1));
     document->setDocumentName(path("b.fma"), true);

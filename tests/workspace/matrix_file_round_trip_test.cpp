@@ -50,7 +50,7 @@ class RoundTrip : public ::testing::Test {
         for (int i = 0; i < digits; ++i)
             text.push_back(static_cast<char>('0' + engine_() % 10));
         BigInt value;
-        BigInt::fromText(text, value);
+        EXPECT_EQ(BigInt::fromText(text, value), code::Ok) << text;
         return value;
     }
 
