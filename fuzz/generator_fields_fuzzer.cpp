@@ -75,8 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     integerAxisMatrix.at(0, 0) = BigInt(leadingInteger(fields[0]));
     integerAxisMatrix.at(2, 0) = BigInt(2);
     if ((choice & 8) != 0) {
-        workspace.PlaceMatrix(axisKind, "", kAxis,
-                              integerAxis ? MatrixData(integerAxisMatrix) : MatrixData(realAxis));
+        check(workspace
+                  .PlaceMatrix(axisKind, "", kAxis,
+                               integerAxis ? MatrixData(integerAxisMatrix) : MatrixData(realAxis))
+                  .stored);
     }
 
     int rc = code::Ok;
@@ -111,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 5:
             rc = operations.Rotate3D((choice & 8) != 0 ? kAxis : 0, kResult, fields[0], fields[1],
                                      fields[2], fields[3]);
-            check(oneOf(rc, {code::Ok, code::MatrixNotFound, code::Singular}));
+            check(oneOf(rc, {code::Ok, code::MatrixNotFound, code::Singular, code::OutOfRange}));
             break;
         case 6:
             rc = operations.IntRotate3D((choice & 8) != 0 ? kAxis : 0, 0, kResult, fields[0],
@@ -126,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         default:
             rc = operations.Rotate2D(kResult, fields[0]);
-            check(rc == code::Ok);
+            check(oneOf(rc, {code::Ok, code::OutOfRange}));
             break;
     }
     if (rc != code::Ok) {

@@ -33,7 +33,7 @@ class ScriptRunner : private WorkspaceListener {
     // Runs one command line. A line that is no command of the program, or
     // whose words do not fit the command, fails with code::NotUnderstood;
     // memory running out fails it with code::OutOfMemory.
-    CommandResult run(std::string_view line);
+    [[nodiscard]] CommandResult run(std::string_view line);
 
     const Workspace& workspace() const { return workspace_; }
 

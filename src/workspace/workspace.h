@@ -84,9 +84,9 @@ class Workspace : public MatrixSource {
     // occupied one is replaced after the overwrite question. A non-empty `name`
     // is a matrix file read into the document instead of `entries`; a new
     // document made from a file has nothing to undo.
-    Placement PlaceMatrix(ElementKind kind, const std::string& name, std::int32_t letterNo,
-                          const MatrixData& entries,
-                          UnreadableFile unreadable = UnreadableFile::KeepEntries);
+    [[nodiscard]] Placement PlaceMatrix(ElementKind kind, const std::string& name,
+                                        std::int32_t letterNo, const MatrixData& entries,
+                                        UnreadableFile unreadable = UnreadableFile::KeepEntries);
 
     // Shows the place's document and clears its Hidden flag; an empty place
     // gets a 3 x 3 zero matrix. Returns the result code of that creation.

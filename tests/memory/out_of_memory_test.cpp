@@ -95,11 +95,12 @@ struct Frame {
                 m.cells[k] = Complex{xs[k], 0.0L};
             return m;
         };
-        workspace.PlaceMatrix(ElementKind::Real, "", A, real(2, 2, {1, 2, 3, 4}));
-        workspace.PlaceMatrix(ElementKind::Real, "", B, real(2, 1, {5, 6}));
+        EXPECT_TRUE(
+            workspace.PlaceMatrix(ElementKind::Real, "", A, real(2, 2, {1, 2, 3, 4})).stored);
+        EXPECT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", B, real(2, 1, {5, 6})).stored);
         IntegerMatrix exact(2, 2);
         exact.numerators = {BigInt(2), BigInt(1), BigInt(1), BigInt(1)};
-        workspace.PlaceMatrix(ElementKind::Integer, "", A, exact);
+        EXPECT_TRUE(workspace.PlaceMatrix(ElementKind::Integer, "", A, exact).stored);
         operations.OperLoad(A);
         workspace.setListener(&listener);
     }
