@@ -101,7 +101,7 @@ struct Frame {
         IntegerMatrix exact(2, 2);
         exact.numerators = {BigInt(2), BigInt(1), BigInt(1), BigInt(1)};
         EXPECT_TRUE(workspace.PlaceMatrix(ElementKind::Integer, "", A, exact).stored);
-        operations.OperLoad(A);
+        EXPECT_EQ(operations.OperLoad(A), code::Ok);
         workspace.setListener(&listener);
     }
 };
