@@ -7,27 +7,29 @@
 #include <string>
 
 #include "engine/bigint.h"
+#include "engine/result_codes.h"
 
 namespace {
 
 using lorvex::BigInt;
 
-BigInt randomNumber(std::mt19937& engine, std::size_t digits) {
+BigInt randomNumber(std::mt19937& engine, std::size_t digits, benchmark::State& state) {
     std::uniform_int_distribution<int> digit(0, 9);
     std::string text(digits, '0');
     for (char& c : text)
         c = static_cast<char>('0' + digit(engine));
     text[0] = '7';
     BigInt value;
-    BigInt::fromText(text, value);
+    if (BigInt::fromText(text, value) != lorvex::code::Ok)
+        state.SkipWithError("the digits do not read");
     return value;
 }
 
 void multiply(benchmark::State& state) {
     std::mt19937 engine(1);
     const auto digits = static_cast<std::size_t>(state.range(0));
-    const BigInt a = randomNumber(engine, digits);
-    const BigInt b = randomNumber(engine, digits);
+    const BigInt a = randomNumber(engine, digits, state);
+    const BigInt b = randomNumber(engine, digits, state);
     for (auto _ : state)
         benchmark::DoNotOptimize(a * b);
 }
@@ -36,8 +38,8 @@ BENCHMARK(multiply)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicroseco
 void divide(benchmark::State& state) {
     std::mt19937 engine(2);
     const auto digits = static_cast<std::size_t>(state.range(0));
-    const BigInt a = randomNumber(engine, 2 * digits);
-    const BigInt b = randomNumber(engine, digits);
+    const BigInt a = randomNumber(engine, 2 * digits, state);
+    const BigInt b = randomNumber(engine, digits, state);
     for (auto _ : state) {
         benchmark::DoNotOptimize(BigInt::divide(a, b, lorvex::StopCheck::never()));
     }

@@ -10,6 +10,7 @@
 
 #include "engine/characteristic_polynomial.h"
 #include "engine/polynomial_roots.h"
+#include "engine/result_codes.h"
 
 namespace {
 
@@ -36,7 +37,10 @@ BENCHMARK(coefficients)->Arg(8)->Arg(12)->Arg(16)->Unit(benchmark::kMillisecond)
 void roots(benchmark::State& state) {
     const ComplexMatrix m = randomReal(static_cast<std::int32_t>(state.range(0)), 6);
     std::vector<Complex> c;
-    lorvex::characteristicPolynomial(m, c);
+    if (lorvex::characteristicPolynomial(m, c) != lorvex::code::Ok) {
+        state.SkipWithError("no coefficients");
+        return;
+    }
     lorvex::RandomGenerator random(7);
     lorvex::PolynomialRoots found;
     for (auto _ : state)
@@ -61,10 +65,10 @@ void stopLatency(benchmark::State& state) {
             requested = true;
         });
         std::vector<Complex> c;
-        const int code = lorvex::characteristicPolynomial(m, c, stop);
+        const int rc = lorvex::characteristicPolynomial(m, c, stop);
         const auto returned = Clock::now().time_since_epoch().count();
         requester.join();
-        if (code != -1) state.SkipWithError("the coefficients were not stopped");
+        if (rc != lorvex::code::UserStop) state.SkipWithError("the coefficients were not stopped");
         const double latency =
             std::chrono::duration<double, std::milli>(Clock::duration(returned - requestTime))
                 .count();

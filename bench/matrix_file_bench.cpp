@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "engine/result_codes.h"
 #include "workspace/matrix_file.h"
 
 namespace {
@@ -33,7 +34,7 @@ MatrixFile realFile(std::int32_t n) {
     return file;
 }
 
-MatrixFile integerFile(std::int32_t n, int digits) {
+MatrixFile integerFile(std::int32_t n, int digits, benchmark::State& state) {
     std::mt19937 engine(4);
     lorvex::IntegerMatrix matrix(n, n);
     for (lorvex::BigInt& numerator : matrix.numerators) {
@@ -41,7 +42,8 @@ MatrixFile integerFile(std::int32_t n, int digits) {
         for (char& c : text)
             c = static_cast<char>('0' + engine() % 10);
         text[0] = '9';
-        lorvex::BigInt::fromText(text, numerator);
+        if (lorvex::BigInt::fromText(text, numerator) != lorvex::code::Ok)
+            state.SkipWithError("the digits do not read");
     }
     MatrixFile file;
     file.rows = n;
@@ -56,7 +58,8 @@ void writeReal1000(benchmark::State& state) {
     const MatrixFile file = realFile(1000);
     const auto path = benchFile("write.fma");
     for (auto _ : state) {
-        if (lorvex::writeMatrixFile(path, file) != 0) state.SkipWithError("write failed");
+        if (lorvex::writeMatrixFile(path, file) != lorvex::code::Ok)
+            state.SkipWithError("write failed");
     }
     std::filesystem::remove(path);
 }
@@ -64,10 +67,13 @@ BENCHMARK(writeReal1000)->Unit(benchmark::kMillisecond);
 
 void readReal1000(benchmark::State& state) {
     const auto path = benchFile("read.fma");
-    lorvex::writeMatrixFile(path, realFile(1000));
+    if (lorvex::writeMatrixFile(path, realFile(1000)) != lorvex::code::Ok) {
+        state.SkipWithError("write failed");
+        return;
+    }
     for (auto _ : state) {
         MatrixFile read;
-        if (lorvex::readMatrixFile(path, lorvex::matrix_kind::kReal, read) != 0) {
+        if (lorvex::readMatrixFile(path, lorvex::matrix_kind::kReal, read) != lorvex::code::Ok) {
             state.SkipWithError("read failed");
         }
         benchmark::DoNotOptimize(read);
@@ -78,10 +84,13 @@ BENCHMARK(readReal1000)->Unit(benchmark::kMillisecond);
 
 void readInteger100x100Of100Digits(benchmark::State& state) {
     const auto path = benchFile("read.ima");
-    lorvex::writeMatrixFile(path, integerFile(100, 100));
+    if (lorvex::writeMatrixFile(path, integerFile(100, 100, state)) != lorvex::code::Ok) {
+        state.SkipWithError("write failed");
+        return;
+    }
     for (auto _ : state) {
         MatrixFile read;
-        if (lorvex::readMatrixFile(path, lorvex::matrix_kind::kInteger, read) != 0) {
+        if (lorvex::readMatrixFile(path, lorvex::matrix_kind::kInteger, read) != lorvex::code::Ok) {
             state.SkipWithError("read failed");
         }
         benchmark::DoNotOptimize(read);

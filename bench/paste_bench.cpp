@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "engine/result_codes.h"
 #include "workspace/paste.h"
 
 namespace {
@@ -30,7 +31,8 @@ void paste1000x1000(benchmark::State& state) {
     const std::string text = table(1000, 1000);
     for (auto _ : state) {
         lorvex::ComplexMatrix block;
-        if (lorvex::scanPastedText(text, block) != 0) state.SkipWithError("paste failed");
+        if (lorvex::scanPastedText(text, block) != lorvex::code::Ok)
+            state.SkipWithError("paste failed");
         benchmark::DoNotOptimize(block);
     }
 }

@@ -25,7 +25,10 @@ void reportRepeatedly(benchmark::State& state, lorvex::WorkspaceMode mode,
     lorvex::RandomGenerator random(1);
     lorvex::FrameOperations operations(workspace, random);
     operations.setMode(mode);
-    workspace.PlaceMatrix(lorvex::elementKindOf(mode), "", 1, m);
+    if (!workspace.PlaceMatrix(lorvex::elementKindOf(mode), "", 1, m).stored) {
+        state.SkipWithError("the matrix was not stored");
+        return;
+    }
     for (auto _ : state) {
         benchmark::DoNotOptimize(operations.calculations().oneMatrixReport(1));
     }

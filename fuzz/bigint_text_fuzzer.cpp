@@ -36,13 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(!value.toText({.indent = 2, .maxLength = 9, .lineWidth = 4}).empty());
 
     const BigInt divisor = value + BigInt(7919);
-    BigInt quotient;
-    BigInt remainder;
     if (!divisor.isZero()) {
         const BigInt square = value * value;
-        check(lorvex::bigint::divide(square, divisor, quotient, remainder) == lorvex::code::Ok);
-        check(quotient * divisor + remainder == square);
-        check(BigInt::compareMagnitudes(remainder, divisor) < 0);
+        const lorvex::Outcome<BigInt::Division> division = lorvex::bigint::divide(square, divisor);
+        check(division.code == lorvex::code::Ok);
+        check(division.value.quotient * divisor + division.value.remainder == square);
+        check(BigInt::compareMagnitudes(division.value.remainder, divisor) < 0);
     }
     return 0;
 }

@@ -75,8 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     integerAxisMatrix.at(0, 0) = BigInt(leadingInteger(fields[0]));
     integerAxisMatrix.at(2, 0) = BigInt(2);
     if ((choice & 8) != 0) {
-        workspace.PlaceMatrix(axisKind, "", kAxis,
-                              integerAxis ? MatrixData(integerAxisMatrix) : MatrixData(realAxis));
+        check(workspace
+                  .PlaceMatrix(axisKind, "", kAxis,
+                               integerAxis ? MatrixData(integerAxisMatrix) : MatrixData(realAxis))
+                  .stored);
     }
 
     int rc = code::Ok;

@@ -8,8 +8,8 @@ namespace lorvex::cli {
 namespace {
 
 // Compiles and evaluates a formula with the variables as they are.
-int evaluateFormula(TParsWin& parser, std::string_view text, const StopCheck& stop,
-                    Complex& value) {
+[[nodiscard]] int evaluateFormula(TParsWin& parser, std::string_view text, const StopCheck& stop,
+                                  Complex& value) {
     std::unique_ptr<ExprNode> tree;
     if (const int rc = parser.Compile(text, tree, stop); rc != code::Ok) return rc;
     if (const int rc = parser.Evaluate(tree.get(), stop); rc != code::Ok)

@@ -33,7 +33,7 @@ class ScriptRunner : private WorkspaceListener {
     // Runs one command line. A line that is no command of the program, or
     // whose words do not fit the command, fails with code::NotUnderstood;
     // memory running out fails it with code::OutOfMemory.
-    CommandResult run(std::string_view line);
+    [[nodiscard]] CommandResult run(std::string_view line);
 
     const Workspace& workspace() const { return workspace_; }
 
@@ -45,54 +45,54 @@ class ScriptRunner : private WorkspaceListener {
     };
     static const std::vector<Keyword>& keywords();
     // Runs the command into `result`; code::Ok, or throws when memory runs out.
-    int runCommand(std::string_view line, CommandResult& result);
+    [[nodiscard]] int runCommand(std::string_view line, CommandResult& result);
 
     void documentShown(MatrixDocument& document) override;
 
     // The document at a letter word in the current mode: code::Ok, or
     // code::NotUnderstood for a word that is no letter, code::MatrixNotFound
     // for an empty place.
-    int lookUp(std::string_view letterWord, MatrixDocument*& document) const;
+    [[nodiscard]] int lookUp(std::string_view letterWord, MatrixDocument*& document) const;
     static ShownMatrix shownLettered(const MatrixDocument& document);
 
     // Matrices and files (matrix_commands.cpp).
-    int mode(const CommandWords& words, CommandResult& result);
-    int matrix(const CommandWords& words, CommandResult& result);
-    int open(const CommandWords& words, CommandResult& result);
-    int save(const CommandWords& words, CommandResult& result);
-    int paste(const CommandWords& words, CommandResult& result);
-    int show(const CommandWords& words, CommandResult& result);
-    int tex(const CommandWords& words, CommandResult& result);
-    int notes(const CommandWords& words, CommandResult& result);
-    int format(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int mode(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int matrix(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int open(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int save(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int paste(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int show(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int tex(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int notes(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int format(const CommandWords& words, CommandResult& result);
     // The formula language's variables (formula_commands.cpp).
-    int eval(const CommandWords& words, CommandResult& result);
-    int let(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int eval(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int let(const CommandWords& words, CommandResult& result);
 
     // New matrices and geometry (generator_commands.cpp).
-    int newMatrix(const CommandWords& words, CommandResult& result);
-    int formula(const CommandWords& words, CommandResult& result);
-    int copycol(const CommandWords& words, CommandResult& result);
-    int unitary(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int newMatrix(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int formula(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int copycol(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int unitary(const CommandWords& words, CommandResult& result);
     int rot2d(const CommandWords& words, CommandResult& result);
     int rot3d(const CommandWords& words, CommandResult& result);
     int irot3d(const CommandWords& words, CommandResult& result);
-    int project(const CommandWords& words, CommandResult& result);
-    int reflect(const CommandWords& words, CommandResult& result);
-    int projectOrReflect(const CommandWords& words, bool projection);
+    [[nodiscard]] int project(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int reflect(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int projectOrReflect(const CommandWords& words, bool projection);
     // Calculations (calculation_commands.cpp).
-    int calc(const CommandWords& words, CommandResult& result);
-    int solve(const CommandWords& words, CommandResult& result);
-    int report(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int calc(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int solve(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int report(const CommandWords& words, CommandResult& result);
     // Step procedures (step_commands.cpp).
-    int echelon(const CommandWords& words, CommandResult& result);
-    int lp(const CommandWords& words, CommandResult& result);
-    int oper(const CommandWords& words, CommandResult& result);
-    int mul(const CommandWords& words, CommandResult& result);
-    int add(const CommandWords& words, CommandResult& result);
-    int swap(const CommandWords& words, CommandResult& result);
-    int undo(const CommandWords& words, CommandResult& result);
-    int stepsave(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int echelon(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int lp(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int oper(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int mul(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int add(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int swap(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int undo(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int stepsave(const CommandWords& words, CommandResult& result);
     // Adds a step document to the result, with its title and whether the
     // procedure finished when it has one.
     void showStep(StepDocument which, CommandResult& result, std::optional<bool> finished);
@@ -117,7 +117,7 @@ inline constexpr int kInterruptedStatus = 130;
 // it, and after Ctrl+C no further command runs. Returns the exit status: 0,
 // 1 when a command failed (also when it was stopped), 2 when reading the
 // script failed, kInterruptedStatus after Ctrl+C.
-int runScript(std::istream& in, std::ostream& out, ScriptRunner& runner, bool json,
-              CommandStop* stop = nullptr);
+[[nodiscard]] int runScript(std::istream& in, std::ostream& out, ScriptRunner& runner, bool json,
+                            CommandStop* stop = nullptr);
 
 }  // namespace lorvex::cli

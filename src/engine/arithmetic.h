@@ -14,36 +14,36 @@
 // return code::OutOfMemory; the integer ones also code::UserStop.
 namespace lorvex {
 
-int sum(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
-int difference(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
-int multiple(const ComplexMatrix& a, Complex factor, ComplexMatrix& result);
+[[nodiscard]] int sum(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
+[[nodiscard]] int difference(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
+[[nodiscard]] int multiple(const ComplexMatrix& a, Complex factor, ComplexMatrix& result);
 // code::TooBig when an element's size passes 10^18; the product is still stored.
-int product(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
-int transpose(const ComplexMatrix& a, ComplexMatrix& result);
+[[nodiscard]] int product(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
+[[nodiscard]] int transpose(const ComplexMatrix& a, ComplexMatrix& result);
 // a | b: the columns of b after those of a.
-int join(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
+[[nodiscard]] int join(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result);
 // m^e for an integral e, negative ones through the inverse. Codes:
 // code::IntegerExpected when e is not an integer, code::Singular for a
 // negative power of a singular matrix, code::TooBig when a product overflows
 // (the result is then the last one computed).
-int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result);
+[[nodiscard]] int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result);
 
 // The integer results are normalised.
-int sum(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
-        const StopCheck& stop = StopCheck::never());
-int difference(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
-               const StopCheck& stop = StopCheck::never());
-int multiple(const IntegerMatrix& a, const BigInt& factor, IntegerMatrix& result,
-             const StopCheck& stop = StopCheck::never());
-int product(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
-            const StopCheck& stop = StopCheck::never());
-int transpose(const IntegerMatrix& a, IntegerMatrix& result);
-int join(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
-         const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int sum(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
+                      const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int difference(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
+                             const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int multiple(const IntegerMatrix& a, const BigInt& factor, IntegerMatrix& result,
+                           const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int product(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
+                          const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int transpose(const IntegerMatrix& a, IntegerMatrix& result);
+[[nodiscard]] int join(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
+                       const StopCheck& stop = StopCheck::never());
 // m^k. Codes: code::OutOfRange when |k| >= 10^8; code::NotUnderstood when a
 // negative power meets a singular matrix, or when a product fails inside the
 // squaring loop (a user stop or memory exhaustion there included).
-int power(const IntegerMatrix& m, const BigInt& exponent, IntegerMatrix& result,
-          const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int power(const IntegerMatrix& m, const BigInt& exponent, IntegerMatrix& result,
+                        const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex

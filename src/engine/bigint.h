@@ -100,7 +100,7 @@ class BigInt {
     // leading zeros are skipped. Returns code::Ok, code::NotFound for an empty
     // text or code::InconsistentData for any other character than a digit;
     // `out` is changed only on success.
-    static int fromText(std::string_view text, BigInt& out);
+    [[nodiscard]] static int fromText(std::string_view text, BigInt& out);
 
     struct TextFormat {
         int indent = 0;     // blanks written first

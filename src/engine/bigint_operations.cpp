@@ -25,14 +25,13 @@ int multiply(const BigInt& a, const BigInt& b, BigInt& product, const StopCheck&
     });
 }
 
-int divide(const BigInt& a, const BigInt& b, BigInt& quotient, BigInt& remainder,
-           const StopCheck& stop) {
-    return runGuarded([&] {
-        BigInt::Division division = BigInt::divide(a, b, stop);
-        quotient = std::move(division.quotient);
-        remainder = std::move(division.remainder);
+Outcome<BigInt::Division> divide(const BigInt& a, const BigInt& b, const StopCheck& stop) {
+    Outcome<BigInt::Division> division;
+    division.code = runGuarded([&] {
+        division.value = BigInt::divide(a, b, stop);
         return code::Ok;
     });
+    return division;
 }
 
 int gcd(const BigInt& a, const BigInt& b, BigInt& result, const StopCheck& stop) {

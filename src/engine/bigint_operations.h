@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/bigint.h"
+#include "engine/outcome.h"
 #include "engine/result_codes.h"
 #include "engine/stop_check.h"
 
@@ -12,21 +13,21 @@
 // code named below; an output is written only on success.
 namespace lorvex::bigint {
 
-int add(const BigInt& a, const BigInt& b, BigInt& sum);
-int subtract(const BigInt& a, const BigInt& b, BigInt& difference);
-int multiply(const BigInt& a, const BigInt& b, BigInt& product,
-             const StopCheck& stop = StopCheck::never());
-// code::Singular for a zero divisor.
-int divide(const BigInt& a, const BigInt& b, BigInt& quotient, BigInt& remainder,
-           const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int add(const BigInt& a, const BigInt& b, BigInt& sum);
+[[nodiscard]] int subtract(const BigInt& a, const BigInt& b, BigInt& difference);
+[[nodiscard]] int multiply(const BigInt& a, const BigInt& b, BigInt& product,
+                           const StopCheck& stop = StopCheck::never());
+// The quotient and the remainder; code::Singular for a zero divisor.
+[[nodiscard]] Outcome<BigInt::Division> divide(const BigInt& a, const BigInt& b,
+                                               const StopCheck& stop = StopCheck::never());
 // code::InconsistentData when both are zero.
-int gcd(const BigInt& a, const BigInt& b, BigInt& result,
-        const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int gcd(const BigInt& a, const BigInt& b, BigInt& result,
+                      const StopCheck& stop = StopCheck::never());
 // code::InconsistentData when either is zero.
-int lcm(const BigInt& a, const BigInt& b, BigInt& result,
-        const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int lcm(const BigInt& a, const BigInt& b, BigInt& result,
+                      const StopCheck& stop = StopCheck::never());
 // code::OutOfMemory for a negative exponent.
-int power(const BigInt& a, std::int64_t k, BigInt& result,
-          const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int power(const BigInt& a, std::int64_t k, BigInt& result,
+                        const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex::bigint

@@ -14,7 +14,8 @@ namespace lorvex {
 // after every minor; there are 2^n - n - 1 of them, so the time doubles with
 // each order. Returns code::Ok, code::UserStop or code::OutOfMemory; the
 // coefficients are written only on success.
-int characteristicPolynomial(const ComplexMatrix& m, std::vector<Complex>& coefficients,
-                             const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int characteristicPolynomial(const ComplexMatrix& m,
+                                           std::vector<Complex>& coefficients,
+                                           const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex

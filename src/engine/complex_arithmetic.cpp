@@ -10,8 +10,8 @@ namespace lorvex {
 namespace {
 
 template <class Combine>
-int elementwise(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result,
-                Combine combine) {
+[[nodiscard]] int elementwise(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result,
+                              Combine combine) {
     return runGuarded([&] {
         ComplexMatrix out(a.rows, a.cols);
         for (std::size_t i = 0; i < out.cells.size(); ++i) {
@@ -88,7 +88,8 @@ void multiplyBlocks(const T* a, const T* b, T* c, std::int32_t rows, std::int32_
 }
 
 // The product's value, with the overflow test on every element.
-int multiplyChecked(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result) {
+[[nodiscard]] int multiplyChecked(const ComplexMatrix& a, const ComplexMatrix& b,
+                                  ComplexMatrix& result) {
     ComplexMatrix out(a.rows, b.cols);
     if (a.isReal() && b.isReal()) {
         std::vector<long double> left(a.cells.size());

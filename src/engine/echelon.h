@@ -44,6 +44,6 @@ struct EchelonSteps {
 //    column still partly cleared shows no highlight for that one display.
 // The arithmetic is the solver's, so the final form matches its reduction.
 // Returns code::Ok or code::OutOfMemory (the result is then left as it was).
-int reduceToEchelon(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result);
+[[nodiscard]] int reduceToEchelon(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result);
 
 }  // namespace lorvex

@@ -21,7 +21,7 @@ struct EngineFailure {
 // EngineFailure into its code. The operation returns its own code on success
 // paths. This is the boundary that keeps exceptions inside a layer.
 template <class Operation>
-int runGuarded(Operation&& operation) noexcept {
+[[nodiscard]] int runGuarded(Operation&& operation) noexcept {
     try {
         return std::forward<Operation>(operation)();
     } catch (const UserStopRequested&) {

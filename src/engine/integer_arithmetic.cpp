@@ -7,8 +7,9 @@ namespace lorvex {
 namespace {
 
 template <class Combine>
-int combineOverCommonDenominator(const IntegerMatrix& a, const IntegerMatrix& b,
-                                 IntegerMatrix& result, const StopCheck& stop, Combine combine) {
+[[nodiscard]] int combineOverCommonDenominator(const IntegerMatrix& a, const IntegerMatrix& b,
+                                               IntegerMatrix& result, const StopCheck& stop,
+                                               Combine combine) {
     return runGuarded([&] {
         IntegerMatrix left = a;
         IntegerMatrix right = b;

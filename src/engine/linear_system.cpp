@@ -39,7 +39,7 @@ std::vector<std::int32_t> freeColumnsOf(const std::vector<std::int32_t>& pivotCo
 // Reads X and the null space off the reduced row-echelon form: the k-th pivot
 // row says x(pivot column) = rhs(k) - sum over free f of W(k, f) * x(f).
 template <class T>
-int solveByReduction(Block<T> w, std::vector<T> rhs, LinearSolution& solution) {
+[[nodiscard]] int solveByReduction(Block<T> w, std::vector<T> rhs, LinearSolution& solution) {
     const std::vector<std::int32_t> pivotColumns = gauss_jordan::reduceRows(w, rhs);
     const auto rank = static_cast<std::int32_t>(pivotColumns.size());
 

@@ -31,7 +31,7 @@ struct LinearSolution {
 // code::Ok, code::InconsistentData when the system has no solution (the
 // solution is still filled in, for callers that want the rank or the null
 // space), or code::OutOfMemory (the solution is then left as it was).
-int solve(const ComplexMatrix& m, const ComplexMatrix& b, LinearSolution& solution);
+[[nodiscard]] int solve(const ComplexMatrix& m, const ComplexMatrix& b, LinearSolution& solution);
 
 // Exact solution of an integer-mode system. The matrices keep the common
 // denominators in which they were computed and are not normalised: X over the
@@ -47,7 +47,7 @@ struct ExactSolution {
 // substitution in fractions. Returns code::Ok, code::InconsistentData (the
 // solution still filled in), code::OutOfMemory or code::UserStop (the solution
 // left as it was in both).
-int solve(const IntegerMatrix& m, const IntegerMatrix& b, ExactSolution& solution,
-          const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int solve(const IntegerMatrix& m, const IntegerMatrix& b, ExactSolution& solution,
+                        const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex

@@ -62,8 +62,8 @@ struct PolynomialRoots {
 // the stop check asks (polled once per run; that is no failure). The
 // multiplicities never add up to more than the degree.
 // Returns code::Ok, or code::OutOfMemory (the result then left as it was).
-int findRoots(const std::vector<Complex>& coefficients, const RootSearchSettings& settings,
-              RandomGenerator& random, PolynomialRoots& result,
-              const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int findRoots(const std::vector<Complex>& coefficients,
+                            const RootSearchSettings& settings, RandomGenerator& random,
+                            PolynomialRoots& result, const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex

@@ -1,38 +1,29 @@
 #pragma once
 
 // Result codes of every operation: 0 success, -1 a stop asked for by the user,
-// k > 0 a failure shown to the user as message 400 + k.
+// k > 0 a failure shown to the user as message 400 + k. Only the codes some
+// operation returns are named here; the string table keeps the messages of
+// the others under their numbers.
 namespace lorvex::code {
 
 inline constexpr int Ok = 0;
 inline constexpr int UserStop = -1;
 
-inline constexpr int NotUnderstood = 1;         // "não foi possível compreender"
-inline constexpr int NotFound = 2;              // "não foi possível encontrar"
-inline constexpr int OutOfMemory = 3;           // "memória lenta...problema!"
-inline constexpr int NoMoreRoom = 4;            // "mais nenhum espaço"
-inline constexpr int NoGraphOnClipboard = 5;    // "nenhum gráfico na prancheta"
-inline constexpr int InconsistentData = 6;      // "dado inconsistente"
-inline constexpr int IniNotSaved = 7;           // "arquivo ini não salvo"
-inline constexpr int IncompatibleVersions = 8;  // "versões incompatíveis!"
-inline constexpr int NothingToDo = 9;           // "nada a fazer"
-inline constexpr int NothingToShow = 10;        // "nada a mostrar"
-inline constexpr int CannotOpenFile = 11;       // "não foi possível abrir arquivo"
-inline constexpr int CannotSaveFile = 12;       // "não foi possível salvar arquivo"
-inline constexpr int KitchenClosed = 13;        // "cozinha fechada hoje..."
-inline constexpr int Singular = 14;        // "valor positivo ?" (singular matrix, zero divisor)
-inline constexpr int MakeSelection = 15;   // "faça uma seleção"
-inline constexpr int TicksChanged = 16;    // "ticks dos intervalos alterados"
-inline constexpr int OutOfRange = 17;      // "fora dos limites "
-inline constexpr int CannotEdit = 18;      // "não foi possível editar"
-inline constexpr int CannotCopy = 19;      // "não foi possível copiar"
-inline constexpr int TooBig = 20;          // "muito grande"
-inline constexpr int IniDamaged = 21;      // "arquivo ini danificado"
-inline constexpr int ImageOnClose = 22;    // "imagem vai quando a janela é fechada"
-inline constexpr int SelectTwo = 23;       // "selecione dois"
-inline constexpr int OmitsPointData = 24;  // "omite dados dos pontos"
-inline constexpr int NeedAtLeastOne = 25;  // "precisa pelo menos um"
-inline constexpr int Duplicate = 26;       // "duplicar"
+inline constexpr int NotUnderstood = 1;     // "não foi possível compreender"
+inline constexpr int NotFound = 2;          // "não foi possível encontrar"
+inline constexpr int OutOfMemory = 3;       // "memória lenta...problema!"
+inline constexpr int NoMoreRoom = 4;        // "mais nenhum espaço"
+inline constexpr int InconsistentData = 6;  // "dado inconsistente"
+inline constexpr int IniNotSaved = 7;       // "arquivo ini não salvo"
+inline constexpr int NothingToDo = 9;       // "nada a fazer"
+inline constexpr int NothingToShow = 10;    // "nada a mostrar"
+inline constexpr int CannotOpenFile = 11;   // "não foi possível abrir arquivo"
+inline constexpr int CannotSaveFile = 12;   // "não foi possível salvar arquivo"
+inline constexpr int Singular = 14;         // "valor positivo ?" (singular matrix, zero divisor)
+inline constexpr int OutOfRange = 17;       // "fora dos limites "
+inline constexpr int TooBig = 20;           // "muito grande"
+inline constexpr int IniDamaged = 21;       // "arquivo ini danificado"
+inline constexpr int NeedAtLeastOne = 25;   // "precisa pelo menos um"
 // A matrix file opens as the kind its extension names, so a save under
 // another extension is refused, with a message naming the right one.
 inline constexpr int NeedsFmaExtension = 27;  // "... matriz real deve ter a extensão .fma"
@@ -42,9 +33,7 @@ inline constexpr int NeedsImaExtension = 29;  // "... matriz inteira deve ter a 
 inline constexpr int CannotCalculate = 101;      // "não pode calcular"
 inline constexpr int NotAMatrix = 102;           // "não é uma matriz"
 inline constexpr int Incompatible = 103;         // "imcompatível"
-inline constexpr int NonNegativeExpected = 104;  // "esperados dados não negativos"
 inline constexpr int NotAColumnVector = 105;     // "não é um vetor coluna"
-inline constexpr int TooManyColumns = 106;       // "muitas colunas"
 inline constexpr int NoFeasibleVector = 107;     // "não há vetores prováveis"
 inline constexpr int MatrixNotFound = 108;       // "matriz não encontrada"
 inline constexpr int IntegerExpected = 109;      // "esperado um inteiro"

@@ -38,7 +38,7 @@ RowColumnOperation inverseOf(const RowColumnOperation& op);
 // exchange or an addition names two different rows or columns (adding a
 // multiple of a row to itself could not be undone by subtracting it).
 // code::Ok, code::OutOfRange or code::NothingToDo.
-int checkOperation(const ComplexMatrix& m, const RowColumnOperation& op);
+[[nodiscard]] int checkOperation(const ComplexMatrix& m, const RowColumnOperation& op);
 
 // True for a scaling by a factor whose size is below 10^-18, which would
 // destroy the row or column: it is ignored, without a message.
@@ -54,7 +54,7 @@ class OperationStack {
     // Applies op to m and records it. A refused scaling changes and records
     // nothing and still returns code::Ok. Returns the codes of
     // checkOperation (nothing done then) or code::OutOfMemory (m unchanged).
-    int apply(ComplexMatrix& m, const RowColumnOperation& op);
+    [[nodiscard]] int apply(ComplexMatrix& m, const RowColumnOperation& op);
     // Applies the inverse of the newest operation to m and drops it; false,
     // doing nothing, when there is none or when it does not fit m (a matrix
     // replaced without clearing the stack).

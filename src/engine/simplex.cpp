@@ -215,8 +215,9 @@ ComplexMatrix asColumns(const std::vector<std::vector<long double>>& vertices) {
     return result;
 }
 
-int simplex(const ComplexMatrix& f, const ComplexMatrix& b, const ComplexMatrix& c, Goal goal,
-            std::int32_t stepLimit, SimplexRun& result, const StopCheck& stop) {
+[[nodiscard]] int simplex(const ComplexMatrix& f, const ComplexMatrix& b, const ComplexMatrix& c,
+                          Goal goal, std::int32_t stepLimit, SimplexRun& result,
+                          const StopCheck& stop) {
     Tableau tableau(f, b, c, goal);
     SimplexRun run;
     bool optimal = false;

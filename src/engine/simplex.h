@@ -23,8 +23,9 @@ inline constexpr long double kSimplexPenalty = -5000000.0L;
 // has more than one column, otherwise code::Incompatible when C has not the
 // rows of B or F has not its columns, otherwise code::Ok. (A missing matrix,
 // code::MatrixNotFound, is the caller's own.) Only the first row of F is used.
-int checkLinearProgram(const ComplexMatrix& objective, const ComplexMatrix& constraints,
-                       const ComplexMatrix& rightHandSide);
+[[nodiscard]] int checkLinearProgram(const ComplexMatrix& objective,
+                                     const ComplexMatrix& constraints,
+                                     const ComplexMatrix& rightHandSide);
 
 struct SimplexRun {
     // Optimal: the optimum was reached within the step limit.
@@ -72,8 +73,8 @@ struct SimplexRun {
 // grows without bound); code::NoMoreRoom when the tableau cannot be held in
 // memory; code::UserStop when the stop check, polled once per iteration, asks
 // for it. The run is written only with code::Ok.
-int runSimplex(const ComplexMatrix& objective, const ComplexMatrix& constraints,
-               const ComplexMatrix& rightHandSide, Goal goal, std::int32_t stepLimit,
-               SimplexRun& run, const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int runSimplex(const ComplexMatrix& objective, const ComplexMatrix& constraints,
+                             const ComplexMatrix& rightHandSide, Goal goal, std::int32_t stepLimit,
+                             SimplexRun& run, const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex

@@ -48,7 +48,8 @@ void markUnaryMinus(std::string& work) {
     }
 }
 
-int makeTokens(const std::string& work, bool integerMode, std::vector<CalcToken>& tokens) {
+[[nodiscard]] int makeTokens(const std::string& work, bool integerMode,
+                             std::vector<CalcToken>& tokens) {
     tokens.reserve(work.size());
     for (std::size_t i = 0; i < work.size(); ++i) {
         int code = codeAt(work, i);
@@ -63,7 +64,7 @@ int makeTokens(const std::string& work, bool integerMode, std::vector<CalcToken>
     return code::Ok;
 }
 
-int checkParentheses(const std::vector<CalcToken>& tokens) {
+[[nodiscard]] int checkParentheses(const std::vector<CalcToken>& tokens) {
     int depth = 0;
     for (const CalcToken& token : tokens) {
         if (token.code == OPEN) ++depth;
@@ -78,7 +79,7 @@ bool isNumberCharacter(int code) {
 
 // Runs of digits and points become one constant: a decimal number, or in
 // integer mode (digits only) an exact integer.
-void readNumbers(std::vector<CalcToken>& tokens, bool integerMode) {
+[[nodiscard]] int readNumbers(std::vector<CalcToken>& tokens, bool integerMode) {
     std::vector<CalcToken> out;
     out.reserve(tokens.size());
     for (std::size_t i = 0; i < tokens.size();) {
@@ -92,13 +93,15 @@ void readNumbers(std::vector<CalcToken>& tokens, bool integerMode) {
         CalcToken number;
         number.code = CONST;
         if (integerMode) {
-            BigInt::fromText(run, number.exact.numerator);
+            if (const int rc = BigInt::fromText(run, number.exact.numerator); rc != code::Ok)
+                return rc;
         } else {
             number.value = Complex{readDecimal(run), 0.0L};
         }
         out.push_back(std::move(number));
     }
     tokens = std::move(out);
+    return code::Ok;
 }
 
 ReductionLevel level(std::initializer_list<int> codes, bool rightToLeft = false) {
@@ -111,7 +114,8 @@ ReductionLevel level(std::initializer_list<int> codes, bool rightToLeft = false)
 
 // TRANSPOSE binds tightest, then NEG and "^" (from the right), "*" and "/",
 // "+" and "-", and last the join.
-int buildTree(std::vector<CalcToken>& tokens, bool integerMode, std::unique_ptr<CalcNode>& root) {
+[[nodiscard]] int buildTree(std::vector<CalcToken>& tokens, bool integerMode,
+                            std::unique_ptr<CalcNode>& root) {
     static const std::array<ReductionLevel, 5> levels{
         level({TRANSPOSE}), level({NEG, CARET}, true), level({TIMES, DIVIDE}), level({PLUS, MINUS}),
         level({BAR}),
@@ -153,7 +157,8 @@ void rewriteNegations(CalcNode& root) {
     });
 }
 
-int compileSteps(std::string_view text, bool integerMode, std::unique_ptr<CalcNode>& tree) {
+[[nodiscard]] int compileSteps(std::string_view text, bool integerMode,
+                               std::unique_ptr<CalcNode>& tree) {
     std::string work;
     if (const int rc = prepareFormulaText(text, work); rc != code::Ok) return rc;
     markUnaryMinus(work);
@@ -161,7 +166,7 @@ int compileSteps(std::string_view text, bool integerMode, std::unique_ptr<CalcNo
     std::vector<CalcToken> tokens;
     if (const int rc = makeTokens(work, integerMode, tokens); rc != code::Ok) return rc;
     if (const int rc = checkParentheses(tokens); rc != code::Ok) return rc;
-    readNumbers(tokens, integerMode);
+    if (const int rc = readNumbers(tokens, integerMode); rc != code::Ok) return rc;
     if (const int rc = rewritePostfixOperator(tokens, APOSTROPHE, TRANSPOSE); rc != code::Ok)
         return rc;
     if (const int rc = insertProductsAndCheckSyntax(tokens, calcClasses()); rc != code::Ok)

@@ -18,38 +18,42 @@ using namespace symbol;
 
 // The complex kernels tell the calculation only that memory ran out: an
 // overflowing product is kept as computed (a power checks its own products).
-int keptAsComputed(int rc) {
+[[nodiscard]] int keptAsComputed(int rc) {
     return rc == code::OutOfMemory ? rc : code::Ok;
 }
 
 // The kernels of both kinds under one set of names, so that each operator is
 // written once for both.
-int add(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out, const StopCheck&) {
+[[nodiscard]] int add(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
+                      const StopCheck&) {
     return keptAsComputed(sum(a, b, out));
 }
-int add(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out, const StopCheck& stop) {
+[[nodiscard]] int add(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
+                      const StopCheck& stop) {
     return sum(a, b, out, stop);
 }
-int subtract(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out, const StopCheck&) {
+[[nodiscard]] int subtract(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
+                           const StopCheck&) {
     return keptAsComputed(difference(a, b, out));
 }
-int subtract(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
-             const StopCheck& stop) {
+[[nodiscard]] int subtract(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
+                           const StopCheck& stop) {
     return difference(a, b, out, stop);
 }
-int multiply(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out, const StopCheck&) {
+[[nodiscard]] int multiply(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
+                           const StopCheck&) {
     return keptAsComputed(product(a, b, out));
 }
-int multiply(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
-             const StopCheck& stop) {
+[[nodiscard]] int multiply(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
+                           const StopCheck& stop) {
     return product(a, b, out, stop);
 }
-int sideBySide(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
-               const StopCheck&) {
+[[nodiscard]] int sideBySide(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
+                             const StopCheck&) {
     return keptAsComputed(join(a, b, out));
 }
-int sideBySide(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
-               const StopCheck& stop) {
+[[nodiscard]] int sideBySide(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
+                             const StopCheck& stop) {
     return join(a, b, out, stop);
 }
 Outcome<ComplexMatrix> inverse(const ComplexMatrix& m, const StopCheck&) {
@@ -78,7 +82,7 @@ class CalcEvaluator {
     CalcEvaluator(const MatrixSource& source, const StopCheck& stop)
         : source_(source), stop_(stop) {}
 
-    int evaluate(CalcNode& root) {
+    [[nodiscard]] int evaluate(CalcNode& root) {
         std::vector<std::pair<CalcNode*, bool>> pending{{&root, false}};
         while (!pending.empty()) {
             auto [node, expanded] = pending.back();
@@ -99,7 +103,7 @@ class CalcEvaluator {
     }
 
   private:
-    int apply(CalcNode& node) {
+    [[nodiscard]] int apply(CalcNode& node) {
         node.matrix.reset();
         node.value = ZERO;
         node.exact = Fraction{};
@@ -117,7 +121,7 @@ class CalcEvaluator {
         return rc;
     }
 
-    int readLetter(CalcNode& node) {
+    [[nodiscard]] int readLetter(CalcNode& node) {
         MatrixData copy;
         if (const int rc = source_.matrixFor(static_cast<char>(node.code), copy); rc != code::Ok)
             return rc;
@@ -128,7 +132,7 @@ class CalcEvaluator {
     }
 
     template <class Matrix>
-    int applyOperator(CalcNode& node) {
+    [[nodiscard]] int applyOperator(CalcNode& node) {
         switch (node.code) {
             case PLUS:
             case MINUS:
@@ -149,13 +153,13 @@ class CalcEvaluator {
     }
 
     template <class Matrix>
-    int store(CalcNode& node, int rc, Matrix&& result) {
+    [[nodiscard]] int store(CalcNode& node, int rc, Matrix&& result) {
         if (rc == code::Ok) node.matrix = std::forward<Matrix>(result);
         return rc;
     }
 
     template <class Matrix>
-    int addOrSubtract(CalcNode& node, const CalcNode& l, const CalcNode& r) {
+    [[nodiscard]] int addOrSubtract(CalcNode& node, const CalcNode& l, const CalcNode& r) {
         const bool subtraction = node.code == MINUS;
         if (!l.isMatrix() && !r.isMatrix()) {
             return subtraction ? calc_scalars::difference(l, r, node, stop_)
@@ -170,7 +174,7 @@ class CalcEvaluator {
     }
 
     template <class Matrix>
-    int multiplyOperands(CalcNode& node, const CalcNode& l, const CalcNode& r) {
+    [[nodiscard]] int multiplyOperands(CalcNode& node, const CalcNode& l, const CalcNode& r) {
         if (!l.isMatrix() && !r.isMatrix()) return calc_scalars::product(l, r, node, stop_);
         Matrix out;
         if (!l.isMatrix() || !r.isMatrix()) {
@@ -186,7 +190,7 @@ class CalcEvaluator {
 
     // A / B is A times the inverse of B; a scalar divisor must not be zero.
     template <class Matrix>
-    int divideOperands(CalcNode& node, const CalcNode& l, const CalcNode& r) {
+    [[nodiscard]] int divideOperands(CalcNode& node, const CalcNode& l, const CalcNode& r) {
         Matrix out;
         if (!r.isMatrix()) {
             if (calc_scalars::isZero(r)) return code::CannotCalculate;
@@ -204,7 +208,7 @@ class CalcEvaluator {
     }
 
     template <class Matrix>
-    int raise(CalcNode& node, const CalcNode& l, const CalcNode& r) {
+    [[nodiscard]] int raise(CalcNode& node, const CalcNode& l, const CalcNode& r) {
         if (!l.isMatrix() || r.isMatrix() || rowsOf(l) != colsOf(l)) return code::Incompatible;
         Matrix out;
         const int rc = calc_scalars::power(matrixOf<Matrix>(l), r, out, stop_);
@@ -212,7 +216,7 @@ class CalcEvaluator {
     }
 
     template <class Matrix>
-    int joinOperands(CalcNode& node, const CalcNode& l, const CalcNode& r) {
+    [[nodiscard]] int joinOperands(CalcNode& node, const CalcNode& l, const CalcNode& r) {
         if (!l.isMatrix() || !r.isMatrix() || rowsOf(l) != rowsOf(r)) return code::Incompatible;
         Matrix out;
         const int rc = sideBySide(matrixOf<Matrix>(l), matrixOf<Matrix>(r), out, stop_);
@@ -221,7 +225,7 @@ class CalcEvaluator {
 
     // The transpose does not conjugate complex elements.
     template <class Matrix>
-    int transposeOperand(CalcNode& node, const CalcNode& operand) {
+    [[nodiscard]] int transposeOperand(CalcNode& node, const CalcNode& operand) {
         if (!operand.isMatrix()) return code::Incompatible;
         Matrix out;
         const int rc = keptAsComputed(transpose(matrixOf<Matrix>(operand), out));

@@ -26,7 +26,8 @@ namespace lorvex {
 //   9 code::NothingToDo      an empty text
 // 108 code::MatrixNotFound   unbalanced parentheses
 // 109 code::IntegerExpected  a "." in integer mode
-int CompileCalc(std::string_view text, bool integerMode, std::unique_ptr<CalcNode>& tree);
+[[nodiscard]] int CompileCalc(std::string_view text, bool integerMode,
+                              std::unique_ptr<CalcNode>& tree);
 
 // Evaluates a compiled calculation, reading the letters' matrices from
 // `source`. On code::Ok the node holds its value: a matrix, or (isMatrix()
@@ -50,16 +51,16 @@ int CompileCalc(std::string_view text, bool integerMode, std::unique_ptr<CalcNod
 //                            kind from the source
 // 109 code::IntegerExpected  real and complex mode: a non-integral exponent
 //  -1 code::UserStop         the stop check asked to stop
-int EvalCalc(CalcNode* node, const MatrixSource& source,
-             const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int EvalCalc(CalcNode* node, const MatrixSource& source,
+                           const StopCheck& stop = StopCheck::never());
 
 // The core of the calculation service: compiles and evaluates a calculation
 // whose value must be a matrix, and moves that matrix into `result` (the kind
 // of the mode). Returns the codes of CompileCalc and EvalCalc, or
 // code::NotAMatrix (102) when the whole calculation has a scalar value;
 // `result` is changed only on code::Ok.
-int CalcMatrix(std::string_view text, bool integerMode, const MatrixSource& source,
-               MatrixData& result, const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int CalcMatrix(std::string_view text, bool integerMode, const MatrixSource& source,
+                             MatrixData& result, const StopCheck& stop = StopCheck::never());
 
 // Releases a compiled calculation and every matrix it holds; null is allowed.
 void FreeCalc(std::unique_ptr<CalcNode> tree);
@@ -68,8 +69,8 @@ void FreeCalc(std::unique_ptr<CalcNode> tree);
 // compiled outside integer mode with I as the imaginary unit ("2+3i"), other
 // letters reading the source's matrices. `value` is the scalar result, 0 when
 // the result is a matrix. Returns the codes of CompileCalc and EvalCalc.
-int EvalScalarText(std::string_view text, const MatrixSource& source, Complex& value,
-                   const StopCheck& stop = StopCheck::never());
+[[nodiscard]] int EvalScalarText(std::string_view text, const MatrixSource& source, Complex& value,
+                                 const StopCheck& stop = StopCheck::never());
 
 // The value of a text typed into a real or complex cell, folded without the
 // workspace: I is the imaginary unit, Z reads `zValue` (the last of the
@@ -77,6 +78,6 @@ int EvalScalarText(std::string_view text, const MatrixSource& source, Complex& v
 // "^" is the matrix power of a 1 x 1 matrix. Returns the codes of CompileCalc,
 // or code::CannotCalculate when the fold fails (a divisor below 10^-18 in
 // size, a power that reports a code).
-int ConstCalc(std::string_view text, Complex zValue, Complex& value);
+[[nodiscard]] int ConstCalc(std::string_view text, Complex zValue, Complex& value);
 
 }  // namespace lorvex

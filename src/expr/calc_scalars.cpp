@@ -22,8 +22,8 @@ Fraction exactQuotient(const Fraction& x, const Fraction& y, const StopCheck& st
 
 // The numerators times the factor's numerator, the common denominator times
 // its denominator, then normalised.
-int scaleExactly(const IntegerMatrix& m, const Fraction& factor, IntegerMatrix& out,
-                 const StopCheck& stop) {
+[[nodiscard]] int scaleExactly(const IntegerMatrix& m, const Fraction& factor, IntegerMatrix& out,
+                               const StopCheck& stop) {
     IntegerMatrix scaled;
     if (const int rc = multiple(m, factor.numerator, scaled, stop); rc != code::Ok) return rc;
     return runGuarded([&] {

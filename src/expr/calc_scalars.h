@@ -14,26 +14,32 @@ namespace lorvex::calc_scalars {
 bool isZero(const CalcNode& scalar);
 
 // The scalar result of l op r, stored in `result`; they return code::Ok.
-int sum(const CalcNode& l, const CalcNode& r, CalcNode& result, const StopCheck& stop);
-int difference(const CalcNode& l, const CalcNode& r, CalcNode& result, const StopCheck& stop);
-int product(const CalcNode& l, const CalcNode& r, CalcNode& result, const StopCheck& stop);
+[[nodiscard]] int sum(const CalcNode& l, const CalcNode& r, CalcNode& result,
+                      const StopCheck& stop);
+[[nodiscard]] int difference(const CalcNode& l, const CalcNode& r, CalcNode& result,
+                             const StopCheck& stop);
+[[nodiscard]] int product(const CalcNode& l, const CalcNode& r, CalcNode& result,
+                          const StopCheck& stop);
 // r must not be zero.
-int quotient(const CalcNode& l, const CalcNode& r, CalcNode& result, const StopCheck& stop);
+[[nodiscard]] int quotient(const CalcNode& l, const CalcNode& r, CalcNode& result,
+                           const StopCheck& stop);
 
 // Every element times the scalar, or times its inverse (not zero). Codes of
 // the kernels: code::OutOfMemory, and in integer mode code::UserStop.
-int scale(const ComplexMatrix& m, const CalcNode& factor, ComplexMatrix& out, const StopCheck&);
-int scale(const IntegerMatrix& m, const CalcNode& factor, IntegerMatrix& out,
-          const StopCheck& stop);
-int scaleByInverse(const ComplexMatrix& m, const CalcNode& divisor, ComplexMatrix& out,
-                   const StopCheck&);
-int scaleByInverse(const IntegerMatrix& m, const CalcNode& divisor, IntegerMatrix& out,
-                   const StopCheck& stop);
+[[nodiscard]] int scale(const ComplexMatrix& m, const CalcNode& factor, ComplexMatrix& out,
+                        const StopCheck&);
+[[nodiscard]] int scale(const IntegerMatrix& m, const CalcNode& factor, IntegerMatrix& out,
+                        const StopCheck& stop);
+[[nodiscard]] int scaleByInverse(const ComplexMatrix& m, const CalcNode& divisor,
+                                 ComplexMatrix& out, const StopCheck&);
+[[nodiscard]] int scaleByInverse(const IntegerMatrix& m, const CalcNode& divisor,
+                                 IntegerMatrix& out, const StopCheck& stop);
 
 // m to the power of the scalar: the codes of the power kernels, and in
 // integer mode code::OutOfRange for an exponent that is not an integer.
-int power(const ComplexMatrix& m, const CalcNode& exponent, ComplexMatrix& out, const StopCheck&);
-int power(const IntegerMatrix& m, const CalcNode& exponent, IntegerMatrix& out,
-          const StopCheck& stop);
+[[nodiscard]] int power(const ComplexMatrix& m, const CalcNode& exponent, ComplexMatrix& out,
+                        const StopCheck&);
+[[nodiscard]] int power(const IntegerMatrix& m, const CalcNode& exponent, IntegerMatrix& out,
+                        const StopCheck& stop);
 
 }  // namespace lorvex::calc_scalars

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <optional>
 
 #include "expr/function_library.h"
 #include "expr/gamma.h"
@@ -24,32 +25,36 @@ Complex real(long double x) {
 }
 
 // e^z and e^-z, the pieces of every trigonometric and hyperbolic function.
-bool exponentials(Complex z, Complex& up, Complex& down) {
-    return complexExp(z, up) && complexExp(-z, down);
+struct Exponentials {
+    Complex up;
+    Complex down;
+};
+
+// Nothing when either one overflows.
+std::optional<Exponentials> exponentials(Complex z) {
+    Exponentials e;
+    if (!complexExp(z, e.up) || !complexExp(-z, e.down)) return std::nullopt;
+    return e;
 }
 
 bool sine(Complex z, Complex& out) {
-    Complex up;
-    Complex down;
-    return exponentials(timesI(z), up, down) && quotient(up - down, Complex{0.0L, 2.0L}, true, out);
+    const std::optional<Exponentials> e = exponentials(timesI(z));
+    return e && quotient(e->up - e->down, Complex{0.0L, 2.0L}, true, out);
 }
 
 bool cosine(Complex z, Complex& out) {
-    Complex up;
-    Complex down;
-    return exponentials(timesI(z), up, down) && quotient(up + down, real(2.0L), true, out);
+    const std::optional<Exponentials> e = exponentials(timesI(z));
+    return e && quotient(e->up + e->down, real(2.0L), true, out);
 }
 
 bool hyperbolicSine(Complex z, Complex& out) {
-    Complex up;
-    Complex down;
-    return exponentials(z, up, down) && quotient(up - down, real(2.0L), true, out);
+    const std::optional<Exponentials> e = exponentials(z);
+    return e && quotient(e->up - e->down, real(2.0L), true, out);
 }
 
 bool hyperbolicCosine(Complex z, Complex& out) {
-    Complex up;
-    Complex down;
-    return exponentials(z, up, down) && quotient(up + down, real(2.0L), true, out);
+    const std::optional<Exponentials> e = exponentials(z);
+    return e && quotient(e->up + e->down, real(2.0L), true, out);
 }
 
 bool hyperbolicTangent(Complex z, Complex& out) {

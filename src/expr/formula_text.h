@@ -16,7 +16,7 @@ inline constexpr std::size_t kMaxFormulaLength = 5000;
 // code::Ok, code::NothingToDo for an empty text, or code::NotUnderstood for a
 // character outside ASCII (or text that is not UTF-8) and for a text longer
 // than kMaxFormulaLength characters.
-int prepareFormulaText(std::string_view text, std::string& work);
+[[nodiscard]] int prepareFormulaText(std::string_view text, std::string& work);
 
 // Reads a run of digits and points as a decimal number, locale-independently:
 // the reading stops at a second point ("1.5.2" is 1.5) and a run without

@@ -13,7 +13,7 @@ class MatrixSource {
     // Copies the matrix stored under `letter` ('A' ... 'Z') into `copy`: a
     // ComplexMatrix in real and complex mode, an IntegerMatrix in integer
     // mode. Returns code::Ok, or code::NotFound when no matrix has that letter.
-    virtual int matrixFor(char letter, MatrixData& copy) const = 0;
+    [[nodiscard]] virtual int matrixFor(char letter, MatrixData& copy) const = 0;
 };
 
 }  // namespace lorvex

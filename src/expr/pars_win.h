@@ -52,24 +52,25 @@ class TParsWin {
     // 101 code::CannotCalculate  a function of two arguments given more
     // 108 code::MatrixNotFound   unbalanced brackets
     //  -1 code::UserStop       the stop check asked to stop the test evaluation
-    int Compile(std::string_view text, std::unique_ptr<ExprNode>& tree,
-                const StopCheck& stop = StopCheck::never());
+    [[nodiscard]] int Compile(std::string_view text, std::unique_ptr<ExprNode>& tree,
+                              const StopCheck& stop = StopCheck::never());
 
     // Evaluates a compiled formula with the current variables; the value is
     // then in node->value. Returns code::Ok, kEvaluationFailed when the
     // formula has no value there (a failure says nothing more; the value
     // must not be used) or code::UserStop. A null node succeeds.
-    int Evaluate(ExprNode* node, const StopCheck& stop = StopCheck::never());
+    [[nodiscard]] int Evaluate(ExprNode* node, const StopCheck& stop = StopCheck::never());
     static constexpr int kEvaluationFailed = 1;
 
     // Compiles and evaluates a formula in real arithmetic, whatever the mode,
     // and stores the real part of its value (0 when there is none). Returns
     // the code of Compile, or kEvaluationFailed, or code::UserStop.
-    int EvaluateText(std::string_view text, long double& value,
-                     const StopCheck& stop = StopCheck::never());
+    [[nodiscard]] int EvaluateText(std::string_view text, long double& value,
+                                   const StopCheck& stop = StopCheck::never());
 
   private:
-    int compileSteps(std::string_view text, std::unique_ptr<ExprNode>& tree, const StopCheck& stop);
+    [[nodiscard]] int compileSteps(std::string_view text, std::unique_ptr<ExprNode>& tree,
+                                   const StopCheck& stop);
 
     RandomGenerator& random_;
     bool complexMode_ = false;

@@ -20,7 +20,7 @@ namespace lorvex {
 // token and written out at the end, so no token is moved more than once.
 // Token needs an int member `code` and a default constructor.
 template <class Token>
-int rewritePostfixOperator(std::vector<Token>& tokens, int postfix, int prefix) {
+[[nodiscard]] int rewritePostfixOperator(std::vector<Token>& tokens, int postfix, int prefix) {
     constexpr std::size_t none = std::numeric_limits<std::size_t>::max();
     std::vector<Token> out;
     std::vector<std::size_t> prefixesBefore;  // per token of out

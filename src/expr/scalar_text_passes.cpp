@@ -65,7 +65,7 @@ std::size_t matchingClose(const std::string& text, std::size_t open) {
 // Rewrites the SUM or PROD whose code stands at `at`. In complex mode I is
 // the imaginary unit, which the simplification turns into a constant, so it
 // cannot be an index.
-int rewriteSeries(std::string& text, std::size_t at, bool complexMode) {
+[[nodiscard]] int rewriteSeries(std::string& text, std::size_t at, bool complexMode) {
     const std::size_t open = at + 1;
     if (open >= text.size() || text[open] != '(') return code::NotUnderstood;
     const std::size_t close = matchingClose(text, open);

@@ -55,7 +55,8 @@ inline bool fitsBetween(const CharacterClasses& c, int code, int prev, int next)
 // code::Ok, code::NothingToDo for an empty sequence or code::InconsistentData
 // for a token that fits none of the rules. Token needs an int member `code`.
 template <class Token>
-int insertProductsAndCheckSyntax(std::vector<Token>& tokens, const CharacterClasses& classes) {
+[[nodiscard]] int insertProductsAndCheckSyntax(std::vector<Token>& tokens,
+                                               const CharacterClasses& classes) {
     using namespace syntax_detail;
     if (tokens.empty()) return code::NothingToDo;
     std::vector<Token> out;

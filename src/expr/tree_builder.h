@@ -41,8 +41,8 @@ bool isOperand(const CharacterClasses& classes, const BuildItem<Node>& item) {
 // an operand itself. Searching from one end and starting again after each
 // reduction finds the operators in the order of one pass in that direction.
 template <class Node>
-int reduceLevel(std::vector<BuildItem<Node>>& items, const ReductionLevel& level,
-                const CharacterClasses& classes) {
+[[nodiscard]] int reduceLevel(std::vector<BuildItem<Node>>& items, const ReductionLevel& level,
+                              const CharacterClasses& classes) {
     const auto isMember = [&](int code) { return CharacterClasses::in(level.members, code); };
     const auto isBinary = [&](int code) { return CharacterClasses::in(classes.BinaryClass, code); };
     std::vector<BuildItem<Node>> out;
@@ -93,8 +93,9 @@ int reduceLevel(std::vector<BuildItem<Node>>& items, const ReductionLevel& level
 
 // Reduces a sequence without parentheses, level by level, to one operand.
 template <class Node>
-int reduceGroup(std::vector<BuildItem<Node>>& items, std::span<const ReductionLevel> levels,
-                const CharacterClasses& classes, BuildItem<Node>& result) {
+[[nodiscard]] int reduceGroup(std::vector<BuildItem<Node>>& items,
+                              std::span<const ReductionLevel> levels,
+                              const CharacterClasses& classes, BuildItem<Node>& result) {
     for (const ReductionLevel& level : levels) {
         if (const int rc = reduceLevel(items, level, classes); rc != code::Ok) return rc;
     }
@@ -113,8 +114,9 @@ int reduceGroup(std::vector<BuildItem<Node>>& items, std::span<const ReductionLe
 // code::Ok with the root, or code::InconsistentData when a sequence does not
 // reduce to one operand.
 template <class Node>
-int buildTree(std::vector<BuildItem<Node>> items, std::span<const ReductionLevel> levels,
-              const CharacterClasses& classes, std::unique_ptr<Node>& root) {
+[[nodiscard]] int buildTree(std::vector<BuildItem<Node>> items,
+                            std::span<const ReductionLevel> levels, const CharacterClasses& classes,
+                            std::unique_ptr<Node>& root) {
     std::vector<std::vector<BuildItem<Node>>> groups(1);
     for (BuildItem<Node>& item : items) {
         if (item.code == symbol::OPEN) {

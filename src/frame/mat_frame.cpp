@@ -142,7 +142,8 @@ void TMatFrame::report(int code) {
 }
 
 void TMatFrame::showHelp(const char* name) {
-    helpWindow_->showHelpText(QString::fromLatin1(name));
+    // A missing help text is reported by the help window itself.
+    static_cast<void>(helpWindow_->showHelpText(QString::fromLatin1(name)));
 }
 
 void TMatFrame::showAbout() {

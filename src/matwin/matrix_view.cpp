@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "engine/result_codes.h"
 #include "toolkit/qt_text.h"
 #include "workspace/prompter.h"
 #include "workspace/window_settings.h"
@@ -296,7 +297,7 @@ void MatrixView::commitEdit() {
     editor_->hide();
     const int rc =
         document_.setCellFromText(editCell_.row, editCell_.col, toStdString(editor_->text()));
-    if (rc != 0) {
+    if (rc != code::Ok) {
         stopEditing();
         invalidate();
         showError(prompter_, rc);

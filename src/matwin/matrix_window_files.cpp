@@ -99,7 +99,8 @@ void TMatWin::exportPlainText() {
 }
 
 void TMatWin::showHelp(const char* name) {
-    helpWindow()->showHelpText(QString::fromLatin1(name));
+    // A missing help text is reported by the help window itself.
+    static_cast<void>(helpWindow()->showHelpText(QString::fromLatin1(name)));
 }
 
 void TMatWin::showNotes() {

@@ -45,7 +45,8 @@ void TMatWin::writeSettingsFile() {
     recordPlacement();
     settingsFile_.window = document_.settings();
     settingsFile_.lastDocumentName = document_.named() ? document_.documentName() : std::string();
-    writeMatrixWindowSettings(options_.settingsFolder, settingsFile_);
+    // A settings file that cannot be written is skipped without a message.
+    static_cast<void>(writeMatrixWindowSettings(options_.settingsFolder, settingsFile_));
 }
 
 // A window that was never on the screen keeps the rectangle it was given.

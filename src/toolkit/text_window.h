@@ -46,7 +46,7 @@ class TTextWin : public QMainWindow {
     // With a search word, its first occurrence is selected and the view
     // scrolls down 10 lines. Returns code::Ok, or code::CannotOpenFile (and
     // shows its message) when the program has no such help text.
-    int showHelpText(const QString& name, const QString& searchWord = {});
+    [[nodiscard]] int showHelpText(const QString& name, const QString& searchWord = {});
 
     // Asked before the program ends: a window with unsaved changes asks
     // whether to save them. True when it may go (saved, or the changes

@@ -12,8 +12,8 @@ namespace lorvex {
 // in the array of `kind` and, when it was stored (the overwrite question may
 // refuse it), writes how it was made into its notes. Returns PlaceMatrix's
 // code: code::Ok also when the overwrite was refused, or code::NoMoreRoom.
-inline int placeDescribed(Workspace& workspace, ElementKind kind, std::int32_t letter,
-                          const MatrixData& matrix, std::string description) {
+[[nodiscard]] inline int placeDescribed(Workspace& workspace, ElementKind kind, std::int32_t letter,
+                                        const MatrixData& matrix, std::string description) {
     const Workspace::Placement placement = workspace.PlaceMatrix(kind, "", letter, matrix);
     if (placement.stored) placement.document->setNotes(std::move(description));
     return placement.code;

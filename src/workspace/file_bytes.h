@@ -12,8 +12,8 @@ namespace lorvex {
 // Reads a regular file into `out`, at most `maxBytes` of it from the start.
 // Returns false, leaving `out` as it was, when the path is not a regular file
 // or the file cannot be read.
-bool readFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
-                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+[[nodiscard]] bool readFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
+                                 std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Makes `bytes` the contents of the file at `path` without ever losing the
 // previous file: the bytes go to a new temporary file in the same folder,
@@ -24,7 +24,8 @@ bool readFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>&
 // exists) while the links stay. Nothing is written, and false returned, when
 // `path` or the end of its chain is not a regular file (a folder, a device, a
 // FIFO, a socket) or the chain loops. Returns true when the file was written.
-bool replaceFileContents(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+[[nodiscard]] bool replaceFileContents(const std::filesystem::path& path,
+                                       std::span<const std::uint8_t> bytes);
 
 // Makes a write past the process's file-size limit (ulimit -f) fail with an
 // error, which a save reports, instead of ending the program with SIGXFSZ and

@@ -20,6 +20,6 @@ std::string texMatrix(const MatrixDocument& document, TexDelimiter delimiter,
 // followed by two blanks, rows ended by CR LF, no denominator. Returns
 // code::Ok, or code::NoMoreRoom when (FieldWidth + 2)(Rows + 1)Cols exceeds
 // 64000 (the text is then left alone).
-int plainTextTable(const MatrixDocument& document, std::string& text);
+[[nodiscard]] int plainTextTable(const MatrixDocument& document, std::string& text);
 
 }  // namespace lorvex

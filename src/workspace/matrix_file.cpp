@@ -142,10 +142,11 @@ bool windowHolds(std::int32_t windowKind, std::int32_t fileKind) {
 }
 
 MatrixFile readMatrixFileFields(BinaryReader& reader, std::int32_t windowKind) {
+    std::optional<WindowBlock> block = readWindowBlock(reader);
+    require(block.has_value());
+    require(block->version >= kOldestVersion && block->version <= kWindowBlockVersion);
     MatrixFile file;
-    std::int32_t version = 0;
-    require(readWindowBlock(reader, file.window, version));
-    require(version >= kOldestVersion && version <= kWindowBlockVersion);
+    file.window = std::move(block->settings);
 
     std::array<std::int32_t, kHeaderWords> header{};
     for (std::int32_t& word : header)

@@ -70,21 +70,23 @@ std::vector<std::uint8_t> encodeMatrixFile(const MatrixFile& file);
 // bytes than a count promises. Every count is checked against the bytes left
 // before anything is allocated. A negative denominator is made positive with
 // the numerators negated. Bytes after the notes are ignored.
-int decodeMatrixFile(std::span<const std::uint8_t> bytes, std::int32_t windowKind, MatrixFile& out);
+[[nodiscard]] int decodeMatrixFile(std::span<const std::uint8_t> bytes, std::int32_t windowKind,
+                                   MatrixFile& out);
 // The same, reading the fields from `reader` and no further than they go.
-int decodeMatrixFile(BinaryReader& reader, std::int32_t windowKind, MatrixFile& out);
+[[nodiscard]] int decodeMatrixFile(BinaryReader& reader, std::int32_t windowKind, MatrixFile& out);
 
 // Reads the matrix file at `path` for a window of kind `windowKind`: code::Ok,
 // or code::CannotOpenFile (also when the file cannot be opened) with `out` as
 // it was. Only the bytes the file's counts call for are read: whatever
 // follows the notes is never loaded.
-int readMatrixFile(const std::filesystem::path& path, std::int32_t windowKind, MatrixFile& out);
+[[nodiscard]] int readMatrixFile(const std::filesystem::path& path, std::int32_t windowKind,
+                                 MatrixFile& out);
 
 // Writes `file` to `path`: code::Ok, or code::CannotSaveFile when `file` is
 // not consistent (see encodeMatrixFile) or the file cannot be written. The
 // previous file at `path` is replaced only by a complete new one; a failed
 // write leaves it as it was.
-int writeMatrixFile(const std::filesystem::path& path, const MatrixFile& file);
+[[nodiscard]] int writeMatrixFile(const std::filesystem::path& path, const MatrixFile& file);
 
 // The kind of matrix file a path names by its extension: exactly three
 // characters after the last ".", "FMA", "CMA" or "IMA" in any case, give 0, 3

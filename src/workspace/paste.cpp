@@ -26,24 +26,27 @@ std::size_t leadingFieldLength(std::string_view text) {
     return length;
 }
 
-// Walks the text once, calling onField(row, column, field) for every field,
-// and returns the number of rows and the largest number of fields on a row.
+// The number of rows of a text and the largest number of fields on a row.
+struct FieldCounts {
+    std::uint64_t rows = 0;
+    std::uint64_t cols = 0;
+};
+
+// Walks the text once, calling onField(row, column, field) for every field.
 template <class OnField>
-void scanFields(std::string_view text, std::uint64_t& rows, std::uint64_t& cols,
-                OnField&& onField) {
-    rows = 0;
-    cols = 0;
+FieldCounts scanFields(std::string_view text, OnField&& onField) {
+    FieldCounts counts;
     std::uint64_t fieldsOnLine = 0;
     const auto endLine = [&] {
-        if (fieldsOnLine > 0) ++rows;
-        cols = std::max(cols, fieldsOnLine);
+        if (fieldsOnLine > 0) ++counts.rows;
+        counts.cols = std::max(counts.cols, fieldsOnLine);
         fieldsOnLine = 0;
     };
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (isFieldCharacter(c)) {
             const std::size_t length = leadingFieldLength(text.substr(i));
-            onField(rows, fieldsOnLine, text.substr(i, length));
+            onField(counts.rows, fieldsOnLine, text.substr(i, length));
             ++fieldsOnLine;
             i += length;
             continue;
@@ -52,6 +55,7 @@ void scanFields(std::string_view text, std::uint64_t& rows, std::uint64_t& cols,
         ++i;
     }
     endLine();
+    return counts;
 }
 
 // A decimal number whose conversion is out of range overflowed when a
@@ -153,9 +157,8 @@ long double pastedFieldValue(std::string_view field) {
 }
 
 int scanPastedText(std::string_view text, ComplexMatrix& block) {
-    std::uint64_t rows = 0;
-    std::uint64_t cols = 0;
-    scanFields(text, rows, cols, [](std::uint64_t, std::uint64_t, std::string_view) {});
+    const auto [rows, cols] =
+        scanFields(text, [](std::uint64_t, std::uint64_t, std::string_view) {});
     if (rows == 0) return code::NothingToDo;
     constexpr auto limit = static_cast<std::uint64_t>(kMaxMatrixEntries);
     if (rows > limit || cols > limit || rows * cols > limit) {
@@ -164,13 +167,11 @@ int scanPastedText(std::string_view text, ComplexMatrix& block) {
     try {
         ComplexMatrix filled(static_cast<std::int32_t>(rows), static_cast<std::int32_t>(cols));
         bool allFinite = true;
-        scanFields(
-            text, rows, cols, [&](std::uint64_t row, std::uint64_t column, std::string_view field) {
-                const long double value = pastedFieldValue(field);
-                allFinite = allFinite && std::isfinite(value);
-                filled.at(static_cast<std::int32_t>(row), static_cast<std::int32_t>(column)).re =
-                    value;
-            });
+        scanFields(text, [&](std::uint64_t row, std::uint64_t column, std::string_view field) {
+            const long double value = pastedFieldValue(field);
+            allFinite = allFinite && std::isfinite(value);
+            filled.at(static_cast<std::int32_t>(row), static_cast<std::int32_t>(column)).re = value;
+        });
         // An infinity would poison every calculation with the matrix.
         if (!allFinite) return code::OutOfRange;
         block = std::move(filled);

@@ -117,10 +117,11 @@ int decodeMatrixWindowSettings(std::span<const std::uint8_t> bytes, MatrixWindow
     if (bytes.size() < 4) return code::Ok;
     try {
         BinaryReader reader(bytes);
+        std::optional<WindowBlock> block = readWindowBlock(reader);
+        if (!block) return code::Ok;
+        if (block->version < 1) return code::IniDamaged;
         MatrixWindowSettings settings = out;
-        std::int32_t version = 0;
-        if (!readWindowBlock(reader, settings.window, version)) return code::Ok;
-        if (version < 1) return code::IniDamaged;
+        settings.window = std::move(block->settings);
         readTail(reader, settings);
         out = std::move(settings);
         return code::Ok;

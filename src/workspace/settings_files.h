@@ -71,7 +71,8 @@ std::vector<std::uint8_t> encodeMatrixWindowSettings(const MatrixWindowSettings&
 // when the version is below 1 or the record is damaged (it ends early or a
 // count is impossible). Of the drawing colours, as many as the stored count
 // says (at most ten) replace those in `out`.
-int decodeMatrixWindowSettings(std::span<const std::uint8_t> bytes, MatrixWindowSettings& out);
+[[nodiscard]] int decodeMatrixWindowSettings(std::span<const std::uint8_t> bytes,
+                                             MatrixWindowSettings& out);
 
 // Reads "lv.ini" from `folder`; true when it was read, false (with `out` as it
 // was) when it is missing or too short.
@@ -79,16 +80,18 @@ bool readFrameSettings(const std::filesystem::path& folder, FrameSettings& out);
 // Writes "lv.ini" into `folder`, creating the folder when it is missing:
 // code::Ok, or code::IniNotSaved when it could not be written (the old file
 // then stays as it was).
-int writeFrameSettings(const std::filesystem::path& folder, const FrameSettings& settings);
+[[nodiscard]] int writeFrameSettings(const std::filesystem::path& folder,
+                                     const FrameSettings& settings);
 
 // Reads "lorv.ini" from `folder`: code::Ok (also when it is missing or
 // foreign, `out` then unchanged) or code::IniDamaged (`out` unchanged), also
 // for a file of ours larger than any valid one, of which no more than that
 // size is read.
-int readMatrixWindowSettings(const std::filesystem::path& folder, MatrixWindowSettings& out);
+[[nodiscard]] int readMatrixWindowSettings(const std::filesystem::path& folder,
+                                           MatrixWindowSettings& out);
 // Writes "lorv.ini" into `folder` afresh (creating the folder when it is
 // missing): code::Ok or code::IniNotSaved.
-int writeMatrixWindowSettings(const std::filesystem::path& folder,
-                              const MatrixWindowSettings& settings);
+[[nodiscard]] int writeMatrixWindowSettings(const std::filesystem::path& folder,
+                                            const MatrixWindowSettings& settings);
 
 }  // namespace lorvex

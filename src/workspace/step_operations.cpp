@@ -236,8 +236,7 @@ int StepOperations::OperSwap(std::string_view first, std::string_view second, bo
 }
 
 bool StepOperations::OperUndo() {
-    bool undone = false;
-    runGuarded([&] {
+    const int rc = runGuarded([&] {
         MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
         auto matrix = std::get<ComplexMatrix>(shown.matrixData());
         if (!operations_.canUndo()) return code::NothingToDo;
@@ -246,14 +245,13 @@ bool StepOperations::OperUndo() {
         try {
             context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
         } catch (const std::bad_alloc&) {
-            // Back on the stack, in the room it just left.
-            operations_.apply(matrix, newest);
+            // Back on the stack, in the room it just left, so this cannot fail.
+            static_cast<void>(operations_.apply(matrix, newest));
             throw;
         }
-        undone = true;
         return code::Ok;
     });
-    return undone;
+    return rc == code::Ok;
 }
 
 }  // namespace lorvex

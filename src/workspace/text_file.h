@@ -14,11 +14,11 @@ inline constexpr std::size_t kTextWindowLimit = 64000;
 // NUL byte or the end of the file, at most 64 000 characters, taken as UTF-8
 // when they are valid UTF-8 and as Windows-1252 otherwise; line ends are kept
 // as they are. Returns code::Ok, or code::CannotOpenFile with `out` as it was.
-int readTextFile(const std::filesystem::path& path, std::string& out);
+[[nodiscard]] int readTextFile(const std::filesystem::path& path, std::string& out);
 
 // Writes every byte of `text` followed by one NUL byte: code::Ok, or
 // code::CannotSaveFile. The previous file is replaced only by a complete new
 // one; a failed write leaves it as it was.
-int writeTextFile(const std::filesystem::path& path, std::string_view text);
+[[nodiscard]] int writeTextFile(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace lorvex

@@ -180,11 +180,11 @@ void writeWindowBlock(BinaryWriter& writer, const WindowSettings& settings, std:
         writer.uint8(settings.palette[i].blue);
 }
 
-bool readWindowBlock(BinaryReader& reader, WindowSettings& out, std::int32_t& version,
-                     std::int32_t expectedKind) {
-    if (reader.int32() != expectedKind) return false;
-    WindowSettings settings;
-    const std::int32_t storedVersion = reader.int32();
+std::optional<WindowBlock> readWindowBlock(BinaryReader& reader, std::int32_t expectedKind) {
+    if (reader.int32() != expectedKind) return std::nullopt;
+    WindowBlock block;
+    WindowSettings& settings = block.settings;
+    block.version = reader.int32();
     settings.rect.x = reader.int32();
     settings.rect.y = reader.int32();
     settings.rect.width = reader.int32();
@@ -230,9 +230,7 @@ bool readWindowBlock(BinaryReader& reader, WindowSettings& out, std::int32_t& ve
     for (PaletteColour& colour : settings.palette)
         colour.blue = reader.uint8();
 
-    out = std::move(settings);
-    version = storedVersion;
-    return true;
+    return block;
 }
 
 }  // namespace lorvex

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -166,13 +167,17 @@ void writeWindowBlock(BinaryWriter& writer, const WindowSettings& settings,
                       std::int32_t kind = kMatrixWindowKind,
                       std::int32_t version = kWindowBlockVersion);
 
-// Reads a block. When its kind is not `expectedKind`, returns false having
-// read only the kind word. Otherwise reads the whole block into `out` and its
-// version word into `version`, and returns true. Throws DamagedData when the
-// bytes end early, a count is negative or larger than the bytes left, there
-// are more than 10 fonts or 15 colour roles, or the palette is larger than 25
-// colours; `out` is then as it was.
-bool readWindowBlock(BinaryReader& reader, WindowSettings& out, std::int32_t& version,
-                     std::int32_t expectedKind = kMatrixWindowKind);
+// A block as read: its settings and its version word.
+struct WindowBlock {
+    WindowSettings settings;
+    std::int32_t version = 0;
+};
+
+// Reads a block. When its kind is not `expectedKind`, gives nothing, having
+// read only the kind word. Throws DamagedData when the bytes end early, a
+// count is negative or larger than the bytes left, there are more than 10
+// fonts or 15 colour roles, or the palette is larger than 25 colours.
+[[nodiscard]] std::optional<WindowBlock> readWindowBlock(
+    BinaryReader& reader, std::int32_t expectedKind = kMatrixWindowKind);
 
 }  // namespace lorvex

@@ -61,7 +61,7 @@ class Workspace : public MatrixSource {
 
     // The calculation language's letters: a copy of the matrix stored under
     // 'A' ... 'Z' in the current mode, or code::NotFound.
-    int matrixFor(char letter, MatrixData& copy) const override;
+    [[nodiscard]] int matrixFor(char letter, MatrixData& copy) const override;
 
     // The first empty place of the current mode, else the first hidden one,
     // else 0.
@@ -85,13 +85,13 @@ class Workspace : public MatrixSource {
     // occupied one is replaced after the overwrite question. A non-empty `name`
     // is a matrix file read into the document instead of `entries`; a new
     // document made from a file has nothing to undo.
-    Placement PlaceMatrix(ElementKind kind, const std::string& name, std::int32_t letterNo,
-                          const MatrixData& entries,
-                          UnreadableFile unreadable = UnreadableFile::KeepEntries);
+    [[nodiscard]] Placement PlaceMatrix(ElementKind kind, const std::string& name,
+                                        std::int32_t letterNo, const MatrixData& entries,
+                                        UnreadableFile unreadable = UnreadableFile::KeepEntries);
 
     // Shows the place's document and clears its Hidden flag; an empty place
     // gets a 3 x 3 zero matrix. Returns the result code of that creation.
-    int ViewLetter(std::int32_t letterNo);
+    [[nodiscard]] int ViewLetter(std::int32_t letterNo);
 
     // True when a document of any place or a step document is modified.
     bool AnyUnsaved() const;
@@ -115,9 +115,9 @@ class Workspace : public MatrixSource {
     // The document of an empty place, before it takes the place: code::Ok,
     // or the read code that UnreadableFile::StoreNothing passes on. May
     // throw std::bad_alloc.
-    int makeDocument(ElementKind kind, const std::string& name, std::int32_t letterNo,
-                     const MatrixData& entries, UnreadableFile unreadable,
-                     std::unique_ptr<MatrixDocument>& made) const;
+    [[nodiscard]] int makeDocument(ElementKind kind, const std::string& name, std::int32_t letterNo,
+                                   const MatrixData& entries, UnreadableFile unreadable,
+                                   std::unique_ptr<MatrixDocument>& made) const;
     void notifyLettersChanged();
 
     Prompter& prompter_;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/bigint.h"
@@ -115,9 +116,10 @@ TEST(BigIntProperties, DivisionReproducesTheDividend) {
             round % 4 == 0 ? random.extremeNumber(maxDigits / 2) : random.number(maxDigits / 2);
         // Divisors of -1 and -a take short cuts.
         if (round % 25 == 0) b = round % 50 == 0 ? BigInt(-1) : -a;
-        BigInt q;
-        BigInt r;
-        ASSERT_EQ(bigint::divide(a, b, q, r), code::Ok);
+        const Outcome<BigInt::Division> division = bigint::divide(a, b);
+        ASSERT_EQ(division.code, code::Ok);
+        const BigInt& q = division.value.quotient;
+        const BigInt& r = division.value.remainder;
         EXPECT_EQ(q * b + r, a) << a.toText() << " / " << b.toText();
         EXPECT_LT(BigInt::compareMagnitudes(r, b), 0);
         EXPECT_TRUE(r.isZero() || r.isNegative() == a.isNegative());
@@ -129,11 +131,10 @@ TEST(BigIntProperties, DivisionReproducesTheDividend) {
 TEST(BigIntProperties, GcdDividesBothAndLcmCompletesTheProduct) {
     RandomNumbers random(41);
     const auto cofactor = [](const BigInt& a, const BigInt& g) {
-        BigInt q;
-        BigInt r;
-        EXPECT_EQ(bigint::divide(a, g, q, r), code::Ok);
-        EXPECT_TRUE(r.isZero());
-        return q;
+        Outcome<BigInt::Division> division = bigint::divide(a, g);
+        EXPECT_EQ(division.code, code::Ok);
+        EXPECT_TRUE(division.value.remainder.isZero());
+        return std::move(division.value.quotient);
     };
     for (int round = 0; round < 60; ++round) {
         const BigInt common = random.number(40);

@@ -9,6 +9,7 @@
 
 #include "engine/bigint.h"
 #include "engine/matrix_data.h"
+#include "engine/result_codes.h"
 
 namespace lorvex::test {
 
@@ -44,7 +45,7 @@ inline std::vector<Complex> reals(std::initializer_list<long double> values) {
 
 inline BigInt big(const std::string& text) {
     BigInt value;
-    BigInt::fromText(text, value);
+    EXPECT_EQ(BigInt::fromText(text, value), code::Ok) << text;
     return value;
 }
 

@@ -90,9 +90,15 @@ struct Frame {
 
     Frame() {
         operations.setMode(WorkspaceMode::Real);
-        workspace.PlaceMatrix(ElementKind::Real, "", A, test::realMatrix({{1, 2}, {3, 4}}));
-        workspace.PlaceMatrix(ElementKind::Real, "", B, test::realMatrix({{5}, {6}}));
-        workspace.PlaceMatrix(ElementKind::Integer, "", A, test::integerMatrix({{2, 1}, {1, 1}}));
+        EXPECT_TRUE(
+            workspace.PlaceMatrix(ElementKind::Real, "", A, test::realMatrix({{1, 2}, {3, 4}}))
+                .stored);
+        EXPECT_TRUE(
+            workspace.PlaceMatrix(ElementKind::Real, "", B, test::realMatrix({{5}, {6}})).stored);
+        EXPECT_TRUE(
+            workspace
+                .PlaceMatrix(ElementKind::Integer, "", A, test::integerMatrix({{2, 1}, {1, 1}}))
+                .stored);
         EXPECT_EQ(operations.steps().OperLoad(A), code::Ok);
         workspace.setListener(&listener);
     }

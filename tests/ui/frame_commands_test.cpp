@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "engine/result_codes.h"
 #include "frame/calc_dialog.h"
 #include "frame/letter_list.h"
 #include "frame/new_matrix_dialog.h"
@@ -133,7 +134,7 @@ TEST_F(FrameCommandsTest, SaveCloseAndReopen) {
 TEST_F(FrameCommandsTest, FilesHandedOverDuringAComputationOpenAfterIt) {
     placeReal(1, realMatrix({{3, 4}}));
     const QString path = folder.filePath("h.fma");
-    ASSERT_EQ(workspace.slot(1)->writeFile(path.toStdString()), 0);
+    ASSERT_EQ(workspace.slot(1)->writeFile(path.toStdString()), code::Ok);
     {
         ComputationStopper computation(&frame);
         frame.receiveHandOver(path);

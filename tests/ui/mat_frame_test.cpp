@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "engine/result_codes.h"
 #include "ui/frame_fixture.h"
 
 namespace lorvex {
@@ -35,7 +36,7 @@ class MatFrameTest : public test::FrameFixture {
         prompter.expect("cuidado!", "deseja salvar?", Answer::No);
         action(command::Exit)->trigger();
         MatrixWindowSettings stored;
-        EXPECT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), 0);
+        EXPECT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), code::Ok);
         return stored.window.fonts.at(0).font.height;
     }
 };

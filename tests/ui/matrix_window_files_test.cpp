@@ -1,5 +1,6 @@
 #include <QPlainTextEdit>
 
+#include "engine/result_codes.h"
 #include "toolkit/colour_window.h"
 #include "toolkit/note_window.h"
 #include "toolkit/text_window.h"
@@ -40,7 +41,7 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
 
     // The fields' layout is the workspace's; the window adds its place.
     MatrixFile file;
-    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
+    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), code::Ok);
     EXPECT_EQ(file.entries, MatrixData(realMatrix({{1, 2, 3}, {4, 5, -6}})));
     EXPECT_EQ(file.notes, "abc");
     EXPECT_EQ(file.window.rect, rectOf(window->geometry()));
@@ -52,7 +53,7 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     // Once named, Save asks nothing.
     document->setNotes("abcd");
     action(command::Save)->trigger();
-    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), 0);
+    ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), code::Ok);
     EXPECT_EQ(file.notes, "abcd");
 }
 
@@ -120,7 +121,7 @@ TEST_F(MatrixWindowFilesTest, PlainTextGoesToTheTextWindowUnlessTooLarge) {
     EXPECT_FALSE(window->textWindow()->isVisible());
 
     open(realMatrix({{1, -2}, {3.5, 4}}));
-    ASSERT_EQ(document->setFormat(5, 8, false), 0);
+    ASSERT_EQ(document->setFormat(5, 8, false), code::Ok);
     action(command::TextExport)->trigger();
     TTextWin* text = window->textWindow();
     EXPECT_TRUE(text->isVisible());
@@ -212,7 +213,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     window->writeSettingsFile();
 
     MatrixWindowSettings stored;
-    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
+    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), code::Ok);
     EXPECT_EQ(stored.window.fonts[0].font.height, -30);
     EXPECT_EQ(stored.window.rect, rectOf(placed));
     EXPECT_EQ(stored.lastDocumentName, "");
@@ -228,7 +229,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
               matrixWindowDefaults().fonts[0].font.height);
     document->setDocumentName(path("c.fma"), true);
     window->writeSettingsFile();
-    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), 0);
+    ASSERT_EQ(readMatrixWindowSettings(folder.path(), stored), code::Ok);
     EXPECT_EQ(stored.window.fonts[0].font.height, matrixWindowDefaults().fonts[0].font.height);
     EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
 }
@@ -238,7 +239,7 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
 TEST_F(MatrixWindowFilesTest, OnlyANewMatrixTakesTheSettingsFile) {
     MatrixWindowSettings stored;
     stored.window.fonts[0].font.height = -30;
-    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), 0);
+    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), code::Ok);
     document = std::make_unique<MatrixDocument>(2, ElementKind::Real, ComplexMatrix(1, 1));
     document->setDocumentName(path("b.fma"), true);
     document->settings().fonts[0].font.height = -12;

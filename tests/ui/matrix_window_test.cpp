@@ -1,6 +1,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include "engine/result_codes.h"
 #include "ui/matrix_window_fixture.h"
 
 namespace lorvex {
@@ -52,7 +53,7 @@ TEST_F(MatrixWindowTest, ScrollBarsFollowTheLayoutWithoutWaitingForAPaint) {
     open(ComplexMatrix(2, 2));
     const QScrollBar* vertical = view()->findChild<QScrollBar*>("verticalBar");
     EXPECT_FALSE(vertical->isVisible());
-    ASSERT_EQ(document->setDimensions(60, 2), 0);
+    ASSERT_EQ(document->setDimensions(60, 2), code::Ok);
     window->contentsReplaced();
     const std::int32_t visible = view()->VisRows();
     ASSERT_LT(visible, 59);

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "engine/result_codes.h"
 #include "toolkit/program_resources.h"
 #include "ui/matrix_window_fixture.h"
 #include "workspace/file_test_support.h"
@@ -159,7 +160,7 @@ TEST_F(TextWindowTest, MinusSignsBecomeTheCharacterOfACode) {
 }
 
 TEST_F(TextWindowTest, HelpTextsAreShownUpToTheirMarker) {
-    EXPECT_EQ(window.showHelpText("LVMFILEH"), 0);
+    EXPECT_EQ(window.showHelpText("LVMFILEH"), code::Ok);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.Hidden());
     EXPECT_EQ(window.windowTitle(), "ajuda do lorvex");
@@ -168,12 +169,12 @@ TEST_F(TextWindowTest, HelpTextsAreShownUpToTheirMarker) {
     EXPECT_FALSE(window.text().contains("???"));
     EXPECT_FALSE(window.text().contains(QString::fromUtf8("Manutenção")));
 
-    EXPECT_EQ(window.showHelpText("LVMEDITH", "desfazer"), 0);
+    EXPECT_EQ(window.showHelpText("LVMEDITH", "desfazer"), code::Ok);
     EXPECT_EQ(selected(), "Desfazer");
 
     // The step windows name help texts that the program does not have.
     prompter.expectError("não foi possível abrir arquivo");
-    EXPECT_EQ(window.showHelpText("MATHELP"), 11);
+    EXPECT_EQ(window.showHelpText("MATHELP"), code::CannotOpenFile);
 
     action(command::Hide)->trigger();
     EXPECT_FALSE(window.isVisible());

@@ -106,7 +106,7 @@ TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
 
 TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuestion) {
     for (std::int32_t letter = 1; letter <= 26; ++letter) {
-        workspace.PlaceMatrix(ElementKind::Real, "", letter, realMatrix({{0}}));
+        ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, realMatrix({{0}})).stored);
     }
     workspace.slot(4)->setHidden(true);
     const std::string file = saved("z.fma", ElementKind::Real, realMatrix({{7, 8}}), "");

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "workspace/file_test_support.h"
@@ -22,10 +23,9 @@ Bytes encode(const WindowSettings& settings) {
     return writer.take();
 }
 
-bool readBlock(const Bytes& bytes, WindowSettings& out) {
+std::optional<WindowBlock> readBlock(const Bytes& bytes) {
     BinaryReader reader(bytes);
-    std::int32_t version = 0;
-    return readWindowBlock(reader, out, version);
+    return readWindowBlock(reader);
 }
 
 WindowSettings sampleSettings() {
@@ -141,10 +141,10 @@ TEST(WindowSettings, BlockReadsBackWithPaletteFontsAndRoles) {
     EXPECT_EQ(slice(block, 858, 6), (Bytes{1, 4, 2, 5, 3, 6}));
 
     BinaryReader reader(block);
-    WindowSettings read;
-    std::int32_t version = 0;
-    ASSERT_TRUE(readWindowBlock(reader, read, version));
-    EXPECT_EQ(version, 2);
+    std::optional<WindowBlock> readBlock = readWindowBlock(reader);
+    ASSERT_TRUE(readBlock);
+    WindowSettings& read = readBlock->settings;
+    EXPECT_EQ(readBlock->version, 2);
     EXPECT_EQ(reader.remaining(), 0u);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(storedPrintingMeasure(read.printingMeasures[i]),
@@ -160,21 +160,18 @@ TEST(WindowSettings, FaceNamesAreCutToThirtyOneBytes) {
     settings.fonts[1].font.faceName = "Símbolo π";
     const Bytes block = encode(settings);
     EXPECT_EQ(block[120 + 28 + 31], 0);
-    WindowSettings read;
-    ASSERT_TRUE(readBlock(block, read));
-    EXPECT_EQ(read.fonts[0].font.faceName, std::string(31, 'x'));
-    EXPECT_EQ(read.fonts[1].font.faceName, "Símbolo ?");
+    const std::optional<WindowBlock> read = readBlock(block);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->settings.fonts[0].font.faceName, std::string(31, 'x'));
+    EXPECT_EQ(read->settings.fonts[1].font.faceName, "Símbolo ?");
 }
 
 TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
     const Bytes good = encode(sampleSettings());
-    const WindowSettings untouched = matrixWindowDefaults(72);
-    WindowSettings out = untouched;
 
     Bytes otherKind = good;
     test::putInt32(otherKind, 0, 442);
-    EXPECT_FALSE(readBlock(otherKind, out));
-    EXPECT_EQ(out, untouched);
+    EXPECT_FALSE(readBlock(otherKind));
 
     const auto damaged = [&](std::size_t offset, std::int32_t value) {
         Bytes bytes = good;
@@ -186,22 +183,23 @@ TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
     const std::pair<std::size_t, std::int32_t> fields[] = {
         {32, 26}, {32, 25}, {60, -1}, {60, 0x7FFFFFFF}, {60, 11}, {64, -3}, {64, 16}};
     for (const auto& [offset, value] : fields)
-        EXPECT_THROW(readBlock(damaged(offset, value), out), DamagedData) << offset << " " << value;
+        EXPECT_THROW(readBlock(damaged(offset, value)), DamagedData) << offset << " " << value;
     for (std::size_t length = 4; length < good.size(); ++length) {
-        EXPECT_THROW(readBlock(Bytes(good.begin(), good.begin() + static_cast<long>(length)), out),
+        EXPECT_THROW(readBlock(Bytes(good.begin(), good.begin() + static_cast<long>(length))),
                      DamagedData);
     }
-    EXPECT_EQ(out, untouched);
 
     // Fewer fonts and roles than a matrix window has still make a block.
     Bytes smaller = damaged(60, 9);
     test::putInt32(smaller, 64, 14);
-    EXPECT_TRUE(readBlock(smaller, out));
-    EXPECT_EQ(out.fonts.size(), 9u);
-    EXPECT_EQ(out.colourRoles.size(), 14u);
+    const std::optional<WindowBlock> fewer = readBlock(smaller);
+    ASSERT_TRUE(fewer);
+    EXPECT_EQ(fewer->settings.fonts.size(), 9u);
+    EXPECT_EQ(fewer->settings.colourRoles.size(), 14u);
     // A negative palette size means no palette.
-    EXPECT_TRUE(readBlock(damaged(32, -5), out));
-    EXPECT_TRUE(out.palette.empty());
+    const std::optional<WindowBlock> noPalette = readBlock(damaged(32, -5));
+    ASSERT_TRUE(noPalette);
+    EXPECT_TRUE(noPalette->settings.palette.empty());
 }
 
 TEST(WindowSettings, AShortRecordIsCompletedFromTheDefaults) {
