@@ -23,10 +23,11 @@ long double MatrixDocument::ZeroTol() const {
 
 // The kind of the document decides the representation: an integer document
 // takes integer contents, the others complex ones. A real matrix is one whose
-// imaginary parts are zero: what it holds is what it shows and saves.
+// imaginary parts are zero: what it holds is what it shows and saves. One
+// that keeps its imaginary parts still shows and saves the real ones only.
 MatrixData MatrixDocument::contentsFrom(MatrixData contents) const {
     assert(std::holds_alternative<IntegerMatrix>(contents) == isInteger());
-    if (kind_ == ElementKind::Real) {
+    if (kind_ == ElementKind::Real && !keepsImaginaryParts_) {
         for (Complex& cell : std::get<ComplexMatrix>(contents).cells)
             cell.im = 0.0L;
     }

@@ -31,6 +31,11 @@ class MatrixDocument {
     bool whiteBackground() const { return whiteBackground_; }
     ElementKind Kind() const { return kind_; }
     bool isInteger() const { return kind_ == ElementKind::Integer; }
+    // A real document whose entries may become complex through a complex
+    // factor (the operations window): it still shows and saves their real
+    // parts, but keeps the imaginary ones so that undoing the factor restores
+    // the matrix. Contents given from now on keep their imaginary parts.
+    void keepImaginaryParts() { keepsImaginaryParts_ = true; }
     std::int32_t Rows() const {
         return std::visit([](const auto& m) { return m.rows; }, data_);
     }
@@ -160,9 +165,9 @@ class MatrixDocument {
 
   private:
     // The matrix the document holds made from `contents`, of the kind's
-    // representation (a real matrix drops the imaginary parts); it is made in
-    // full before it takes the place of the one held, so that a failed
-    // allocation leaves the document as it was.
+    // representation (a real matrix drops the imaginary parts, unless it
+    // keeps them for undo); it is made in full before it takes the place of
+    // the one held, so that a failed allocation leaves the document as it was.
     MatrixData contentsFrom(MatrixData contents) const;
     void push(TUndoRec record) { undoStack_.push_back(std::move(record)); }
     // Records the change, then makes `changed` the matrix; nothing can fail
@@ -187,6 +192,7 @@ class MatrixDocument {
     std::int32_t letterNo_;
     bool whiteBackground_;
     ElementKind kind_;
+    bool keepsImaginaryParts_ = false;
     MatrixData data_;
     std::int16_t decimals_ = 5;
     std::int16_t fieldWidth_ = 8;

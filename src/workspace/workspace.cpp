@@ -70,6 +70,8 @@ Workspace::Workspace(Prompter& prompter) : prompter_(prompter) {
         stepDocuments_[i]->setDocumentName(std::string(kStepNames[i]), false);
         stepDocuments_[i]->setTitle(std::string(strings::byId(kStepTitles[i])));
     }
+    // A complex factor makes the operations' entries complex; undo needs them whole.
+    stepDocument(StepDocument::Operations).keepImaginaryParts();
 }
 
 void Workspace::showStep(StepDocument which, const MatrixData& contents, std::string title,

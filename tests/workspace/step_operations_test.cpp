@@ -44,5 +44,21 @@ TEST_F(StepOperationsTest, RowOperationsNeedTwoRowsAndAMatrix) {
     EXPECT_EQ(operations.steps().OperLoad(X), code::MatrixNotFound);
 }
 
+// The window shows real parts, but a complex factor's imaginary part is kept
+// for undo: 1 / (2 + 3i) times (2 + 3i) x row 1 is row 1 again.
+TEST_F(StepOperationsTest, UndoingAComplexFactorRestoresTheRow) {
+    place(M, realMatrix({{1, 2, 3}, {4, 5, 6}, {7, 8, 10}}));
+    ASSERT_EQ(operations.steps().OperLoad(M), code::Ok);
+    ASSERT_EQ(operations.steps().OperMultiply("1", "2+3i", false), code::Ok);
+    const MatrixDocument& shown = workspace.stepDocument(StepDocument::Operations);
+    EXPECT_EQ(shown.entryText(0, 1), "4.00000");
+    ASSERT_TRUE(operations.steps().OperUndo());
+    const double expected[] = {1, 2, 3, 4, 5, 6, 7, 8, 10};
+    for (std::size_t k = 0; k < 9; ++k) {
+        EXPECT_NEAR(static_cast<double>(shown.Cells()[k].re), expected[k], 1e-15);
+        EXPECT_NEAR(static_cast<double>(shown.Cells()[k].im), 0.0, 1e-15);
+    }
+}
+
 }  // namespace
 }  // namespace lorvex
