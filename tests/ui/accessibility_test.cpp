@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "engine/result_codes.h"
 #include "ui/frame_fixture.h"
 
 namespace lorvex {
@@ -46,6 +47,54 @@ TEST_F(AccessibleFrameTest, MenuItemsKeepTheirNamesAcrossModeSwitches) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QAction* title : frame.menuBar()->actions())
         expectItemsNamed(title->menu());
+}
+
+using AccessibleMatrixTest = test::MatrixWindowFixture;
+
+// The whole matrix, visible or not, cell by cell as drawn; the highlighted
+// cell is the selected one.
+TEST_F(AccessibleMatrixTest, GridReadsAsATableOfTheEntriesShown) {
+    open(test::realMatrix({{1, 2, 3}, {4, -5.5L, 6}, {7, 8, 9.25L}}), ElementKind::Real, {},
+         {200, 120});
+    ASSERT_EQ(document->setFormat(2, 8, false), code::Ok);
+    document->setHighlight(1, 2);
+    view()->relayout();
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(view());
+    ASSERT_NE(grid, nullptr);
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::Table);
+    ASSERT_EQ(table->rowCount(), 3);
+    ASSERT_EQ(table->columnCount(), 3);
+    EXPECT_LT(view()->VisRows() * view()->VisCols(), 9) << "some cells out of sight";
+
+    const QStringList shown{"1.00", "2.00", "3.00", "4.00", "-5.50",
+                            "6.00", "7.00", "8.00", "9.25"};
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            QAccessibleInterface* cell = table->cellAt(row, col);
+            ASSERT_NE(cell, nullptr);
+            EXPECT_EQ(cell->text(QAccessible::Name), shown[row * 3 + col]);
+            EXPECT_EQ(cell->tableCellInterface()->isSelected(), row == 1 && col == 2);
+            EXPECT_EQ(cell->parent(), grid);
+            EXPECT_EQ(grid->child(row * 3 + col), cell);
+        }
+    }
+    const QList<QAccessibleInterface*> selected = table->selectedCells();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0]->tableCellInterface()->rowIndex(), 1);
+    EXPECT_EQ(selected[0]->tableCellInterface()->columnIndex(), 2);
+    EXPECT_EQ(table->cellAt(3, 0), nullptr);
+
+    const QAccessible::Id corner = QAccessible::uniqueId(table->cellAt(2, 2));
+    ASSERT_EQ(document->removeRows(3, 3), code::Ok);
+    ASSERT_EQ(document->removeColumns(3, 3), code::Ok);
+    window->contentsReplaced();
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->cellAt(2, 2), nullptr);
+    const QAccessibleInterface* gone = QAccessible::accessibleInterface(corner);
+    EXPECT_TRUE(gone == nullptr || !gone->isValid()) << "a cell that no longer exists";
+    EXPECT_EQ(table->cellAt(1, 1)->text(QAccessible::Name), "-5.50");
 }
 
 }  // namespace
