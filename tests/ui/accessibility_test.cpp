@@ -4,10 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "engine/result_codes.h"
+#include "frame/calc_dialog.h"
+#include "frame/new_matrix_dialog.h"
+#include "frame/solve_dialog.h"
 #include "ui/frame_fixture.h"
 
 namespace lorvex {
@@ -47,6 +53,43 @@ TEST_F(AccessibleFrameTest, MenuItemsKeepTheirNamesAcrossModeSwitches) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QAction* title : frame.menuBar()->actions())
         expectItemsNamed(title->menu());
+}
+
+// Each field is named by the label that stands for it (the calculation's
+// one unlabelled field by its dialog), and each dialog has a title.
+TEST_F(AccessibleFrameTest, DialogFieldsAreNamedByTheirLabels) {
+    placeReal(1);
+    for (int command : {command::NewMatrix, command::Calculate, command::Solve})
+        action(command)->trigger();
+    const QList<QDialog*> dialogs{frame.findChild<TNewMatDlg*>(), frame.findChild<TCalcDlg*>(),
+                                  frame.findChild<TSolveDlg*>()};
+    for (const QDialog* dialog : dialogs) {
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->windowTitle().isEmpty());
+        QList<QWidget*> fields;
+        for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
+            fields << field;
+        for (QComboBox* field : dialog->findChildren<QComboBox*>())
+            fields << field;
+        for (QWidget* field : fields) {
+            QString label = dialog->windowTitle();
+            for (const QLabel* candidate : dialog->findChildren<QLabel*>()) {
+                if (candidate->buddy() == field) label = candidate->text().remove(QLatin1Char('&'));
+            }
+            const std::string where =
+                dialog->windowTitle().toStdString() + " " + field->objectName().toStdString();
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+            if (qobject_cast<QComboBox*>(field) != nullptr) {
+                // On Linux a list is named by its current item; its label
+                // comes as a relation.
+                const auto labels = accessible->relations(QAccessible::Label);
+                ASSERT_EQ(labels.size(), 1) << where;
+                EXPECT_EQ(labels[0].first->text(QAccessible::Name), label) << where;
+            } else {
+                EXPECT_EQ(accessible->text(QAccessible::Name), label) << where;
+            }
+        }
+    }
 }
 
 using AccessibleMatrixTest = test::MatrixWindowFixture;
