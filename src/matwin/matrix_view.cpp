@@ -128,8 +128,10 @@ void MatrixView::resetView() {
     firstRow_ = 0;
     firstCol_ = 0;
     relayout();
-    QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
-    QAccessible::updateAccessibility(&reset);
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+    }
 }
 
 void MatrixView::relayout() {

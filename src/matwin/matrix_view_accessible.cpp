@@ -91,6 +91,11 @@ void* MatrixViewAccessible::interface_cast(QAccessible::InterfaceType type) {
     return QAccessibleWidget::interface_cast(type);
 }
 
+QString MatrixViewAccessible::text(QAccessible::Text t) const {
+    const QString text = QAccessibleWidget::text(t);
+    return text.isEmpty() && t == QAccessible::Name ? view()->window()->windowTitle() : text;
+}
+
 int MatrixViewAccessible::rowCount() const {
     return view()->document().Rows();
 }

@@ -22,6 +22,8 @@ class MatrixViewAccessible : public QAccessibleWidget, public QAccessibleTableIn
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::Role role() const override { return QAccessible::Table; }
+    // Named after its window ("A", "mat1.fma" ...) unless given a name.
+    QString text(QAccessible::Text t) const override;
     int childCount() const override { return rowCount() * columnCount(); }
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;

@@ -107,6 +107,8 @@ TEST_F(AccessibleMatrixTest, GridReadsAsATableOfTheEntriesShown) {
     QAccessibleTableInterface* table = grid->tableInterface();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(grid->role(), QAccessible::Table);
+    EXPECT_EQ(grid->text(QAccessible::Name), window->windowTitle());
+    EXPECT_FALSE(window->windowTitle().isEmpty());
     ASSERT_EQ(table->rowCount(), 3);
     ASSERT_EQ(table->columnCount(), 3);
     EXPECT_LT(view()->VisRows() * view()->VisCols(), 9) << "some cells out of sight";
@@ -128,6 +130,9 @@ TEST_F(AccessibleMatrixTest, GridReadsAsATableOfTheEntriesShown) {
     EXPECT_EQ(selected[0]->tableCellInterface()->rowIndex(), 1);
     EXPECT_EQ(selected[0]->tableCellInterface()->columnIndex(), 2);
     EXPECT_EQ(table->cellAt(3, 0), nullptr);
+    view()->editCell(0, 0, false);
+    EXPECT_TRUE(table->cellAt(0, 0)->tableCellInterface()->isSelected()) << "the edited cell";
+    EXPECT_EQ(table->selectedCellCount(), 2);
 
     const QAccessible::Id corner = QAccessible::uniqueId(table->cellAt(2, 2));
     ASSERT_EQ(document->removeRows(3, 3), code::Ok);
