@@ -17,6 +17,8 @@ TCalcDlg::TCalcDlg(CalculationOperations& calculations, QWidget* parent)
       letter_(new LetterList(3, this)) {
     text_->setObjectName("211");
     text_->setMaxLength(254);
+    // The expression has no label of its own; it is what the dialog is for.
+    text_->setAccessibleName(windowTitle());
     letter_->setObjectName("295");
     auto* layout = new QFormLayout(this);
     layout->addRow(text_);

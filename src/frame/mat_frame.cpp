@@ -1,5 +1,6 @@
 #include "frame/mat_frame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -253,6 +254,7 @@ void TMatFrame::buildMenus() {
         if (QMenu* menu = item->menu()) menu->deleteLater();
     }
     menuBar()->clear();
+    forgetAccessibleItems();
     const WorkspaceMode mode = workspace_.Mode();
     const auto add = [this](QMenu* menu, int command) { menu->addAction(action(command)); };
 
@@ -323,6 +325,17 @@ void TMatFrame::buildMenus() {
     }
     connect(matrix, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
     connect(calc, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
+}
+
+// Qt keeps one accessible item per action, tied to the menu that first
+// showed it; once that menu is gone the item is invalid and reads as empty.
+// Forgotten here, each action gets a new one in the menu that shows it now.
+void TMatFrame::forgetAccessibleItems() {
+    for (const auto& [command, shared] : actions_) {
+        if (QAccessibleInterface* item = QAccessible::queryAccessibleInterface(shared)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+        }
+    }
 }
 
 void TMatFrame::lettersChanged() {

@@ -69,6 +69,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void createActions();
     QAction* makeAction(int command, const QString& text, const QKeySequence& shortcut = {});
     void buildMenus();
+    void forgetAccessibleItems();
     void rebuildLetterMenus();
     void updateCommands();
     bool mayClose();

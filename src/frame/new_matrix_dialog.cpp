@@ -42,7 +42,11 @@ TNewMatDlg::TNewMatDlg(GeneratorOperations& generators, QWidget* parent)
     size->addWidget(rows_);
     size->addWidget(times_);
     size->addWidget(cols_);
-    layout->addRow(uiString(strings::id::SizeLabel), size);
+    // Read aloud, the size label names the rows and "X" the columns.
+    auto* sizeLabel = new QLabel(uiString(strings::id::SizeLabel), this);
+    sizeLabel->setBuddy(rows_);
+    times_->setBuddy(cols_);
+    layout->addRow(sizeLabel, size);
     layout->addRow(uiString(strings::id::NameLabel), letter_);
     static constexpr int kKindLabels[] = {strings::id::Zeros, strings::id::RandomKind,
                                           strings::id::DiagonalValue, strings::id::RowProbabilities,

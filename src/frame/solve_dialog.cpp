@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QRadioButton>
 
 #include "frame/letter_list.h"
@@ -33,7 +34,9 @@ TSolveDlg::TSolveDlg(CalculationOperations& calculations, QWidget* parent)
     right->addWidget(zeros_);
     right->addWidget(column_);
     right->addWidget(rightSide_);
-    layout->addRow(QStringLiteral("B"), right);
+    auto* rightLabel = new QLabel(QStringLiteral("B"), this);
+    rightLabel->setBuddy(rightSide_);
+    layout->addRow(rightLabel, right);
     layout->addRow(QStringLiteral("X"), solution_);
     layout->addRow(uiString(strings::id::NullSpaceLabel), nullSpace_);
     layout->addRow(buttons());

@@ -1,5 +1,6 @@
 #include "matwin/matrix_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include "engine/result_codes.h"
+#include "matwin/matrix_view_accessible.h"
 #include "toolkit/qt_text.h"
 #include "workspace/prompter.h"
 #include "workspace/window_settings.h"
@@ -82,6 +84,29 @@ MatrixView::MatrixView(MatrixDocument& document, Prompter& prompter, QWidget* pa
     editor_->installEventFilter(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     computeGeometry();
+    static const bool accessible = (MatrixViewAccessible::install(), true);
+    static_cast<void>(accessible);
+}
+
+QString MatrixView::shownText(std::int32_t row, std::int32_t col) const {
+    return shownEntry(document_, row, col);
+}
+
+std::vector<MatrixDocument::Cell> MatrixView::markedCells() const {
+    std::vector<MatrixDocument::Cell> marked;
+    const auto exists = [this](MatrixDocument::Cell cell) {
+        return cell.row >= 0 && cell.row < document_.Rows() && cell.col >= 0 &&
+               cell.col < document_.Cols();
+    };
+    const MatrixDocument::Cell highlighted{document_.HiliteRow(), document_.HiliteCol()};
+    if (exists(highlighted)) marked.push_back(highlighted);
+    if (!editor_->isHidden() && exists(editCell_) && editCell_ != highlighted)
+        marked.push_back(editCell_);
+    return marked;
+}
+
+bool MatrixView::isMarked(std::int32_t row, std::int32_t col) const {
+    return std::ranges::count(markedCells(), MatrixDocument::Cell{row, col}) > 0;
 }
 
 void MatrixView::setEntryFont(const QFont& font) {
@@ -103,6 +128,10 @@ void MatrixView::resetView() {
     firstRow_ = 0;
     firstCol_ = 0;
     relayout();
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+    }
 }
 
 void MatrixView::relayout() {

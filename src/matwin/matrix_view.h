@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "workspace/matrix_document.h"
 
@@ -46,6 +47,13 @@ class MatrixView : public QWidget {
     std::optional<MatrixDocument::Cell> cellAt(QPoint point) const;
     // The rectangle of a visible cell, for tests and the editor.
     QRect cellRect(std::int32_t row, std::int32_t col) const;
+
+    const MatrixDocument& document() const { return document_; }
+    // An entry as drawn: its text cut to the field width the window shows.
+    QString shownText(std::int32_t row, std::int32_t col) const;
+    // The highlighted cell and the one being edited, those that exist.
+    std::vector<MatrixDocument::Cell> markedCells() const;
+    bool isMarked(std::int32_t row, std::int32_t col) const;
 
     std::int32_t FirstRow() const { return firstRow_; }
     std::int32_t FirstCol() const { return firstCol_; }
