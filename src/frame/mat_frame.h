@@ -18,6 +18,8 @@ namespace lorvex {
 
 class Prompter;
 class TCalcDlg;
+class TDispWin;
+class TEchDlg;
 class TMatWin;
 class TNewMatDlg;
 class TSolveDlg;
@@ -46,6 +48,8 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
 
     // The window of a document, if it has one.
     TMatWin* windowOf(const MatrixDocument& document) const;
+    // The step window of the echelon form, made hidden at set-up.
+    TDispWin* echelonWindow() const { return echWindow_.get(); }
 
     // Switches the mode (commands 400, 401, 402).
     void setMode(WorkspaceMode mode);
@@ -82,6 +86,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void showHelp(const char* name);
     void showAbout();
     void showReport(std::int32_t letter);
+    void showEchelon();
     // Shows a command dialog, made on first use with the operations it calls.
     template <class Dialog, class Family>
     void present(std::unique_ptr<Dialog>& dialog, Family& family);
@@ -103,6 +108,8 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::unique_ptr<TNewMatDlg> newMatrixDialog_;
     std::unique_ptr<TCalcDlg> calcDialog_;
     std::unique_ptr<TSolveDlg> solveDialog_;
+    std::unique_ptr<TEchDlg> echDialog_;
+    std::unique_ptr<TDispWin> echWindow_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
     QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only
     QAction* firstKeptLetterItem_ = nullptr;
