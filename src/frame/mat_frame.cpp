@@ -54,9 +54,12 @@ void TMatFrame::setUp() {
         frameStartRect(settings_, screenSize.width(), screenSize.height(), operations_.random());
     setGeometry(rect.x, rect.y, rect.width, rect.height);
     if (settings_.zoomed) setWindowState(windowState() | Qt::WindowMaximized);
-    echWindow_ = std::make_unique<TDispWin>(
-        workspace_.stepDocument(StepDocument::Echelon), prompter_, "ECHHELP", this,
-        TMatWin::Options{settingsFolder_, settings_.useDefaults, &operations_.random()});
+    static constexpr std::array<const char*, 3> kStepHelp = {"LPHELP", "ECHHELP", "OPERHELP"};
+    for (std::size_t i = 0; i < stepWindows_.size(); ++i) {
+        stepWindows_[i] = std::make_unique<TDispWin>(
+            workspace_.stepDocument(static_cast<StepDocument>(i)), prompter_, kStepHelp[i], this,
+            TMatWin::Options{settingsFolder_, settings_.useDefaults, &operations_.random()});
+    }
     workspace_.setListener(this);
     if (workspace_.Mode() == WorkspaceMode::Real) {
         modeChanged();
@@ -224,12 +227,13 @@ void TMatFrame::present(std::unique_ptr<Dialog>& dialog, Family& family) {
 
 // The step window first, then its dialog, whose closing hides the window too.
 void TMatFrame::showEchelon() {
-    if (echWindow_ == nullptr) return;
-    echWindow_->showNormal();
-    echWindow_->raise();
+    TDispWin* window = stepWindow(StepDocument::Echelon);
+    if (window == nullptr) return;
+    window->showNormal();
+    window->raise();
     if (echDialog_ == nullptr) {
         echDialog_ = std::make_unique<TEchDlg>(operations_.steps(), prompter_, this);
-        connect(echDialog_.get(), &QDialog::rejected, echWindow_.get(), &QWidget::hide);
+        connect(echDialog_.get(), &QDialog::rejected, window, &QWidget::hide);
     }
     echDialog_->present(operations_.random());
 }
@@ -418,9 +422,11 @@ void TMatFrame::documentCreated(MatrixDocument& document) {
 }
 
 void TMatFrame::documentChanged(MatrixDocument& document) {
-    if (echWindow_ != nullptr && &document == &echWindow_->document()) {
-        echWindow_->stepShown();
-        return;
+    for (const auto& window : stepWindows_) {
+        if (window != nullptr && &document == &window->document()) {
+            window->stepShown();
+            return;
+        }
     }
     if (TMatWin* window = windowOf(document)) {
         window->settingsChanged();
@@ -448,7 +454,9 @@ bool TMatFrame::mayClose() {
     for (auto& [document, window] : windows_) {
         if (!window->mayClose()) return false;
     }
-    if (echWindow_ != nullptr && !echWindow_->mayClose()) return false;
+    for (const auto& window : stepWindows_) {
+        if (window != nullptr && !window->mayClose()) return false;
+    }
     return helpWindow_->mayClose();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -48,8 +49,10 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
 
     // The window of a document, if it has one.
     TMatWin* windowOf(const MatrixDocument& document) const;
-    // The step window of the echelon form, made hidden at set-up.
-    TDispWin* echelonWindow() const { return echWindow_.get(); }
+    // The window of a step document, made hidden at set-up.
+    TDispWin* stepWindow(StepDocument which) const {
+        return stepWindows_[static_cast<std::size_t>(which)].get();
+    }
 
     // Switches the mode (commands 400, 401, 402).
     void setMode(WorkspaceMode mode);
@@ -109,7 +112,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::unique_ptr<TCalcDlg> calcDialog_;
     std::unique_ptr<TSolveDlg> solveDialog_;
     std::unique_ptr<TEchDlg> echDialog_;
-    std::unique_ptr<TDispWin> echWindow_;
+    std::array<std::unique_ptr<TDispWin>, 3> stepWindows_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
     QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only
     QAction* firstKeptLetterItem_ = nullptr;

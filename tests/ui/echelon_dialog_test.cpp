@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "frame/letter_list.h"
 #include "matwin/display_window.h"
 #include "toolkit/commands.h"
+#include "toolkit/text_window.h"
 #include "ui/frame_fixture.h"
 
 namespace lorvex {
@@ -33,7 +35,7 @@ TEST_F(EchelonDialogTest, StepsReplayTheReductionOneActionFurtherEachTime) {
     EXPECT_FALSE(action(command::Echelon)->isEnabled()) << "no matrix yet";
     placeReal(13, realMatrix({{0, 1}, {1, 1}}));
     ASSERT_TRUE(action(command::Echelon)->isEnabled());
-    TDispWin* window = frame.echelonWindow();
+    TDispWin* window = frame.stepWindow(StepDocument::Echelon);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->isVisible()) << "made hidden at set-up";
 
@@ -75,6 +77,32 @@ TEST_F(EchelonDialogTest, StepsReplayTheReductionOneActionFurtherEachTime) {
     press("close");
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(EchelonDialogTest, StepWindowsHaveTheShortMenu) {
+    TDispWin* window = frame.stepWindow(StepDocument::Echelon);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "forma escada");
+    const auto texts = [](const QList<QAction*>& actions) {
+        QStringList shown;
+        for (const QAction* action : actions) {
+            if (!action->isSeparator()) shown << action->text();
+        }
+        return shown;
+    };
+    const QList<QAction*> top = window->menuBar()->actions();
+    EXPECT_EQ(texts(top), QStringList({"&Arquivo", "&Misc", "Aj&uda"}));
+    ASSERT_EQ(top.size(), 3);
+    EXPECT_EQ(texts(top[0]->menu()->actions()),
+              QStringList({"&Salvar", "Salvar &Como ...", "&Texto externo ...", "&Ajuda ..."}));
+    EXPECT_EQ(texts(top[1]->menu()->actions()),
+              QStringList({"&Fonte ...", "Hifen do &menos ...", "&Cor Bordo ...",
+                           "Cor em &highlight ...", "&Ajuda ..."}));
+
+    top[2]->trigger();
+    EXPECT_TRUE(window->helpWindow()->isVisible()) << "the echelon help text exists";
+    prompter.expectError("não foi possível abrir arquivo");
+    window->findChild<QAction*>("command333")->trigger();
 }
 
 TEST_F(EchelonDialogTest, AMissingMatrixIsReported) {
