@@ -1,8 +1,8 @@
 #include "matwin/display_window.h"
 
 #include <QMenuBar>
+#include <utility>
 
-#include "matwin/matrix_view.h"
 #include "toolkit/command_actions.h"
 #include "toolkit/commands.h"
 #include "toolkit/qt_text.h"
@@ -13,7 +13,6 @@ TDispWin::TDispWin(MatrixDocument& document, Prompter& prompter, const char* hel
                    QWidget* parent, Options options)
     : TMatWin(document, prompter, parent, std::move(options), MenuSet::None), helpName_(helpName) {
     buildMenus();
-    stepShown();
 }
 
 void TDispWin::stepShown() {
