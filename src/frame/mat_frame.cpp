@@ -12,8 +12,10 @@
 
 #include "engine/result_codes.h"
 #include "frame/calc_dialog.h"
+#include "frame/echelon_dialog.h"
 #include "frame/new_matrix_dialog.h"
 #include "frame/solve_dialog.h"
+#include "matwin/display_window.h"
 #include "matwin/matrix_window.h"
 #include "toolkit/commands.h"
 #include "toolkit/computation_stopper.h"
@@ -52,6 +54,12 @@ void TMatFrame::setUp() {
         frameStartRect(settings_, screenSize.width(), screenSize.height(), operations_.random());
     setGeometry(rect.x, rect.y, rect.width, rect.height);
     if (settings_.zoomed) setWindowState(windowState() | Qt::WindowMaximized);
+    static constexpr std::array<const char*, 3> kStepHelp = {"LPHELP", "ECHHELP", "OPERHELP"};
+    for (std::size_t i = 0; i < stepWindows_.size(); ++i) {
+        stepWindows_[i] = std::make_unique<TDispWin>(
+            workspace_.stepDocument(static_cast<StepDocument>(i)), prompter_, kStepHelp[i], this,
+            TMatWin::Options{settingsFolder_, settings_.useDefaults, &operations_.random()});
+    }
     workspace_.setListener(this);
     if (workspace_.Mode() == WorkspaceMode::Real) {
         modeChanged();
@@ -129,9 +137,10 @@ void TMatFrame::createActions() {
             [this] { present(calcDialog_, operations_.calculations()); });
     connect(action(Solve), &QAction::triggered, this,
             [this] { present(solveDialog_, operations_.calculations()); });
+    connect(action(Echelon), &QAction::triggered, this, &TMatFrame::showEchelon);
     // Their dialogs are not built yet.
     for (int command : {Formula, CopyColumn, Unitary, Rotate2D, Rotate3D, IntegerRotate3D,
-                        ProjectReflect, LinearProgramming, Echelon, RowOperations}) {
+                        ProjectReflect, LinearProgramming, RowOperations}) {
         action(command)->setEnabled(false);
     }
     connect(action(Paste), &QAction::triggered, this, &TMatFrame::paste);
@@ -214,6 +223,19 @@ template <class Dialog, class Family>
 void TMatFrame::present(std::unique_ptr<Dialog>& dialog, Family& family) {
     if (dialog == nullptr) dialog = std::make_unique<Dialog>(family, this);
     dialog->present(operations_.random());
+}
+
+// The step window first, then its dialog, whose closing hides the window too.
+void TMatFrame::showEchelon() {
+    TDispWin* window = stepWindow(StepDocument::Echelon);
+    if (window == nullptr) return;
+    window->showNormal();
+    window->raise();
+    if (echDialog_ == nullptr) {
+        echDialog_ = std::make_unique<TEchDlg>(operations_.steps(), prompter_, this);
+        connect(echDialog_.get(), &QDialog::rejected, window, &QWidget::hide);
+    }
+    echDialog_->present(operations_.random());
 }
 
 // The report goes to the matrix window's own text window.
@@ -374,11 +396,11 @@ void TMatFrame::rebuildLetterMenus() {
     updateCommands();
 }
 
-// Calcular and Resolver need a matrix of the current mode.
+// Calcular, Resolver and the echelon form need a matrix of the current mode.
 void TMatFrame::updateCommands() {
     using namespace command;
     const bool used = workspace_.ModeUsed(workspace_.Mode());
-    for (int command : {Calculate, Solve})
+    for (int command : {Calculate, Solve, Echelon})
         action(command)->setEnabled(used);
     action(Paste)->setEnabled(!QApplication::clipboard()->text().isEmpty());
 }
@@ -400,6 +422,12 @@ void TMatFrame::documentCreated(MatrixDocument& document) {
 }
 
 void TMatFrame::documentChanged(MatrixDocument& document) {
+    for (const auto& window : stepWindows_) {
+        if (window != nullptr && &document == &window->document()) {
+            window->stepShown();
+            return;
+        }
+    }
     if (TMatWin* window = windowOf(document)) {
         window->settingsChanged();
         window->contentsReplaced();
@@ -425,6 +453,9 @@ bool TMatFrame::mayClose() {
     }
     for (auto& [document, window] : windows_) {
         if (!window->mayClose()) return false;
+    }
+    for (const auto& window : stepWindows_) {
+        if (window != nullptr && !window->mayClose()) return false;
     }
     return helpWindow_->mayClose();
 }

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -18,6 +19,8 @@ namespace lorvex {
 
 class Prompter;
 class TCalcDlg;
+class TDispWin;
+class TEchDlg;
 class TMatWin;
 class TNewMatDlg;
 class TSolveDlg;
@@ -46,6 +49,10 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
 
     // The window of a document, if it has one.
     TMatWin* windowOf(const MatrixDocument& document) const;
+    // The window of a step document, made hidden at set-up.
+    TDispWin* stepWindow(StepDocument which) const {
+        return stepWindows_[static_cast<std::size_t>(which)].get();
+    }
 
     // Switches the mode (commands 400, 401, 402).
     void setMode(WorkspaceMode mode);
@@ -82,6 +89,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void showHelp(const char* name);
     void showAbout();
     void showReport(std::int32_t letter);
+    void showEchelon();
     // Shows a command dialog, made on first use with the operations it calls.
     template <class Dialog, class Family>
     void present(std::unique_ptr<Dialog>& dialog, Family& family);
@@ -103,6 +111,8 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::unique_ptr<TNewMatDlg> newMatrixDialog_;
     std::unique_ptr<TCalcDlg> calcDialog_;
     std::unique_ptr<TSolveDlg> solveDialog_;
+    std::unique_ptr<TEchDlg> echDialog_;
+    std::array<std::unique_ptr<TDispWin>, 3> stepWindows_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
     QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only
     QAction* firstKeptLetterItem_ = nullptr;

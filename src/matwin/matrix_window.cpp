@@ -37,6 +37,10 @@ std::string text(int id) {
 }  // namespace
 
 TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, Options options)
+    : TMatWin(document, prompter, parent, std::move(options), MenuSet::Matrix) {}
+
+TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, Options options,
+                 MenuSet menus)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowMinMaxButtonsHint),
       document_(document),
@@ -46,7 +50,7 @@ TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, 
     readSettingsFile();
     setCentralWidget(view_);
     settingsChanged();
-    buildMenus();
+    if (menus == MenuSet::Matrix) buildMenus();
     placeByDefault();
     connect(view_, &MatrixView::editingChanged, this, [this] { refreshTitle(); });
     connect(view_, &MatrixView::edited, this, [this] { updateCommands(); });
@@ -172,6 +176,9 @@ void TMatWin::buildMenus() {
 }
 
 void TMatWin::updateCommands() {
+    if (longMinusAction_ != nullptr) longMinusAction_->setChecked(document_.LongMinus());
+    // A window without the matrix menus has nothing else to follow.
+    if (undoAction_ == nullptr) return;
     undoAction_->setEnabled(document_.canUndo());
     removeRowsAction_->setEnabled(document_.Rows() > 1);
     swapRowsAction_->setEnabled(document_.Rows() > 1);
@@ -179,7 +186,6 @@ void TMatWin::updateCommands() {
     swapColumnsAction_->setEnabled(document_.Cols() > 1);
     const QSignalBlocker quiet(autoAdvanceAction_);
     autoAdvanceAction_->setChecked(document_.AutoAdvance());
-    longMinusAction_->setChecked(document_.LongMinus());
 }
 
 // Every structural edit ends here: its message on failure, otherwise the view

@@ -92,12 +92,27 @@ class TMatWin : public QMainWindow {
     void matrixHidden(TMatWin* window);
 
   protected:
+    // The menus a window is built with: the matrix window's own, or none
+    // for a window that builds a menu of its own from the handlers below.
+    enum class MenuSet { Matrix, None };
+    TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, Options options,
+            MenuSet menus);
+
     void closeEvent(QCloseEvent* event) override;
 
     // The caption when no continuous editing runs: the document's title
     // (a step document's), or else its letter.
     QString caption() const;
     void refreshTitle();
+
+    void exportPlainText();
+    void askLongMinus();
+    void chooseFont();
+    void chooseBorderColour();
+    void chooseHighlightColour();
+    void showHelp(const char* name);
+    // Checked while the document draws its minus signs long.
+    QAction* longMinusAction_ = nullptr;
 
   private:
     void buildMenus();
@@ -110,9 +125,8 @@ class TMatWin : public QMainWindow {
     void askInsert(bool column);
     void askSwap(bool columns);
     void askFormat();
-    void askLongMinus();
-    void chooseFont();
-    void chooseBorderColour();
+    // The colour window for one colour role, `labelId` naming it.
+    void chooseColour(std::size_t role, int labelId);
 
     void readSettingsFile();
     void recordPlacement();
@@ -120,8 +134,6 @@ class TMatWin : public QMainWindow {
     void placeByDefault();
     QPoint defaultCorner();
     void exportTex();
-    void exportPlainText();
-    void showHelp(const char* name);
     void showNotes();
 
     MatrixDocument& document_;
@@ -143,7 +155,6 @@ class TMatWin : public QMainWindow {
     QAction* swapRowsAction_ = nullptr;
     QAction* swapColumnsAction_ = nullptr;
     QAction* autoAdvanceAction_ = nullptr;
-    QAction* longMinusAction_ = nullptr;
 };
 
 }  // namespace lorvex

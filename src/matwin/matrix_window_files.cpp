@@ -92,8 +92,7 @@ void TMatWin::exportPlainText() {
     }
     TTextWin* text = textWindow();
     text->setText(toQString(table));
-    text->setWindowTitle(uiString(strings::id::Matrix) + " " +
-                         QChar(static_cast<char16_t>(64 + document_.LetterNo())));
+    text->setWindowTitle(uiString(strings::id::Matrix) + " " + caption());
     text->setDocumentName(std::string(strings::byId(strings::id::Matrix)) + ".txt", false);
     text->showWindow();
 }

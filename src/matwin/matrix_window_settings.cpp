@@ -119,16 +119,24 @@ void TMatWin::chooseFont() {
 }
 
 void TMatWin::chooseBorderColour() {
+    chooseColour(kBorderRole, strings::id::Border);
+}
+
+void TMatWin::chooseHighlightColour() {
+    chooseColour(kHighlightRole, strings::id::HighlightedEntry);
+}
+
+void TMatWin::chooseColour(std::size_t role, int labelId) {
     if (!colourWindow_) {
         colourWindow_ = std::make_unique<TColWin>();
-        connect(colourWindow_.get(), &TColWin::colourChosen, this, [this](int role, int index) {
-            document_.settings().colourRoles.at(static_cast<std::size_t>(role)) =
+        connect(colourWindow_.get(), &TColWin::colourChosen, this, [this](int chosen, int index) {
+            document_.settings().colourRoles.at(static_cast<std::size_t>(chosen)) =
                 static_cast<std::int16_t>(index);
             settingsChanged();
         });
     }
-    colourWindow_->showForRole(static_cast<int>(kBorderRole), uiString(strings::id::Border),
-                               document_.settings().colourRoles[kBorderRole]);
+    colourWindow_->showForRole(static_cast<int>(role), uiString(labelId),
+                               document_.settings().colourRoles[role]);
 }
 
 }  // namespace lorvex

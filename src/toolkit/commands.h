@@ -67,4 +67,9 @@ inline constexpr int InsertRow = 611;
 inline constexpr int InsertColumn = 612;
 inline constexpr int TexExport = 622;
 
+// The step windows.
+inline constexpr int HighlightColor = 204;
+inline constexpr int HelpFourthMenu = 333;
+inline constexpr int StepTextExport = 506;
+
 }  // namespace lorvex::command

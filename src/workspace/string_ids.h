@@ -118,6 +118,8 @@ inline constexpr int LongMinusItem = 1215;
 inline constexpr int BorderColorItem = 1216;
 inline constexpr int NotesItem = 1217;
 inline constexpr int HideItem = 1218;
+inline constexpr int StepBorderColorItem = 1219;
+inline constexpr int HighlightColorItem = 1220;
 
 // The matrix windows' dialogs.
 inline constexpr int DimensionsTitle = 1300;
@@ -187,5 +189,11 @@ inline constexpr int RowProbabilities = 1512;
 inline constexpr int ColumnProbabilities = 1513;
 inline constexpr int LowerBound = 1514;
 inline constexpr int UpperBound = 1515;
+inline constexpr int EchelonTitle = 1516;
+inline constexpr int ForMatrix = 1517;
+inline constexpr int FinalButton = 1518;
+inline constexpr int StepsButton = 1519;
+inline constexpr int RenameButton = 1520;
+inline constexpr int SaveAsButton = 1521;
 
 }  // namespace lorvex::strings::id

@@ -195,6 +195,8 @@ constexpr std::array kTable = {
     Entry{1216, "&Cor bordo ..."},
     Entry{1217, "&Notas ..."},
     Entry{1218, "Fec&har"},
+    Entry{1219, "&Cor Bordo ..."},
+    Entry{1220, "Cor em &highlight ..."},
     Entry{1300, "dimensoes"},
     Entry{1301, "deletar"},
     Entry{1302, "até coluna"},
@@ -263,6 +265,12 @@ constexpr std::array kTable = {
     Entry{1513, "colunas de probabilidades"},
     Entry{1514, "limite inferior"},
     Entry{1515, "limite superior"},
+    Entry{1516, "forma escalonada"},
+    Entry{1517, "para matriz"},
+    Entry{1518, "final"},
+    Entry{1519, "passos"},
+    Entry{1520, "renomear"},
+    Entry{1521, "salvar como"},
 };
 
 static_assert(std::adjacent_find(kTable.begin(), kTable.end(), [](const Entry& a, const Entry& b) {

@@ -1,0 +1,118 @@
+// The echelon dialog driving its step window.
+
+#include "frame/echelon_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "frame/letter_list.h"
+#include "matwin/display_window.h"
+#include "toolkit/commands.h"
+#include "toolkit/text_window.h"
+#include "ui/frame_fixture.h"
+
+namespace lorvex {
+namespace {
+
+using test::realMatrix;
+
+class EchelonDialogTest : public test::FrameFixture {
+  protected:
+    void press(const char* button) { dialog->findChild<QPushButton*>(button)->click(); }
+    void expectShown(const ComplexMatrix& m, std::int32_t row, std::int32_t col) {
+        const MatrixDocument& shown = workspace.stepDocument(StepDocument::Echelon);
+        EXPECT_EQ(shown.matrixData(), MatrixData(m));
+        EXPECT_EQ(shown.HiliteRow(), row);
+        EXPECT_EQ(shown.HiliteCol(), col);
+    }
+
+    TEchDlg* dialog = nullptr;
+};
+
+TEST_F(EchelonDialogTest, StepsReplayTheReductionOneActionFurtherEachTime) {
+    EXPECT_FALSE(action(command::Echelon)->isEnabled()) << "no matrix yet";
+    placeReal(13, realMatrix({{0, 1}, {1, 1}}));
+    ASSERT_TRUE(action(command::Echelon)->isEnabled());
+    TDispWin* window = frame.stepWindow(StepDocument::Echelon);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->isVisible()) << "made hidden at set-up";
+
+    action(command::Echelon)->trigger();
+    dialog = frame.findChild<TEchDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(dialog->findChild<LetterList*>("295")->letter(), 13);
+
+    // The pivot of column 1 is found in row 2; the rows are exchanged; the
+    // pivot row is divided by 1.
+    press("steps");
+    expectShown(realMatrix({{0, 1}, {1, 1}}), 1, 0);
+    EXPECT_EQ(window->windowTitle(), "M --> forma escada");
+    press("steps");
+    expectShown(realMatrix({{1, 1}, {0, 1}}), 0, 0);
+    press("steps");
+    expectShown(realMatrix({{1, 1}, {0, 1}}), 0, 0);
+
+    press("rename");
+    EXPECT_EQ(workspace.stepDocument(StepDocument::Echelon).matrixData(),
+              MatrixData(realMatrix({{0, 1}, {1, 1}})));
+    press("steps");
+    expectShown(realMatrix({{0, 1}, {1, 1}}), 1, 0);
+
+    // Another matrix and back: the steps start afresh.
+    press("steps");
+    dialog->findChild<LetterList*>("295")->setLetter(1);
+    dialog->findChild<LetterList*>("295")->setLetter(13);
+    press("steps");
+    expectShown(realMatrix({{0, 1}, {1, 1}}), 1, 0);
+
+    press("run");
+    EXPECT_EQ(workspace.stepDocument(StepDocument::Echelon).matrixData(),
+              MatrixData(realMatrix({{1, 0}, {0, 1}})));
+    press("saveAs");
+    expectStored(5, realMatrix({{1, 0}, {0, 1}}), "forma escada");
+
+    press("close");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(EchelonDialogTest, StepWindowsHaveTheShortMenu) {
+    TDispWin* window = frame.stepWindow(StepDocument::Echelon);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "forma escada");
+    const auto texts = [](const QList<QAction*>& actions) {
+        QStringList shown;
+        for (const QAction* action : actions) {
+            if (!action->isSeparator()) shown << action->text();
+        }
+        return shown;
+    };
+    const QList<QAction*> top = window->menuBar()->actions();
+    EXPECT_EQ(texts(top), QStringList({"&Arquivo", "&Misc", "Aj&uda"}));
+    ASSERT_EQ(top.size(), 3);
+    EXPECT_EQ(texts(top[0]->menu()->actions()),
+              QStringList({"&Salvar", "Salvar &Como ...", "&Texto externo ...", "&Ajuda ..."}));
+    EXPECT_EQ(texts(top[1]->menu()->actions()),
+              QStringList({"&Fonte ...", "Hifen do &menos ...", "&Cor Bordo ...",
+                           "Cor em &highlight ...", "&Ajuda ..."}));
+
+    top[2]->trigger();
+    EXPECT_TRUE(window->helpWindow()->isVisible()) << "the echelon help text exists";
+    prompter.expectError("não foi possível abrir arquivo");
+    window->findChild<QAction*>("command333")->trigger();
+}
+
+TEST_F(EchelonDialogTest, AMissingMatrixIsReported) {
+    placeReal(1);
+    action(command::Echelon)->trigger();
+    dialog = frame.findChild<TEchDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    prompter.expectError("matriz não encontrada");
+    press("steps");
+}
+
+}  // namespace
+}  // namespace lorvex
