@@ -25,12 +25,7 @@ void TDispWin::stepShown() {
 // window reports them missing.
 void TDispWin::buildMenus() {
     QMenu* file = menuBar()->addMenu(uiString(strings::id::FileMenu));
-    connect(addCommand(file, command::Save, uiString(strings::id::SaveItem),
-                       QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, &TMatWin::save);
-    connect(addCommand(file, command::SaveAs, uiString(strings::id::SaveAsItem),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
-            &QAction::triggered, this, &TMatWin::saveAs);
+    addSaveCommands(file);
     connect(addCommand(file, command::StepTextExport, uiString(strings::id::TextExportItem)),
             &QAction::triggered, this, &TDispWin::exportPlainText);
     connect(addCommand(file, command::HelpFirstMenu, uiString(strings::id::HelpItem)),

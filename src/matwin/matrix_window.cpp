@@ -108,14 +108,18 @@ void TMatWin::closeEvent(QCloseEvent* event) {
     hideMatrix();
 }
 
-void TMatWin::buildMenus() {
-    QMenu* file = menuBar()->addMenu(uiString(strings::id::FileMenu));
+void TMatWin::addSaveCommands(QMenu* file) {
     connect(addCommand(file, command::Save, uiString(strings::id::SaveItem),
                        QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &TMatWin::save);
     connect(addCommand(file, command::SaveAs, uiString(strings::id::SaveAsItem),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &TMatWin::saveAs);
+}
+
+void TMatWin::buildMenus() {
+    QMenu* file = menuBar()->addMenu(uiString(strings::id::FileMenu));
+    addSaveCommands(file);
     connect(addCommand(file, command::TextExport, uiString(strings::id::TextExportItem)),
             &QAction::triggered, this, &TMatWin::exportPlainText);
     connect(addCommand(file, command::TexExport, uiString(strings::id::TexExportItem)),

@@ -10,6 +10,7 @@
 #include "workspace/settings_files.h"
 
 class QAction;
+class QMenu;
 
 namespace lorvex {
 
@@ -105,6 +106,8 @@ class TMatWin : public QMainWindow {
     QString caption() const;
     void refreshTitle();
 
+    // "&Salvar" (Ctrl+S) and "Salvar &Como ..." (Ctrl+Shift+S) in a file menu.
+    void addSaveCommands(QMenu* file);
     void exportPlainText();
     void askLongMinus();
     void chooseFont();
