@@ -219,18 +219,22 @@ int findRoots(const std::vector<Complex>& coefficients, const RootSearchSettings
                     random, stop, known, found);
         // A common factor of p and p' seen where there is none would give a
         // square-free part with roots that are not roots of p; each root must
-        // be one of p itself.
-        std::erase_if(known, [&](const KnownRoot& root) {
-            return !(poly::relativeResidual(p, root.value) <= settings.zeroTolerance);
-        });
-        std::vector<std::int32_t> counts = poly::multiplicities(p, valuesOf(known));
-        for (std::size_t i = 0; i < known.size(); ++i)
-            known[i].weight = counts[i];
+        // be one of p itself, and counts as often as p says.
+        const auto keepRootsOfP = [&] {
+            std::erase_if(known, [&](const KnownRoot& root) {
+                return !(poly::relativeResidual(p, root.value) <= settings.zeroTolerance);
+            });
+            const std::vector<std::int32_t> counts = poly::multiplicities(p, valuesOf(known));
+            for (std::size_t i = 0; i < known.size(); ++i)
+                known[i].weight = counts[i];
+        };
+        keepRootsOfP();
         // The roots such a factor took away are still to be found: on p
         // itself, away from those known.
         if (totalWeight(known) < n && !found.stopped) {
             searchRoots(NewtonSearch(p, settings.zeroTolerance), settings.complexMode, random, stop,
                         known, found);
+            keepRootsOfP();
         }
 
         std::int32_t left = n;
