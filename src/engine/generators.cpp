@@ -39,11 +39,11 @@ bool hasZeroEntry(const IntegerMatrix& m) {
                        [](const BigInt& x) { return x.isZero(); });
 }
 
-}  // namespace
-
-int diagonalMatrix(std::int32_t n, Complex value, ComplexMatrix& result) {
+// The n x n matrix with the value on its diagonal, for either kind.
+template <typename Matrix, typename Value>
+int diagonalOf(std::int32_t n, const Value& value, Matrix& result) {
     return runGuarded([&] {
-        ComplexMatrix m(n, n);
+        Matrix m(n, n);
         for (std::int32_t i = 0; i < n; ++i)
             m.at(i, i) = value;
         result = std::move(m);
@@ -51,14 +51,14 @@ int diagonalMatrix(std::int32_t n, Complex value, ComplexMatrix& result) {
     });
 }
 
+}  // namespace
+
+int diagonalMatrix(std::int32_t n, Complex value, ComplexMatrix& result) {
+    return diagonalOf(n, value, result);
+}
+
 int diagonalMatrix(std::int32_t n, const BigInt& value, IntegerMatrix& result) {
-    return runGuarded([&] {
-        IntegerMatrix m(n, n);
-        for (std::int32_t i = 0; i < n; ++i)
-            m.at(i, i) = value;
-        result = std::move(m);
-        return code::Ok;
-    });
+    return diagonalOf(n, value, result);
 }
 
 int randomMatrix(std::int32_t rows, std::int32_t cols, long double lo, long double hi,
