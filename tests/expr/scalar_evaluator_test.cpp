@@ -130,11 +130,6 @@ TEST_F(ScalarEvaluator, EvaluateTextWorksInRealArithmetic) {
     EXPECT_EQ(value, 14.0L);
     EXPECT_EQ(parser_.EvaluateText("sqrt(-1)", value), TParsWin::kEvaluationFailed);
     EXPECT_EQ(value, 0.0L);
-    parser_.setVariable('R', Complex{2.0L, 0.0L});
-    EXPECT_EQ(parser_.EvaluateText("re(3)", value), code::Ok) << "RE is no name in real mode";
-    EXPECT_EQ(value, 6.0L * std::exp(1.0L));
-    EXPECT_EQ(parser_.EvaluateText("(1", value), code::MatrixNotFound);
-    EXPECT_EQ(value, 0.0L);
     EXPECT_TRUE(parser_.complexMode());
     EXPECT_EQ(valueOf("sqrt(-4)").im, 2.0L) << "complex arithmetic is back";
 }
