@@ -146,8 +146,6 @@ TEST(MatrixFile, FilesOnDisk) {
 
     const MatrixFile untouched = test::untouchedFile();
     read = untouched;
-    EXPECT_EQ(readMatrixFile(folder / "missing.fma", matrix_kind::kReal, read),
-              code::CannotOpenFile);
     EXPECT_EQ(readMatrixFile(folder.path(), matrix_kind::kReal, read), code::CannotOpenFile);
     EXPECT_EQ(read, untouched);
     EXPECT_EQ(writeMatrixFile(folder / "no/such/folder.fma", test::realSample()),
