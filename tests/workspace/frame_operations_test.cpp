@@ -164,8 +164,6 @@ TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {
     ASSERT_EQ(back.readFile(path("c.cma")), code::Ok);
     EXPECT_EQ(back.matrixData(), MatrixData(entries));
     EXPECT_EQ(back.notes(), "matriz de rotação");
-    EXPECT_EQ(back.Decimals(), 3);
-    EXPECT_EQ(back.FieldWidth(), 20);
     EXPECT_TRUE(back.SciNotation());
 
     // A file from a window with fewer fonts and colour roles: the document

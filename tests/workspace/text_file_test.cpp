@@ -50,11 +50,6 @@ TEST(TextFile, ReadingStopsAtTheFirstNulOr64000Characters) {
     test::putFile(path, accented);
     ASSERT_EQ(readTextFile(path, read), code::Ok);
     EXPECT_EQ(read, accented.substr(0, 128000));
-
-    // Text that is not UTF-8 is read as Windows-1252.
-    test::putFile(path, std::string("caf\xE9 \x96 \x80\r\n"));
-    ASSERT_EQ(readTextFile(path, read), code::Ok);
-    EXPECT_EQ(read, "café – €\r\n");
 }
 
 TEST(TextFile, Failures) {
