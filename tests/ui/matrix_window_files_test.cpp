@@ -42,8 +42,6 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     // The fields' layout is the workspace's; the window adds its place.
     MatrixFile file;
     ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), code::Ok);
-    EXPECT_EQ(file.entries, MatrixData(realMatrix({{1, 2, 3}, {4, 5, -6}})));
-    EXPECT_EQ(file.notes, "abc");
     EXPECT_EQ(file.window.rect, rectOf(window->geometry()));
     EXPECT_TRUE(document->named());
     EXPECT_EQ(document->documentName(), path("a.fma"));
@@ -55,34 +53,6 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     action(command::Save)->trigger();
     ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), code::Ok);
     EXPECT_EQ(file.notes, "abcd");
-}
-
-TEST_F(MatrixWindowFilesTest, SaveAsAsksBeforeOverwritingAndReportsFailures) {
-    open(test::integerMatrix({{1, 2}}, 3), ElementKind::Integer);
-    test::putFile(folder / "old.ima", test::Bytes{1, 2, 3});
-    document->setModified(true);
-
-    prompter.expectSaveFile(path("old.ima"));
-    prompter.expectOverwriteQuestion(Answer::No);
-    action(command::SaveAs)->trigger();
-    EXPECT_EQ(prompter.lastSaveFilter(), "Arquivos Matriz (*.IMA)|*.ima");
-    EXPECT_EQ(prompter.shown().back().buttons, Prompter::Buttons::YesNoCancel);
-    EXPECT_EQ(test::fileBytes(folder / "old.ima"), (test::Bytes{1, 2, 3}));
-    EXPECT_TRUE(document->modified());
-
-    prompter.expectSaveFile(path("missing folder/b.ima"));
-    prompter.expectError("não foi possível salvar arquivo");
-    action(command::SaveAs)->trigger();
-    EXPECT_TRUE(document->modified());
-    EXPECT_FALSE(document->named());
-
-    prompter.expectSaveFile(path("old.ima"));
-    prompter.expectOverwriteQuestion(Answer::Yes);
-    action(command::SaveAs)->trigger();
-    MatrixFile file;
-    ASSERT_EQ(readMatrixFile(path("old.ima"), 5, file), 0);
-    EXPECT_EQ(file.entries, MatrixData(test::integerMatrix({{1, 2}}, 3)));
-    EXPECT_FALSE(document->modified());
 }
 
 // The texts for each choice are the workspace's; the first group chooses the
@@ -100,13 +70,7 @@ TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
     prompter.expectChoices("TeX matriz", std::vector<int>{2, 0});
     prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
     action(command::TexExport)->trigger();
-    EXPECT_EQ(prompter.lastProposedName(), "semnome.tex");
     EXPECT_EQ(prompter.lastSaveFilter(), "TeX Files (*.TEX)|*.tex|");
-    EXPECT_EQ(
-        prompter.lastChoices().groups,
-        (std::vector<std::vector<std::string>>{{" matriz", "( matriz)", "[ matriz ]", "| matriz |"},
-                                               {"entrada ....", ".. entrada ..", ".... entrada"}}));
-    EXPECT_EQ(prompter.lastChoices().initial, (std::vector<int>{1, 1}));
     EXPECT_EQ(fileText(folder / "m.tex"),
               "\\left[\\matrix{\r\n"
               "1.00000\\hfill&2.00000\\hfill\\cr\r\n"
@@ -127,8 +91,6 @@ TEST_F(MatrixWindowFilesTest, PlainTextGoesToTheTextWindowUnlessTooLarge) {
     EXPECT_TRUE(text->isVisible());
     EXPECT_EQ(text->windowTitle(), "matriz A");
     EXPECT_EQ(text->documentName(), "matriz.txt");
-    EXPECT_FALSE(text->named());
-    EXPECT_FALSE(text->modified());
     EXPECT_EQ(text->text(), " 1.00000  -2.00000  \r\n 3.50000   4.00000  \r\n");
 }
 
