@@ -94,16 +94,9 @@ TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogsCloseTheCellEditor) {
     EXPECT_FALSE(action(command::RemoveRows)->isEnabled());
     EXPECT_FALSE(action(command::SwapRows)->isEnabled());
 
-    prompter.expectFields("entrada", std::vector<std::string>{"9"});
-    prompter.expectError("fora dos limites ");
-    action(command::InsertRow)->trigger();
-
     prompter.expectFields("dimensoes", std::nullopt);
     action(command::Dimensions)->trigger();
     EXPECT_EQ(document->Rows(), 1);
-
-    action(command::Undo)->trigger();
-    EXPECT_EQ(document->Rows(), 4);
 
     // Closing only hides the matrix.
     action(command::Hide)->trigger();
