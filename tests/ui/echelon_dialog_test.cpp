@@ -70,19 +70,12 @@ TEST_F(EchelonDialogTest, StepWindowsHaveTheShortMenu) {
     TDispWin* window = frame.stepWindow(StepDocument::Echelon);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "forma escada");
-    const auto texts = [](const QList<QAction*>& actions) {
-        QStringList shown;
-        for (const QAction* action : actions) {
-            if (!action->isSeparator()) shown << action->text();
-        }
-        return shown;
-    };
     const QList<QAction*> top = window->menuBar()->actions();
-    EXPECT_EQ(texts(top), QStringList({"&Arquivo", "&Misc", "Aj&uda"}));
+    EXPECT_EQ(test::actionTexts(top), QStringList({"&Arquivo", "&Misc", "Aj&uda"}));
     ASSERT_EQ(top.size(), 3);
-    EXPECT_EQ(texts(top[0]->menu()->actions()),
+    EXPECT_EQ(test::actionTexts(top[0]->menu()->actions()),
               QStringList({"&Salvar", "Salvar &Como ...", "&Texto externo ...", "&Ajuda ..."}));
-    EXPECT_EQ(texts(top[1]->menu()->actions()),
+    EXPECT_EQ(test::actionTexts(top[1]->menu()->actions()),
               QStringList({"&Fonte ...", "Hifen do &menos ...", "&Cor Bordo ...",
                            "Cor em &highlight ...", "&Ajuda ..."}));
 
