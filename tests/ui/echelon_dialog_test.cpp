@@ -53,6 +53,10 @@ TEST_F(EchelonDialogTest, StepsDriveTheStepWindowAndTheResultIsSaved) {
     press("steps");
     expectShown(realMatrix({{1, 1}, {0, 1}}), 0, 0);
 
+    press("rename");
+    press("steps");
+    expectShown(realMatrix({{0, 1}, {1, 1}}), 1, 0);
+    press("steps");
     dialog->findChild<LetterList*>("295")->setLetter(1);
     dialog->findChild<LetterList*>("295")->setLetter(13);
     press("steps");

@@ -53,6 +53,12 @@ TEST_F(MatrixWindowFilesTest, SaveWritesAFileThatReadsBackTheSame) {
     action(command::Save)->trigger();
     ASSERT_EQ(readMatrixFile(path("a.fma"), 0, file), code::Ok);
     EXPECT_EQ(file.notes, "abcd");
+
+    // Save As asks again, proposing the current name.
+    prompter.expectSaveFile(path("b.fma"));
+    action(command::SaveAs)->trigger();
+    EXPECT_EQ(prompter.lastProposedName(), path("a.fma"));
+    EXPECT_EQ(document->documentName(), path("b.fma"));
 }
 
 // The texts for each choice are the workspace's; the first group chooses the
@@ -70,7 +76,13 @@ TEST_F(MatrixWindowFilesTest, TexExportWritesTheChosenDelimitersAndAlignment) {
     prompter.expectChoices("TeX matriz", std::vector<int>{2, 0});
     prompter.expect("sucesso", "Arquivo TeX salvo", Answer::Ok);
     action(command::TexExport)->trigger();
+    EXPECT_EQ(prompter.lastProposedName(), "semnome.tex");
     EXPECT_EQ(prompter.lastSaveFilter(), "TeX Files (*.TEX)|*.tex|");
+    EXPECT_EQ(
+        prompter.lastChoices().groups,
+        (std::vector<std::vector<std::string>>{{" matriz", "( matriz)", "[ matriz ]", "| matriz |"},
+                                               {"entrada ....", ".. entrada ..", ".... entrada"}}));
+    EXPECT_EQ(prompter.lastChoices().initial, (std::vector<int>{1, 1}));
     EXPECT_EQ(fileText(folder / "m.tex"),
               "\\left[\\matrix{\r\n"
               "1.00000\\hfill&2.00000\\hfill\\cr\r\n"
