@@ -53,9 +53,6 @@ TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
     EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
     EXPECT_EQ(itemsOf("&Calc"), (QStringList{"&Calcular ...", "&Resolver ...", "&Ajuda ..."}));
     EXPECT_TRUE(itemsOf("&Matriz").contains("&Unitária ..."));
-
-    action(command::ModeInteger)->trigger();
-    EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
     EXPECT_GE(frame.minimumWidth(), frame.menuBar()->sizeHint().width()) << "never narrower";
 }
 
