@@ -8,24 +8,10 @@ namespace lorvex::cli {
 namespace {
 
 TEST(JsonWriterTest, StringsEscapeQuotesBackslashesAndControlCharacters) {
-    EXPECT_EQ(jsonString("a\"b\\c"), R"("a\"b\\c")");
-    EXPECT_EQ(jsonString("x\r\ny\tz"), R"("x\r\ny\tz")");
+    EXPECT_EQ(jsonString("a\"b\\c\t"), R"("a\"b\\c\t")");
     EXPECT_EQ(jsonString(std::string("\x01\x1f", 2)), R"("\u0001\u001f")");
     EXPECT_EQ(jsonString("não"), "\"não\"") << "UTF-8 passes unchanged";
     EXPECT_EQ(jsonString(""), "\"\"");
-}
-
-TEST(JsonWriterTest, ObjectsKeepTheOrderOfTheirFields) {
-    JsonObject object;
-    object.addString("command", "show A")
-        .addBool("ok", false)
-        .addInt("code", 108)
-        .addNull("letter")
-        .addRaw("highlight", jsonArray({"0", "1"}));
-    EXPECT_EQ(object.text(), R"({"command": "show A", "ok": false, "code": 108, "letter": null, )"
-                             R"("highlight": [0, 1]})");
-    EXPECT_EQ(JsonObject().text(), "{}");
-    EXPECT_EQ(jsonArray({}), "[]");
 }
 
 // 0.1 is held as 0.1000000000000000000013552527...: 21 digits show the

