@@ -41,13 +41,6 @@ TEST(ComplexElimination, InverseAndDeterminantOfSmallMatrices) {
     // first step the second row is 2 - 1000 * 3 = -2998 and det = 1 * -2998.
     const ComplexMatrix firstPivot = realMatrix({{1, 3}, {1000, 2}});
     EXPECT_EQ(ComplexElimination(firstPivot).determinant().value, (Complex{-2998, 0}));
-
-    const ComplexMatrix zero = realMatrix({{0}});
-    ComplexElimination singular(zero);
-    EXPECT_EQ(singular.inverse().code, code::Singular);
-    const Outcome<Complex> determinant = singular.determinant();
-    EXPECT_EQ(determinant.code, code::Singular);
-    EXPECT_EQ(determinant.value, ZERO);
 }
 
 TEST(ComplexElimination, TinyRegularMatrixGetsItsTrueInverse) {
@@ -61,8 +54,7 @@ TEST(ComplexElimination, TinyRegularMatrixGetsItsTrueInverse) {
     EXPECT_NEAR(static_cast<double>(elimination.determinant().value.re / 1e-20L), 1.0, 1e-15);
 }
 
-TEST(ComplexElimination, TraceAndRank) {
-    EXPECT_EQ(trace(realMatrix({{1, 2}, {3, 4}})), (Complex{5, 0}));
+TEST(ComplexElimination, Rank) {
     const struct {
         ComplexMatrix m;
         std::int32_t rank;
