@@ -54,9 +54,9 @@ TEST(BigInt, ReadingText) {
     EXPECT_EQ(untouched, BigInt(77));
 }
 
-TEST(BigInt, WritingTextPadsInnerGroupsToFourDigits) {
-    EXPECT_EQ(big("100000002").toText(), "100000002");
-    EXPECT_EQ(big("-10000").toText(), "-10000");
+// The products, quotients and powers compared as text pin the inner groups
+// padded to four digits.
+TEST(BigInt, WritingTextIndents) {
     EXPECT_EQ(BigInt(42).toText({.indent = 3}), "   42");
 }
 

@@ -13,17 +13,14 @@
 namespace lorvex {
 namespace {
 
-using test::realMatrix;
-using test::reals;
-
 std::vector<Complex> coefficientsOf(const ComplexMatrix& m) {
     std::vector<Complex> c;
     EXPECT_EQ(characteristicPolynomial(m, c), code::Ok);
     return c;
 }
 
-// Real matrices are checked against exact values below, and the reports pin
-// the identity and a rotation.
+// Real matrices are checked against exact values below; the reports pin
+// the identity, a rotation and a stop.
 TEST(CharacteristicPolynomial, ComplexMatrixKeepsItsImaginaryParts) {
     // i I keeps its imaginary parts: (x - i)^2 = x^2 - 2i x - 1.
     const Complex i{0, 1};
@@ -76,17 +73,6 @@ TEST(CharacteristicPolynomial, AgreesWithExactInterpolation) {
             }
         }
     }
-}
-
-TEST(CharacteristicPolynomial, PollsBetweenMinorsAndStopsWithNothingKept) {
-    const ComplexMatrix m = realMatrix(
-        {{1, 2, 0, 1, 3}, {4, 1, 1, 0, 2}, {0, 3, 1, 2, 1}, {2, 0, 1, 1, 1}, {1, 1, 0, 2, 5}});
-    std::vector<Complex> untouched = reals({7});
-    int polls = 0;
-    EXPECT_EQ(characteristicPolynomial(m, untouched, StopCheck([&polls] { return ++polls == 10; })),
-              code::UserStop);
-    EXPECT_EQ(polls, 10);
-    EXPECT_EQ(untouched, reals({7}));
 }
 
 }  // namespace
