@@ -54,12 +54,11 @@ TEST(IntegerArithmetic, JoinsOverACommonDenominator) {
 
 TEST(IntegerArithmetic, Powers) {
     IntegerMatrix out;
-    ASSERT_EQ(power(integerMatrix({{1, 1}, {1, 0}}), BigInt(100), out), code::Ok);
-    EXPECT_EQ(out.at(0, 1).toText(), "354224848179261915075");  // Fibonacci number 100
     ASSERT_EQ(power(integerMatrix({{2}}, 3), BigInt(-3), out), code::Ok);
     EXPECT_EQ(out, integerMatrix({{27}}, 8));
 
-    // Exponents up to 99999999 are taken; the golden cases refuse 10^8.
+    // Exponents up to 99999999 are taken; the golden cases take U^100 and
+    // U^-2 and refuse 10^8.
     IntegerMatrix untouched = integerMatrix({{5}});
     EXPECT_EQ(power(integerMatrix({{1, 2}, {2, 4}}), BigInt(-1), untouched), code::NotUnderstood);
     EXPECT_EQ(untouched, integerMatrix({{5}}));

@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
-#include "engine/characteristic_polynomial.h"
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 
 namespace lorvex {
 namespace {
 
-using test::realMatrix;
 using test::reals;
 
 const RootSearchSettings realMode{1e-8L, false};
@@ -24,12 +21,6 @@ PolynomialRoots rootsOf(const std::vector<Complex>& c, const RootSearchSettings&
     PolynomialRoots found;
     EXPECT_EQ(findRoots(c, settings, random, found), code::Ok);
     return found;
-}
-
-std::vector<Complex> charpoly(const ComplexMatrix& m) {
-    std::vector<Complex> c;
-    EXPECT_EQ(characteristicPolynomial(m, c), code::Ok);
-    return c;
 }
 
 // The coefficients of the monic product of (x - root)^multiplicity.
@@ -68,19 +59,10 @@ std::vector<Complex> expand(const std::vector<PolynomialRoot>& roots) {
     return ::testing::AssertionSuccess();
 }
 
-TEST(PolynomialRoots, SimpleCases) {
-    // x - 2: the root 2.
-    PolynomialRoots found = rootsOf(reals({1, -2}), realMode, 1);
-    ASSERT_EQ(found.roots.size(), 1U);
-    EXPECT_LT(distance(found.roots[0].value, Complex{2, 0}), 1e-15L);
-    EXPECT_EQ(found.roots[0].multiplicity, 1);
-
-    // (x - 1)^3 of the 3 x 3 identity: one root 1 of multiplicity 3.
-    found = rootsOf(charpoly(ComplexMatrix::identity(3)), realMode, 2);
-    ASSERT_EQ(found.roots.size(), 1U);
-    EXPECT_LT(distance(found.roots[0].value, ONE), 1e-15L);
-    EXPECT_EQ(found.roots[0].multiplicity, 3);
-
+// The golden root cases pin random matrices, repeated roots and roots of
+// every size; these are how the runs find them.
+TEST(PolynomialRoots, ConjugatePairs) {
+    PolynomialRoots found;
     // x^2 + 1 in real mode: one Newton run finds i or -i, and its conjugate
     // is appended right after it.
     for (std::uint32_t seed = 1; seed <= 5; ++seed) {
@@ -94,18 +76,6 @@ TEST(PolynomialRoots, SimpleCases) {
     found = rootsOf(reals({1, 0, 1}), complexMode, 7);
     ASSERT_EQ(found.roots.size(), 2U);
     EXPECT_GE(found.attempts, 2);
-}
-
-TEST(PolynomialRoots, MultiplicitiesDoNotDependOnTheOrderFound) {
-    // diag(1, 1, 1, 4, 5): 1 three times, whichever root is found first.
-    const std::vector<Complex> c = charpoly(realMatrix(
-        {{1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, 4, 0}, {0, 0, 0, 0, 5}}));
-    for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-        const PolynomialRoots found = rootsOf(c, realMode, seed);
-        ASSERT_EQ(found.roots.size(), 3U);
-        for (const PolynomialRoot& root : found.roots)
-            EXPECT_EQ(root.multiplicity, std::fabs(root.value.re - 1) < 1e-9L ? 3 : 1) << seed;
-    }
 }
 
 TEST(PolynomialRoots, ZeroIsFoundOnceWithItsMultiplicity) {
@@ -144,28 +114,6 @@ TEST(PolynomialRoots, RootsOutsideTheCoefficientsModulusAreFound) {
         const PolynomialRoots found = rootsOf(c, realMode, seed);
         EXPECT_EQ(found.roots.size(), 4U) << seed;
         EXPECT_TRUE(reproduces(found, c, 1e-12L)) << seed;
-    }
-}
-
-TEST(PolynomialRoots, RandomMatricesOfOrderEight) {
-    // Entries uniform in [-1, 1], [-10, 10] and [-1000, 1000] (coefficients
-    // up to 10^24), and integers -9 ... 9.
-    std::mt19937 engine(31);
-    RandomGenerator random(5);
-    for (int kind = 0; kind < 4; ++kind) {
-        std::uniform_real_distribution<double> value(-1.0, 1.0);
-        std::uniform_int_distribution<int> digit(-9, 9);
-        const long double scale = kind == 0 ? 1.0L : kind == 1 ? 10.0L : 1000.0L;
-        for (int round = 0; round < 25; ++round) {
-            ComplexMatrix m(8, 8);
-            for (Complex& x : m.cells) {
-                x.re = kind == 3 ? static_cast<long double>(digit(engine)) : scale * value(engine);
-            }
-            const std::vector<Complex> c = charpoly(m);
-            PolynomialRoots found;
-            ASSERT_EQ(findRoots(c, realMode, random, found), code::Ok);
-            EXPECT_TRUE(reproduces(found, c, 1e-8L)) << kind << " " << round;
-        }
     }
 }
 
