@@ -24,6 +24,10 @@ VectorSource::VectorSource(QFormLayout& form, const QString& title, const QStrin
     typed_->setObjectName(QString::number(ids.firstRadio));
     fromMatrix->setObjectName(QString::number(ids.firstRadio + 1));
     list_->setObjectName(QString::number(ids.list));
+    // The row keeps its width whichever source shows.
+    QSizePolicy keepWidth = list_->sizePolicy();
+    keepWidth.setRetainSizeWhenHidden(true);
+    list_->setSizePolicy(keepWidth);
     // Each pair of radio buttons is a choice of its own. The list stays a
     // child of the dialog, beside the label that names it.
     auto* choice = new QButtonGroup(this);
@@ -63,6 +67,9 @@ void VectorSource::showSource() {
     list_->setVisible(!typed);
     for (QLineEdit* field : fields_)
         form_.setRowVisible(field, typed);
+    // An open dialog shrinks to what it shows now.
+    QWidget* dialog = form_.parentWidget();
+    if (dialog->isVisible()) dialog->adjustSize();
 }
 
 }  // namespace lorvex
