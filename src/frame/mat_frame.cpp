@@ -12,9 +12,16 @@
 
 #include "engine/result_codes.h"
 #include "frame/calc_dialog.h"
+#include "frame/copy_column_dialog.h"
 #include "frame/echelon_dialog.h"
+#include "frame/formula_dialog.h"
+#include "frame/integer_rotation_3d_dialog.h"
 #include "frame/new_matrix_dialog.h"
+#include "frame/projection_dialog.h"
+#include "frame/rotation_2d_dialog.h"
+#include "frame/rotation_3d_dialog.h"
 #include "frame/solve_dialog.h"
+#include "frame/unitary_dialog.h"
 #include "matwin/display_window.h"
 #include "matwin/matrix_window.h"
 #include "toolkit/commands.h"
@@ -138,9 +145,22 @@ void TMatFrame::createActions() {
     connect(action(Solve), &QAction::triggered, this,
             [this] { present(solveDialog_, operations_.calculations()); });
     connect(action(Echelon), &QAction::triggered, this, &TMatFrame::showEchelon);
+    connect(action(Formula), &QAction::triggered, this,
+            [this] { present(formulaDialog_, operations_.generators()); });
+    connect(action(CopyColumn), &QAction::triggered, this,
+            [this] { present(copyColumnDialog_, operations_.generators()); });
+    connect(action(Unitary), &QAction::triggered, this,
+            [this] { present(unitaryDialog_, operations_.generators()); });
+    connect(action(Rotate2D), &QAction::triggered, this,
+            [this] { present(rotation2DDialog_, operations_.geometry()); });
+    connect(action(Rotate3D), &QAction::triggered, this,
+            [this] { present(rotation3DDialog_, operations_.geometry()); });
+    connect(action(IntegerRotate3D), &QAction::triggered, this,
+            [this] { present(integerRotation3DDialog_, operations_.geometry()); });
+    connect(action(ProjectReflect), &QAction::triggered, this,
+            [this] { present(projectionDialog_, operations_.geometry()); });
     // Their dialogs are not built yet.
-    for (int command : {Formula, CopyColumn, Unitary, Rotate2D, Rotate3D, IntegerRotate3D,
-                        ProjectReflect, LinearProgramming, RowOperations}) {
+    for (int command : {LinearProgramming, RowOperations}) {
         action(command)->setEnabled(false);
     }
     connect(action(Paste), &QAction::triggered, this, &TMatFrame::paste);
@@ -260,6 +280,10 @@ void TMatFrame::showReport(std::int32_t letter) {
 
 void TMatFrame::modeChanged() {
     if (newMatrixDialog_ != nullptr) newMatrixDialog_->setMode(workspace_.Mode());
+    // Unitary matrices are made in integer mode only.
+    if (unitaryDialog_ != nullptr && workspace_.Mode() != WorkspaceMode::Integer) {
+        unitaryDialog_->hide();
+    }
     buildMenus();
     setWindowTitle(QStringLiteral("lorvex [") +
                    uiString(strings::id::FirstModeName + static_cast<int>(workspace_.Mode())) +

@@ -19,12 +19,19 @@ namespace lorvex {
 
 class Prompter;
 class TCalcDlg;
+class TCopyDlg;
 class TDispWin;
 class TEchDlg;
+class TFmlaDlg;
+class TIRot3Dlg;
 class TMatWin;
 class TNewMatDlg;
+class TProRefDlg;
+class TRot2Dlg;
+class TRot3Dlg;
 class TSolveDlg;
 class TTextWin;
+class TUniDlg;
 
 // The main frame: the menu set of the current mode, the letter menus, and the
 // matrix windows of every document of the workspace. Its commands call the
@@ -112,6 +119,13 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::unique_ptr<TCalcDlg> calcDialog_;
     std::unique_ptr<TSolveDlg> solveDialog_;
     std::unique_ptr<TEchDlg> echDialog_;
+    std::unique_ptr<TFmlaDlg> formulaDialog_;
+    std::unique_ptr<TCopyDlg> copyColumnDialog_;
+    std::unique_ptr<TUniDlg> unitaryDialog_;
+    std::unique_ptr<TRot2Dlg> rotation2DDialog_;
+    std::unique_ptr<TRot3Dlg> rotation3DDialog_;
+    std::unique_ptr<TIRot3Dlg> integerRotation3DDialog_;
+    std::unique_ptr<TProRefDlg> projectionDialog_;
     std::array<std::unique_ptr<TDispWin>, 3> stepWindows_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
     QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only

@@ -16,6 +16,8 @@ class GeometryOperations {
   public:
     explicit GeometryOperations(const OperationContext& context) : context_(context) {}
 
+    const OperationContext& context() const { return context_; }
+
     // The real ones always use the real array; an axis letter of 0 takes the
     // components from the texts. Codes besides code::OutOfMemory: Rotate3D
     // code::MatrixNotFound, code::InconsistentData (an axis matrix of fewer

@@ -195,5 +195,21 @@ inline constexpr int FinalButton = 1518;
 inline constexpr int StepsButton = 1519;
 inline constexpr int RenameButton = 1520;
 inline constexpr int SaveAsButton = 1521;
+inline constexpr int FormulaTitle = 1550;
+inline constexpr int CopyColumnTitle = 1551;
+inline constexpr int UnitaryTitle = 1552;
+inline constexpr int ProjectReflectTitle = 1553;
+inline constexpr int FormulaOfEntries = 1554;
+inline constexpr int SourceLabel = 1555;
+inline constexpr int ResultNameLabel = 1556;
+inline constexpr int RowsLabel = 1557;
+inline constexpr int DegreesLabel = 1558;
+inline constexpr int AxisLabel = 1559;
+inline constexpr int AngleLabel = 1560;
+inline constexpr int ComponentsChoice = 1561;
+inline constexpr int MatrixChoice = 1562;
+inline constexpr int ColumnVectorChoice = 1563;
+inline constexpr int ProjectionChoice = 1564;
+inline constexpr int ReflectionChoice = 1565;
 
 }  // namespace lorvex::strings::id

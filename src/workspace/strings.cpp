@@ -271,6 +271,22 @@ constexpr std::array kTable = {
     Entry{1519, "passos"},
     Entry{1520, "renomear"},
     Entry{1521, "salvar como"},
+    Entry{1550, "fórmula"},
+    Entry{1551, "copiar coluna"},
+    Entry{1552, "unitária"},
+    Entry{1553, "projetar | refletir"},
+    Entry{1554, "(i,j) ="},
+    Entry{1555, "de"},
+    Entry{1556, "nome resultado"},
+    Entry{1557, "linhas"},
+    Entry{1558, "graus"},
+    Entry{1559, "eixo"},
+    Entry{1560, "ângulo"},
+    Entry{1561, "componentes"},
+    Entry{1562, "matriz"},
+    Entry{1563, "vetor coluna"},
+    Entry{1564, "projeçao"},
+    Entry{1565, "reflexao"},
 };
 
 static_assert(std::adjacent_find(kTable.begin(), kTable.end(), [](const Entry& a, const Entry& b) {

@@ -11,9 +11,7 @@
 #include <QMenuBar>
 
 #include "engine/result_codes.h"
-#include "frame/calc_dialog.h"
-#include "frame/new_matrix_dialog.h"
-#include "frame/solve_dialog.h"
+#include "frame/command_dialog.h"
 #include "ui/frame_fixture.h"
 
 namespace lorvex {
@@ -59,12 +57,14 @@ TEST_F(AccessibleFrameTest, MenuItemsKeepTheirNamesAcrossModeSwitches) {
 // one unlabelled field by its dialog), and each dialog has a title.
 TEST_F(AccessibleFrameTest, DialogFieldsAreNamedByTheirLabels) {
     placeReal(1);
-    for (int command : {command::NewMatrix, command::Calculate, command::Solve})
+    const auto commands = {command::NewMatrix, command::Calculate,     command::Solve,
+                           command::Formula,   command::CopyColumn,    command::Rotate2D,
+                           command::Rotate3D,  command::ProjectReflect};
+    for (int command : commands)
         action(command)->trigger();
-    const QList<QDialog*> dialogs{frame.findChild<TNewMatDlg*>(), frame.findChild<TCalcDlg*>(),
-                                  frame.findChild<TSolveDlg*>()};
+    const QList<CommandDialog*> dialogs = frame.findChildren<CommandDialog*>();
+    EXPECT_EQ(dialogs.size(), static_cast<qsizetype>(commands.size()));
     for (const QDialog* dialog : dialogs) {
-        ASSERT_NE(dialog, nullptr);
         EXPECT_FALSE(dialog->windowTitle().isEmpty());
         QList<QWidget*> fields;
         for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
