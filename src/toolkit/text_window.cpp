@@ -359,8 +359,7 @@ void TTextWin::print() {
     const QString shown = text();
     if (shown.isEmpty()) return;
     QPrinter printer(QPrinter::HighResolution);
-    if (!printerName_.isEmpty()) printer.setPrinterName(printerName_);
-    if (pageLayout_.isValid()) printer.setPageLayout(pageLayout_);
+    applyPrinterChoice(printer);
     if (QPrinterInfo::availablePrinters().isEmpty()) printer.setOutputFormat(QPrinter::PdfFormat);
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString proposed =
@@ -382,11 +381,15 @@ void TTextWin::chooseMargins() {
     topMargin_ = dialog.topMargin();
 }
 
+void TTextWin::applyPrinterChoice(QPrinter& printer) const {
+    if (!printerName_.isEmpty()) printer.setPrinterName(printerName_);
+    if (pageLayout_.isValid()) printer.setPageLayout(pageLayout_);
+}
+
 // The printer chosen here prints the window's later printouts.
 void TTextWin::setUpPrinter() {
     QPrinter printer(QPrinter::HighResolution);
-    if (!printerName_.isEmpty()) printer.setPrinterName(printerName_);
-    if (pageLayout_.isValid()) printer.setPageLayout(pageLayout_);
+    applyPrinterChoice(printer);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     printerName_ = printer.printerName();

@@ -8,6 +8,7 @@
 #include "workspace/window_settings.h"
 
 class QAction;
+class QPrinter;
 class QPlainTextEdit;
 
 namespace lorvex {
@@ -84,6 +85,8 @@ class TTextWin : public QMainWindow {
     void print();
     void chooseMargins();
     void setUpPrinter();
+    // The printer and paper chosen in the printer set-up, if any.
+    void applyPrinterChoice(QPrinter& printer) const;
 
     Prompter& prompter_;
     QPlainTextEdit* editor_;
