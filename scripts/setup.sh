@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-liberation xvfb xauth
+  poppler-utils
 )
 
 missing=()

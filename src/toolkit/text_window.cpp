@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -14,9 +18,11 @@
 #include "toolkit/command_actions.h"
 #include "toolkit/commands.h"
 #include "toolkit/fonts.h"
+#include "toolkit/margins_dialog.h"
 #include "toolkit/program_resources.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/save_questions.h"
+#include "toolkit/text_printing.h"
 #include "workspace/prompter.h"
 #include "workspace/text_file.h"
 #include "workspace/text_numbers.h"
@@ -61,7 +67,10 @@ TTextWin::TTextWin(Prompter& prompter, QWidget* owner)
     : QMainWindow(owner, Qt::Window),
       prompter_(prompter),
       editor_(new QPlainTextEdit(this)),
-      font_(defaultWindowSettings().fonts.at(kTextWindowFont)) {
+      font_(defaultWindowSettings().fonts.at(kTextWindowFont)),
+      leftMargin_(defaultWindowSettings().printingMeasures[kLeftMargin]),
+      topMargin_(defaultWindowSettings().printingMeasures[kTopMargin]),
+      colourPrinter_(defaultWindowSettings().colourPrinter) {
     editor_->setObjectName(QStringLiteral("textEditor"));
     editor_->setFont(toQFont(font_.font));
     setCentralWidget(editor_);
@@ -98,11 +107,13 @@ void TTextWin::buildMenus() {
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &TTextWin::saveAs);
     file->addSeparator();
-    // Printing is not offered yet.
-    addCommand(file, Print, uiString(strings::id::PrintItem), QKeySequence(Qt::CTRL | Qt::Key_P))
-        ->setEnabled(false);
-    addCommand(file, Margins, uiString(strings::id::MarginsItem))->setEnabled(false);
-    addCommand(file, PrinterSetup, uiString(strings::id::PrinterSetupItem))->setEnabled(false);
+    connect(addCommand(file, Print, uiString(strings::id::PrintItem),
+                       QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, &TTextWin::print);
+    connect(addCommand(file, Margins, uiString(strings::id::MarginsItem)), &QAction::triggered,
+            this, &TTextWin::chooseMargins);
+    connect(addCommand(file, PrinterSetup, uiString(strings::id::PrinterSetupItem)),
+            &QAction::triggered, this, &TTextWin::setUpPrinter);
 
     QMenu* edit = menuBar()->addMenu(uiString(strings::id::EditMenu));
     copyAction_ =
@@ -339,6 +350,50 @@ void TTextWin::replaceMinusSign() {
         found.insertText(replacement);
     }
     cursor.endEditBlock();
+}
+
+// The text goes to the default printer, or to the one chosen in the printer
+// set-up; a machine without printers offers to write the pages into a PDF
+// file instead.
+void TTextWin::print() {
+    const QString shown = text();
+    if (shown.isEmpty()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    applyPrinterChoice(printer);
+    if (QPrinterInfo::availablePrinters().isEmpty()) printer.setOutputFormat(QPrinter::PdfFormat);
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString proposed =
+            QFileInfo(toQString(baseName(documentName_))).completeBaseName() + ".pdf";
+        const std::optional<std::string> path = askSavePath(
+            prompter_, strings::byId(strings::id::PdfFileFilter), "PDF", toStdString(proposed));
+        if (!path) return;
+        printer.setOutputFileName(toQString(*path));
+    }
+    const TextPrintout printout{
+        toQString(baseName(documentName_)), shown, font_, leftMargin_, topMargin_, colourPrinter_};
+    showError(prompter_, printText(printer, printout, this));
+}
+
+void TTextWin::chooseMargins() {
+    TMarginsDlg dialog(this, prompter_, leftMargin_, topMargin_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    leftMargin_ = dialog.leftMargin();
+    topMargin_ = dialog.topMargin();
+}
+
+void TTextWin::applyPrinterChoice(QPrinter& printer) const {
+    if (!printerName_.isEmpty()) printer.setPrinterName(printerName_);
+    if (pageLayout_.isValid()) printer.setPageLayout(pageLayout_);
+}
+
+// The printer chosen here prints the window's later printouts.
+void TTextWin::setUpPrinter() {
+    QPrinter printer(QPrinter::HighResolution);
+    applyPrinterChoice(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printerName_ = printer.printerName();
+    pageLayout_ = printer.pageLayout();
 }
 
 void TTextWin::explainSearching() {

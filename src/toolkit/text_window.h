@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QString>
 #include <string>
 
 #include "workspace/window_settings.h"
 
 class QAction;
+class QPrinter;
 class QPlainTextEdit;
 
 namespace lorvex {
@@ -55,6 +57,10 @@ class TTextWin : public QMainWindow {
 
     QPlainTextEdit* editor() const { return editor_; }
 
+    // The top-left printing margins, inches.
+    long double leftMargin() const { return leftMargin_; }
+    long double topMargin() const { return topMargin_; }
+
   protected:
     // "&Fechar": the window is hidden.
     virtual void hideWindow();
@@ -76,6 +82,11 @@ class TTextWin : public QMainWindow {
     void chooseFont();
     void replaceMinusSign();
     void explainSearching();
+    void print();
+    void chooseMargins();
+    void setUpPrinter();
+    // The printer and paper chosen in the printer set-up, if any.
+    void applyPrinterChoice(QPrinter& printer) const;
 
     Prompter& prompter_;
     QPlainTextEdit* editor_;
@@ -85,6 +96,13 @@ class TTextWin : public QMainWindow {
     bool loading_ = false;
     QString searchText_;
     FontSetting font_;
+    long double leftMargin_;
+    long double topMargin_;
+    bool colourPrinter_;
+    // The printer and paper chosen in the printer set-up; the default
+    // printer until then.
+    QString printerName_;
+    QPageLayout pageLayout_;
     QAction* saveAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* cutAction_ = nullptr;

@@ -98,6 +98,15 @@ inline constexpr int TextFontItem = 1118;
 inline constexpr int MinusSignItem = 1119;
 inline constexpr int CloseItem = 1120;
 
+// Printing of the text windows.
+inline constexpr int PrintingTitle = 1150;
+inline constexpr int PrintingPage = 1151;
+inline constexpr int MarginsTitle = 1152;
+inline constexpr int TopLeftCorner = 1153;
+inline constexpr int Horizontal = 1154;
+inline constexpr int Vertical = 1155;
+inline constexpr int PdfFileFilter = 1156;
+
 // The matrix windows' menus.
 inline constexpr int TextExportItem = 1200;
 inline constexpr int TexExportItem = 1201;
