@@ -55,6 +55,11 @@ class TTextWin : public QMainWindow {
 
     QPlainTextEdit* editor() const { return editor_; }
 
+    // The font and colour of the text; a window showing a table takes the
+    // entry font of its matrix, so that the columns line up.
+    const FontSetting& textFont() const { return font_; }
+    void setTextFont(const FontSetting& font);
+
   protected:
     // "&Fechar": the window is hidden.
     virtual void hideWindow();
@@ -64,6 +69,7 @@ class TTextWin : public QMainWindow {
     Prompter& prompter() { return prompter_; }
 
   private:
+    void placeByDefault();
     void buildMenus();
     void updateCommands();
     void keepWithinLimit();
