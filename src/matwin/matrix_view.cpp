@@ -132,7 +132,9 @@ void MatrixView::resetView() {
     cancelEdit();
     firstRow_ = 0;
     firstCol_ = 0;
-    current_ = {0, 0};
+    // The current cell stays where the user left it, within the matrix.
+    current_ = {std::min(current_.row, document_.Rows() - 1),
+                std::min(current_.col, document_.Cols() - 1)};
     relayout();
     if (QAccessible::isActive()) {
         QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
@@ -241,7 +243,19 @@ void MatrixView::renderCache() {
         drawRightAligned(painter, leftMargin_, h - barSize_ - rowHeight_, textHeight_,
                          "/" + QString::number(document_.Rows()));
     }
+    if (hasFocus()) drawCurrentCellFrame(painter);
     cacheValid_ = true;
+}
+
+void MatrixView::drawCurrentCellFrame(QPainter& painter) {
+    const bool visible = current_.row >= firstRow_ && current_.row < firstRow_ + visRows_ &&
+                         current_.col >= firstCol_ && current_.col < firstCol_ + visCols_;
+    if (!visible) return;
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(QPen(entryColor_, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    // The entry ends at the cell's right edge; the frame goes just past it.
+    painter.drawRect(cellRect(current_.row, current_.col).adjusted(2, 0, 3, -1));
 }
 
 void MatrixView::placeScrollBars() {

@@ -48,6 +48,7 @@ TFontDlg::TFontDlg(QWidget* parent, const QString& title, const FontSetting& cur
     shownFamily_ = shown.family();
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts_->setSizeGripEnabled(false);
     fonts_->setCurrentFont(shown);
 
     colours_->setObjectName(QStringLiteral("colour"));

@@ -57,25 +57,24 @@ TEST_F(SingleInstanceTest, WithoutAnInstanceThatAnswersTheProgramStartsNormally)
 // A start on another X display or Wayland session gets an instance of its
 // own; the screen number does not make another display.
 TEST(SingleInstanceName, OnePerUserAndDisplay) {
-    const auto name = [](const std::vector<std::pair<QString, QString>>& variables) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{}, "lorvex-ana"},
+        {{"DISPLAY=:1"}, "lorvex-ana-_1"},
+        {{"DISPLAY=:1.0"}, "lorvex-ana-_1"},
+        {{"DISPLAY=:2"}, "lorvex-ana-_2"},
+        {{"DISPLAY=localhost:10.0"}, "lorvex-ana-localhost_10"},
+        {{"DISPLAY=:1", "WAYLAND_DISPLAY=wayland-0", "XDG_RUNTIME_DIR=/run/user/1000"},
+         "lorvex-ana-_run_user_1000_wayland-0"},
+        {{"DISPLAY=:1", "LORVEX_INSTANCE_NAME=lorvex-test"}, "lorvex-test"},
+    };
+    for (const auto& [variables, name] : cases) {
         QProcessEnvironment environment;
         environment.insert("USER", "ana");
-        for (const auto& [variable, value] : variables)
-            environment.insert(variable, value);
-        return SingleInstance::serverName(environment);
-    };
-    const QString wayland = "/run/user/1000";
-    EXPECT_EQ(name({}), "lorvex-ana");
-    EXPECT_EQ(name({{"DISPLAY", ":1"}}), "lorvex-ana-_1");
-    EXPECT_EQ(name({{"DISPLAY", ":1.0"}}), "lorvex-ana-_1");
-    EXPECT_EQ(name({{"DISPLAY", ":2"}}), "lorvex-ana-_2");
-    EXPECT_EQ(name({{"DISPLAY", "localhost:10.0"}}), "lorvex-ana-localhost_10");
-    EXPECT_EQ(
-        name({{"DISPLAY", ":1"}, {"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", wayland}}),
-        "lorvex-ana-_run_user_1000_wayland-0");
-    EXPECT_EQ(name({{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", "/run/user/1001"}}),
-              "lorvex-ana-_run_user_1001_wayland-0");
-    EXPECT_EQ(name({{"DISPLAY", ":1"}, {"LORVEX_INSTANCE_NAME", "lorvex-test"}}), "lorvex-test");
+        for (const QString& variable : variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        EXPECT_EQ(SingleInstance::serverName(environment), name)
+            << variables.join(' ').toStdString();
+    }
 }
 
 }  // namespace

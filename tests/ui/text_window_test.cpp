@@ -1,11 +1,7 @@
 #include "toolkit/text_window.h"
 
-#include <QApplication>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QSignalSpy>
-#include <QStyle>
 #include <QTextCursor>
 
 #include "engine/result_codes.h"
@@ -140,21 +136,6 @@ TEST_F(TextWindowTest, SavesWithATrailingNulReadsUpToItAndAsksAboutChanges) {
     prompter.expect("cuidado!", "salvar mudanças para notas.txt?", Answer::No);
     EXPECT_TRUE(window.mayClose());
     EXPECT_FALSE(window.modified());
-}
-
-// A quarter of the screen width from the left, half of it wide and 75 to 94
-// percent of that high, less than 50 pixels below a caption and a menu bar.
-TEST_F(TextWindowTest, OpensInItsDefaultRectangle) {
-    const int half = QApplication::primaryScreen()->geometry().width() / 2;
-    const int below = window.style()->pixelMetric(QStyle::PM_TitleBarHeight) +
-                      window.menuBar()->sizeHint().height();
-    const QRect placed = window.geometry();
-    EXPECT_EQ(placed.left(), half / 2);
-    EXPECT_EQ(placed.width(), half);
-    EXPECT_GE(placed.height(), half * 75 / 100);
-    EXPECT_LE(placed.height(), half * 94 / 100);
-    EXPECT_GE(placed.top(), below);
-    EXPECT_LT(placed.top(), below + 50);
 }
 
 TEST_F(TextWindowTest, MinusSignsBecomeTheCharacterOfACode) {
