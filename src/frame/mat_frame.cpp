@@ -435,9 +435,10 @@ TMatWin* TMatFrame::windowOf(const MatrixDocument& document) const {
 }
 
 void TMatFrame::documentCreated(MatrixDocument& document) {
-    auto window = std::make_unique<TMatWin>(
-        document, prompter_, this,
-        TMatWin::Options{settingsFolder_, settings_.useDefaults, &operations_.random()});
+    auto window =
+        std::make_unique<TMatWin>(document, prompter_, this,
+                                  TMatWin::Options{settingsFolder_, settings_.useDefaults,
+                                                   &operations_.random(), settings_.openLastDoc});
     connect(window.get(), &TMatWin::matrixHidden, this,
             [this](TMatWin* hidden) { lastClosedWindow_ = hidden; });
     lastShownWindow_ = window.get();

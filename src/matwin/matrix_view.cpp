@@ -69,12 +69,17 @@ MatrixView::MatrixView(MatrixDocument& document, Prompter& prompter, QWidget* pa
     verticalBar_->setObjectName("verticalBar");
     horizontalBar_->hide();
     verticalBar_->hide();
+    // The keys stay with the grid when a bar is clicked.
+    horizontalBar_->setFocusPolicy(Qt::NoFocus);
+    verticalBar_->setFocusPolicy(Qt::NoFocus);
     connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int value) {
         firstCol_ = value;
+        placeEditor();
         invalidate();
     });
     connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) {
         firstRow_ = value;
+        placeEditor();
         invalidate();
     });
     editor_->setObjectName("cellEditor");
@@ -82,6 +87,7 @@ MatrixView::MatrixView(MatrixDocument& document, Prompter& prompter, QWidget* pa
     editor_->setMaxLength(255);
     editor_->hide();
     editor_->installEventFilter(this);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     computeGeometry();
     static const bool accessible = (MatrixViewAccessible::install(), true);
@@ -100,8 +106,7 @@ std::vector<MatrixDocument::Cell> MatrixView::markedCells() const {
     };
     const MatrixDocument::Cell highlighted{document_.HiliteRow(), document_.HiliteCol()};
     if (exists(highlighted)) marked.push_back(highlighted);
-    if (!editor_->isHidden() && exists(editCell_) && editCell_ != highlighted)
-        marked.push_back(editCell_);
+    if (exists(current_) && current_ != highlighted) marked.push_back(current_);
     return marked;
 }
 
@@ -127,6 +132,9 @@ void MatrixView::resetView() {
     cancelEdit();
     firstRow_ = 0;
     firstCol_ = 0;
+    // The current cell stays where the user left it, within the matrix.
+    current_ = {std::min(current_.row, document_.Rows() - 1),
+                std::min(current_.col, document_.Cols() - 1)};
     relayout();
     if (QAccessible::isActive()) {
         QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
@@ -235,7 +243,19 @@ void MatrixView::renderCache() {
         drawRightAligned(painter, leftMargin_, h - barSize_ - rowHeight_, textHeight_,
                          "/" + QString::number(document_.Rows()));
     }
+    if (hasFocus()) drawCurrentCellFrame(painter);
     cacheValid_ = true;
+}
+
+void MatrixView::drawCurrentCellFrame(QPainter& painter) {
+    const bool visible = current_.row >= firstRow_ && current_.row < firstRow_ + visRows_ &&
+                         current_.col >= firstCol_ && current_.col < firstCol_ + visCols_;
+    if (!visible) return;
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(QPen(entryColor_, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    // The entry ends at the cell's right edge; the frame goes just past it.
+    painter.drawRect(cellRect(current_.row, current_.col).adjusted(2, 0, 3, -1));
 }
 
 void MatrixView::placeScrollBars() {
@@ -288,42 +308,50 @@ void MatrixView::mousePressEvent(QMouseEvent* event) {
     editCell(cell->row, cell->col, event->button() == Qt::RightButton);
 }
 
+void MatrixView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    invalidate();
+}
+
+void MatrixView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    invalidate();
+}
+
 void MatrixView::editCell(std::int32_t row, std::int32_t col, bool continuous) {
     const bool denominator = row == document_.Rows();
     const bool wasEditing = editing_;
     editing_ = continuous && !denominator;
     editCell_ = {row, col};
     if (wasEditing != editing_) emit editingChanged(editing_);
+    if (!denominator) setCurrentCell(row, col);
 
-    // The box ends at the cell's right edge.
-    const QRect cell = cellRect(row, col);
-    const int editorWidth = editorWidthFor(cellWidth_);
     editor_->setFont(font_);
-    editor_->setGeometry(cell.x() + cell.width() - editorWidth, cell.y(), editorWidth,
-                         editorHeightFor(rowHeight_));
+    placeEditor();
     editor_->setText(toQString(document_.entryText(row, col)));
     editor_->selectAll();
     editor_->show();
     editor_->setFocus();
 }
 
-bool MatrixView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == editor_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            commitEdit();
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            cancelEdit();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+// The box ends at the cell's right edge and moves with it.
+void MatrixView::placeEditor() {
+    const QRect cell = cellRect(editCell_.row, editCell_.col);
+    const int editorWidth = editorWidthFor(cellWidth_);
+    editor_->setGeometry(cell.x() + cell.width() - editorWidth, cell.y(), editorWidth,
+                         editorHeightFor(rowHeight_));
 }
 
-void MatrixView::commitEdit() {
+// The keys go back to the grid; a hidden editor that kept the focus would
+// take the window's shortcuts (Ctrl+Z) for itself.
+void MatrixView::closeEditor() {
+    const bool focused = editor_->hasFocus();
     editor_->hide();
+    if (focused) setFocus();
+}
+
+void MatrixView::commitEdit(Step step) {
+    closeEditor();
     const int rc =
         document_.setCellFromText(editCell_.row, editCell_.col, toStdString(editor_->text()));
     if (rc != code::Ok) {
@@ -334,18 +362,24 @@ void MatrixView::commitEdit() {
     }
     relayout();
     emit edited();
-    if (!editing_) return;
-    const std::optional<MatrixDocument::Cell> next = document_.nextEditCell(editCell_);
-    if (!next) {
-        stopEditing();
+    if (editCell_.row == document_.Rows()) return;  // the denominator
+    if (editing_ && step == Step::AutoAdvance) {
+        const std::optional<MatrixDocument::Cell> next = document_.nextEditCell(editCell_);
+        if (!next) {
+            stopEditing();
+            return;
+        }
+        scrollToCell(next->row, next->col);
+        editCell(next->row, next->col, true);
         return;
     }
-    scrollToCell(next->row, next->col);
-    editCell(next->row, next->col, true);
+    const MatrixDocument::Cell next = stepped(editCell_, step);
+    setCurrentCell(next.row, next.col);
+    if (editing_) editCell(next.row, next.col, true);
 }
 
 void MatrixView::cancelEdit() {
-    editor_->hide();
+    closeEditor();
     stopEditing();
 }
 

@@ -11,6 +11,8 @@
 
 class QLineEdit;
 class QScrollBar;
+class QKeyEvent;
+class QPainter;
 
 namespace lorvex {
 
@@ -21,6 +23,13 @@ class Prompter;
 // fit, the "denom" line of integer matrices, the highlighted entry, and the
 // in-place cell editor. Painting goes through a cached image that only a
 // change rebuilds, so its cost does not depend on the matrix size.
+//
+// Besides the clicks, the grid answers the keys of a spreadsheet: the arrows,
+// Page Up/Down, Home/End and Ctrl+Home/End move the current cell (framed
+// while the grid has the focus) and keep it in sight; Enter, F2 or a typed
+// character open the editor on it; in the editor Enter, Tab, Shift+Tab, the
+// up and down arrows, and the left and right arrows at the ends of the text
+// accept the entry and move on. The wheel scrolls, sideways with Shift.
 class MatrixView : public QWidget {
     Q_OBJECT
   public:
@@ -43,6 +52,10 @@ class MatrixView : public QWidget {
     void editCell(std::int32_t row, std::int32_t col, bool continuous);
     bool Editing() const { return editing_; }
 
+    // The cell the keys act on; made current, a cell is scrolled into sight.
+    MatrixDocument::Cell currentCell() const { return current_; }
+    void setCurrentCell(std::int32_t row, std::int32_t col);
+
     // The grid cell under a point, if any (the denominator: row Rows).
     std::optional<MatrixDocument::Cell> cellAt(QPoint point) const;
     // The rectangle of a visible cell, for tests and the editor.
@@ -51,7 +64,8 @@ class MatrixView : public QWidget {
     const MatrixDocument& document() const { return document_; }
     // An entry as drawn: its text cut to the field width the window shows.
     QString shownText(std::int32_t row, std::int32_t col) const;
-    // The highlighted cell and the one being edited, those that exist.
+    // The highlighted cell and the current one (the one being edited), those
+    // that exist.
     std::vector<MatrixDocument::Cell> markedCells() const;
     bool isMarked(std::int32_t row, std::int32_t col) const;
 
@@ -73,15 +87,29 @@ class MatrixView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Where the current cell goes once an entry is accepted.
+    enum class Step { Down, Up, Right, Left, NextInRow, PreviousInRow, AutoAdvance };
+    MatrixDocument::Cell stepped(MatrixDocument::Cell from, Step step) const;
+    // The step an editor key asks for, if it is one.
+    std::optional<Step> editorStep(const QKeyEvent& key) const;
+    void ensureVisible(std::int32_t row, std::int32_t col);
+    void scrollBy(std::int32_t rows, std::int32_t cols);
+    void placeEditor();
+    void closeEditor();
+    void drawCurrentCellFrame(QPainter& painter);
     void computeGeometry();
     void layoutGrid();
     void invalidate();
     void renderCache();
     void placeScrollBars();
-    void commitEdit();
+    void commitEdit(Step step);
     void cancelEdit();
     void stopEditing();
     void scrollToCell(std::int32_t row, std::int32_t col);
@@ -116,6 +144,9 @@ class MatrixView : public QWidget {
     QLineEdit* editor_;
     bool editing_ = false;
     MatrixDocument::Cell editCell_{0, 0};
+    MatrixDocument::Cell current_{0, 0};
+    // Wheel turns not yet worth a line (fine-grained wheels and touchpads).
+    QPoint wheelAngle_;
 };
 
 }  // namespace lorvex

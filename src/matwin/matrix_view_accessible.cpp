@@ -36,6 +36,8 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
         QAccessible::State state;
         state.selectable = true;
         state.selected = isSelected();
+        state.focusable = true;
+        state.focused = isCurrent() && view_->hasFocus();
         state.invisible = rect().isEmpty();
         state.readOnly = true;
         return state;
@@ -47,6 +49,9 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     }
 
     bool isSelected() const override { return isValid() && view_->isMarked(row_, col_); }
+    bool isCurrent() const {
+        return isValid() && view_->currentCell() == MatrixDocument::Cell{row_, col_};
+    }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return col_; }

@@ -10,10 +10,11 @@ class MatrixView;
 
 // The grid of a matrix window as an accessible table over the whole matrix
 // (not only the visible cells): each cell named by its entry as shown, the
-// highlighted cell and the one being edited selected. Cells are made on first
-// request and read the matrix as it is now: a cell beyond a smaller matrix is
-// invalid, and all are forgotten when a listening tool is told the matrix was
-// replaced.
+// highlighted cell and the current one (which the keys move and the editor
+// opens on) selected, the current one focused while the grid has the focus.
+// Cells are made on first request and read the matrix as it is now: a cell
+// beyond a smaller matrix is invalid, and all are forgotten when a listening
+// tool is told the matrix was replaced.
 class MatrixViewAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
     explicit MatrixViewAccessible(MatrixView* view);

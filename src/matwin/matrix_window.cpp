@@ -9,6 +9,7 @@
 #include "toolkit/colour_window.h"
 #include "toolkit/command_actions.h"
 #include "toolkit/commands.h"
+#include "toolkit/fonts.h"
 #include "toolkit/note_window.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/text_window.h"
@@ -48,7 +49,9 @@ TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, 
       options_(std::move(options)),
       view_(new MatrixView(document, prompter, this)) {
     readSettingsFile();
+    openLastDocument();
     setCentralWidget(view_);
+    view_->setFocus();
     settingsChanged();
     if (menus == MenuSet::Matrix) buildMenus();
     placeByDefault();
@@ -58,8 +61,13 @@ TMatWin::TMatWin(MatrixDocument& document, Prompter& prompter, QWidget* parent, 
     updateCommands();
 }
 
+// The text window shows tables (the report, the plain text), which line up
+// only in the entries' fixed-pitch font.
 TTextWin* TMatWin::textWindow() {
-    if (!textWindow_) textWindow_ = std::make_unique<TTextWin>(prompter_);
+    if (!textWindow_) {
+        textWindow_ = std::make_unique<TTextWin>(prompter_);
+        textWindow_->setTextFont(document_.settings().fonts[kEntryFont]);
+    }
     return textWindow_.get();
 }
 
@@ -218,15 +226,12 @@ void TMatWin::askDimensions() {
 }
 
 void TMatWin::askRemove(bool columns) {
-    const Prompter::FieldsRequest request =
-        columns
-            ? Prompter::FieldsRequest{text(strings::id::DeleteTitle),
-                                      {{text(strings::id::Column), number(document_.Cols())},
-                                       {text(strings::id::UpToColumn), number(document_.Cols())}}}
-            : Prompter::FieldsRequest{
-                  text(strings::id::DeleteTitle),
-                  {{text(strings::id::Row), "1"}, {text(strings::id::UpToRow), "2"}}};
-    const auto answer = prompter_.askFields(request);
+    // "linha" [1] "até" "linha" [2]; columns start at the last one.
+    const std::string label = text(columns ? strings::id::Column : strings::id::Row);
+    const std::string first = columns ? number(document_.Cols()) : "1";
+    const std::string last = columns ? number(document_.Cols()) : "2";
+    const auto answer = prompter_.askFields(
+        {text(strings::id::DeleteTitle), {{label, first}, {label, last, text(strings::id::UpTo)}}});
     if (!answer) return;
     const std::int32_t from = leadingInteger(answer->texts[0]);
     const std::int32_t to = leadingInteger(answer->texts[1]);

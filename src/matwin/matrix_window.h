@@ -31,6 +31,9 @@ struct MatrixWindowOptions {
     // Draws the random offsets of a default rectangle; without it the window
     // opens at the top left corner of the screen.
     RandomGenerator* random = nullptr;
+    // The frame's OpenLastDoc flag: a new matrix window reads the matrix file
+    // that "lorv.ini" names last, in place of the matrix it was made with.
+    bool openLastDoc = false;
 };
 
 // The window of one lettered matrix: its grid, its own menu, and the commands
@@ -132,6 +135,7 @@ class TMatWin : public QMainWindow {
     void chooseColour(std::size_t role, int labelId);
 
     void readSettingsFile();
+    void openLastDocument();
     void recordPlacement();
     void placeFromSettings();
     void placeByDefault();

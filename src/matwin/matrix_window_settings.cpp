@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "matwin/matrix_view.h"
 #include "matwin/matrix_window.h"
@@ -12,6 +13,8 @@
 #include "toolkit/note_window.h"
 #include "toolkit/palette.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/text_window.h"
+#include "workspace/matrix_file.h"
 #include "workspace/prompter.h"
 
 namespace lorvex {
@@ -38,6 +41,17 @@ void TMatWin::readSettingsFile() {
     completeWindowSettings(read.window, defaultWindowSettings());
     settingsFile_ = read;
     if (!document_.named()) document_.settings() = read.window;
+}
+
+// A file of another kind, or one that cannot be read, leaves the matrix the
+// window was made with.
+void TMatWin::openLastDocument() {
+    if (!options_.openLastDoc || document_.named() || settingsFile_.lastDocumentName.empty())
+        return;
+    const std::string& name = settingsFile_.lastDocumentName;
+    if (matrixKindForPath(name) != static_cast<std::int32_t>(document_.Kind())) return;
+    static_cast<void>(
+        runGuarded([&] { return document_.readFile(name, MatrixDocument::History::Skip); }));
 }
 
 void TMatWin::writeSettingsFile() {
@@ -102,19 +116,22 @@ void TMatWin::placeFromSettings() {
 void TMatWin::settingsChanged() {
     const WindowSettings& settings = document_.settings();
     const int background = settings.colourRoles[kBackgroundRole];
-    view_->setColors(backgroundFor(document_.LetterNo(), document_.whiteBackground()),
-                     colourFromRecord(settings.fonts[kEntryFont].colour),
-                     palette::textColor(settings.colourRoles[kHighlightRole], background),
-                     palette::textColor(settings.colourRoles[kBorderRole], background));
+    view_->setColors(
+        backgroundFor(document_.LetterNo(), document_.whiteBackground()),
+        colourFromRecord(settings.fonts[kEntryFont].colour),
+        palette::textColor(settings.colourRoles[kHighlightRole], background, settings.palette),
+        palette::textColor(settings.colourRoles[kBorderRole], background, settings.palette));
     view_->setEntryFont(toQFont(settings.fonts[kEntryFont].font));
 }
 
 void TMatWin::chooseFont() {
     const std::optional<FontSetting> chosen =
-        askFont(this, uiString(strings::id::MatrixEntry), document_.settings().fonts[kEntryFont]);
+        prompter_.askFont({std::string(strings::byId(strings::id::MatrixEntry)),
+                           document_.settings().fonts[kEntryFont]});
     if (!chosen) return;
     document_.settings().fonts[kEntryFont] = *chosen;
     document_.setModified(true);
+    if (textWindow_) textWindow_->setTextFont(*chosen);
     settingsChanged();
 }
 
@@ -136,7 +153,8 @@ void TMatWin::chooseColour(std::size_t role, int labelId) {
         });
     }
     colourWindow_->showForRole(static_cast<int>(role), uiString(labelId),
-                               document_.settings().colourRoles[role]);
+                               document_.settings().colourRoles[role],
+                               document_.settings().palette);
 }
 
 }  // namespace lorvex

@@ -34,11 +34,11 @@ class SwatchArea : public QWidget {
         painter.setPen(Qt::black);
         for (int index = 0; index < palette::kSize; ++index) {
             const QRect swatch = TColWin::swatchRect(index, size());
-            painter.fillRect(swatch, palette::color(index));
+            painter.fillRect(swatch, window_->colour(index));
             painter.drawRect(swatch.adjusted(0, 0, -1, -1));
         }
         const QRect current = TColWin::currentColourRect(size());
-        painter.fillRect(current, palette::color(window_->currentIndex()));
+        painter.fillRect(current, window_->colour(window_->currentIndex()));
         painter.drawRect(current.adjusted(0, 0, -1, -1));
     }
 
@@ -64,14 +64,20 @@ TColWin::TColWin(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     }
 }
 
-void TColWin::showForRole(int role, const QString& name, int currentIndex) {
+void TColWin::showForRole(int role, const QString& name, int currentIndex,
+                          std::span<const PaletteColour> replacement) {
     role_ = role;
     current_ = currentIndex;
+    replacement_.assign(replacement.begin(), replacement.end());
     setWindowTitle(name);
     centralWidget()->update();
     showNormal();
     raise();
     activateWindow();
+}
+
+QColor TColWin::colour(int index) const {
+    return palette::color(index, replacement_);
 }
 
 void TColWin::choose(int index) {

@@ -4,6 +4,10 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <span>
+#include <vector>
+
+#include "workspace/window_settings.h"
 
 namespace lorvex {
 
@@ -17,10 +21,13 @@ class TColWin : public QMainWindow {
   public:
     explicit TColWin(QWidget* owner = nullptr);
 
-    // Shows the palette for a role, titled with the role's name.
-    void showForRole(int role, const QString& name, int currentIndex);
+    // Shows the palette for a role, titled with the role's name, with the
+    // colours of the owner's settings record in place of the named ones.
+    void showForRole(int role, const QString& name, int currentIndex,
+                     std::span<const PaletteColour> replacement = {});
     int role() const { return role_; }
     int currentIndex() const { return current_; }
+    QColor colour(int index) const;
     // The area that shows the swatches.
     QWidget* swatches() const { return centralWidget(); }
 
@@ -41,6 +48,7 @@ class TColWin : public QMainWindow {
   private:
     int role_ = 0;
     int current_ = 0;
+    std::vector<PaletteColour> replacement_;
 };
 
 }  // namespace lorvex

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -15,6 +16,7 @@ TGenDlg::TGenDlg(QWidget* parent, const Prompter::FieldsRequest& request) : QDia
     auto* layout = new QFormLayout(this);
     int id = 211;
     for (const Prompter::Field& field : request.fields) {
+        if (!field.above.empty()) layout->addRow(new QLabel(toQString(field.above), this));
         auto* edit = new QLineEdit(toQString(field.text), this);
         edit->setObjectName(QString::number(id++));
         edit->setMaxLength(255);

@@ -1,7 +1,6 @@
 #include "toolkit/fonts.h"
 
 #include <QApplication>
-#include <QFontDialog>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -78,21 +77,6 @@ std::uint32_t recordFromColour(const QColor& colour) {
     return static_cast<std::uint32_t>(colour.red()) |
            static_cast<std::uint32_t>(colour.green()) << 8 |
            static_cast<std::uint32_t>(colour.blue()) << 16;
-}
-
-std::optional<FontSetting> askFont(QWidget* parent, const QString& title,
-                                   const FontSetting& current) {
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, toQFont(current.font), parent, title);
-    if (!accepted) return std::nullopt;
-    const std::int32_t pixelsPerInch = screenPixelsPerInch();
-    FontSetting setting = current;
-    setting.font = withQFont(current.font, chosen, pixelsPerInch);
-    const double points = chosen.pointSizeF() > 0
-                              ? chosen.pointSizeF()
-                              : chosen.pixelSize() * double{kPointsPerInch} / pixelsPerInch;
-    setting.extra = static_cast<std::int32_t>(std::lround(points * 10));
-    return setting;
 }
 
 }  // namespace lorvex

@@ -43,10 +43,4 @@ LogicalFont withQFont(const LogicalFont& base, const QFont& font, std::int32_t p
 QColor colourFromRecord(std::uint32_t colour);
 std::uint32_t recordFromColour(const QColor& colour);
 
-// The font dialog for one font of a window, titled with the font's name:
-// the chosen font, with its point size in tenths as the record's extra
-// value, or nothing when cancelled. Its colour stays as it was.
-std::optional<FontSetting> askFont(QWidget* parent, const QString& title,
-                                   const FontSetting& current);
-
 }  // namespace lorvex

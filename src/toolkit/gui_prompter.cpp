@@ -6,6 +6,7 @@
 #include "toolkit/choice_dialog.h"
 #include "toolkit/dialog_placement.h"
 #include "toolkit/field_dialog.h"
+#include "toolkit/font_dialog.h"
 #include "toolkit/message_box.h"
 #include "toolkit/qt_text.h"
 
@@ -81,6 +82,12 @@ std::optional<std::string> GuiPrompter::askSaveFile(std::string_view filter,
     dialog.selectFile(toQString(proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return toStdString(dialog.selectedFiles().front());
+}
+
+std::optional<FontSetting> GuiPrompter::askFont(const FontRequest& request) {
+    TFontDlg dialog(parent(), toQString(request.title), request.current);
+    if (!runInput(dialog, request.title)) return std::nullopt;
+    return dialog.chosen();
 }
 
 }  // namespace lorvex

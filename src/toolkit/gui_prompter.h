@@ -28,6 +28,7 @@ class GuiPrompter : public Prompter {
     std::optional<std::string> askSaveFile(std::string_view filter,
                                            std::string_view defaultExtension,
                                            std::string_view proposedName) override;
+    std::optional<FontSetting> askFont(const FontRequest& request) override;
 
   private:
     QWidget* parent() const;

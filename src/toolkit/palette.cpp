@@ -13,14 +13,18 @@ constexpr std::array<QRgb, kSize> kColors = {
 
 }  // namespace
 
-QColor color(int index) {
-    if (index < 1 || index >= kSize) return QColor(kColors[kBlack]);
-    return QColor(kColors[static_cast<std::size_t>(index)]);
+QColor color(int index, std::span<const PaletteColour> replacement) {
+    const auto entry = static_cast<std::size_t>(index >= 1 && index < kSize ? index : kBlack);
+    if (entry < replacement.size()) {
+        const PaletteColour& replaced = replacement[entry];
+        return QColor(replaced.red, replaced.green, replaced.blue);
+    }
+    return QColor(kColors[entry]);
 }
 
-QColor textColor(int index, int backgroundIndex) {
-    if (index == backgroundIndex) return backgroundIndex == kBlack ? color(kWhite) : color(kBlack);
-    return color(index);
+QColor textColor(int index, int backgroundIndex, std::span<const PaletteColour> replacement) {
+    if (index != backgroundIndex) return color(index, replacement);
+    return color(backgroundIndex == kBlack ? kWhite : kBlack, replacement);
 }
 
 }  // namespace lorvex::palette

@@ -10,8 +10,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 
 #include "engine/result_codes.h"
@@ -40,6 +42,18 @@ constexpr int kHelpScrollLines = 10;
 constexpr int kFirstMinusCode = 2;
 constexpr int kLastMinusCode = 255;
 constexpr int kProposedMinusCode = 150;
+constexpr int kTopRange = 50;
+constexpr int kLeastHeightPercent = 75;
+constexpr int kHeightPercentRange = 20;
+// The pause with which saving shows itself in the title: 500 x 2000 steps
+// of a floating-point computation.
+constexpr int kPauseSteps = 500 * 2000;
+
+void savingPause() {
+    volatile double sink = 1.0;
+    for (int step = 0; step < kPauseSteps; ++step)
+        sink = sink * 1.0000001 + 1e-9;
+}
 
 // The Unicode character of a Windows-1252 code.
 QString windows1252Character(int code) {
@@ -72,7 +86,7 @@ TTextWin::TTextWin(Prompter& prompter, QWidget* owner)
       topMargin_(defaultWindowSettings().printingMeasures[kTopMargin]),
       colourPrinter_(defaultWindowSettings().colourPrinter) {
     editor_->setObjectName(QStringLiteral("textEditor"));
-    editor_->setFont(toQFont(font_.font));
+    setTextFont(font_);
     setCentralWidget(editor_);
     setFocusProxy(editor_);
     buildMenus();
@@ -86,12 +100,21 @@ TTextWin::TTextWin(Prompter& prompter, QWidget* owner)
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             [this] { updateCommands(); });
 
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        // A quarter of the screen width from the left, half of it wide.
-        const int half = screen->geometry().width() / 2;
-        setGeometry(half / 2, 25 + menuBar()->sizeHint().height(), half, half * 85 / 100);
-    }
+    placeByDefault();
     updateCommands();
+}
+
+// A quarter of the screen width from the left, half of it wide and 75 to 94
+// percent of that high, a little below a caption and a menu bar.
+void TTextWin::placeByDefault() {
+    const QScreen* screen = QApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const int half = screen->geometry().width() / 2;
+    QRandomGenerator& random = *QRandomGenerator::global();
+    const int top = random.bounded(kTopRange) + style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                    menuBar()->sizeHint().height();
+    const int percent = kLeastHeightPercent + random.bounded(kHeightPercentRange);
+    setGeometry(half / 2, top, half, half * percent / 100);
 }
 
 void TTextWin::buildMenus() {
@@ -254,10 +277,14 @@ bool TTextWin::save() {
         if (!chosen) return false;
         path = *chosen;
     }
-    if (const int rc = writeTextFile(path, toStdString(text())); rc != code::Ok) {
-        showError(prompter_, rc);
-        return false;
-    }
+    const QString title = windowTitle();
+    setWindowTitle(uiString(strings::id::SaveChangesTo) + " " +
+                   QFileInfo(toQString(path)).fileName());
+    savingPause();
+    const int rc = writeTextFile(path, toStdString(text()));
+    if (rc != code::Ok) showError(prompter_, rc);
+    setWindowTitle(title);
+    if (rc != code::Ok) return false;
     setDocumentName(path, true);
     setModified(false);
     return true;
@@ -323,10 +350,16 @@ void TTextWin::goToStart() {
 
 void TTextWin::chooseFont() {
     const std::optional<FontSetting> chosen =
-        askFont(this, uiString(strings::id::TextWindow), font_);
-    if (!chosen) return;
-    font_ = *chosen;
+        prompter_.askFont({std::string(strings::byId(strings::id::TextWindow)), font_});
+    if (chosen) setTextFont(*chosen);
+}
+
+void TTextWin::setTextFont(const FontSetting& font) {
+    font_ = font;
     editor_->setFont(toQFont(font_.font));
+    QPalette colours = editor_->palette();
+    colours.setColor(QPalette::Text, colourFromRecord(font_.colour));
+    editor_->setPalette(colours);
 }
 
 // Every "-" of the text becomes the character of a Windows-1252 code; the

@@ -60,6 +60,10 @@ class TTextWin : public QMainWindow {
     // The top-left printing margins, inches.
     long double leftMargin() const { return leftMargin_; }
     long double topMargin() const { return topMargin_; }
+    // The font and colour of the text; a window showing a table takes the
+    // entry font of its matrix, so that the columns line up.
+    const FontSetting& textFont() const { return font_; }
+    void setTextFont(const FontSetting& font);
 
   protected:
     // "&Fechar": the window is hidden.
@@ -70,6 +74,7 @@ class TTextWin : public QMainWindow {
     Prompter& prompter() { return prompter_; }
 
   private:
+    void placeByDefault();
     void buildMenus();
     void updateCommands();
     void keepWithinLimit();

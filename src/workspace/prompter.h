@@ -7,6 +7,7 @@
 
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
+#include "workspace/window_settings.h"
 
 namespace lorvex {
 
@@ -23,10 +24,12 @@ class Prompter {
     // A message box with a caption and a text; returns the button pressed.
     virtual Answer messageBox(std::string_view caption, std::string_view text, Buttons buttons) = 0;
 
-    // A dialog of labelled text fields, with an optional check box.
+    // A dialog of labelled text fields, with an optional check box. A field
+    // may have a line of text above it ("até" between the ends of a range).
     struct Field {
         std::string label;
         std::string text;
+        std::string above{};
     };
     struct FieldsRequest {
         std::string title;
@@ -59,10 +62,20 @@ class Prompter {
     virtual std::optional<std::string> askSaveFile(std::string_view filter,
                                                    std::string_view defaultExtension,
                                                    std::string_view proposedName) = 0;
+
+    // The font dialog for one font of a window, titled with the font's name
+    // and opened on its current face, size, effects and colour: the font
+    // chosen (its point size in tenths as the record's extra value), or
+    // nothing when cancelled.
+    struct FontRequest {
+        std::string title;
+        FontSetting current;
+    };
+    virtual std::optional<FontSetting> askFont(const FontRequest& request) = 0;
 };
 
 // A prompter for work without dialogs, where every command names its files
-// and gives its fields itself: field, choice and file dialogs are cancelled,
+// and gives its fields itself: field, choice, file and font dialogs are cancelled,
 // and only message boxes are left to answer.
 class DialogFreePrompter : public Prompter {
   public:
@@ -77,6 +90,7 @@ class DialogFreePrompter : public Prompter {
                                            std::string_view) override {
         return std::nullopt;
     }
+    std::optional<FontSetting> askFont(const FontRequest&) override { return std::nullopt; }
 };
 
 // "sobreescrever o arquivo existente?" under "cuidado!": true only for Yes.

@@ -10,6 +10,7 @@
 //   1300 ... 1399  dialogs of the matrix windows
 //   1400 ... 1499  menus of the frame
 //   1500 ... 1599  dialogs and captions of the frame
+//   1600 ... 1699  dialogs of the toolkit
 namespace lorvex::strings::id {
 
 inline constexpr int SaveChangesTo = 1;
@@ -23,6 +24,7 @@ inline constexpr int LastSearchHint = 11;
 inline constexpr int Searching = 12;
 inline constexpr int OverwriteQuestion = 13;
 inline constexpr int HelpFileName = 25;
+inline constexpr int FirstColourName = 30;  // 30 + palette index
 inline constexpr int NoName = 29;
 inline constexpr int TextFileFilter = 64;
 inline constexpr int Success = 88;
@@ -133,8 +135,6 @@ inline constexpr int HighlightColorItem = 1220;
 // The matrix windows' dialogs.
 inline constexpr int DimensionsTitle = 1300;
 inline constexpr int DeleteTitle = 1301;
-inline constexpr int UpToColumn = 1302;
-inline constexpr int UpToRow = 1303;
 inline constexpr int SwapColumnsTitle = 1304;
 inline constexpr int FirstColumn = 1305;
 inline constexpr int SecondColumn = 1306;
@@ -148,6 +148,7 @@ inline constexpr int ScientificNotation = 1313;
 inline constexpr int TexMatrixTitle = 1314;
 inline constexpr int FirstTexDelimiter = 1315;  // 1315 + delimiter, 4 of them
 inline constexpr int FirstTexAlignment = 1319;  // 1319 + alignment, 3 of them
+inline constexpr int UpTo = 1322;
 
 // The frame's menus.
 inline constexpr int NewMatrixItem = 1400;
@@ -220,5 +221,8 @@ inline constexpr int MatrixChoice = 1562;
 inline constexpr int ColumnVectorChoice = 1563;
 inline constexpr int ProjectionChoice = 1564;
 inline constexpr int ReflectionChoice = 1565;
+
+// The toolkit's dialogs.
+inline constexpr int FontColour = 1620;
 
 }  // namespace lorvex::strings::id

@@ -206,8 +206,6 @@ constexpr std::array kTable = {
     Entry{1220, "Cor em &highlight ..."},
     Entry{1300, "dimensoes"},
     Entry{1301, "deletar"},
-    Entry{1302, "até coluna"},
-    Entry{1303, "até linha"},
     Entry{1304, "trocar colunas"},
     Entry{1305, "coluna 1"},
     Entry{1306, "coluna 2"},
@@ -226,6 +224,7 @@ constexpr std::array kTable = {
     Entry{1319, "entrada ...."},
     Entry{1320, ".. entrada .."},
     Entry{1321, ".... entrada"},
+    Entry{1322, "até"},
     Entry{1400, "&Nova ..."},
     Entry{1401, "&Colar"},
     Entry{1402, "&Real"},
@@ -294,6 +293,7 @@ constexpr std::array kTable = {
     Entry{1563, "vetor coluna"},
     Entry{1564, "projeçao"},
     Entry{1565, "reflexao"},
+    Entry{1620, "cor"},
 };
 
 static_assert(std::adjacent_find(kTable.begin(), kTable.end(), [](const Entry& a, const Entry& b) {

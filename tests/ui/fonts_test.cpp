@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QFontDialog>
+#include <QFontInfo>
+
+#include "toolkit/font_dialog.h"
+
 namespace lorvex {
 namespace {
 
@@ -47,6 +53,25 @@ TEST(Fonts, QtFontsBecomeRecords) {
 TEST(Fonts, RecordColoursAreBlueGreenRed) {
     EXPECT_EQ(colourFromRecord(0x00FF8040), QColor(0x40, 0x80, 0xFF));
     EXPECT_EQ(recordFromColour(QColor(0x40, 0x80, 0xFF)), 0x00FF8040u);
+}
+
+// The dialog opens on the face the window draws (the one asked for may not
+// be installed), so "ok" without a change keeps the font; the colour is one
+// of the palette's named colours or the font's own.
+TEST(FontDialog, OpensOnTheWindowsFontAndColour) {
+    const FontSetting entries = defaultWindowSettings().fonts[kEntryFont];
+    TFontDlg dialog(nullptr, "entrada de matriz", entries);
+    const QFont shown = dialog.fonts()->currentFont();
+    EXPECT_EQ(shown.family(), QFontInfo(toQFont(entries.font)).family());
+    EXPECT_TRUE(QFontInfo(shown).fixedPitch());
+    EXPECT_EQ(dialog.chosen(), entries);
+    EXPECT_EQ(dialog.colours()->currentText(), "preto");
+    dialog.colours()->setCurrentIndex(dialog.colours()->findText("azul real"));
+    EXPECT_EQ(dialog.chosen().colour, 0x00FF0000u) << "#0000FF";
+
+    FontSetting brown = entries;
+    brown.colour = 0x00204080;
+    EXPECT_EQ(TFontDlg(nullptr, "", brown).chosen().colour, 0x00204080u);
 }
 
 }  // namespace

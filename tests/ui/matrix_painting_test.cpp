@@ -13,6 +13,7 @@ namespace {
 struct Counts {
     int black = 0;
     int red = 0;
+    int green = 0;
 };
 
 Counts countInk(const QImage& image, QRect area) {
@@ -23,6 +24,7 @@ Counts countInk(const QImage& image, QRect area) {
             const QColor pixel = image.pixelColor(x, y);
             if (pixel.red() < 90 && pixel.green() < 90 && pixel.blue() < 90) ++counts.black;
             if (pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80) ++counts.red;
+            if (pixel.red() < 80 && pixel.green() > 200 && pixel.blue() < 80) ++counts.green;
         }
     }
     return counts;
@@ -76,6 +78,14 @@ TEST_F(MatrixPaintingTest, HighlightedEntryIsDrawnInTheHighlightColour) {
     const Counts plain = countInk(image, view()->cellRect(0, 2));
     EXPECT_GT(plain.black, 10);
     EXPECT_EQ(plain.red, 0);
+
+    // A palette in the settings record replaces the named colours.
+    document->settings().palette.assign(5, PaletteColour{});
+    document->settings().palette[4] = {0, 255, 0};
+    window->settingsChanged();
+    image = view()->grab().toImage();
+    EXPECT_GT(countInk(image, view()->cellRect(1, 2)).green, 10);
+    EXPECT_EQ(countInk(image, view()->cellRect(1, 2)).red, 0);
 }
 
 TEST_F(MatrixPaintingTest, IntegerMatrixShowsItsDenominatorLine) {

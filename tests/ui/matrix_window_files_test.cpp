@@ -202,6 +202,24 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     EXPECT_EQ(stored.lastDocumentName, path("c.fma"));
 }
 
+// With OpenLastDoc a new matrix window reads the matrix file that the
+// settings file names last; a file of another kind is left alone.
+TEST_F(MatrixWindowFilesTest, OpenLastDocReadsTheLastDocumentNamed) {
+    MatrixDocument saved(2, ElementKind::Real, realMatrix({{1, 2}, {3, 4}}));
+    ASSERT_EQ(saved.writeFile(path("c.fma")), code::Ok);
+    MatrixWindowSettings stored;
+    stored.lastDocumentName = path("c.fma");
+    ASSERT_EQ(writeMatrixWindowSettings(folder.path(), stored), code::Ok);
+    TMatWin::Options options{folder.path(), false, nullptr, true};
+    open(ComplexMatrix(3, 3), ElementKind::Real, options);
+    EXPECT_EQ(document->matrixData(), saved.matrixData());
+    EXPECT_EQ(document->documentName(), path("c.fma"));
+    EXPECT_FALSE(document->modified());
+
+    open(ComplexMatrix(3, 3), ElementKind::Complex, options);
+    EXPECT_EQ(document->Rows(), 3);
+}
+
 // A matrix read from a file keeps its own settings; a new one reports a
 // damaged settings file and takes the defaults.
 TEST_F(MatrixWindowFilesTest, OnlyANewMatrixTakesTheSettingsFile) {

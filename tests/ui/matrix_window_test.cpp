@@ -1,7 +1,12 @@
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "engine/result_codes.h"
+#include "toolkit/field_dialog.h"
+#include "toolkit/text_window.h"
 #include "ui/matrix_window_fixture.h"
 
 namespace lorvex {
@@ -22,7 +27,115 @@ class MatrixWindowTest : public test::MatrixWindowFixture {
         QTest::keyClicks(editor(), text);
         QTest::keyClick(editor(), Qt::Key_Return);
     }
+    // A key as the user presses it: to whatever has the focus, shortcuts first.
+    void press(QKeyCombination key) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    }
+    void activate() {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    MatrixDocument::Cell current() { return view()->currentCell(); }
+    long double value(std::int32_t row, std::int32_t col) {
+        return document->Cells()[static_cast<std::size_t>(row * document->Cols() + col)].re;
+    }
+    void wheel(Qt::KeyboardModifiers modifiers) {
+        QWheelEvent notch({10, 10}, view()->mapToGlobal(QPoint(10, 10)), {}, {0, -120},
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view(), &notch);
+    }
 };
+
+using Cell = MatrixDocument::Cell;
+
+TEST_F(MatrixWindowTest, KeysAndTheWheelMoveTheCurrentCellAndKeepItInSight) {
+    open(ComplexMatrix(40, 6), ElementKind::Real, {}, {400, 300});
+    activate();
+    ASSERT_EQ(QApplication::focusWidget(), view());
+    const std::int32_t rows = view()->VisRows();
+    const std::vector<std::pair<std::vector<QKeyCombination>, Cell>> walks = {
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}, {2, 1}},
+        {{Qt::Key_End}, {2, 5}},
+        {{Qt::Key_Home, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}, {0, 0}},
+        {{Qt::Key_PageDown}, {rows, 0}},
+        {{Qt::CTRL | Qt::Key_End}, {39, 5}},
+    };
+    for (const auto& [keys, expected] : walks) {
+        for (const QKeyCombination key : keys)
+            press(key);
+        EXPECT_EQ(current(), expected) << expected.row << "," << expected.col;
+    }
+    EXPECT_EQ(view()->FirstRow(), 40 - rows) << "the last row in sight";
+    EXPECT_EQ(view()->findChild<QScrollBar*>("verticalBar")->value(), 40 - rows);
+    press(Qt::CTRL | Qt::Key_Home);
+    EXPECT_EQ(view()->FirstRow(), 0);
+
+    // A notch of the wheel scrolls three rows, with Shift three columns.
+    wheel(Qt::NoModifier);
+    EXPECT_EQ(view()->FirstRow(), 3);
+    wheel(Qt::ShiftModifier);
+    EXPECT_EQ(view()->FirstCol(), std::min(3, 6 - view()->VisCols()));
+}
+
+TEST_F(MatrixWindowTest, TheEditorsKeysAcceptAndMoveOnOrCancel) {
+    open(ComplexMatrix(3, 3));
+    activate();
+    press(Qt::Key_F2);
+    EXPECT_EQ(editor()->text(), "0.00000");
+    QTest::keyClicks(editor(), "5");
+    press(Qt::Key_Tab);  // along the row
+    EXPECT_EQ(value(0, 0), 5);
+    EXPECT_EQ(current(), (Cell{0, 1}));
+    EXPECT_FALSE(editor()->isVisible());
+
+    press(Qt::Key_Return);
+    QTest::keyClicks(editor(), "7");
+    press(Qt::Key_Return);  // down the column, auto-advance being on
+    EXPECT_EQ(current(), (Cell{1, 1}));
+
+    // A character typed on the grid starts the entry; the left arrow moves
+    // within the text, and at its start leaves the cell.
+    press(Qt::Key_8);
+    press(Qt::Key_1);
+    press(Qt::Key_Left);
+    press(Qt::Key_Left);
+    EXPECT_TRUE(editor()->isVisible());
+    press(Qt::Key_Left);
+    EXPECT_EQ(value(1, 1), 81);
+    EXPECT_EQ(current(), (Cell{1, 0}));
+
+    press(Qt::Key_F2);
+    press(Qt::Key_9);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(value(1, 0), 0);
+    EXPECT_EQ(QApplication::focusWidget(), view());
+}
+
+// The font chosen reaches the grid and the tables of the window's text window.
+TEST_F(MatrixWindowTest, TheFontDialogOpensOnTheEntryFont) {
+    open(realMatrix({{1}}));
+    const FontSetting before = document->settings().fonts[0];
+    FontSetting chosen = before;
+    chosen.font.height = -30;
+    chosen.colour = 0x000000FF;
+    prompter.expectFont("entrada de matriz", chosen);
+    action(command::Font)->trigger();
+    EXPECT_EQ(prompter.lastFont().current, before);
+    EXPECT_EQ(view()->entryFont().pixelSize(), 30);
+    action(command::TextExport)->trigger();
+    EXPECT_EQ(window->textWindow()->textFont(), chosen);
+}
+
+TEST_F(MatrixWindowTest, CtrlZUndoesACellEditAtOnce) {
+    open(realMatrix({{1, 2}, {3, 4}}));
+    activate();
+    click(1, 0, Qt::LeftButton);
+    type("6");
+    ASSERT_EQ(value(1, 0), 6);
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(value(1, 0), 3);
+}
 
 TEST_F(MatrixWindowTest, RightClickWalksThroughTheCellsUntilTheEndOrEsc) {
     open(ComplexMatrix(2, 3));
@@ -88,6 +201,14 @@ TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogsCloseTheCellEditor) {
     prompter.expectFields("deletar", std::vector<std::string>{"3", "1"});
     action(command::RemoveRows)->trigger();
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 8}})));
+    // "linha" [1] "até" "linha" [2].
+    const Prompter::FieldsRequest asked = prompter.lastFields();
+    ASSERT_EQ(asked.fields.size(), 2u);
+    for (const Prompter::Field& field : asked.fields)
+        EXPECT_EQ(field.label, "linha");
+    EXPECT_EQ(asked.fields[1].above, "até");
+    const TGenDlg dialog(nullptr, asked);
+    EXPECT_EQ(dialog.findChildren<QLabel*>().size(), 3) << "linha, até, linha";
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_EQ(window->windowTitle(), "A");
     EXPECT_FALSE(action(command::RemoveRows)->isEnabled());

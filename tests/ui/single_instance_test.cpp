@@ -54,5 +54,28 @@ TEST_F(SingleInstanceTest, WithoutAnInstanceThatAnswersTheProgramStartsNormally)
     first.waitForFinished(5000);
 }
 
+// A start on another X display or Wayland session gets an instance of its
+// own; the screen number does not make another display.
+TEST(SingleInstanceName, OnePerUserAndDisplay) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{}, "lorvex-ana"},
+        {{"DISPLAY=:1"}, "lorvex-ana-_1"},
+        {{"DISPLAY=:1.0"}, "lorvex-ana-_1"},
+        {{"DISPLAY=:2"}, "lorvex-ana-_2"},
+        {{"DISPLAY=localhost:10.0"}, "lorvex-ana-localhost_10"},
+        {{"DISPLAY=:1", "WAYLAND_DISPLAY=wayland-0", "XDG_RUNTIME_DIR=/run/user/1000"},
+         "lorvex-ana-_run_user_1000_wayland-0"},
+        {{"DISPLAY=:1", "LORVEX_INSTANCE_NAME=lorvex-test"}, "lorvex-test"},
+    };
+    for (const auto& [variables, name] : cases) {
+        QProcessEnvironment environment;
+        environment.insert("USER", "ana");
+        for (const QString& variable : variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        EXPECT_EQ(SingleInstance::serverName(environment), name)
+            << variables.join(' ').toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace lorvex

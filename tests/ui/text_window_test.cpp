@@ -1,6 +1,7 @@
 #include "toolkit/text_window.h"
 
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTextCursor>
 
 #include "engine/result_codes.h"
@@ -88,7 +89,11 @@ TEST_F(TextWindowTest, SavesWithATrailingNulReadsUpToItAndAsksAboutChanges) {
     typeAtEnd("!");
     EXPECT_TRUE(action(command::Save)->isEnabled());
     prompter.expectSaveFile(path);
+    window.setWindowTitle("matriz A");
+    QSignalSpy titles(&window, &QWidget::windowTitleChanged);
     action(command::Save)->trigger();
+    EXPECT_EQ(titles, (QList<QVariantList>{{"salvar mudanças para  tabela.txt"}, {"matriz A"}}))
+        << "the title while saving, then back";
     EXPECT_EQ(prompter.lastProposedName(), "matriz.txt");
     EXPECT_EQ(prompter.lastSaveFilter(), "Arquivo de Texto (*.TXT)|*.txt");
     const std::string saved = "linha 1\r\nlinha 2!\0"s;

@@ -28,11 +28,14 @@ MatrixDocument complexDocument(Complex value) {
 }
 
 TEST(EntryText, FieldWidthOfRoundedSignedAndUnwritableEntries) {
-    // 9.999996 is written "10.00000" and -0.000001 "-0.00000"; a negative zero
-    // is written as zero.
+    // 9.999996 is written "10.00000"; -0.000001 rounds to zero and is written
+    // "0.00000", without a sign, as is a negative zero.
     EXPECT_EQ(realDocument({{1, 9.999996L}}).FieldWidth(), 9);
     EXPECT_EQ(realDocument({{1, -0.0L}}).FieldWidth(), 8);
-    EXPECT_EQ(realDocument({{0.5L, -0.000001L}}).FieldWidth(), 9);
+    EXPECT_EQ(realDocument({{0.5L, -0.000001L}}).FieldWidth(), 8);
+    EXPECT_EQ(realDocument({{-0.000001L}}).entryText(0, 0), "0.00000");
+    EXPECT_EQ(complexDocument(Complex{-0.000001L, -0.000001L}).entryText(0, 0),
+              "0.00000 + 0.00000i");
     EXPECT_EQ(realDocument({{-9.5L, 99.5L, -99.4L}}).FieldWidth(), 10);
     // "    nan" and "   -inf" (padded to seven) have no point: all of them counts.
     EXPECT_EQ(realDocument({{1, std::numeric_limits<long double>::quiet_NaN()}}).FieldWidth(), 14);

@@ -51,6 +51,12 @@ class ScriptedPrompter : public Prompter {
     void expectSaveFile(std::optional<std::string> path) {
         script_.push_back({Kind::SaveFile, {}, {}, Answer::Ok, {}, std::move(path), {}});
     }
+    // A font dialog titled `title`, answered with `font` (nothing: cancelled).
+    void expectFont(std::string title, std::optional<FontSetting> font) {
+        Step step{Kind::Font, std::move(title), {}, Answer::Ok, {}, {}, {}};
+        step.font = std::move(font);
+        script_.push_back(std::move(step));
+    }
 
     Answer messageBox(std::string_view caption, std::string_view text, Buttons buttons) override {
         shown_.push_back({std::string(caption), std::string(text), buttons});
@@ -78,14 +84,20 @@ class ScriptedPrompter : public Prompter {
         return next(Kind::SaveFile, {}, "").path;
     }
 
+    std::optional<FontSetting> askFont(const FontRequest& request) override {
+        lastFont_ = request;
+        return next(Kind::Font, request.title, "").font;
+    }
+
     const std::vector<Shown>& shown() const { return shown_; }
+    const FontRequest& lastFont() const { return lastFont_; }
     const FieldsRequest& lastFields() const { return lastFields_; }
     const ChoicesRequest& lastChoices() const { return lastChoices_; }
     const std::string& lastProposedName() const { return lastProposedName_; }
     const std::string& lastSaveFilter() const { return lastSaveFilter_; }
 
   private:
-    enum class Kind { Message, Fields, Choices, OpenFile, SaveFile };
+    enum class Kind { Message, Fields, Choices, OpenFile, SaveFile, Font };
     struct Step {
         Kind kind;
         std::string caption;
@@ -94,6 +106,7 @@ class ScriptedPrompter : public Prompter {
         std::optional<FieldsAnswer> fields;
         std::optional<std::string> path;
         std::optional<std::vector<int>> choices;
+        std::optional<FontSetting> font{};
     };
 
     Step next(Kind kind, std::string_view caption, std::string_view text) {
@@ -112,6 +125,7 @@ class ScriptedPrompter : public Prompter {
     std::vector<Shown> shown_;
     FieldsRequest lastFields_;
     ChoicesRequest lastChoices_;
+    FontRequest lastFont_;
     std::string lastProposedName_;
     std::string lastSaveFilter_;
 };
