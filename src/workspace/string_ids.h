@@ -195,5 +195,7 @@ inline constexpr int FinalButton = 1518;
 inline constexpr int StepsButton = 1519;
 inline constexpr int RenameButton = 1520;
 inline constexpr int SaveAsButton = 1521;
+inline constexpr int PasteCaption = 1600;
+inline constexpr int DecimalCommasQuestion = 1601;
 
 }  // namespace lorvex::strings::id

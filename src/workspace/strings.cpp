@@ -271,6 +271,8 @@ constexpr std::array kTable = {
     Entry{1519, "passos"},
     Entry{1520, "renomear"},
     Entry{1521, "salvar como"},
+    Entry{1600, "colar"},
+    Entry{1601, "vírgulas decimais?"},
 };
 
 static_assert(std::adjacent_find(kTable.begin(), kTable.end(), [](const Entry& a, const Entry& b) {
