@@ -81,9 +81,11 @@ bool foldNode(CalcNode& node, Complex zValue) {
             node.value = result.at(0, 0);
             return true;
         }
-        default:
+        case 'Z':
             node.value = zValue;
             return true;
+        default:
+            return false;
     }
 }
 

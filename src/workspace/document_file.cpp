@@ -39,7 +39,7 @@ int MatrixDocument::readFile(const std::string& path, History history) {
     data_ = std::move(contents);
     decimals_ = static_cast<std::int16_t>(file.decimals);
     fieldWidth_ = static_cast<std::int16_t>(file.fieldWidth);
-    shownWidthChanged();
+    displayWidthChanged();
     sciNotation_ = file.sciNotation;
     if (file.notesPresent) notes_ = std::move(file.notes);
     settings_ = std::move(file.window);

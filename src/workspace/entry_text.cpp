@@ -96,7 +96,7 @@ std::string MatrixDocument::entryText(std::int32_t row, std::int32_t col) const 
 }
 
 void MatrixDocument::computeFieldWidth() {
-    shownWidthChanged();
+    displayWidthChanged();
     if (isInteger()) {
         fieldWidth_ = 8;
         return;

@@ -51,14 +51,14 @@ void MatrixDocument::replaceContents(const MatrixData& contents, History history
     MatrixData replacement = contentsFrom(contents);
     if (history == History::Record) push(snapshot(TUndoRec::ContentsReplaced));
     data_ = std::move(replacement);
-    shownWidthChanged();
+    displayWidthChanged();
     modified_ = true;
 }
 
 int MatrixDocument::setFormat(int decimals, int width, bool sciNotation) {
     if (isInteger()) {
         fieldWidth_ = static_cast<std::int16_t>(std::clamp(width, 1, 32767));
-        shownWidthChanged();
+        displayWidthChanged();
         modified_ = true;
         return code::Ok;
     }
@@ -68,7 +68,7 @@ int MatrixDocument::setFormat(int decimals, int width, bool sciNotation) {
     decimals_ = static_cast<std::int16_t>(decimals);
     fieldWidth_ = static_cast<std::int16_t>(std::min(width, 32767));
     sciNotation_ = sciNotation;
-    shownWidthChanged();
+    displayWidthChanged();
     modified_ = true;
     return code::Ok;
 }
@@ -102,7 +102,7 @@ int MatrixDocument::setIntegerCellFromText(std::int32_t row, std::int32_t col,
     BigInt& cell = slices::entry(matrix, row, col);
     push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
     cell = std::move(value);
-    shownWidthChanged();
+    displayWidthChanged();
     modified_ = true;
     return code::Ok;
 }
@@ -111,7 +111,7 @@ void MatrixDocument::setComplexCell(std::int32_t row, std::int32_t col, Complex 
     Complex& cell = std::get<ComplexMatrix>(data_).at(row, col);
     push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
     cell = value;
-    shownWidthChanged();
+    displayWidthChanged();
     modified_ = true;
 }
 

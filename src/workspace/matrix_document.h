@@ -190,7 +190,7 @@ class MatrixDocument {
     std::int32_t widenedFieldWidth() const;
     // The matrix or its format changed: the display width is worked out anew
     // when next asked for.
-    void shownWidthChanged() { displayWidth_.reset(); }
+    void displayWidthChanged() { displayWidth_.reset(); }
     bool holdsCell(std::int32_t row, std::int32_t col) const {
         return row >= 0 && row < Rows() && col >= 0 && col < Cols();
     }
