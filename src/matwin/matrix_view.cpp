@@ -330,6 +330,7 @@ void MatrixView::commitEdit() {
         // The cell keeps its value and the editor comes back on what was
         // typed, for the user to correct it or leave with Esc.
         showError(prompter_, rc);
+        activateWindow();
         editCell(editCell_.row, editCell_.col, editing_);
         editor_->setText(typed);
         return;
