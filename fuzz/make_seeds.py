@@ -106,6 +106,7 @@ def main():
     write("paste_fuzzer", "five_lines", b"a 1 2\r\n3\r\n\r\nb\r\n-4.5 x 6\r\n")
     write("paste_fuzzer", "exponent", b"1e5")
     write("paste_fuzzer", "fields", b"1.5.2 3-4 - . -.5\t7/8\n\n+9 " + b"9" * 40)
+    write("paste_fuzzer", "decimal_commas", b"1,5\t-2,25\r\n3;4,75\r\n")
 
     # The generator fields: a first byte choosing generator (low three bits),
     # an axis matrix (bit 8) and the mode (high bits), then the fields.

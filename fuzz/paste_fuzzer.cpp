@@ -1,11 +1,13 @@
 // Arbitrary text pasted: the scan gives a block, nothing to do exactly when
 // the text holds no digit, "." or "-", or a refusal that leaves the block
 // alone; never a block above a million entries or with an infinite entry.
+// Decimal commas become points one for one.
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "engine/result_codes.h"
@@ -17,12 +19,9 @@ void check(bool condition) {
     if (!condition) std::abort();
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+// The scan's promises for one text.
+void checkScan(std::string_view text) {
     const bool hasField = text.find_first_of("0123456789.-") != std::string_view::npos;
-
     const lorvex::ComplexMatrix before(1, 3);
     lorvex::ComplexMatrix block = before;
     const int rc = lorvex::scanPastedText(text, block);
@@ -36,6 +35,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         check(rc == lorvex::code::NothingToDo ? !hasField : rc == lorvex::code::OutOfRange);
         check(block == before);
+    }
+}
+
+}  // namespace
+
+// A text with decimal commas is scanned also as the paste reads it after "sim".
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    checkScan(text);
+    if (lorvex::hasDecimalCommas(text)) {
+        const std::string pointed = lorvex::withDecimalPoints(text);
+        check(pointed.size() == text.size() && pointed.find(',') == std::string::npos);
+        checkScan(pointed);
     }
     static_cast<void>(lorvex::pastedFieldValue(text));
     return 0;

@@ -110,14 +110,13 @@ int ScriptRunner::matrix(const CommandWords& words, CommandResult&) {
     return placement.code;
 }
 
-// The program opens a file that it cannot read as a 3 x 3 zero matrix,
-// silently; a script would take that for the file's matrix, so a file that
-// does not read is reported and nothing is stored.
+// A file that does not read is reported and nothing is stored; so is a name
+// without a matrix file's extension, which the program passes over.
 int ScriptRunner::open(const CommandWords& words, CommandResult&) {
     const std::string path(words.restFrom(1));
     if (path.empty()) return code::NotUnderstood;
     if (matrixKindForPath(path) < 0) return code::CannotOpenFile;
-    return operations_.files().OpenMatrixFile(path, Workspace::UnreadableFile::StoreNothing);
+    return operations_.files().OpenMatrixFile(path);
 }
 
 int ScriptRunner::save(const CommandWords& words, CommandResult&) {

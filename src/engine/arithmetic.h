@@ -40,9 +40,10 @@ namespace lorvex {
 [[nodiscard]] int transpose(const IntegerMatrix& a, IntegerMatrix& result);
 [[nodiscard]] int join(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
                        const StopCheck& stop = StopCheck::never());
-// m^k. Codes: code::OutOfRange when |k| >= 10^8; code::NotUnderstood when a
-// negative power meets a singular matrix, or when a product fails inside the
-// squaring loop (a user stop or memory exhaustion there included).
+// m^k. Codes: code::OutOfRange when |k| >= 10^8; code::UserStop when the stop
+// check asked to stop; code::NotUnderstood when a negative power meets a
+// singular matrix, or when a product fails inside the squaring loop (memory
+// exhaustion there included).
 [[nodiscard]] int power(const IntegerMatrix& m, const BigInt& exponent, IntegerMatrix& result,
                         const StopCheck& stop = StopCheck::never());
 

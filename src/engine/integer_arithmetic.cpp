@@ -131,12 +131,13 @@ int power(const IntegerMatrix& m, const BigInt& exponent, IntegerMatrix& result,
     }
     if (k < 0) {
         Outcome<IntegerMatrix> inverse = IntegerElimination(m).inverse(stop);
+        if (inverse.code == code::UserStop) return inverse.code;
         if (inverse.code != code::Ok) return code::NotUnderstood;
         base = std::move(inverse.value);
         k = -k;
     }
-    // Any failure inside the squaring loop, a stop included, ends the power
-    // with code::NotUnderstood.
+    // A stop inside the squaring loop ends the power as a stop; any other
+    // failure there ends it with code::NotUnderstood.
     const int squaring = runGuarded([&] {
         while (k > 0) {
             if (k % 2 == 1) accumulated = multiplyExactly(accumulated, base, stop);
@@ -145,6 +146,7 @@ int power(const IntegerMatrix& m, const BigInt& exponent, IntegerMatrix& result,
         }
         return code::Ok;
     });
+    if (squaring == code::UserStop) return squaring;
     if (squaring != code::Ok) return code::NotUnderstood;
     result = std::move(accumulated);
     return code::Ok;

@@ -77,9 +77,27 @@ bool isNumberCharacter(int code) {
     return code == POINT || (code >= '0' && code <= '9');
 }
 
+bool isDigitToken(const std::vector<CalcToken>& tokens, std::size_t i) {
+    return i < tokens.size() && tokens[i].code >= '0' && tokens[i].code <= '9';
+}
+
+// The end of an exponent "E", sign, digits starting at `i`, or `i` when there
+// is none there.
+std::size_t exponentEnd(const std::vector<CalcToken>& tokens, std::size_t i) {
+    if (i >= tokens.size() || tokens[i].code != 'E') return i;
+    std::size_t j = i + 1;
+    if (j < tokens.size() && (tokens[j].code == PLUS || tokens[j].code == MINUS)) ++j;
+    if (!isDigitToken(tokens, j)) return i;
+    while (isDigitToken(tokens, j))
+        ++j;
+    return j;
+}
+
 // Runs of digits and points become one constant: a decimal number, or in
-// integer mode (digits only) an exact integer.
-[[nodiscard]] int readNumbers(std::vector<CalcToken>& tokens, bool integerMode) {
+// integer mode (digits only) an exact integer. A typed number takes an
+// exponent too, and must read in full.
+[[nodiscard]] int readNumbers(std::vector<CalcToken>& tokens, bool integerMode,
+                              NumberReading reading) {
     std::vector<CalcToken> out;
     out.reserve(tokens.size());
     for (std::size_t i = 0; i < tokens.size();) {
@@ -95,6 +113,14 @@ bool isNumberCharacter(int code) {
         if (integerMode) {
             if (const int rc = BigInt::fromText(run, number.exact.numerator); rc != code::Ok)
                 return rc;
+        } else if (reading == NumberReading::TypedNumber) {
+            const std::size_t end = exponentEnd(tokens, i);
+            for (; i < end; ++i)
+                run += static_cast<char>(tokens[i].code);
+            long double value = 0.0L;
+            if (!readTypedNumber(run, value) || (i < tokens.size() && tokens[i].code == POINT))
+                return code::NotUnderstood;
+            number.value = Complex{value, 0.0L};
         } else {
             number.value = Complex{readDecimal(run), 0.0L};
         }
@@ -157,7 +183,7 @@ void rewriteNegations(CalcNode& root) {
     });
 }
 
-[[nodiscard]] int compileSteps(std::string_view text, bool integerMode,
+[[nodiscard]] int compileSteps(std::string_view text, bool integerMode, NumberReading reading,
                                std::unique_ptr<CalcNode>& tree) {
     std::string work;
     if (const int rc = prepareFormulaText(text, work); rc != code::Ok) return rc;
@@ -166,7 +192,7 @@ void rewriteNegations(CalcNode& root) {
     std::vector<CalcToken> tokens;
     if (const int rc = makeTokens(work, integerMode, tokens); rc != code::Ok) return rc;
     if (const int rc = checkParentheses(tokens); rc != code::Ok) return rc;
-    if (const int rc = readNumbers(tokens, integerMode); rc != code::Ok) return rc;
+    if (const int rc = readNumbers(tokens, integerMode, reading); rc != code::Ok) return rc;
     if (const int rc = rewritePostfixOperator(tokens, APOSTROPHE, TRANSPOSE); rc != code::Ok)
         return rc;
     if (const int rc = insertProductsAndCheckSyntax(tokens, calcClasses()); rc != code::Ok)
@@ -178,10 +204,11 @@ void rewriteNegations(CalcNode& root) {
 
 }  // namespace
 
-int CompileCalc(std::string_view text, bool integerMode, std::unique_ptr<CalcNode>& tree) {
+int CompileCalc(std::string_view text, bool integerMode, std::unique_ptr<CalcNode>& tree,
+                NumberReading reading) {
     tree.reset();
     std::unique_ptr<CalcNode> compiled;
-    const int rc = runGuarded([&] { return compileSteps(text, integerMode, compiled); });
+    const int rc = runGuarded([&] { return compileSteps(text, integerMode, reading, compiled); });
     if (rc == code::Ok) tree = std::move(compiled);
     return rc;
 }

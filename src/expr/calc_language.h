@@ -15,6 +15,11 @@
 // scalars are exact fractions and "." is refused.
 namespace lorvex {
 
+// How numbers are read. In a calculation "2E5" is 2 times the matrix E times
+// 5; in a typed number (a cell, a diagonal value, a factor) it is 200000, and
+// a number that does not read in full ("1.2.3", "1E5.5") is refused.
+enum class NumberReading { Calculation, TypedNumber };
+
 // Compiles a calculation (UTF-8; "²" is read as ^2). On code::Ok `tree` holds
 // the compiled calculation, which belongs to the caller; otherwise it is left
 // empty. Codes:
@@ -27,7 +32,8 @@ namespace lorvex {
 // 108 code::MatrixNotFound   unbalanced parentheses
 // 109 code::IntegerExpected  a "." in integer mode
 [[nodiscard]] int CompileCalc(std::string_view text, bool integerMode,
-                              std::unique_ptr<CalcNode>& tree);
+                              std::unique_ptr<CalcNode>& tree,
+                              NumberReading reading = NumberReading::Calculation);
 
 // Evaluates a compiled calculation, reading the letters' matrices from
 // `source`. On code::Ok the node holds its value: a matrix, or (isMatrix()
@@ -35,7 +41,7 @@ namespace lorvex {
 // Codes:
 //   1 code::NotUnderstood    integer mode: a power the exact kernel could
 //                            not form (a singular matrix to a negative
-//                            power, or a stop or lack of memory inside it)
+//                            power, or lack of memory inside it)
 //   2 code::NotFound         a letter with no matrix
 //   3 code::OutOfMemory
 //  14 code::Singular         a singular matrix to invert ("1/S", "A/S";
@@ -66,18 +72,21 @@ namespace lorvex {
 void FreeCalc(std::unique_ptr<CalcNode> tree);
 
 // The value of a scalar text such as a diagonal value or a row factor:
-// compiled outside integer mode with I as the imaginary unit ("2+3i"), other
-// letters reading the source's matrices. `value` is the scalar result, 0 when
-// the result is a matrix. Returns the codes of CompileCalc and EvalCalc.
+// compiled outside integer mode as a typed number ("1e5" is 100000) with I as
+// the imaginary unit ("2+3i"), other letters reading the source's matrices.
+// Returns the codes of CompileCalc and EvalCalc, or code::NotUnderstood when
+// the result is a matrix; `value` is 0 unless the code is code::Ok.
 [[nodiscard]] int EvalScalarText(std::string_view text, const MatrixSource& source, Complex& value,
                                  const StopCheck& stop = StopCheck::never());
 
 // The value of a text typed into a real or complex cell, folded without the
-// workspace: I is the imaginary unit, Z reads `zValue` (the last of the
-// window's 27 values), every other letter, a transpose and a join count as 0;
-// "^" is the matrix power of a 1 x 1 matrix. Returns the codes of CompileCalc,
-// or code::CannotCalculate when the fold fails (a divisor below 10^-18 in
-// size, a power that reports a code).
+// workspace: a typed number ("2.5e-3"; a comma between two digits is a
+// decimal point, "1,5"), I the imaginary unit, Z reads `zValue` (the last of
+// the window's 27 values); "^" is the matrix power of a 1 x 1 matrix.
+// Returns the codes of CompileCalc, code::NotUnderstood for any other letter,
+// a transpose or a join ("abc", "2x", "sin(1)"), or code::CannotCalculate
+// when the fold fails (a divisor below 10^-18 in size, a power that reports
+// a code).
 [[nodiscard]] int ConstCalc(std::string_view text, Complex zValue, Complex& value);
 
 }  // namespace lorvex

@@ -1,3 +1,4 @@
+#include <string>
 #include <utility>
 
 #include "engine/arithmetic.h"
@@ -21,6 +22,33 @@ void makeImaginaryUnit(CalcNode& root) {
         node.code = CONST;
         node.value = Complex{0.0L, 1.0L};
     });
+}
+
+// A comma between two digits is a decimal point in a cell: "1,5" is 1.5.
+std::string withDecimalPoints(std::string_view text) {
+    std::string pointed(text);
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i + 1 < pointed.size(); ++i) {
+        if (pointed[i] == ',' && isDigit(pointed[i - 1]) && isDigit(pointed[i + 1]))
+            pointed[i] = '.';
+    }
+    return pointed;
+}
+
+// What a cell may hold besides numbers and I: the operators and Z.
+bool readsAsNumber(const CalcNode& node) {
+    switch (node.code) {
+        case CONST:
+        case PLUS:
+        case MINUS:
+        case TIMES:
+        case DIVIDE:
+        case CARET:
+        case 'Z':
+            return true;
+        default:
+            return false;
+    }
 }
 
 // The value of one node of a cell text from its operands' values; false when
@@ -53,9 +81,11 @@ bool foldNode(CalcNode& node, Complex zValue) {
             node.value = result.at(0, 0);
             return true;
         }
-        default:
-            node.value = node.code == 'Z' ? zValue : ZERO;
+        case 'Z':
+            node.value = zValue;
             return true;
+        default:
+            return false;
     }
 }
 
@@ -75,18 +105,27 @@ int EvalScalarText(std::string_view text, const MatrixSource& source, Complex& v
                    const StopCheck& stop) {
     value = ZERO;
     std::unique_ptr<CalcNode> tree;
-    if (const int rc = CompileCalc(text, false, tree); rc != code::Ok) return rc;
+    if (const int rc = CompileCalc(text, false, tree, NumberReading::TypedNumber); rc != code::Ok)
+        return rc;
     makeImaginaryUnit(*tree);
     if (const int rc = EvalCalc(tree.get(), source, stop); rc != code::Ok) return rc;
-    if (!tree->isMatrix()) value = tree->value;
+    if (tree->isMatrix()) return code::NotUnderstood;
+    value = tree->value;
     return code::Ok;
 }
 
 int ConstCalc(std::string_view text, Complex zValue, Complex& value) {
     value = ZERO;
     std::unique_ptr<CalcNode> tree;
-    if (const int rc = CompileCalc(text, false, tree); rc != code::Ok) return rc;
+    if (const int rc =
+            CompileCalc(withDecimalPoints(text), false, tree, NumberReading::TypedNumber);
+        rc != code::Ok) {
+        return rc;
+    }
     makeImaginaryUnit(*tree);
+    bool readable = true;
+    visitBottomUp(*tree, [&](const CalcNode& node) { readable = readable && readsAsNumber(node); });
+    if (!readable) return code::NotUnderstood;
     bool folded = true;
     visitBottomUp(*tree, [&](CalcNode& node) { folded = foldNode(node, zValue) && folded; });
     if (!folded) return code::CannotCalculate;

@@ -24,4 +24,10 @@ inline constexpr std::size_t kMaxFormulaLength = 5000;
 // one too small for it as 0.
 long double readDecimal(std::string_view run);
 
+// Reads a typed number in full: digits with at most one point and at least
+// one digit, then optionally "E", a sign and digits ("2.5E-3"). Returns
+// false, leaving `value` alone, when the text is not such a number. Beyond
+// the range of long double it reads as infinity, too small for it as 0.
+bool readTypedNumber(std::string_view text, long double& value);
+
 }  // namespace lorvex

@@ -131,8 +131,10 @@ void TMatFrame::createActions() {
     connect(action(WhiteBackground), &QAction::triggered, this,
             [this] { workspace_.toggleWhiteBackground(); });
     connect(action(Exit), &QAction::triggered, this, &QWidget::close);
-    connect(action(Open), &QAction::triggered, this,
-            [this] { report(operations_.files().open()); });
+    connect(action(Open), &QAction::triggered, this, [this] {
+        const Outcome<std::string> opened = operations_.files().open();
+        showError(prompter_, opened.code, opened.value);
+    });
     connect(action(HelpFirstMenu), &QAction::triggered, this, [this] { showHelp("LVFILEH"); });
     connect(action(HelpSecondMenu), &QAction::triggered, this, [this] { showHelp("LVCALCH"); });
     connect(action(HelpThirdMenu), &QAction::triggered, this, [this] { showHelp("LVVIEWH"); });
@@ -190,7 +192,8 @@ void TMatFrame::paste() {
 }
 
 void TMatFrame::openMatrixFile(const QString& path) {
-    report(operations_.files().OpenMatrixFile(toStdString(path)));
+    const std::string name = toStdString(path);
+    showError(prompter_, operations_.files().OpenMatrixFile(name), name);
 }
 
 void TMatFrame::receiveHandOver(const QString& path) {

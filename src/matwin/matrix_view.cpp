@@ -40,7 +40,7 @@ int editorHeightFor(int rowHeight) {
 // An entry as drawn: its text cut to the field width the window shows, so
 // that it stays within its cell.
 QString shownEntry(const MatrixDocument& document, std::int32_t row, std::int32_t col) {
-    return toQString(document.entryText(row, col)).left(shownFieldWidth(document.FieldWidth()));
+    return toQString(document.entryText(row, col)).left(shownFieldWidth(document.displayWidth()));
 }
 
 void drawRightAligned(QPainter& painter, int right, int top, int height, const QString& text) {
@@ -150,7 +150,7 @@ void MatrixView::relayout() {
 
 void MatrixView::computeGeometry() {
     const QFontMetrics metrics(font_);
-    const std::int32_t fieldWidth = shownFieldWidth(document_.FieldWidth());
+    const std::int32_t fieldWidth = shownFieldWidth(document_.displayWidth());
     const int eights = fieldWidth < 6 ? 8 : fieldWidth + 2;
     fieldCellWidth_ = metrics.horizontalAdvance(QString(eights, QLatin1Char('8')));
     textHeight_ = metrics.height();
@@ -352,12 +352,15 @@ void MatrixView::closeEditor() {
 
 void MatrixView::commitEdit(Step step) {
     closeEditor();
-    const int rc =
-        document_.setCellFromText(editCell_.row, editCell_.col, toStdString(editor_->text()));
+    const QString typed = editor_->text();
+    const int rc = document_.setCellFromText(editCell_.row, editCell_.col, toStdString(typed));
     if (rc != code::Ok) {
-        stopEditing();
-        invalidate();
+        // The cell keeps its value and the editor comes back on what was
+        // typed, for the user to correct it or leave with Esc.
         showError(prompter_, rc);
+        activateWindow();
+        editCell(editCell_.row, editCell_.col, editing_);
+        editor_->setText(typed);
         return;
     }
     relayout();

@@ -261,17 +261,24 @@ void TMatWin::askSwap(bool columns) {
     afterEdit(columns ? document_.swapColumns(a, b) : document_.swapRows(a, b));
 }
 
+// The integer kind has no decimals: its dialog offers the field width alone.
 void TMatWin::askFormat() {
-    if (document_.isInteger()) return;
-    const auto answer =
-        prompter_.askFields({text(strings::id::FormatTitle),
-                             {{text(strings::id::DecimalCount), number(document_.Decimals())},
-                              {text(strings::id::FieldWidth), number(document_.FieldWidth())}},
-                             text(strings::id::ScientificNotation),
-                             document_.SciNotation()});
+    Prompter::FieldsRequest request{
+        text(strings::id::FormatTitle),
+        {{text(strings::id::FieldWidth), number(document_.FieldWidth())}}};
+    if (!document_.isInteger()) {
+        request.fields.insert(request.fields.begin(),
+                              {text(strings::id::DecimalCount), number(document_.Decimals())});
+        request.checkLabel = text(strings::id::ScientificNotation);
+        request.checked = document_.SciNotation();
+    }
+    const auto answer = prompter_.askFields(request);
     if (!answer) return;
-    const int rc = document_.setFormat(leadingInteger(answer->texts[0]),
-                                       leadingInteger(answer->texts[1]), answer->checked);
+    const int rc =
+        document_.isInteger()
+            ? document_.setFormat(document_.Decimals(), leadingInteger(answer->texts[0]), false)
+            : document_.setFormat(leadingInteger(answer->texts[0]),
+                                  leadingInteger(answer->texts[1]), answer->checked);
     if (rc != code::Ok) {
         showError(prompter_, rc);
         return;

@@ -30,9 +30,6 @@ int MatrixDocument::readFile(const std::string& path, History history) {
     const int rc = readMatrixFile(path, static_cast<std::int32_t>(kind_), file);
     if (rc != code::Ok) return rc;
     MatrixData contents = contentsFrom(std::move(file.entries));
-    const auto decimals = static_cast<std::int16_t>(file.decimals);
-    const std::int16_t width =
-        widenedFieldWidth(contents, decimals, static_cast<std::int16_t>(file.fieldWidth));
     // An older or foreign file may hold fewer fonts or colour roles; the
     // document keeps its own for those.
     completeWindowSettings(file.window, settings_);
@@ -40,8 +37,9 @@ int MatrixDocument::readFile(const std::string& path, History history) {
     if (history == History::Record) push(snapshot(TUndoRec::ContentsReplaced));
 
     data_ = std::move(contents);
-    decimals_ = decimals;
-    fieldWidth_ = width;
+    decimals_ = static_cast<std::int16_t>(file.decimals);
+    fieldWidth_ = static_cast<std::int16_t>(file.fieldWidth);
+    displayWidthChanged();
     sciNotation_ = file.sciNotation;
     if (file.notesPresent) notes_ = std::move(file.notes);
     settings_ = std::move(file.window);

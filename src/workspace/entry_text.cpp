@@ -23,6 +23,18 @@ std::size_t integerPartLength(const std::string& text, int decimals, bool comple
     return complex ? text.size() - 1 : text.size();
 }
 
+// The characters of an integer written whole: its digits and a minus sign.
+std::size_t textLength(const BigInt& value) {
+    const auto& digits = value.digits();
+    std::size_t length = 4 * (digits.size() - 1) + (value.isNegative() ? 1 : 0);
+    unsigned top = digits.back();
+    do {
+        ++length;
+        top /= 10;
+    } while (top > 0);
+    return length;
+}
+
 // The part before the first point, or the whole text when there is none.
 std::size_t lengthBeforePoint(const std::string& text) {
     const std::size_t point = text.find('.');
@@ -61,14 +73,15 @@ std::size_t widestMeasure(const std::vector<Complex>& cells, bool byRealPart, in
 }  // namespace
 
 std::string MatrixDocument::rawEntryText(std::int32_t row, std::int32_t col) const {
+    const std::int32_t width = displayWidth();
     if (const auto* integer = std::get_if<IntegerMatrix>(&data_)) {
         const BigInt& value = row == integer->rows ? integer->denominator : integer->at(row, col);
-        return value.toText({.maxLength = fieldWidth_});
+        return value.toText({.maxLength = width});
     }
     const Complex value = std::get<ComplexMatrix>(data_).at(row, col);
     std::string text = kind_ == ElementKind::Complex ? complexText(value, decimals_)
                                                      : fixedPointText(value.re, decimals_);
-    if (text.size() > static_cast<std::size_t>(fieldWidth_)) text.resize(fieldWidth_);
+    if (text.size() > static_cast<std::size_t>(width)) text.resize(static_cast<std::size_t>(width));
     return text;
 }
 
@@ -83,6 +96,7 @@ std::string MatrixDocument::entryText(std::int32_t row, std::int32_t col) const 
 }
 
 void MatrixDocument::computeFieldWidth() {
+    displayWidthChanged();
     if (isInteger()) {
         fieldWidth_ = 8;
         return;
@@ -100,28 +114,34 @@ void MatrixDocument::computeFieldWidth() {
     fieldWidth_ = static_cast<std::int16_t>(std::min<std::size_t>(width, 32767));
 }
 
-// Cutting an entry at the field width may drop decimals, but digits before the
-// decimal point would make the number shown plainly wrong (123456789 shown
-// as 12345678), so the field grows instead.
-std::int16_t MatrixDocument::widenedFieldWidth(const MatrixData& contents, std::int16_t decimals,
-                                               std::int16_t width) const {
-    const auto* matrix = std::get_if<ComplexMatrix>(&contents);
-    if (matrix == nullptr) return width;
-    const bool complex = kind_ == ElementKind::Complex;
-    const auto textOf = [&](Complex value) {
-        return complex ? complexText(value, decimals) : fixedPointText(value.re, decimals);
-    };
-    const auto measure = [&](const std::string& text) {
-        return integerPartLength(text, decimals, complex);
-    };
-    // A complex entry's last point is in its imaginary part: every entry counts.
-    const std::size_t needed = widestMeasure(matrix->cells, !complex, decimals,
-                                             static_cast<std::size_t>(width), textOf, measure);
-    return static_cast<std::int16_t>(std::min<std::size_t>(needed, 32767));
+std::int32_t MatrixDocument::displayWidth() const {
+    if (!displayWidth_) displayWidth_ = widenedFieldWidth();
+    return *displayWidth_;
 }
 
-void MatrixDocument::widenFieldForIntegerParts() {
-    fieldWidth_ = widenedFieldWidth(data_, decimals_, fieldWidth_);
+// Cutting an entry at the field width may drop decimals, but digits before the
+// decimal point would make the number shown plainly wrong (123456789 shown
+// as 12345678), so the field grows instead. So does the field of an exact
+// matrix, whose "..." hides all the digits after it.
+std::int32_t MatrixDocument::widenedFieldWidth() const {
+    if (const auto* integer = std::get_if<IntegerMatrix>(&data_)) {
+        std::size_t longest = textLength(integer->denominator);
+        for (const BigInt& numerator : integer->numerators)
+            longest = std::max(longest, textLength(numerator));
+        return std::max<std::int32_t>(fieldWidth_, static_cast<std::int32_t>(std::min<std::size_t>(
+                                                       longest, kWidestExactField)));
+    }
+    const bool complex = kind_ == ElementKind::Complex;
+    const auto textOf = [&](Complex value) {
+        return complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
+    };
+    const auto measure = [&](const std::string& text) {
+        return integerPartLength(text, decimals_, complex);
+    };
+    // A complex entry's last point is in its imaginary part: every entry counts.
+    const std::size_t needed = widestMeasure(
+        Cells(), !complex, decimals_, static_cast<std::size_t>(fieldWidth_), textOf, measure);
+    return static_cast<std::int32_t>(std::min<std::size_t>(needed, 32767));
 }
 
 }  // namespace lorvex

@@ -11,31 +11,41 @@
 
 namespace lorvex {
 
-int FileOperations::OpenMatrixFile(const std::string& path, Workspace::UnreadableFile unreadable) {
+int FileOperations::OpenMatrixFile(const std::string& path) {
     return runGuarded([&] {
         const std::int32_t kindCode = matrixKindForPath(path);
         if (kindCode < 0) return code::Ok;
         const auto kind = static_cast<ElementKind>(kindCode);
-        return context_.workspace.PlaceMatrix(kind, path, 0, zeroMatrix(kind, 3, 3), unreadable)
-            .code;
+        return context_.workspace.PlaceMatrix(kind, path, 0, zeroMatrix(kind, 3, 3)).code;
     });
 }
 
-int FileOperations::open() {
+Outcome<std::string> FileOperations::open() {
     Workspace& workspace = context_.workspace;
-    if (workspace.FindFreeLetter() < 1) return code::NoMoreRoom;
+    if (workspace.FindFreeLetter() < 1) return {code::NoMoreRoom, {}};
     const ElementKind kind = elementKindOf(workspace.Mode());
     static constexpr std::string_view kInitialNames[] = {"noname.fma", "", "",
                                                          "noname.cma", "", "noname.ima"};
     const int filterString = strings::id::RealMatrixFilter + static_cast<int>(workspace.Mode());
     const std::optional<std::string> path = context_.prompter.askOpenFile(
         strings::byId(filterString), kInitialNames[static_cast<std::size_t>(kind)]);
-    if (!path) return code::Ok;
-    return runGuarded(
-        [&] { return workspace.PlaceMatrix(kind, *path, 0, zeroMatrix(kind, 3, 3)).code; });
+    if (!path) return {code::Ok, {}};
+    return {runGuarded(
+                [&] { return workspace.PlaceMatrix(kind, *path, 0, zeroMatrix(kind, 3, 3)).code; }),
+            *path};
 }
 
 int FileOperations::paste(std::string_view text) {
+    // A spreadsheet in Portuguese writes 1,5; read as usual, the comma
+    // would split each such number into two entries.
+    std::string pointed;
+    if (hasDecimalCommas(text) &&
+        context_.prompter.messageBox(strings::byId(strings::id::PasteCaption),
+                                     strings::byId(strings::id::DecimalCommasQuestion),
+                                     Prompter::Buttons::YesNo) == Prompter::Answer::Yes) {
+        pointed = withDecimalPoints(text);
+        text = pointed;
+    }
     ComplexMatrix block;
     const int rc = scanPastedText(text, block);
     if (rc == code::NothingToDo) return code::Ok;

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/outcome.h"
 #include "workspace/operation_context.h"
 
 namespace lorvex {
@@ -16,18 +17,15 @@ class FileOperations {
     // Opens a matrix file into a free letter of the array of its kind, chosen
     // by the extension (.fma, .cma, .ima in any case); any other name does
     // nothing. Files named on the command line, handed over by a later start
-    // or dropped on the frame come here.
-    // A file that cannot be read leaves a new place with a 3 x 3 zero matrix,
-    // silently, or with UnreadableFile::StoreNothing stores nothing and gives
-    // its read code.
-    [[nodiscard]] int OpenMatrixFile(
-        const std::string& path,
-        Workspace::UnreadableFile unreadable = Workspace::UnreadableFile::KeepEntries);
+    // or dropped on the frame come here. A file that cannot be read stores
+    // nothing and gives code::CannotOpenFile.
+    [[nodiscard]] int OpenMatrixFile(const std::string& path);
     // The Open command: a free letter first (else code::NoMoreRoom), then the
-    // file asked for with the current mode's filter.
-    [[nodiscard]] int open();
+    // file asked for with the current mode's filter. The code comes with the
+    // path chosen (empty when the dialog was cancelled).
+    [[nodiscard]] Outcome<std::string> open();
     // Pastes a table of numbers as a real matrix under a free letter of the
-    // current mode. A text without any number does nothing; a table of more
+    // real array. A text without any number does nothing; a table of more
     // than 1 000 000 entries gives code::OutOfRange.
     [[nodiscard]] int paste(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include "workspace/matrix_document.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <variant>
@@ -48,21 +49,26 @@ void MatrixDocument::setDocumentName(std::string name, bool named) {
 // nothing can fail any more.
 void MatrixDocument::replaceContents(const MatrixData& contents, History history) {
     MatrixData replacement = contentsFrom(contents);
-    const std::int16_t width = widenedFieldWidth(replacement, decimals_, fieldWidth_);
     if (history == History::Record) push(snapshot(TUndoRec::ContentsReplaced));
     data_ = std::move(replacement);
-    fieldWidth_ = width;
+    displayWidthChanged();
     modified_ = true;
 }
 
 int MatrixDocument::setFormat(int decimals, int width, bool sciNotation) {
-    if (isInteger()) return code::Ok;
+    if (isInteger()) {
+        fieldWidth_ = static_cast<std::int16_t>(std::clamp(width, 1, 32767));
+        displayWidthChanged();
+        modified_ = true;
+        return code::Ok;
+    }
     if (decimals < 0 || decimals > 19) return code::OutOfRange;
     if (width < decimals + 2) width = decimals + 2;
     if (sciNotation && width < decimals + 9) width = decimals + 9;
     decimals_ = static_cast<std::int16_t>(decimals);
     fieldWidth_ = static_cast<std::int16_t>(std::min(width, 32767));
     sciNotation_ = sciNotation;
+    displayWidthChanged();
     modified_ = true;
     return code::Ok;
 }
@@ -96,6 +102,7 @@ int MatrixDocument::setIntegerCellFromText(std::int32_t row, std::int32_t col,
     BigInt& cell = slices::entry(matrix, row, col);
     push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
     cell = std::move(value);
+    displayWidthChanged();
     modified_ = true;
     return code::Ok;
 }
@@ -104,7 +111,7 @@ void MatrixDocument::setComplexCell(std::int32_t row, std::int32_t col, Complex 
     Complex& cell = std::get<ComplexMatrix>(data_).at(row, col);
     push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
     cell = value;
-    widenFieldForIntegerParts();
+    displayWidthChanged();
     modified_ = true;
 }
 

@@ -52,7 +52,16 @@ class MatrixDocument {
     const MatrixData& matrixData() const { return data_; }
 
     std::int16_t Decimals() const { return decimals_; }
+    // The field width chosen (by the Format dialog, the file read or the
+    // entries at set-up); the file keeps it.
     std::int16_t FieldWidth() const { return fieldWidth_; }
+    // The width the entries are shown in: the field width, widened so that
+    // no digit before a decimal point is cut (123456789 is never shown as
+    // 12345678). Integer documents widen it up to kWidestExactField for a
+    // numerator or the denominator to show whole; a wider number is cut with
+    // "...".
+    std::int32_t displayWidth() const;
+    static constexpr std::int32_t kWidestExactField = 40;
     bool SciNotation() const { return sciNotation_; }
     // Display tolerance 0.01 * 0.1^Decimals; the root finder accepts with it.
     long double ZeroTol() const;
@@ -103,8 +112,7 @@ class MatrixDocument {
 
     // Replaces the matrix (its kind stays) and sets the modified flag; the
     // old matrix is recorded for undo unless the document's owner keeps no
-    // history (the step windows). The field width grows when an entry's
-    // integer part would not fit. When memory runs out it throws
+    // history (the step windows). When memory runs out it throws
     // std::bad_alloc with the document as it was.
     void replaceContents(const MatrixData& contents, History history = History::Record);
 
@@ -118,7 +126,7 @@ class MatrixDocument {
 
     // Format: decimals 0 ... 19 (else code::OutOfRange), the width raised to
     // decimals + 2, and to decimals + 9 with scientific notation. Integer
-    // documents have no format; the call does nothing.
+    // documents take the width only, at least 1.
     [[nodiscard]] int setFormat(int decimals, int width, bool sciNotation);
     // Long minus with a Windows-1252 code 32 ... 255 (else code::OutOfRange).
     [[nodiscard]] int setLongMinus(int minusCode);
@@ -179,12 +187,10 @@ class MatrixDocument {
     // once nothing can fail any more; what the record saved may be moved out.
     void reverse(TUndoRec& record);
     std::string rawEntryText(std::int32_t row, std::int32_t col) const;
-    // The width, at least `width`, at which no integer part of `contents`
-    // written with `decimals` decimals is cut.
-    std::int16_t widenedFieldWidth(const MatrixData& contents, std::int16_t decimals,
-                                   std::int16_t width) const;
-    // Widens the field when an entry's integer part would be cut.
-    void widenFieldForIntegerParts();
+    std::int32_t widenedFieldWidth() const;
+    // The matrix or its format changed: the display width is worked out anew
+    // when next asked for.
+    void displayWidthChanged() { displayWidth_.reset(); }
     bool holdsCell(std::int32_t row, std::int32_t col) const {
         return row >= 0 && row < Rows() && col >= 0 && col < Cols();
     }
@@ -196,6 +202,7 @@ class MatrixDocument {
     MatrixData data_;
     std::int16_t decimals_ = 5;
     std::int16_t fieldWidth_ = 8;
+    mutable std::optional<std::int32_t> displayWidth_;
     bool sciNotation_ = false;
     bool longMinus_ = false;
     std::int16_t minusCode_ = 150;

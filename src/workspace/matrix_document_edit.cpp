@@ -29,6 +29,7 @@ MatrixData made(const MatrixData& data, Make make) {
 void MatrixDocument::commit(MatrixData&& changed, TUndoRec&& record) {
     push(std::move(record));
     data_ = std::move(changed);
+    displayWidthChanged();
     modified_ = true;
 }
 
@@ -116,6 +117,7 @@ bool MatrixDocument::undo() {
     if (undoStack_.empty()) return false;
     reverse(undoStack_.back());
     undoStack_.pop_back();
+    displayWidthChanged();
     modified_ = true;
     return true;
 }

@@ -43,7 +43,7 @@ std::string texMatrix(const MatrixDocument& document, TexDelimiter delimiter,
 }
 
 int plainTextTable(const MatrixDocument& document, std::string& text) {
-    const std::int64_t width = document.FieldWidth();
+    const std::int64_t width = document.displayWidth();
     if ((width + 2) * (document.Rows() + 1) * static_cast<std::int64_t>(document.Cols()) >
         kPlainTextLimit) {
         return code::NoMoreRoom;

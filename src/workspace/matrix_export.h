@@ -16,9 +16,9 @@ enum class TexAlignment { Left = 0, Centred = 1, Right = 2 };
 std::string texMatrix(const MatrixDocument& document, TexDelimiter delimiter,
                       TexAlignment alignment);
 
-// The plain-text table: every entry right-aligned in FieldWidth characters and
+// The plain-text table: every entry right-aligned in displayWidth characters and
 // followed by two blanks, rows ended by CR LF, no denominator. Returns
-// code::Ok, or code::NoMoreRoom when (FieldWidth + 2)(Rows + 1)Cols exceeds
+// code::Ok, or code::NoMoreRoom when (displayWidth + 2)(Rows + 1)Cols exceeds
 // 64000 (the text is then left alone).
 [[nodiscard]] int plainTextTable(const MatrixDocument& document, std::string& text);
 

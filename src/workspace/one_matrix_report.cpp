@@ -30,7 +30,7 @@ std::string entryValue(Complex value, const MatrixDocument& document) {
     std::string text = document.Kind() == ElementKind::Complex
                            ? complexText(value, document.Decimals())
                            : fixedPointText(value.re, document.Decimals());
-    const auto limit = static_cast<std::size_t>(2 * document.FieldWidth());
+    const auto limit = static_cast<std::size_t>(2 * document.displayWidth());
     if (text.size() > limit) text.resize(limit);
     return text;
 }
@@ -112,7 +112,7 @@ int CalculationOperations::buildReport(std::int32_t letter, OneMatrixReport& rep
         }
         result.text +=
             polynomialReport(polynomial == code::Ok ? &coefficients : nullptr, result.roots,
-                             document->Decimals(), document->FieldWidth(), complexMode);
+                             document->Decimals(), document->displayWidth(), complexMode);
     }
     report = std::move(result);
     return code::Ok;

@@ -181,4 +181,29 @@ int scanPastedText(std::string_view text, ComplexMatrix& block) {
     }
 }
 
+bool hasDecimalCommas(std::string_view text) {
+    if (text.find(',') == std::string_view::npos || text.find('.') != std::string_view::npos)
+        return false;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    bool commaInNumber = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ',') {
+            if (i == 0 || i + 1 == text.size() || !isDigit(text[i - 1]) || !isDigit(text[i + 1]) ||
+                commaInNumber) {
+                return false;
+            }
+            commaInNumber = true;
+        } else if (!isDigit(text[i])) {
+            commaInNumber = false;
+        }
+    }
+    return true;
+}
+
+std::string withDecimalPoints(std::string_view text) {
+    std::string pointed(text);
+    std::ranges::replace(pointed, ',', '.');
+    return pointed;
+}
+
 }  // namespace lorvex

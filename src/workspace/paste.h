@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "engine/matrix_data.h"
@@ -29,5 +30,14 @@ namespace lorvex {
 // the leading digits, "." and "-" are looked at, so "inf" or "nan" give 0. A
 // number too large for a long double gives an infinity, one too small a zero.
 long double pastedFieldValue(std::string_view field);
+
+// Whether a text seems to write its numbers with decimal commas, as
+// spreadsheets in Portuguese do ("1,5\t2,25"): there is a comma, every comma
+// stands between two digits, no number holds two of them, and there is no
+// decimal point.
+bool hasDecimalCommas(std::string_view text);
+
+// The text with every comma turned into a decimal point.
+std::string withDecimalPoints(std::string_view text);
 
 }  // namespace lorvex

@@ -11,9 +11,11 @@ bool confirmOverwrite(Prompter& prompter) {
                                Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
 }
 
-void showError(Prompter& prompter, int code) {
+void showError(Prompter& prompter, int code, std::string_view subject) {
     if (code <= 0) return;
-    prompter.messageBox(strings::kErrorCaption, strings::message(code), Prompter::Buttons::Ok);
+    std::string text(strings::message(code));
+    if (!subject.empty()) text += "\n" + std::string(subject);
+    prompter.messageBox(strings::kErrorCaption, text, Prompter::Buttons::Ok);
 }
 
 }  // namespace lorvex

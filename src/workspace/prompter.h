@@ -97,7 +97,8 @@ class DialogFreePrompter : public Prompter {
 bool confirmOverwrite(Prompter& prompter);
 
 // The message of a positive result code under the caption "hmm...";
-// nothing for success or a user stop.
-void showError(Prompter& prompter, int code);
+// nothing for success or a user stop. A `subject` (the file that could not
+// be opened) follows the message on a line of its own.
+void showError(Prompter& prompter, int code, std::string_view subject = {});
 
 }  // namespace lorvex

@@ -221,6 +221,8 @@ inline constexpr int MatrixChoice = 1562;
 inline constexpr int ColumnVectorChoice = 1563;
 inline constexpr int ProjectionChoice = 1564;
 inline constexpr int ReflectionChoice = 1565;
+inline constexpr int PasteCaption = 1600;
+inline constexpr int DecimalCommasQuestion = 1601;
 
 // The toolkit's dialogs.
 inline constexpr int FontColour = 1620;

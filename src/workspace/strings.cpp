@@ -293,6 +293,8 @@ constexpr std::array kTable = {
     Entry{1563, "vetor coluna"},
     Entry{1564, "projeçao"},
     Entry{1565, "reflexao"},
+    Entry{1600, "colar"},
+    Entry{1601, "vírgulas decimais?"},
     Entry{1620, "cor"},
 };
 

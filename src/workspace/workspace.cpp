@@ -116,12 +116,12 @@ std::vector<std::int32_t> Workspace::occupiedLetters() const {
     return letters;
 }
 
-std::int32_t Workspace::FindFreeLetter() const {
+std::int32_t Workspace::FindFreeLetter(WorkspaceMode mode) const {
     for (std::int32_t letter = 1; letter <= kLetters; ++letter) {
-        if (slot(letter) == nullptr) return letter;
+        if (slot(mode, letter) == nullptr) return letter;
     }
     for (std::int32_t letter = 1; letter <= kLetters; ++letter) {
-        if (slot(letter)->Hidden()) return letter;
+        if (slot(mode, letter)->Hidden()) return letter;
     }
     return 0;
 }
@@ -131,16 +131,16 @@ std::string Workspace::defaultDocumentName(ElementKind kind, std::int32_t letter
 }
 
 Workspace::Placement Workspace::PlaceMatrix(ElementKind kind, const std::string& name,
-                                            std::int32_t letterNo, const MatrixData& entries,
-                                            UnreadableFile unreadable) {
-    if (letterNo < 1) letterNo = FindFreeLetter();
+                                            std::int32_t letterNo, const MatrixData& entries) {
+    // The letter is free where the matrix goes, not only in the mode shown.
+    if (letterNo < 1) letterNo = FindFreeLetter(modeOf(kind));
     if (letterNo < 1) return {code::NoMoreRoom, false, nullptr};
 
     auto& place = slots_[index(modeOf(kind))][static_cast<std::size_t>(letterNo - 1)];
     if (place == nullptr) {
         std::unique_ptr<MatrixDocument> document;
-        if (const int rc = runGuarded(
-                [&] { return makeDocument(kind, name, letterNo, entries, unreadable, document); });
+        if (const int rc =
+                runGuarded([&] { return makeDocument(kind, name, letterNo, entries, document); });
             rc != code::Ok) {
             return {rc, false, nullptr};
         }
@@ -168,18 +168,17 @@ Workspace::Placement Workspace::PlaceMatrix(ElementKind kind, const std::string&
 }
 
 int Workspace::makeDocument(ElementKind kind, const std::string& name, std::int32_t letterNo,
-                            const MatrixData& entries, UnreadableFile unreadable,
+                            const MatrixData& entries,
                             std::unique_ptr<MatrixDocument>& made) const {
     auto document =
         std::make_unique<MatrixDocument>(whiteBackground_ ? -letterNo : letterNo, kind, entries);
     document->setDocumentName(defaultDocumentName(kind, letterNo), false);
     // The block the document was made with is no state of the user's, so
     // the file replaces it without an undo record. A file that cannot be
-    // read leaves the new document with that block, silently, unless the
-    // caller wants nothing stored then.
+    // read stores nothing: a matrix of zeros would pass for its contents.
     if (!name.empty()) {
-        const int rc = document->readFile(name, MatrixDocument::History::Skip);
-        if (rc != code::Ok && unreadable == UnreadableFile::StoreNothing) return rc;
+        if (const int rc = document->readFile(name, MatrixDocument::History::Skip); rc != code::Ok)
+            return rc;
     }
     document->setModified(name.empty());
     made = std::move(document);

@@ -63,31 +63,27 @@ class Workspace : public MatrixSource {
     // 'A' ... 'Z' in the current mode, or code::NotFound.
     [[nodiscard]] int matrixFor(char letter, MatrixData& copy) const override;
 
-    // The first empty place of the current mode, else the first hidden one,
-    // else 0.
-    std::int32_t FindFreeLetter() const;
+    // The first empty place of a mode's array (the current mode's without
+    // one), else the first hidden one, else 0.
+    std::int32_t FindFreeLetter(WorkspaceMode mode) const;
+    std::int32_t FindFreeLetter() const { return FindFreeLetter(mode_); }
 
     struct Placement {
         // code::Ok, code::NoMoreRoom or code::OutOfMemory (nothing stored, the
         // place as it was), or the file's read code when it could not be read
-        // into an occupied place (which keeps its matrix) or, with
-        // UnreadableFile::StoreNothing, into an empty one.
+        // (nothing stored; an occupied place keeps its matrix).
         int code = 0;
         bool stored = false;                 // false also when the overwrite was refused
         MatrixDocument* document = nullptr;  // the document stored into
     };
-    // What an empty place gets when the matrix file meant for it cannot be
-    // read: the entries given, silently, or nothing.
-    enum class UnreadableFile { KeepEntries, StoreNothing };
     // Stores a matrix into the place of `letterNo` (0 or less: a free letter of
-    // the current mode) in the array of `kind`, whatever the current mode. An
+    // that array) in the array of `kind`, whatever the current mode. An
     // empty place gets a new document named "mat<letter>.<extension>"; an
     // occupied one is replaced after the overwrite question. A non-empty `name`
     // is a matrix file read into the document instead of `entries`; a new
     // document made from a file has nothing to undo.
     [[nodiscard]] Placement PlaceMatrix(ElementKind kind, const std::string& name,
-                                        std::int32_t letterNo, const MatrixData& entries,
-                                        UnreadableFile unreadable = UnreadableFile::KeepEntries);
+                                        std::int32_t letterNo, const MatrixData& entries);
 
     // Shows the place's document and clears its Hidden flag; an empty place
     // gets a 3 x 3 zero matrix. Returns the result code of that creation.
@@ -113,10 +109,10 @@ class Workspace : public MatrixSource {
   private:
     static std::size_t index(WorkspaceMode mode) { return static_cast<std::size_t>(mode); }
     // The document of an empty place, before it takes the place: code::Ok,
-    // or the read code that UnreadableFile::StoreNothing passes on. May
-    // throw std::bad_alloc.
+    // or the read code of a file that cannot be read. May throw
+    // std::bad_alloc.
     [[nodiscard]] int makeDocument(ElementKind kind, const std::string& name, std::int32_t letterNo,
-                                   const MatrixData& entries, UnreadableFile unreadable,
+                                   const MatrixData& entries,
                                    std::unique_ptr<MatrixDocument>& made) const;
     void notifyLettersChanged();
 

@@ -110,8 +110,8 @@ TEST_F(CalcLanguage, AStopEndsALongExactCalculation) {
     MatrixData result = realMatrix({{9}});
     EXPECT_EQ(CalcMatrix("HHH", true, huge, result, stop), code::UserStop);
     polls = 0;
-    EXPECT_EQ(CalcMatrix("H^3", true, huge, result, stop), code::NotUnderstood)
-        << "inside the exact power a stop ends the power like any failure";
+    EXPECT_EQ(CalcMatrix("H^3", true, huge, result, stop), code::UserStop)
+        << "inside the exact power too";
     EXPECT_EQ(result, MatrixData(realMatrix({{9}})));
 }
 

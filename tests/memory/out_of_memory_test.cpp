@@ -207,7 +207,6 @@ TEST_F(OutOfMemoryTest, EveryOperationLeavesTheWorkspaceAsItWas) {
     const MatrixData m = test::realMatrix({{0, 0, 0}, {0, 123456789, 0}});
     const MatrixData zeros = IntegerMatrix(3, 3);
     const std::string path = integerFile();
-    const auto none = Workspace::UnreadableFile::StoreNothing;
     const struct {
         const char* what;
         std::function<int(FrameOperations&)> operation;
@@ -215,9 +214,7 @@ TEST_F(OutOfMemoryTest, EveryOperationLeavesTheWorkspaceAsItWas) {
     } cases[] = {
         {"place A", [&](auto& o) { return o.workspace().PlaceMatrix(kReal, "", A, m).code; }},
         {"place X", [&](auto& o) { return o.workspace().PlaceMatrix(kReal, "", X, m).code; }},
-        {"open",
-         [&](auto& o) { return o.files().OpenMatrixFile(path, none); },
-         {code::CannotOpenFile}},
+        {"open", [&](auto& o) { return o.files().OpenMatrixFile(path); }, {code::CannotOpenFile}},
         {"save",
          [&](auto& o) { return o.workspace().slot(WorkspaceMode::Integer, A)->writeFile(path); },
          {code::CannotSaveFile}},

@@ -192,6 +192,15 @@ TEST_F(MatrixWindowTest, LeftClickEditsOneCellAndARejectedEntryShowsItsMessage) 
     prompter.expectError("dado inconsistente");
     type("12a");
     EXPECT_EQ(document->ICells()[0], BigInt(1));
+    EXPECT_TRUE(editor()->isVisible()) << "the editor stays on the text for correction";
+    EXPECT_EQ(editor()->text(), "12a");
+    QTest::keyClick(editor(), Qt::Key_Escape);
+
+    // The Format dialog of an exact matrix offers the field width alone.
+    prompter.expectFields("formato", std::vector<std::string>{"20"});
+    action(command::Format)->trigger();
+    EXPECT_EQ(prompter.lastFields().fields.size(), 1U);
+    EXPECT_EQ(document->FieldWidth(), 20);
 }
 
 TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogsCloseTheCellEditor) {

@@ -43,6 +43,16 @@ TEST_F(CalculationOperationsTest, IntegerSystemsAreExact) {
     EXPECT_EQ(at(C), MatrixData(integerMatrix({{-3}, {2}}, 2)));
 }
 
+// Stopped inside, an exact power ends as every stopped computation: no message.
+TEST_F(CalculationOperationsTest, AStopInsideAnExactPowerIsNoFailure) {
+    operations.setMode(WorkspaceMode::Integer);
+    place(M, integerMatrix({{2, 1}, {1, 1}}));
+    int polls = 0;
+    const StopCheck stop([&] { return ++polls > 10; });
+    EXPECT_EQ(operations.calculations().CalcExpression(C, "M^200000", stop), code::UserStop);
+    EXPECT_EQ(integer(C), nullptr);
+}
+
 TEST_F(CalculationOperationsTest, SolveChecksItsLettersFirst) {
     place(M, realMatrix({{1, 2}, {2, 4}}));
     place(B, realMatrix({{3}, {6}}));

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <random>
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
@@ -58,9 +59,9 @@ TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     ASSERT_EQ(operations.files().OpenMatrixFile(integer), code::Ok);
     EXPECT_EQ(workspace.occupiedLetters(), (std::vector<std::int32_t>{1}));
     EXPECT_TRUE(workspace.ModeUsed(WorkspaceMode::Integer));
-    ASSERT_NE(workspace.slot(WorkspaceMode::Integer, 2), nullptr)
-        << "the free letter is chosen in the current mode";
-    EXPECT_EQ(workspace.slot(WorkspaceMode::Integer, 2)->ICells()[0], BigInt(5));
+    ASSERT_NE(workspace.slot(WorkspaceMode::Integer, 1), nullptr)
+        << "the free letter is chosen in the array the file goes to";
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Integer, 1)->ICells()[0], BigInt(5));
 
     std::filesystem::copy_file(real, path("x.fmat"));
     EXPECT_EQ(operations.files().OpenMatrixFile(path("x.fmat")), code::Ok);
@@ -68,25 +69,23 @@ TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     EXPECT_EQ(workspace.occupiedLetters().size(), 1U);
 }
 
-TEST_F(FrameOperationsTest, AnUnreadableFileLeavesTheNewPlaceWithZerosOrEmpty) {
-    std::ofstream(path("broken.fma")) << "not a matrix";
-    ASSERT_EQ(operations.files().OpenMatrixFile(path("broken.fma")), code::Ok);
-    MatrixDocument* document = workspace.slot(1);
-    ASSERT_NE(document, nullptr);
-    EXPECT_EQ(document->matrixData(), MatrixData(ComplexMatrix(3, 3)));
-    EXPECT_EQ(document->documentName(), "mat1.fma");
-    EXPECT_FALSE(document->modified());
-
-    std::ofstream(path("broken.cma")) << "not a matrix";
-    EXPECT_EQ(operations.files().OpenMatrixFile(path("broken.cma"),
-                                                Workspace::UnreadableFile::StoreNothing),
-              code::CannotOpenFile);
-    EXPECT_EQ(workspace.slot(WorkspaceMode::Complex, 1), nullptr);
+// Named as a matrix file, a text, random bytes or a file cut short open
+// nothing, rather than a matrix of zeros that would pass for the file's.
+TEST_F(FrameOperationsTest, AnUnreadableFileOpensNothing) {
+    test::Bytes cut = test::fileBytes(saved("whole.fma", ElementKind::Real, realMatrix({{1}}), ""));
+    cut.resize(cut.size() - 3);
+    test::putFile(folder / "cut.fma", cut);
+    std::ofstream(path("text.fma")) << "1 2\n3 4\n";
+    std::mt19937 engine(5);
+    test::Bytes noise(2000);
+    for (std::uint8_t& byte : noise)
+        byte = static_cast<std::uint8_t>(engine());
+    test::putFile(folder / "noise.cma", noise);
+    for (const char* name : {"cut.fma", "text.fma", "noise.cma"}) {
+        EXPECT_EQ(operations.files().OpenMatrixFile(path(name)), code::CannotOpenFile) << name;
+    }
+    EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Real));
     EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
-    const std::string file = saved("v.fma", ElementKind::Real, realMatrix({{4}}), "");
-    EXPECT_EQ(operations.files().OpenMatrixFile(file, Workspace::UnreadableFile::StoreNothing),
-              code::Ok);
-    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{4}})));
 }
 
 TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
@@ -125,30 +124,56 @@ TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuesti
 TEST_F(FrameOperationsTest, OpenCommandAsksForAFileOfTheMode) {
     const std::string file = saved("w.fma", ElementKind::Real, realMatrix({{3}}), "");
     prompter.expectOpenFile(std::nullopt);
-    EXPECT_EQ(operations.files().open(), code::Ok);
+    EXPECT_EQ(operations.files().open().code, code::Ok);
     EXPECT_TRUE(workspace.occupiedLetters().empty());
     prompter.expectOpenFile(file);
-    EXPECT_EQ(operations.files().open(), code::Ok);
+    EXPECT_EQ(operations.files().open().code, code::Ok);
     EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realMatrix({{3}})));
+
+    // A file that does not read is named in the message.
+    std::ofstream(path("bad.fma")) << "x";
+    prompter.expectOpenFile(path("bad.fma"));
+    const Outcome<std::string> opened = operations.files().open();
+    EXPECT_EQ(opened.code, code::CannotOpenFile);
+    prompter.expectError("não foi possível abrir arquivo\n" + path("bad.fma"));
+    showError(prompter, opened.code, opened.value);
+    EXPECT_EQ(workspace.occupiedLetters().size(), 1U);
 }
 
-// The command-line scripts pin what a pasted table holds.
-TEST_F(FrameOperationsTest, PastingMakesARealMatrixAtAFreeLetterOfTheMode) {
-    workspace.setMode(WorkspaceMode::Integer);
+// The command-line scripts pin what a pasted table holds. A pasted table
+// and an opened file take a free letter of the array they go to, whatever
+// the mode shown, so nothing there is overwritten unasked.
+TEST_F(FrameOperationsTest, PasteAndOpenTakeAFreeLetterOfTheirOwnArray) {
+    ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", 1, realMatrix({{9}})).stored);
+    workspace.setMode(WorkspaceMode::Complex);
     ASSERT_EQ(operations.files().paste("1 2"), code::Ok);
-    MatrixDocument* pasted = workspace.slot(WorkspaceMode::Real, 1);
-    ASSERT_NE(pasted, nullptr);
-    EXPECT_TRUE(pasted->modified());
-
-    // The letter comes from the current mode: in integer mode A is still free
-    // there, so a second paste would overwrite the real A.
-    workspace.setMode(WorkspaceMode::Real);
-    ASSERT_EQ(operations.files().paste("1e5"), code::Ok);
+    EXPECT_TRUE(workspace.slot(WorkspaceMode::Real, 2)->modified());
+    ASSERT_EQ(
+        operations.files().OpenMatrixFile(saved("r.fma", ElementKind::Real, realMatrix({{3}}), "")),
+        code::Ok);
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 1)->matrixData(), MatrixData(realMatrix({{9}})));
     EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 2)->matrixData(),
-              MatrixData(realMatrix({{1, 5}})));
+              MatrixData(realMatrix({{1, 2}})));
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 3)->matrixData(), MatrixData(realMatrix({{3}})));
+    EXPECT_TRUE(workspace.occupiedLetters().empty());
 
     EXPECT_EQ(operations.files().paste("no numbers here"), code::Ok);
-    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 3), nullptr);
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 4), nullptr);
+}
+
+// A table from a spreadsheet in Portuguese: one question, then commas between
+// digits are decimal points. Commas that cannot be decimal commas ask nothing.
+TEST_F(FrameOperationsTest, DecimalCommasAreReadAfterOneQuestion) {
+    prompter.expect("colar", "vírgulas decimais?", Answer::Yes);
+    ASSERT_EQ(operations.files().paste("1,5\t-2,25\r\n3;4,75\r\n"), code::Ok);
+    EXPECT_EQ(workspace.slot(1)->matrixData(),
+              MatrixData(realMatrix({{1.5L, -2.25L}, {3, 4.75L}})));
+    prompter.expect("colar", "vírgulas decimais?", Answer::No);
+    ASSERT_EQ(operations.files().paste("1,5"), code::Ok);
+    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{1, 5}})));
+    for (const char* text : {"1, 2", "1,5 2.5", "1,2,3"})
+        ASSERT_EQ(operations.files().paste(text), code::Ok) << text;
+    EXPECT_EQ(workspace.slot(5)->matrixData(), MatrixData(realMatrix({{1, 2, 3}})));
 }
 
 TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {

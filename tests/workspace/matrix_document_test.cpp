@@ -47,14 +47,15 @@ TEST(EntryText, FieldWidthOfRoundedSignedAndUnwritableEntries) {
         complexDocument(Complex{std::numeric_limits<long double>::infinity(), 5.0L}).FieldWidth(),
         39);
 
-    // A replaced matrix widens the field for its integer parts only.
+    // A replaced matrix widens the display for its integer parts only.
     MatrixDocument replaced = realDocument({{1}});
     replaced.replaceContents(realMatrix({{5, -123456.5L, 99999.9999999L}}));
-    EXPECT_EQ(replaced.FieldWidth(), 8) << "-123456 and 100000 fit";
+    EXPECT_EQ(replaced.displayWidth(), 8) << "-123456 and 100000 fit";
     replaced.replaceContents(realMatrix({{99999999.999999L, -1}}));
-    EXPECT_EQ(replaced.FieldWidth(), 9) << "100000000.00000";
+    EXPECT_EQ(replaced.displayWidth(), 9) << "100000000.00000";
     replaced.replaceContents(realMatrix({{-999999999.5L, 1}}));
-    EXPECT_EQ(replaced.FieldWidth(), 10) << "-999999999.50000";
+    EXPECT_EQ(replaced.displayWidth(), 10) << "-999999999.50000";
+    EXPECT_EQ(replaced.FieldWidth(), 8);
 }
 
 TEST(EntryText, DecimalsAreCutAtTheFieldWidth) {
@@ -74,7 +75,7 @@ TEST(EntryText, DecimalsAreCutAtTheFieldWidth) {
 TEST(EntryText, DigitsBeforeThePointAreNeverCut) {
     MatrixDocument typed = realDocument({{1, 2}});
     typed.setComplexCell(0, 0, Complex{123456789.0L, 0.0L});
-    EXPECT_EQ(typed.FieldWidth(), 9);
+    EXPECT_EQ(typed.displayWidth(), 9);
     EXPECT_EQ(typed.entryText(0, 0), "123456789");
 
     MatrixDocument replaced = realDocument({{1}});
@@ -88,13 +89,58 @@ TEST(EntryText, DigitsBeforeThePointAreNeverCut) {
     EXPECT_EQ(complex.entryText(0, 0), "1.00000 - 123456789012");
 }
 
-TEST(EntryText, IntegersShowWholeGroupsThenPoints) {
-    MatrixDocument document(3, ElementKind::Integer,
-                            integerMatrix({{12345678, 123456789, -1234567}}, 12));
-    EXPECT_EQ(document.entryText(0, 0), "12345678");
-    EXPECT_EQ(document.entryText(0, 1), "12...");
-    EXPECT_EQ(document.entryText(0, 2), "-1234567");
-    EXPECT_EQ(document.entryText(1, 0), "12");  // the denominator
+// A field chosen too narrow, or the 8 characters of an exact matrix, never
+// pass for a whole number: the display widens (exact matrices up to 40
+// characters) and the file keeps the width chosen.
+TEST(EntryText, TheDisplayWidensTheFieldForWholeNumbers) {
+    MatrixDocument chosen = realDocument({{123456789, 12345678901}});
+    ASSERT_EQ(chosen.setFormat(2, 8, false), code::Ok);
+    EXPECT_EQ(chosen.FieldWidth(), 8);
+    EXPECT_EQ(chosen.entryText(0, 0), "123456789.0");
+    EXPECT_EQ(chosen.entryText(0, 1), "12345678901");
+
+    // The inverse of a random 6 x 6 has numerators and a denominator of ten digits.
+    MatrixDocument exact(18, ElementKind::Integer, integerMatrix({{-4123456789, 17}}, 2941234567));
+    EXPECT_EQ(exact.entryText(0, 0), "-4123456789");
+    EXPECT_EQ(exact.entryText(1, 0), "2941234567");
+    EXPECT_EQ(exact.FieldWidth(), 8);
+    IntegerMatrix huge(1, 1);
+    huge.numerators[0] = test::big("1" + std::string(44, '0'));
+    exact.replaceContents(huge);
+    EXPECT_EQ(exact.entryText(0, 0), "1" + std::string(33, '0') + "...");
+    ASSERT_EQ(exact.setFormat(5, 50, false), code::Ok);
+    EXPECT_EQ(exact.FieldWidth(), 50);
+    EXPECT_EQ(exact.entryText(0, 0), "1" + std::string(44, '0'));
+}
+
+// A typed number reads in full, scientific notation and a decimal comma
+// included; any other text is refused and the cell keeps its value.
+TEST(CellInput, TypedTextReadsInFullOrIsRefused) {
+    const struct {
+        const char* text;
+        int code;
+        long double value;
+    } cases[] = {
+        {"1e5", code::Ok, 100000},
+        {"2.5E-3", code::Ok, 0.0025L},
+        {"1e+5", code::Ok, 100000},
+        {"-1,5", code::Ok, -1.5L},
+        {"abc", code::NotUnderstood, 7},
+        {"2x", code::NotUnderstood, 7},
+        {"sin(1)", code::NotUnderstood, 7},
+        {"1.2.3", code::NotUnderstood, 7},
+        {"1e5.5", code::NotUnderstood, 7},
+        {"1,5,3", code::NotUnderstood, 7},
+        {"2'", code::NotUnderstood, 7},
+    };
+    for (const auto& c : cases) {
+        MatrixDocument document = realDocument({{7}});
+        EXPECT_EQ(document.setCellFromText(0, 0, c.text), c.code) << c.text;
+        EXPECT_EQ(document.Cells()[0].re, c.value) << c.text;
+    }
+    MatrixDocument complex = complexDocument(Complex{});
+    ASSERT_EQ(complex.setCellFromText(0, 0, "1E2-2,5i"), code::Ok);
+    EXPECT_EQ(complex.Cells()[0], (Complex{100, -2.5L}));
 }
 
 TEST(EntryText, LongMinusReplacesEveryMinus) {

@@ -52,6 +52,9 @@ TEST_F(NewMatrixTest, LaterFailuresReplaceTheCodesOfEarlierOnes) {
     EXPECT_EQ(make(Kind::Diagonal, "3", "0", "0", "1", "(2"), code::OutOfRange);
     EXPECT_EQ(make(Kind::Diagonal, "3", "3", "2", "1", "5"), code::Ok)
         << "the bounds are checked for random entries only";
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    ASSERT_EQ(make(Kind::Diagonal, "1", "1", "0", "1", "2.5e3"), code::Ok);
+    EXPECT_EQ(real(M)->Cells()[0].re, 2500) << "a typed number in scientific notation";
 
     // Bounds that are, or lie, too far apart for a long double.
     const std::string huge = "1" + std::string(5000, '0');
