@@ -13,7 +13,9 @@
 #include "engine/result_codes.h"
 #include "frame/calc_dialog.h"
 #include "frame/echelon_dialog.h"
+#include "frame/linear_program_dialog.h"
 #include "frame/new_matrix_dialog.h"
+#include "frame/row_operations_dialog.h"
 #include "frame/solve_dialog.h"
 #include "matwin/display_window.h"
 #include "matwin/matrix_window.h"
@@ -137,10 +139,15 @@ void TMatFrame::createActions() {
             [this] { present(calcDialog_, operations_.calculations()); });
     connect(action(Solve), &QAction::triggered, this,
             [this] { present(solveDialog_, operations_.calculations()); });
-    connect(action(Echelon), &QAction::triggered, this, &TMatFrame::showEchelon);
+    connect(action(LinearProgramming), &QAction::triggered, this,
+            [this] { showSteps(StepDocument::LinearProgramming, lpDialog_); });
+    connect(action(Echelon), &QAction::triggered, this,
+            [this] { showSteps(StepDocument::Echelon, echDialog_); });
+    connect(action(RowOperations), &QAction::triggered, this,
+            [this] { showSteps(StepDocument::Operations, operDialog_); });
     // Their dialogs are not built yet.
-    for (int command : {Formula, CopyColumn, Unitary, Rotate2D, Rotate3D, IntegerRotate3D,
-                        ProjectReflect, LinearProgramming, RowOperations}) {
+    for (int command :
+         {Formula, CopyColumn, Unitary, Rotate2D, Rotate3D, IntegerRotate3D, ProjectReflect}) {
         action(command)->setEnabled(false);
     }
     connect(action(Paste), &QAction::triggered, this, &TMatFrame::paste);
@@ -225,17 +232,17 @@ void TMatFrame::present(std::unique_ptr<Dialog>& dialog, Family& family) {
     dialog->present(operations_.random());
 }
 
-// The step window first, then its dialog, whose closing hides the window too.
-void TMatFrame::showEchelon() {
-    TDispWin* window = stepWindow(StepDocument::Echelon);
+template <class Dialog>
+void TMatFrame::showSteps(StepDocument which, std::unique_ptr<Dialog>& dialog) {
+    TDispWin* window = stepWindow(which);
     if (window == nullptr) return;
     window->showNormal();
     window->raise();
-    if (echDialog_ == nullptr) {
-        echDialog_ = std::make_unique<TEchDlg>(operations_.steps(), prompter_, this);
-        connect(echDialog_.get(), &QDialog::rejected, window, &QWidget::hide);
+    if (dialog == nullptr) {
+        dialog = std::make_unique<Dialog>(operations_.steps(), prompter_, this);
+        connect(dialog.get(), &QDialog::rejected, window, &QWidget::hide);
     }
-    echDialog_->present(operations_.random());
+    dialog->present(operations_.random());
 }
 
 // The report goes to the matrix window's own text window.
@@ -396,12 +403,14 @@ void TMatFrame::rebuildLetterMenus() {
     updateCommands();
 }
 
-// Calcular, Resolver and the echelon form need a matrix of the current mode.
+// Calcular, Resolver and the step procedures need a matrix of the current
+// mode; linear programming, which works on real matrices, a real one.
 void TMatFrame::updateCommands() {
     using namespace command;
     const bool used = workspace_.ModeUsed(workspace_.Mode());
-    for (int command : {Calculate, Solve, Echelon})
+    for (int command : {Calculate, Solve, Echelon, RowOperations})
         action(command)->setEnabled(used);
+    action(LinearProgramming)->setEnabled(workspace_.ModeUsed(WorkspaceMode::Real));
     action(Paste)->setEnabled(!QApplication::clipboard()->text().isEmpty());
 }
 

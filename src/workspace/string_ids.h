@@ -61,7 +61,9 @@ inline constexpr int RandomUnitary = 233;
 inline constexpr int NewMatrix = 234;
 inline constexpr int Operations = 235;
 inline constexpr int Rows = 237;
+inline constexpr int ToRow = 238;
 inline constexpr int Columns = 239;
+inline constexpr int ToColumn = 240;
 inline constexpr int ProgramHelpTitle = 297;
 inline constexpr int EscCancelsAutoAdvance = 611;
 
@@ -195,5 +197,20 @@ inline constexpr int FinalButton = 1518;
 inline constexpr int StepsButton = 1519;
 inline constexpr int RenameButton = 1520;
 inline constexpr int SaveAsButton = 1521;
+inline constexpr int LinearProgrammingTitle = 1522;
+inline constexpr int TimesX = 1523;
+inline constexpr int TimesXAtMost = 1524;
+inline constexpr int TimesXAtLeast = 1525;
+inline constexpr int FindXButton = 1526;
+inline constexpr int RightSide = 1527;
+inline constexpr int OperationsTitle = 1528;
+inline constexpr int LoadAsButton = 1529;
+inline constexpr int MultiplyButton = 1530;
+inline constexpr int AddButton = 1531;
+inline constexpr int SwapButton = 1532;
+inline constexpr int And = 1533;
+inline constexpr int UndoButton = 1534;
+inline constexpr int TimesPrefix = 1535;
+inline constexpr int Factor = 1536;
 
 }  // namespace lorvex::strings::id

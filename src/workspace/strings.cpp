@@ -271,6 +271,21 @@ constexpr std::array kTable = {
     Entry{1519, "passos"},
     Entry{1520, "renomear"},
     Entry{1521, "salvar como"},
+    Entry{1522, "programaçao linear"},
+    Entry{1523, "* X"},
+    Entry{1524, "* X   <"},
+    Entry{1525, "* X   >"},
+    Entry{1526, "achar X"},
+    Entry{1527, "lado direito"},
+    Entry{1528, "operaçoes"},
+    Entry{1529, "renomear como"},
+    Entry{1530, "multiplicar"},
+    Entry{1531, "adicionar"},
+    Entry{1532, "trocar"},
+    Entry{1533, "e"},
+    Entry{1534, "desfazer"},
+    Entry{1535, "X "},
+    Entry{1536, "fator"},
 };
 
 static_assert(std::adjacent_find(kTable.begin(), kTable.end(), [](const Entry& a, const Entry& b) {
