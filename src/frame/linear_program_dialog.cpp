@@ -50,6 +50,7 @@ TLPDlg::TLPDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
 
     auto* objectiveLabel = new QLabel(uiString(strings::id::TimesX), this);
     objectiveLabel->setBuddy(objective_);
+    constraintsLabel_->setObjectName("constraintsLabel");
     constraintsLabel_->setBuddy(constraints_);
     rightSide_->setAccessibleName(uiString(strings::id::RightSide));
     saveLetter_->setAccessibleName(save->text());

@@ -242,7 +242,8 @@ void TMatFrame::showSteps(StepDocument which, std::unique_ptr<Dialog>& dialog) {
         dialog = std::make_unique<Dialog>(operations_.steps(), prompter_, this);
         connect(dialog.get(), &QDialog::rejected, window, &QWidget::hide);
     }
-    dialog->present(operations_.random());
+    // Beside its window, which the dialog drives.
+    dialog->present(operations_.random(), window);
 }
 
 // The report goes to the matrix window's own text window.
