@@ -1,10 +1,10 @@
 #include "frame/linear_program_dialog.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "frame/dialog_lines.h"
 #include "frame/letter_list.h"
 #include "toolkit/computation_stopper.h"
 #include "toolkit/qt_text.h"
@@ -55,19 +55,14 @@ TLPDlg::TLPDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
     rightSide_->setAccessibleName(uiString(strings::id::RightSide));
     saveLetter_->setAccessibleName(save->text());
 
-    // F * X
-    // M * X   <   B
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(maximise_, 0, 0);
-    layout->addWidget(minimise_, 0, 1);
-    layout->addWidget(objective_, 1, 0);
-    layout->addWidget(objectiveLabel, 1, 1);
-    layout->addWidget(constraints_, 2, 0);
-    layout->addWidget(constraintsLabel_, 2, 1);
-    layout->addWidget(rightSide_, 2, 2);
-    layout->addWidget(save, 3, 0);
-    layout->addWidget(saveLetter_, 3, 1);
-    layout->addWidget(buttons(), 4, 0, 1, 3);
+    // [F] * X
+    // [M] * X   <   [B]
+    auto* layout = new QVBoxLayout(this);
+    addLine(*layout, {maximise_, minimise_});
+    addLine(*layout, {objective_, objectiveLabel});
+    addLine(*layout, {constraints_, constraintsLabel_, rightSide_});
+    addLine(*layout, {save, saveLetter_});
+    layout->addWidget(buttons());
 
     connect(maximise_, &QRadioButton::toggled, this, &TLPDlg::goalChanged);
     for (LetterList* list : {objective_, constraints_, rightSide_, saveLetter_})

@@ -1,6 +1,5 @@
 #include "frame/row_operations_dialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "engine/result_codes.h"
+#include "frame/dialog_lines.h"
 #include "frame/letter_list.h"
 #include "toolkit/qt_text.h"
 #include "workspace/prompter.h"
@@ -34,16 +34,6 @@ QLabel* labelFor(QLineEdit* field, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setBuddy(field);
     return label;
-}
-
-// One line of the dialog, left-aligned.
-QHBoxLayout* line(QVBoxLayout& layout, std::initializer_list<QWidget*> widgets) {
-    auto* row = new QHBoxLayout;
-    for (QWidget* widget : widgets)
-        row->addWidget(widget);
-    row->addStretch();
-    layout.addLayout(row);
-    return row;
 }
 
 }  // namespace
@@ -88,12 +78,12 @@ TOperDlg::TOperDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
     factor_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000000000")));
 
     auto* layout = new QVBoxLayout(this);
-    line(*layout, {rows_, byColumns});
-    line(*layout, {load, matrix_});
-    line(*layout, {factor_, indexLabel_, index_, multiply});
-    line(*layout, {add, targetLabel_, target_});
-    line(*layout, {swap, swapLabel_, first_, andLabel, second_});
-    line(*layout, {undo_})->addWidget(buttons());
+    addLine(*layout, {rows_, byColumns});
+    addLine(*layout, {load, matrix_});
+    addLine(*layout, {factor_, indexLabel_, index_, multiply});
+    addLine(*layout, {add, targetLabel_, target_});
+    addLine(*layout, {swap, swapLabel_, first_, andLabel, second_});
+    addLine(*layout, {undo_})->addWidget(buttons());
     linesChanged();
     undo_->setEnabled(steps_.OperCanUndo());
 
