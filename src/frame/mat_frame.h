@@ -22,9 +22,9 @@ class TCalcDlg;
 class TDispWin;
 class TEchDlg;
 class TLPDlg;
-class TOperDlg;
 class TMatWin;
 class TNewMatDlg;
+class TOperDlg;
 class TSolveDlg;
 class TTextWin;
 
