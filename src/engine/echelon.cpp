@@ -17,14 +17,15 @@ namespace {
 // (gauss_jordan::reduceRows), in the same order.
 class EchelonRun {
   public:
-    EchelonRun(const ComplexMatrix& m, std::int32_t limit)
-        : w_{m.rows, m.cols, m.cells}, limit_(limit) {
+    EchelonRun(const ComplexMatrix& m, std::int32_t limit, const StopCheck& stop)
+        : w_{m.rows, m.cols, m.cells}, limit_(limit), stop_(stop) {
         steps_.stepRow = m.rows;
         steps_.stepCol = -1;
     }
 
     EchelonSteps run() {
         while (r_ < w_.rows && k_ < w_.cols && count_ < limit_) {
+            stop_.poll();
             const std::int32_t p = gauss_jordan::findPivotRow(w_, r_, k_);
             if (p < 0) {
                 ++k_;
@@ -79,6 +80,7 @@ class EchelonRun {
 
     Block<Complex> w_;
     std::int32_t limit_;
+    const StopCheck& stop_;
     std::int32_t r_ = 0;
     std::int32_t k_ = 0;
     std::int32_t count_ = 0;
@@ -87,9 +89,10 @@ class EchelonRun {
 
 }  // namespace
 
-int reduceToEchelon(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result) {
+int reduceToEchelon(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result,
+                    const StopCheck& stop) {
     return runGuarded([&] {
-        result = EchelonRun(m, limit).run();
+        result = EchelonRun(m, limit, stop).run();
         return code::Ok;
     });
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/matrix_data.h"
+#include "engine/stop_check.h"
 
 // Reduction to reduced row-echelon form one elementary action at a time, for
 // the step-by-step echelon tool. Every display starts again from the
@@ -43,7 +44,10 @@ struct EchelonSteps {
 //    column or the row passes the last one, stepRow becomes -1; so a last
 //    column still partly cleared shows no highlight for that one display.
 // The arithmetic is the solver's, so the final form matches its reduction.
-// Returns code::Ok or code::OutOfMemory (the result is then left as it was).
-[[nodiscard]] int reduceToEchelon(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result);
+// The stop check is polled once per column.
+// Returns code::Ok, code::OutOfMemory or code::UserStop (the result is then
+// left as it was).
+[[nodiscard]] int reduceToEchelon(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result,
+                                  const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex

@@ -24,9 +24,9 @@ CommandDialog::CommandDialog(const QString& title, const QString& runLabel, QWid
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void CommandDialog::present(RandomGenerator& random) {
+void CommandDialog::present(RandomGenerator& random, const QWidget* beside) {
     if (!placed_) {
-        placeBesideOwner(*this, random);
+        placeBesideOwner(*this, random, beside);
         placed_ = true;
     }
     show();

@@ -15,8 +15,8 @@ class CommandDialog : public QDialog {
     CommandDialog(const QString& title, const QString& runLabel, QWidget* parent);
 
     // Shows the dialog and brings it to the top; the first time beside the
-    // frame, later where the user left it.
-    void present(RandomGenerator& random);
+    // given window (the frame by default), later where the user left it.
+    void present(RandomGenerator& random, const QWidget* beside = nullptr);
 
   protected:
     // Runs the command with the dialog's fields.

@@ -4,7 +4,9 @@
 #include <QPushButton>
 
 #include "engine/echelon.h"
+#include "engine/result_codes.h"
 #include "frame/letter_list.h"
+#include "toolkit/computation_stopper.h"
 #include "toolkit/qt_text.h"
 #include "workspace/prompter.h"
 #include "workspace/step_operations.h"
@@ -53,7 +55,12 @@ void TEchDlg::run() {
 }
 
 void TEchDlg::showSteps(std::int32_t steps) {
-    showError(prompter_, steps_.echelon(matrix_->letter(), steps).code);
+    int rc = code::Ok;
+    {
+        ComputationStopper stopper(this);
+        rc = steps_.echelon(matrix_->letter(), steps, stopper.stopCheck()).code;
+    }
+    showError(prompter_, rc);
 }
 
 void TEchDlg::saveAs() {

@@ -16,10 +16,12 @@
 #include "frame/echelon_dialog.h"
 #include "frame/formula_dialog.h"
 #include "frame/integer_rotation_3d_dialog.h"
+#include "frame/linear_program_dialog.h"
 #include "frame/new_matrix_dialog.h"
 #include "frame/projection_dialog.h"
 #include "frame/rotation_2d_dialog.h"
 #include "frame/rotation_3d_dialog.h"
+#include "frame/row_operations_dialog.h"
 #include "frame/solve_dialog.h"
 #include "frame/unitary_dialog.h"
 #include "matwin/display_window.h"
@@ -146,7 +148,12 @@ void TMatFrame::createActions() {
             [this] { present(calcDialog_, operations_.calculations()); });
     connect(action(Solve), &QAction::triggered, this,
             [this] { present(solveDialog_, operations_.calculations()); });
-    connect(action(Echelon), &QAction::triggered, this, &TMatFrame::showEchelon);
+    connect(action(LinearProgramming), &QAction::triggered, this,
+            [this] { showSteps(StepDocument::LinearProgramming, lpDialog_); });
+    connect(action(Echelon), &QAction::triggered, this,
+            [this] { showSteps(StepDocument::Echelon, echDialog_); });
+    connect(action(RowOperations), &QAction::triggered, this,
+            [this] { showSteps(StepDocument::Operations, operDialog_); });
     connect(action(Formula), &QAction::triggered, this,
             [this] { present(formulaDialog_, operations_.generators()); });
     connect(action(CopyColumn), &QAction::triggered, this,
@@ -161,10 +168,6 @@ void TMatFrame::createActions() {
             [this] { present(integerRotation3DDialog_, operations_.geometry()); });
     connect(action(ProjectReflect), &QAction::triggered, this,
             [this] { present(projectionDialog_, operations_.geometry()); });
-    // Their dialogs are not built yet.
-    for (int command : {LinearProgramming, RowOperations}) {
-        action(command)->setEnabled(false);
-    }
     connect(action(Paste), &QAction::triggered, this, &TMatFrame::paste);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMatFrame::updateCommands);
 }
@@ -248,17 +251,18 @@ void TMatFrame::present(std::unique_ptr<Dialog>& dialog, Family& family) {
     dialog->present(operations_.random());
 }
 
-// The step window first, then its dialog, whose closing hides the window too.
-void TMatFrame::showEchelon() {
-    TDispWin* window = stepWindow(StepDocument::Echelon);
+template <class Dialog>
+void TMatFrame::showSteps(StepDocument which, std::unique_ptr<Dialog>& dialog) {
+    TDispWin* window = stepWindow(which);
     if (window == nullptr) return;
     window->showNormal();
     window->raise();
-    if (echDialog_ == nullptr) {
-        echDialog_ = std::make_unique<TEchDlg>(operations_.steps(), prompter_, this);
-        connect(echDialog_.get(), &QDialog::rejected, window, &QWidget::hide);
+    if (dialog == nullptr) {
+        dialog = std::make_unique<Dialog>(operations_.steps(), prompter_, this);
+        connect(dialog.get(), &QDialog::rejected, window, &QWidget::hide);
     }
-    echDialog_->present(operations_.random());
+    // Beside its window, which the dialog drives.
+    dialog->present(operations_.random(), window);
 }
 
 // The report goes to the matrix window's own text window.
@@ -423,12 +427,14 @@ void TMatFrame::rebuildLetterMenus() {
     updateCommands();
 }
 
-// Calcular, Resolver and the echelon form need a matrix of the current mode.
+// Calcular, Resolver and the step procedures need a matrix of the current
+// mode; linear programming, which works on real matrices, a real one.
 void TMatFrame::updateCommands() {
     using namespace command;
     const bool used = workspace_.ModeUsed(workspace_.Mode());
-    for (int command : {Calculate, Solve, Echelon})
+    for (int command : {Calculate, Solve, Echelon, RowOperations})
         action(command)->setEnabled(used);
+    action(LinearProgramming)->setEnabled(workspace_.ModeUsed(WorkspaceMode::Real));
     action(Paste)->setEnabled(!QApplication::clipboard()->text().isEmpty());
 }
 

@@ -24,8 +24,10 @@ class TDispWin;
 class TEchDlg;
 class TFmlaDlg;
 class TIRot3Dlg;
+class TLPDlg;
 class TMatWin;
 class TNewMatDlg;
+class TOperDlg;
 class TProRefDlg;
 class TRot2Dlg;
 class TRot3Dlg;
@@ -96,7 +98,10 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void showHelp(const char* name);
     void showAbout();
     void showReport(std::int32_t letter);
-    void showEchelon();
+    // Shows a step window, then its dialog, made on first use; closing the
+    // dialog hides the window too.
+    template <class Dialog>
+    void showSteps(StepDocument which, std::unique_ptr<Dialog>& dialog);
     // Shows a command dialog, made on first use with the operations it calls.
     template <class Dialog, class Family>
     void present(std::unique_ptr<Dialog>& dialog, Family& family);
@@ -118,6 +123,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::unique_ptr<TNewMatDlg> newMatrixDialog_;
     std::unique_ptr<TCalcDlg> calcDialog_;
     std::unique_ptr<TSolveDlg> solveDialog_;
+    std::unique_ptr<TLPDlg> lpDialog_;
     std::unique_ptr<TEchDlg> echDialog_;
     std::unique_ptr<TFmlaDlg> formulaDialog_;
     std::unique_ptr<TCopyDlg> copyColumnDialog_;
@@ -126,6 +132,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::unique_ptr<TRot3Dlg> rotation3DDialog_;
     std::unique_ptr<TIRot3Dlg> integerRotation3DDialog_;
     std::unique_ptr<TProRefDlg> projectionDialog_;
+    std::unique_ptr<TOperDlg> operDialog_;
     std::array<std::unique_ptr<TDispWin>, 3> stepWindows_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
     QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only

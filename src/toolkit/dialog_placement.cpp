@@ -61,9 +61,9 @@ QPoint placementJitter(RandomGenerator& random) {
 
 namespace lorvex {
 
-void placeBesideOwner(QWidget& dialog, RandomGenerator& random) {
+void placeBesideOwner(QWidget& dialog, RandomGenerator& random, const QWidget* beside) {
     dialog.adjustSize();
-    const QWidget* owner = dialog.parentWidget();
+    const QWidget* owner = beside != nullptr ? beside : dialog.parentWidget();
     const QScreen* screen = owner != nullptr ? owner->screen() : QApplication::primaryScreen();
     if (screen == nullptr) return;
     const QRect screenRect = screen->geometry();

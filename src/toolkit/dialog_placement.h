@@ -29,9 +29,9 @@ QPoint dialogPosition(const DialogGeometry& geometry, QPoint jitter);
 // The shift of each coordinate: 10 minus a random number 0 ... 19.
 QPoint placementJitter(RandomGenerator& random);
 
-// Moves a dialog about to open into the free space beside the window it
-// belongs to (its parent's window), as dialogPosition says.
-void placeBesideOwner(QWidget& dialog, RandomGenerator& random);
+// Moves a dialog about to open into the free space beside a window, as
+// dialogPosition says: by default the window it belongs to (its parent's).
+void placeBesideOwner(QWidget& dialog, RandomGenerator& random, const QWidget* beside = nullptr);
 
 // No remembered position (a position with x >= 0 and y >= 0 is one).
 inline constexpr QPoint kNoPosition{-1, -1};

@@ -125,13 +125,14 @@ int StepOperations::LPSaveAs(std::int32_t letter) {
     });
 }
 
-StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps) {
+StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps,
+                                     const StopCheck& stop) {
     const MatrixDocument* document = context_.workspace.slot(letter);
     if (document == nullptr) return {code::MatrixNotFound};
     StepProgress progress;
     progress.code = runGuarded([&] {
         EchelonSteps result;
-        if (const int rc = reduceToEchelon(asComplex(document->matrixData()), steps, result);
+        if (const int rc = reduceToEchelon(asComplex(document->matrixData()), steps, result, stop);
             rc != code::Ok) {
             return rc;
         }

@@ -45,7 +45,8 @@ class StepOperations {
     [[nodiscard]] int LPSaveAs(std::int32_t letter);
     // The matrix at the letter after `steps` elementary actions of the
     // reduction to echelon form, shown in the echelon step document.
-    StepProgress echelon(std::int32_t letter, std::int32_t steps);
+    StepProgress echelon(std::int32_t letter, std::int32_t steps,
+                         const StopCheck& stop = StopCheck::never());
     [[nodiscard]] int EchSaveAs(std::int32_t letter);
     // Row and column operations on the operations step document, with undo.
     // The index texts count from 1; the factor is a calculation.

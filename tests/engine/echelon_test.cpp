@@ -59,6 +59,13 @@ TEST(Echelon, LastColumnClearedPartlyContinuesNextStep) {
     EXPECT_EQ(stepsOf(m, 5).actions, 4);
 }
 
+TEST(Echelon, StopLeavesTheResultAsItWas) {
+    EchelonSteps s = stepsOf(realMatrix({{2}}), 0);
+    const StopCheck stopNow([] { return true; });
+    EXPECT_EQ(reduceToEchelon(realMatrix({{0, 1}, {1, 1}}), 1, s, stopNow), code::UserStop);
+    EXPECT_EQ(s.matrix, realMatrix({{2}}));
+}
+
 // Now and then with a zero column, for a free column.
 ComplexMatrix randomMatrix(std::mt19937& engine, std::int32_t rows, std::int32_t cols,
                            bool complex) {

@@ -5,30 +5,14 @@
 #include <QScrollBar>
 
 #include "engine/result_codes.h"
+#include "ui/ink_counts.h"
 #include "ui/matrix_window_fixture.h"
 
 namespace lorvex {
 namespace {
 
-struct Counts {
-    int black = 0;
-    int red = 0;
-    int green = 0;
-};
-
-Counts countInk(const QImage& image, QRect area) {
-    Counts counts;
-    area = area.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            if (pixel.red() < 90 && pixel.green() < 90 && pixel.blue() < 90) ++counts.black;
-            if (pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80) ++counts.red;
-            if (pixel.red() < 80 && pixel.green() > 200 && pixel.blue() < 80) ++counts.green;
-        }
-    }
-    return counts;
-}
+using test::countInk;
+using Counts = test::InkCounts;
 
 class MatrixPaintingTest : public test::MatrixWindowFixture {
   protected:
