@@ -166,6 +166,13 @@ void MatrixView::layoutGrid() {
     placeScrollBars();
 }
 
+// The inverse of layoutGrid.
+QSize MatrixView::sizeShowing(std::int32_t columns, std::int32_t rows) const {
+    const int lines = rows + 2 + (document_.isInteger() ? 1 : 0);
+    return {leftMargin_ + rightMargin_ + Gap + barSize_ + columns * fieldCellWidth_,
+            barSize_ + Gap + lines * rowHeight_};
+}
+
 void MatrixView::invalidate() {
     cacheValid_ = false;
     update();
