@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     const QString settingsFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     lorvex::TMatFrame frame(operations, settingsFolder.toStdString());
+    prompter.setFallbackParent(&frame);
 
     lorvex::SingleInstance instance;
     instance.listen();

@@ -1,6 +1,7 @@
 #include "toolkit/gui_prompter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -23,9 +24,13 @@ QString qtFilter(std::string_view filter) {
 
 }  // namespace
 
+// A popup that has just closed (a letter list) or no active window at all
+// would leave the dialog nothing to stand beside.
 QWidget* GuiPrompter::parent() const {
     QWidget* active = QApplication::activeWindow();
-    return active != nullptr ? active : fallbackParent_;
+    if (active != nullptr && active->isVisible() && active->windowType() != Qt::Popup)
+        return active;
+    return fallbackParent_;
 }
 
 void GuiPrompter::place(QDialog& dialog, QPoint remembered) {
@@ -71,10 +76,12 @@ std::optional<std::vector<int>> GuiPrompter::askChoices(const ChoicesRequest& re
     return dialog.chosen();
 }
 
-// A file dialog starts in the folder last used, at first the user's documents.
+// A file dialog starts in the folder last used, at first the user's
+// documents (or home, when there is no documents folder).
 QString GuiPrompter::startFolder() const {
     if (!lastFolder_.isEmpty()) return lastFolder_;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 std::optional<std::string> GuiPrompter::runFileDialog(QFileDialog& dialog) {

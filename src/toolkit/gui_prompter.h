@@ -23,6 +23,9 @@ class GuiPrompter : public Prompter {
     explicit GuiPrompter(RandomGenerator& random, QWidget* fallbackParent = nullptr)
         : random_(random), fallbackParent_(fallbackParent) {}
 
+    // The window that dialogs stand beside when no other window is active.
+    void setFallbackParent(QWidget* window) { fallbackParent_ = window; }
+
     Answer messageBox(std::string_view caption, std::string_view text, Buttons buttons) override;
     std::optional<FieldsAnswer> askFields(const FieldsRequest& request) override;
     std::optional<std::vector<int>> askChoices(const ChoicesRequest& request) override;
