@@ -63,10 +63,12 @@ Outcome<OneMatrixReport> CalculationOperations::oneMatrixSummary(std::int32_t le
 int CalculationOperations::appendPolynomial(std::int32_t letter, OneMatrixReport& report,
                                             const StopCheck& stop) {
     if (!report.polynomialSeconds) return code::Ok;
-    OneMatrixReport appended = report;
-    const int rc = runGuarded([&] { return buildPolynomial(letter, appended, stop); });
-    if (rc == code::Ok) report = std::move(appended);
-    return rc;
+    return runGuarded([&] {
+        OneMatrixReport appended = report;
+        const int rc = buildPolynomial(letter, appended, stop);
+        if (rc == code::Ok) report = std::move(appended);
+        return rc;
+    });
 }
 
 int CalculationOperations::buildSummary(std::int32_t letter, OneMatrixReport& report,
