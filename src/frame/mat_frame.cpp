@@ -70,6 +70,12 @@ void TMatFrame::setUp() {
     } else {
         operations_.setMode(WorkspaceMode::Real);
     }
+    // First in the cascade beside the frame, once its menus have given it
+    // its width, so that the matrix windows do not hide under them.
+    for (const auto& window : stepWindows_) {
+        cascade(*window, lastCascaded_);
+        lastCascaded_ = window.get();
+    }
 }
 
 QAction* TMatFrame::makeAction(int command, const QString& text, const QKeySequence& shortcut) {
@@ -431,21 +437,23 @@ void TMatFrame::documentCreated(MatrixDocument& document) {
     connect(window.get(), &TMatWin::matrixHidden, this,
             [this](TMatWin* hidden) { lastClosedWindow_ = hidden; });
     lastShownWindow_ = window.get();
-    if (!window->hasOwnPlace()) cascade(*window);
+    if (!window->hasOwnPlace()) {
+        cascade(*window, lastCascaded_);
+        lastCascaded_ = window.get();
+    }
     windows_[&document] = std::move(window);
     updateCommands();
 }
 
-// A new window goes beside the frame, a step from the one placed before it.
-void TMatFrame::cascade(TMatWin& window) {
+// A window goes beside the frame, a step from `after` when there is one.
+void TMatFrame::cascade(TMatWin& window, const TMatWin* after) {
     const QScreen* screen = this->screen();
     if (screen == nullptr) return;
     const QSize decoration = frameGeometry().size() - geometry().size();
     std::optional<QRect> last;
-    if (lastCascaded_ != nullptr) last = lastCascaded_->frameGeometry();
+    if (after != nullptr) last = after->frameGeometry();
     window.move(cascadePosition(frameGeometry(), last, window.size() + decoration,
                                 screen->availableGeometry()));
-    lastCascaded_ = &window;
 }
 
 void TMatFrame::documentChanged(MatrixDocument& document) {

@@ -73,7 +73,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void lettersChanged() override;
     void modeChanged() override;
 
-    void cascade(TMatWin& window);
+    void cascade(TMatWin& window, const TMatWin* after);
     void createActions();
     QAction* makeAction(int command, const QString& text, const QKeySequence& shortcut = {});
     void buildMenus();
@@ -111,7 +111,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     // closed, by the one shown or made last.
     TMatWin* lastClosedWindow_ = nullptr;
     TMatWin* lastShownWindow_ = nullptr;
-    // The matrix window placed last beside the frame.
+    // The matrix or step window placed last beside the frame.
     TMatWin* lastCascaded_ = nullptr;
     // The command dialogs, made on first use and then only hidden.
     std::unique_ptr<TNewMatDlg> newMatrixDialog_;
