@@ -9,6 +9,7 @@
 #include "frame/single_instance.h"
 #include "toolkit/gui_prompter.h"
 #include "toolkit/program_resources.h"
+#include "toolkit/qt_translations.h"
 #include "workspace/file_bytes.h"
 #include "workspace/frame_operations.h"
 #include "workspace/workspace.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lorvex"));
     QApplication::setWindowIcon(lorvex::programIcon());
+    lorvex::installQtTranslations(application);
     const QString fileArgument = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (lorvex::SingleInstance::handOver(fileArgument)) return 0;
 
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     const QString settingsFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     lorvex::TMatFrame frame(operations, settingsFolder.toStdString());
+    prompter.setFallbackParent(&frame);
 
     lorvex::SingleInstance instance;
     instance.listen();

@@ -50,6 +50,10 @@ class IndexSets {
 // double for a real matrix, which gives the same real parts. The trace is
 // summed from zero down the diagonal. Each minor's
 // determinant is the one the Gauss-Jordan inverse would report.
+double cube(std::int32_t k) {
+    return static_cast<double>(k) * k * k;
+}
+
 template <class T>
 std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
     const std::int32_t n = a.rows;
@@ -61,6 +65,9 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
     c[1] = Complex{-trace};
     Block<T> minor{0, 0, {}};
     minor.cells.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n));
+    ProgressReport progress{0, principalMinorCount(n), 0};
+    const double totalWork = characteristicPolynomialWork(n);
+    double work = 0;
     for (std::int32_t k = 2; k <= n; ++k) {
         T sum{};
         IndexSets sets(k, n);
@@ -75,6 +82,12 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
                 }
             }
             sum = sum + gauss_jordan::determinant(minor);
+            if (stop.wantsProgress()) {
+                ++progress.done;
+                work += cube(k);
+                progress.workDone = work / totalWork;
+                stop.report(progress);
+            }
             stop.poll();
         } while (sets.advance());
         c[static_cast<std::size_t>(k)] = Complex{k % 2 == 1 ? -sum : sum};
@@ -83,6 +96,22 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
 }
 
 }  // namespace
+
+double characteristicPolynomialWork(std::int32_t n) {
+    double work = 0;
+    double sets = 1;  // n choose k
+    for (std::int32_t k = 1; k <= n; ++k) {
+        sets = sets * (n - k + 1) / k;
+        if (k >= 2) work += sets * cube(k);
+    }
+    return work;
+}
+
+std::uint64_t principalMinorCount(std::int32_t n) {
+    if (n >= 64) return UINT64_MAX;
+    if (n < 2) return 0;
+    return (std::uint64_t{1} << n) - static_cast<std::uint64_t>(n) - 1;
+}
 
 int characteristicPolynomial(const ComplexMatrix& m, std::vector<Complex>& coefficients,
                              const StopCheck& stop) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "engine/complex.h"
@@ -14,6 +15,15 @@ namespace lorvex {
 // after every minor; there are 2^n - n - 1 of them, so the time doubles with
 // each order. Returns code::Ok, code::UserStop or code::OutOfMemory; the
 // coefficients are written only on success.
+// The stop check is told of each minor done, of principalMinorCount(n), with
+// the share of characteristicPolynomialWork(n) done so far.
+//
+// The work of the coefficients of order n in units of one elimination step:
+// k^3 for each k x k principal minor, k = 2 ... n.
+double characteristicPolynomialWork(std::int32_t n);
+// 2^n - n - 1, the number of minors, or the largest count for n >= 64.
+std::uint64_t principalMinorCount(std::int32_t n);
+
 [[nodiscard]] int characteristicPolynomial(const ComplexMatrix& m,
                                            std::vector<Complex>& coefficients,
                                            const StopCheck& stop = StopCheck::never());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 
@@ -9,14 +10,23 @@ namespace lorvex {
 // never leaves an engine operation, which turns it into code::UserStop.
 struct UserStopRequested {};
 
+// How far a long computation has come: step `done` of `total`, and the share
+// of its work done so far (its steps may differ in cost).
+struct ProgressReport {
+    std::uint64_t done = 0;
+    std::uint64_t total = 0;
+    double workDone = 0;
+};
+
 // The stop callback of long computations. It is polled where the work can be
 // abandoned; a request ends the operation with code::UserStop and nothing of
 // its result is kept.
 class StopCheck {
   public:
     StopCheck() = default;
-    explicit StopCheck(std::function<bool()> stopRequested)
-        : stopRequested_(std::move(stopRequested)) {}
+    explicit StopCheck(std::function<bool()> stopRequested,
+                       std::function<void(const ProgressReport&)> progress = {})
+        : stopRequested_(std::move(stopRequested)), progress_(std::move(progress)) {}
 
     // A check that never asks to stop.
     static const StopCheck& never() {
@@ -32,8 +42,15 @@ class StopCheck {
         if (requested()) throw UserStopRequested{};
     }
 
+    // Computations that can tell how far they are call this before they poll.
+    bool wantsProgress() const { return static_cast<bool>(progress_); }
+    void report(const ProgressReport& progress) const {
+        if (progress_) progress_(progress);
+    }
+
   private:
     std::function<bool()> stopRequested_;
+    std::function<void(const ProgressReport&)> progress_;
 };
 
 }  // namespace lorvex

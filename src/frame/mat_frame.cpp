@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 #include "engine/result_codes.h"
@@ -29,7 +30,9 @@
 #include "toolkit/commands.h"
 #include "toolkit/computation_stopper.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/save_questions.h"
 #include "toolkit/text_window.h"
+#include "toolkit/window_cascade.h"
 #include "workspace/prompter.h"
 
 namespace lorvex {
@@ -75,6 +78,12 @@ void TMatFrame::setUp() {
         lettersChanged();
     } else {
         operations_.setMode(WorkspaceMode::Real);
+    }
+    // First in the cascade beside the frame, once its menus have given it
+    // its width, so that the matrix windows do not hide under them.
+    for (const auto& window : stepWindows_) {
+        cascade(*window, lastCascaded_);
+        lastCascaded_ = window.get();
     }
 }
 
@@ -265,14 +274,17 @@ void TMatFrame::showSteps(StepDocument which, std::unique_ptr<Dialog>& dialog) {
     dialog->present(operations_.random(), window);
 }
 
-// The report goes to the matrix window's own text window.
+// The report goes to the matrix window's own text window: rank, trace and
+// determinant at once, then the characteristic polynomial, whose progress
+// box sits on the matrix window.
 void TMatFrame::showReport(std::int32_t letter) {
     MatrixDocument* document = workspace_.slot(letter);
     TMatWin* window = document != nullptr ? windowOf(*document) : nullptr;
     if (window == nullptr) return;
-    ComputationStopper stopper(this);
-    const Outcome<OneMatrixReport> result =
-        operations_.calculations().oneMatrixReport(letter, stopper.stopCheck());
+    Outcome<OneMatrixReport> result = [&] {
+        ComputationStopper stopper(window);
+        return operations_.calculations().oneMatrixSummary(letter, stopper.stopCheck());
+    }();
     if (result.code != code::Ok) {
         report(result.code);
         return;
@@ -283,6 +295,15 @@ void TMatFrame::showReport(std::int32_t letter) {
                          QChar(static_cast<char16_t>(64 + letter)));
     text->setDocumentName("matdat.txt", false);
     text->showWindow();
+    if (!result.value.polynomialSeconds) return;
+    ComputationStopper stopper(window);
+    const int rc =
+        operations_.calculations().appendPolynomial(letter, result.value, stopper.stopCheck());
+    if (rc != code::Ok) {
+        report(rc);
+        return;
+    }
+    text->setText(toQString(result.value.text));
 }
 
 void TMatFrame::modeChanged() {
@@ -345,9 +366,8 @@ void TMatFrame::buildMenus() {
     add(matrix, Exit);
 
     QMenu* calc = menuBar()->addMenu(uiString(strings::id::CalcMenu));
-    reportMenu_ = nullptr;
+    reportMenu_ = calc->addMenu(uiString(strings::id::OneMatrixMenu));
     if (mode == WorkspaceMode::Real) {
-        reportMenu_ = calc->addMenu(uiString(strings::id::OneMatrixMenu));
         for (int command : {Calculate, Solve, LinearProgramming, Echelon, RowOperations}) {
             add(calc, command);
         }
@@ -451,8 +471,23 @@ void TMatFrame::documentCreated(MatrixDocument& document) {
     connect(window.get(), &TMatWin::matrixHidden, this,
             [this](TMatWin* hidden) { lastClosedWindow_ = hidden; });
     lastShownWindow_ = window.get();
+    if (!window->hasOwnPlace()) {
+        cascade(*window, lastCascaded_);
+        lastCascaded_ = window.get();
+    }
     windows_[&document] = std::move(window);
     updateCommands();
+}
+
+// A window goes beside the frame, a step from `after` when there is one.
+void TMatFrame::cascade(TMatWin& window, const TMatWin* after) {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return;
+    const QSize decoration = frameGeometry().size() - geometry().size();
+    std::optional<QRect> last;
+    if (after != nullptr) last = after->frameGeometry();
+    window.move(cascadePosition(frameGeometry(), last, window.size() + decoration,
+                                screen->availableGeometry()));
 }
 
 void TMatFrame::documentChanged(MatrixDocument& document) {
@@ -476,15 +511,10 @@ void TMatFrame::documentShown(MatrixDocument& document) {
     window->raise();
 }
 
-// One question for all unsaved matrices; after "&sim" each window with
-// unsaved changes asks for itself, and a "&cancelar" there keeps the program.
+// One question for all unsaved matrices: save them all, discard them, or
+// let each window ask for itself; a "cancelar" anywhere keeps the program.
 bool TMatFrame::mayClose() {
-    if (workspace_.AnyUnsaved() &&
-        prompter_.messageBox(strings::byId(strings::id::Caution),
-                             strings::byId(strings::id::SaveQuestion),
-                             Prompter::Buttons::YesNo) != Prompter::Answer::Yes) {
-        workspace_.MarkAllSaved();
-    }
+    if (workspace_.AnyUnsaved() && !settleUnsaved()) return false;
     for (auto& [document, window] : windows_) {
         if (!window->mayClose()) return false;
     }
@@ -492,6 +522,34 @@ bool TMatFrame::mayClose() {
         if (window != nullptr && !window->mayClose()) return false;
     }
     return helpWindow_->mayClose();
+}
+
+bool TMatFrame::settleUnsaved() {
+    switch (askAboutUnsaved(prompter_, workspace_)) {
+        case UnsavedChoice::Cancel:
+            return false;
+        case UnsavedChoice::Discard:
+            workspace_.MarkAllSaved();
+            return true;
+        case UnsavedChoice::OneByOne:
+            return true;
+        case UnsavedChoice::SaveAll:
+            break;
+    }
+    // In the order of the list: by mode, then by letter, then the step windows.
+    std::vector<TMatWin*> windows;
+    for (const WorkspaceMode mode :
+         {WorkspaceMode::Real, WorkspaceMode::Complex, WorkspaceMode::Integer}) {
+        for (std::int32_t letter = 1; letter <= 26; ++letter) {
+            if (const MatrixDocument* document = workspace_.slot(mode, letter))
+                windows.push_back(windowOf(*document));
+        }
+    }
+    for (const auto& window : stepWindows_)
+        windows.push_back(window.get());
+    return std::ranges::all_of(windows, [](TMatWin* window) {
+        return window == nullptr || !window->document().modified() || window->save();
+    });
 }
 
 // The frame's place is remembered for the next start.

@@ -82,6 +82,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void lettersChanged() override;
     void modeChanged() override;
 
+    void cascade(TMatWin& window, const TMatWin* after);
     void createActions();
     QAction* makeAction(int command, const QString& text, const QKeySequence& shortcut = {});
     void buildMenus();
@@ -89,6 +90,9 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     void rebuildLetterMenus();
     void updateCommands();
     bool mayClose();
+    // The question about unsaved matrices as the program ends; false on
+    // "cancelar" or when a save failed or was cancelled.
+    bool settleUnsaved();
     void writeSettingsFile();
     void writeMatrixWindowSettingsFile();
     void report(int code);
@@ -119,6 +123,8 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     // closed, by the one shown or made last.
     TMatWin* lastClosedWindow_ = nullptr;
     TMatWin* lastShownWindow_ = nullptr;
+    // The matrix or step window placed last beside the frame.
+    TMatWin* lastCascaded_ = nullptr;
     // The command dialogs, made on first use and then only hidden.
     std::unique_ptr<TNewMatDlg> newMatrixDialog_;
     std::unique_ptr<TCalcDlg> calcDialog_;
@@ -135,7 +141,7 @@ class TMatFrame : public QMainWindow, private WorkspaceListener {
     std::unique_ptr<TOperDlg> operDialog_;
     std::array<std::unique_ptr<TDispWin>, 3> stepWindows_;
     QMenu* letterMenu_ = nullptr;  // "&Ver" in real mode, "&Ajuda" in the others
-    QMenu* reportMenu_ = nullptr;  // "&Uma matriz", real mode only
+    QMenu* reportMenu_ = nullptr;  // "&Uma matriz"
     QAction* firstKeptLetterItem_ = nullptr;
 };
 

@@ -174,6 +174,14 @@ void MatrixView::layoutGrid() {
     placeScrollBars();
 }
 
+// The inverse of layoutGrid, with room for the column count ("/20") after
+// the last column's number.
+QSize MatrixView::sizeShowing(std::int32_t columns, std::int32_t rows) const {
+    const int lines = rows + 2 + (document_.isInteger() ? 1 : 0);
+    return {leftMargin_ + rightMargin_ + 3 * Gap + barSize_ + columns * fieldCellWidth_,
+            barSize_ + Gap + lines * rowHeight_};
+}
+
 void MatrixView::invalidate() {
     cacheValid_ = false;
     update();

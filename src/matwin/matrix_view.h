@@ -76,6 +76,9 @@ class MatrixView : public QWidget {
     int CellWidth() const { return cellWidth_; }
     int RowHeight() const { return rowHeight_; }
     int BarSize() const { return barSize_; }
+    // The smallest size at which the grid shows that many columns and rows
+    // at the field width.
+    QSize sizeShowing(std::int32_t columns, std::int32_t rows) const;
 
   signals:
     // An entry was accepted (the window sets its title and menus).

@@ -92,6 +92,10 @@ class TMatWin : public QMainWindow {
     // settings record when that lies on the screen.
     void setVisible(bool visible) override;
 
+    // The window shows at the rectangle its matrix file gave it; any other
+    // is placed by whoever shows it.
+    bool hasOwnPlace() const;
+
   signals:
     void matrixHidden(TMatWin* window);
 
@@ -139,6 +143,7 @@ class TMatWin : public QMainWindow {
     void recordPlacement();
     void placeFromSettings();
     void placeByDefault();
+    bool rectFitsScreen() const;
     QPoint defaultCorner();
     void exportTex();
     void showNotes();

@@ -3,6 +3,7 @@
 
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 #include "engine/guarded.h"
 #include "engine/result_codes.h"
@@ -90,27 +91,47 @@ QPoint TMatWin::defaultCorner() {
     return {left, draw(30) + menuBar()->sizeHint().height()};
 }
 
-// A new matrix window starts at 2/5 by 1/4 of the screen width.
+bool TMatWin::rectFitsScreen() const {
+    const QScreen* screen = this->screen();
+    return screen != nullptr && fitsOnScreen(document_.settings().rect, screen->geometry().width(),
+                                             screen->geometry().height());
+}
+
+bool TMatWin::hasOwnPlace() const {
+    return document_.named() && rectFitsScreen();
+}
+
+// A matrix read from a file whose rectangle is not on the screen gets a
+// square of half the screen width. Any other window takes the size of the
+// last one closed, else 2/5 by 1/4 of the screen width, widened and
+// heightened to show three columns and three rows of its matrix, within
+// the screen. Its place is the frame's to choose (a little way from the
+// top left corner of the screen until then).
 void TMatWin::placeByDefault() {
     const QScreen* screen = this->screen();
     if (screen == nullptr) return;
+    const QSize screenSize = screen->availableGeometry().size();
     const int screenWidth = screen->geometry().width();
-    setGeometry(QRect(defaultCorner(), QSize(screenWidth * 2 / 5, screenWidth / 4)));
+    QSize size;
+    if (document_.named()) {
+        size = QSize(screenWidth / 2, screenWidth / 2);
+    } else if (rectFitsScreen()) {
+        size = QSize(document_.settings().rect.width, document_.settings().rect.height);
+    } else {
+        const QSize needed =
+            view_->sizeShowing(std::min(document_.Cols(), 3), std::min(document_.Rows(), 3)) +
+            QSize(0, menuBar()->sizeHint().height());
+        size = QSize(screenWidth * 2 / 5, screenWidth / 4).expandedTo(needed).boundedTo(screenSize);
+    }
+    setGeometry(QRect(defaultCorner(), size));
 }
 
-// At the first showing, the remembered rectangle when it lies on the screen;
-// a matrix read from a file with a rectangle that does not gets a square of
-// half the screen width.
+// At the first showing, a matrix from a file takes its remembered rectangle
+// when that lies on the screen.
 void TMatWin::placeFromSettings() {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) return;
-    const int screenWidth = screen->geometry().width();
+    if (!hasOwnPlace()) return;
     const WindowRect& rect = document_.settings().rect;
-    if (fitsOnScreen(rect, screenWidth, screen->geometry().height())) {
-        setGeometry(rect.x, rect.y, rect.width, rect.height);
-    } else if (document_.named()) {
-        setGeometry(QRect(defaultCorner(), QSize(screenWidth / 2, screenWidth / 2)));
-    }
+    setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
 void TMatWin::settingsChanged() {

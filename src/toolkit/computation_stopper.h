@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 #include "engine/stop_check.h"
 
@@ -12,8 +13,10 @@ class QWidget;
 namespace lorvex {
 
 // The stop callback of a long computation started from a window. Half a second
-// into the work a modal progress box appears; its "cancelar" button or the key
-// S asks the computation to stop, which then keeps nothing. While it lives it
+// into the work a modal progress box appears, centred on that window; its
+// "cancelar" button or the key S asks the computation to stop, which then
+// keeps nothing. A computation that tells how far it is gets a determinate
+// bar with its step count, the time elapsed and the time expected in all. While it lives it
 // is a child of that window, so that the window and its ancestors can tell
 // that a computation is running (events are let through while it runs).
 class ComputationStopper : public QObject {
@@ -33,12 +36,15 @@ class ComputationStopper : public QObject {
 
   private:
     void showProgress();
+    void progressed(const ProgressReport& progress);
+    void showLatestProgress();
 
     QWidget* parent_;
     QElapsedTimer clock_;
     qint64 lastEventsAt_ = 0;
     bool stop_ = false;
     QPointer<QProgressDialog> progress_;
+    std::optional<ProgressReport> latest_;
     StopCheck check_;
 };
 

@@ -1,8 +1,11 @@
 #include "toolkit/dialog_placement.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMainWindow>
 #include <QScreen>
+#include <algorithm>
+#include <array>
 
 namespace lorvex {
 namespace {
@@ -51,6 +54,29 @@ QPoint dialogPosition(const DialogGeometry& geometry, QPoint jitter) {
     return {x + jitter.x(), y + jitter.y()};
 }
 
+QRect clearOfDialogs(const QRect& wanted, const std::vector<QRect>& dialogs, const QRect& parent,
+                     const QRect& screen) {
+    const auto covered = std::ranges::find_if(
+        dialogs, [&wanted](const QRect& dialog) { return dialog.intersects(wanted); });
+    if (covered == dialogs.end()) return wanted;
+    const QRect& other = *covered;
+    const QSize size = wanted.size();
+    const std::array candidates = {
+        QRect(QPoint(other.x() + other.width(), wanted.y()), size),
+        QRect(QPoint(other.x() - size.width(), wanted.y()), size),
+        QRect(QPoint(wanted.x(), other.y() + other.height()), size),
+        QRect(QPoint(wanted.x(), other.y() - size.height()), size),
+    };
+    for (const QRect& candidate : candidates) {
+        const bool free = screen.contains(candidate) && !candidate.intersects(parent) &&
+                          std::ranges::none_of(dialogs, [&candidate](const QRect& dialog) {
+                              return dialog.intersects(candidate);
+                          });
+        if (free) return candidate;
+    }
+    return wanted;
+}
+
 QPoint placementJitter(RandomGenerator& random) {
     const auto shift = [&random] { return 10 - static_cast<int>(random.next() % 20); };
     const int dx = shift();
@@ -72,7 +98,17 @@ void placeBesideOwner(QWidget& dialog, RandomGenerator& random, const QWidget* b
         geometry.parent = owner->window()->frameGeometry().translated(-screenRect.topLeft());
         geometry.captionAndMenuHeight = captionAndMenuHeight(*owner->window());
     }
-    dialog.move(dialogPosition(geometry, placementJitter(random)) + screenRect.topLeft());
+    const QPoint position =
+        dialogPosition(geometry, placementJitter(random)) + screenRect.topLeft();
+    std::vector<QRect> dialogs;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != &dialog && window->isVisible() && qobject_cast<const QDialog*>(window))
+            dialogs.push_back(window->frameGeometry());
+    }
+    const QRect parent = owner != nullptr ? owner->window()->frameGeometry() : QRect();
+    dialog.move(
+        clearOfDialogs(QRect(position, dialog.frameGeometry().size()), dialogs, parent, screenRect)
+            .topLeft());
 }
 
 }  // namespace lorvex

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <vector>
 
 #include "engine/random_generator.h"
 
@@ -25,6 +26,13 @@ struct DialogGeometry {
 // then moves by `jitter` so that dialogs opened one after the other do not
 // hide each other exactly.
 QPoint dialogPosition(const DialogGeometry& geometry, QPoint jitter);
+
+// A dialog's rectangle moved off the other dialogs on the screen: when it
+// covers one, it goes right of that one, else left, else below, else above,
+// the first place that lies on the screen and covers neither another dialog
+// nor the parent; where there is none it stays.
+QRect clearOfDialogs(const QRect& wanted, const std::vector<QRect>& dialogs, const QRect& parent,
+                     const QRect& screen);
 
 // The shift of each coordinate: 10 minus a random number 0 ... 19.
 QPoint placementJitter(RandomGenerator& random);

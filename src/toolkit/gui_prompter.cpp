@@ -1,7 +1,10 @@
 #include "toolkit/gui_prompter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "toolkit/choice_dialog.h"
 #include "toolkit/dialog_placement.h"
@@ -22,9 +25,13 @@ QString qtFilter(std::string_view filter) {
 
 }  // namespace
 
+// A popup that has just closed (a letter list) or no active window at all
+// would leave the dialog nothing to stand beside.
 QWidget* GuiPrompter::parent() const {
     QWidget* active = QApplication::activeWindow();
-    return active != nullptr ? active : fallbackParent_;
+    if (active != nullptr && active->isVisible() && active->windowType() != Qt::Popup)
+        return active;
+    return fallbackParent_;
 }
 
 void GuiPrompter::place(QDialog& dialog, QPoint remembered) {
@@ -51,6 +58,13 @@ Prompter::Answer GuiPrompter::messageBox(std::string_view caption, std::string_v
     return box.ask();
 }
 
+std::optional<std::size_t> GuiPrompter::askButtons(std::string_view caption, std::string_view text,
+                                                   const std::vector<std::string>& labels) {
+    TMsgDlg box(parent(), toQString(caption), toQString(text), labels);
+    place(box, kNoPosition);
+    return box.askLabelled();
+}
+
 std::optional<Prompter::FieldsAnswer> GuiPrompter::askFields(const FieldsRequest& request) {
     TGenDlg dialog(parent(), request);
     if (!runInput(dialog, request.title)) return std::nullopt;
@@ -63,25 +77,40 @@ std::optional<std::vector<int>> GuiPrompter::askChoices(const ChoicesRequest& re
     return dialog.chosen();
 }
 
+// A file dialog starts in the folder last used, at first the user's
+// documents (or home, when there is no documents folder).
+QString GuiPrompter::startFolder() const {
+    if (!lastFolder_.isEmpty()) return lastFolder_;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+std::optional<std::string> GuiPrompter::runFileDialog(QFileDialog& dialog) {
+    place(dialog, kNoPosition);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().front();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return toStdString(path);
+}
+
 std::optional<std::string> GuiPrompter::askOpenFile(std::string_view filter,
                                                     std::string_view initialName) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent(), QString(), toQString(initialName), qtFilter(filter));
-    if (path.isEmpty()) return std::nullopt;
-    return toStdString(path);
+    QFileDialog dialog(parent(), QString(), startFolder(), qtFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.selectFile(toQString(initialName));
+    return runFileDialog(dialog);
 }
 
 std::optional<std::string> GuiPrompter::askSaveFile(std::string_view filter,
                                                     std::string_view defaultExtension,
                                                     std::string_view proposedName) {
-    QFileDialog dialog(parent(), QString(), QString(), qtFilter(filter));
+    QFileDialog dialog(parent(), QString(), startFolder(), qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The callers ask the overwrite question themselves.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(toQString(defaultExtension));
     dialog.selectFile(toQString(proposedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return toStdString(dialog.selectedFiles().front());
+    return runFileDialog(dialog);
 }
 
 std::optional<FontSetting> GuiPrompter::askFont(const FontRequest& request) {

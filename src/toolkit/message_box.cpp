@@ -14,12 +14,7 @@ TMsgDlg::TMsgDlg(QWidget* parent, const QString& caption, const QString& text,
     : QDialog(parent),
       escapeAnswer_(buttons == Prompter::Buttons::YesNo ? Prompter::Answer::No
                                                         : Prompter::Answer::Cancel) {
-    setWindowTitle(caption);
-    auto* layout = new QVBoxLayout(this);
-    auto* textLabel = new QLabel(text, this);
-    textLabel->setObjectName("text");
-    layout->addWidget(textLabel);
-    auto* box = new QDialogButtonBox(this);
+    QDialogButtonBox* box = addTextAndButtons(caption, text);
     const auto addButton = [this, box](const QString& label, Prompter::Answer answer) {
         QPushButton* button = box->addButton(label, QDialogButtonBox::ActionRole);
         button->setObjectName(label);
@@ -43,7 +38,38 @@ TMsgDlg::TMsgDlg(QWidget* parent, const QString& caption, const QString& text,
             addButton(uiString(strings::id::CancelButton), Prompter::Answer::Cancel);
             break;
     }
+}
+
+TMsgDlg::TMsgDlg(QWidget* parent, const QString& caption, const QString& text,
+                 const std::vector<std::string>& labels)
+    : QDialog(parent), escapeAnswer_(Prompter::Answer::Cancel) {
+    QDialogButtonBox* box = addTextAndButtons(caption, text);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        QPushButton* button = box->addButton(toQString(labels[i]), QDialogButtonBox::ActionRole);
+        button->setObjectName(toQString(labels[i]));
+        button->setDefault(i == 0);
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            pressed_ = i;
+            accept();
+        });
+    }
+}
+
+QDialogButtonBox* TMsgDlg::addTextAndButtons(const QString& caption, const QString& text) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    auto* textLabel = new QLabel(text, this);
+    textLabel->setObjectName("text");
+    layout->addWidget(textLabel);
+    auto* box = new QDialogButtonBox(this);
     layout->addWidget(box);
+    return box;
+}
+
+std::optional<std::size_t> TMsgDlg::askLabelled() {
+    pressed_.reset();
+    exec();
+    return pressed_;
 }
 
 Prompter::Answer TMsgDlg::ask() {

@@ -2,9 +2,13 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "workspace/prompter.h"
 
+class QDialogButtonBox;
 class QWidget;
 
 namespace lorvex {
@@ -22,7 +26,15 @@ class TMsgDlg : public QDialog {
     // the box has no cancel button.
     Prompter::Answer ask();
 
+    // A box with buttons of its own labels, the first the default.
+    TMsgDlg(QWidget* parent, const QString& caption, const QString& text,
+            const std::vector<std::string>& labels);
+    // The index of the labelled button pressed; nothing on Esc.
+    std::optional<std::size_t> askLabelled();
+
   private:
+    QDialogButtonBox* addTextAndButtons(const QString& caption, const QString& text);
+    std::optional<std::size_t> pressed_;
     Prompter::Answer answer_ = Prompter::Answer::Cancel;
     Prompter::Answer escapeAnswer_;
 };

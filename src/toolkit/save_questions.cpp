@@ -35,4 +35,56 @@ Prompter::Answer askSaveChanges(Prompter& prompter, std::string_view documentNam
                                Prompter::Buttons::YesNoCancel);
 }
 
+namespace {
+
+std::string unsavedList(Workspace& workspace) {
+    std::string list(strings::byId(strings::id::UnsavedMatrices));
+    for (const WorkspaceMode mode :
+         {WorkspaceMode::Real, WorkspaceMode::Complex, WorkspaceMode::Integer}) {
+        std::string letters;
+        for (std::int32_t letter = 1; letter <= 26; ++letter) {
+            const MatrixDocument* document = workspace.slot(mode, letter);
+            if (document != nullptr && document->modified()) {
+                letters += ' ';
+                letters += static_cast<char>('A' + letter - 1);
+            }
+        }
+        if (!letters.empty()) {
+            list +=
+                "\n" +
+                std::string(strings::byId(strings::id::FirstModeName + static_cast<int>(mode))) +
+                ":" + letters;
+        }
+    }
+    for (const StepDocument step :
+         {StepDocument::LinearProgramming, StepDocument::Echelon, StepDocument::Operations}) {
+        const MatrixDocument& document = workspace.stepDocument(step);
+        if (document.modified()) list += "\n" + document.title();
+    }
+    return list;
+}
+
+}  // namespace
+
+UnsavedChoice askAboutUnsaved(Prompter& prompter, Workspace& workspace) {
+    const std::vector<std::string> labels = {
+        std::string(strings::byId(strings::id::SaveAll)),
+        std::string(strings::byId(strings::id::Discard)),
+        std::string(strings::byId(strings::id::OneByOne)),
+        std::string(strings::byId(strings::id::Cancel)),
+    };
+    const std::optional<std::size_t> pressed =
+        prompter.askButtons(strings::byId(strings::id::Caution), unsavedList(workspace), labels);
+    switch (pressed.value_or(3)) {
+        case 0:
+            return UnsavedChoice::SaveAll;
+        case 1:
+            return UnsavedChoice::Discard;
+        case 2:
+            return UnsavedChoice::OneByOne;
+        default:
+            return UnsavedChoice::Cancel;
+    }
+}
+
 }  // namespace lorvex

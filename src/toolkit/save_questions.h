@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "workspace/prompter.h"
+#include "workspace/workspace.h"
 
 // The questions of the toolkit's save protocol, shared by text windows and
 // matrix windows.
@@ -28,5 +29,15 @@ std::optional<std::string> askSavePath(Prompter& prompter, std::string_view filt
 // "salvar mudanças para <base name>?" under "cuidado!", yes/no/cancel: the
 // question a window with unsaved changes asks before it goes.
 Prompter::Answer askSaveChanges(Prompter& prompter, std::string_view documentName);
+
+// The answer to the one question about every unsaved matrix as the program
+// ends.
+enum class UnsavedChoice { SaveAll, Discard, OneByOne, Cancel };
+
+// "matrizes não salvas:" and the unsaved documents of the workspace, one
+// line per mode with the letters ("real: A C"), then the step documents by
+// their titles; under "cuidado!" with the buttons "salvar todas",
+// "descartar", "uma por uma" and "cancelar". Closing the box cancels.
+UnsavedChoice askAboutUnsaved(Prompter& prompter, Workspace& workspace);
 
 }  // namespace lorvex

@@ -33,7 +33,13 @@ struct OneMatrixReport {
     // stopped them), and its roots with their multiplicities.
     std::vector<Complex> coefficients;
     std::vector<PolynomialRoot> roots;
+    // Real and complex square matrices, until the polynomial is appended:
+    // the time its coefficients are expected to take, in seconds.
+    std::optional<double> polynomialSeconds;
 };
+
+// Past this many seconds the report asks before it computes the polynomial.
+inline constexpr double kAskBeforePolynomialSeconds = 180;
 
 // The calculation service, the solution of linear systems and the
 // one-matrix report. Memory running out anywhere, storing included, gives
@@ -64,13 +70,29 @@ class CalculationOperations {
     // when the place is empty, code::UserStop when the user stopped the rank,
     // the exact trace or determinant (a stop during the polynomial shows
     // "não pode calcular" in its place; during the roots, those found).
+    // It is oneMatrixSummary, then appendPolynomial.
     [[nodiscard]] Outcome<OneMatrixReport> oneMatrixReport(
         std::int32_t letter, const StopCheck& stop = StopCheck::never());
+    // The report up to the characteristic polynomial, which is quick:
+    // rank, trace and determinant, and the polynomial's expected time.
+    [[nodiscard]] Outcome<OneMatrixReport> oneMatrixSummary(
+        std::int32_t letter, const StopCheck& stop = StopCheck::never());
+    // The characteristic polynomial with its roots, appended to the summary
+    // of the same letter when it expects one. When it is expected to take
+    // longer than kAskBeforePolynomialSeconds it asks first "calcular o
+    // polinômio característico de ordem n? tempo estimado: ..." (yes/no);
+    // "não", like a stop during the coefficients, leaves "não pode
+    // calcular" in its place. The stop check is told of each minor.
+    [[nodiscard]] int appendPolynomial(std::int32_t letter, OneMatrixReport& report,
+                                       const StopCheck& stop = StopCheck::never());
 
   private:
-    // oneMatrixReport without its guard against memory running out.
-    [[nodiscard]] int buildReport(std::int32_t letter, OneMatrixReport& report,
-                                  const StopCheck& stop);
+    // The above without their guard against memory running out.
+    [[nodiscard]] int buildSummary(std::int32_t letter, OneMatrixReport& report,
+                                   const StopCheck& stop);
+    [[nodiscard]] int buildPolynomial(std::int32_t letter, OneMatrixReport& report,
+                                      const StopCheck& stop);
+    bool polynomialWanted(std::int32_t order, double seconds);
 
     OperationContext context_;
 };

@@ -1,6 +1,8 @@
 // The one-matrix report: rank, and for a square matrix trace, determinant and
-// (real and complex mode) the characteristic polynomial with its roots.
+// (real and complex mode) the characteristic polynomial with its roots, which
+// comes last and may take long.
 
+#include <chrono>
 #include <variant>
 
 #include "engine/characteristic_polynomial.h"
@@ -8,6 +10,7 @@
 #include "engine/guarded.h"
 #include "engine/result_codes.h"
 #include "workspace/calculation_operations.h"
+#include "workspace/duration_text.h"
 #include "workspace/number_text.h"
 #include "workspace/polynomial_report.h"
 #include "workspace/string_ids.h"
@@ -45,13 +48,31 @@ std::string fractionText(const Fraction& value) {
 
 Outcome<OneMatrixReport> CalculationOperations::oneMatrixReport(std::int32_t letter,
                                                                 const StopCheck& stop) {
-    Outcome<OneMatrixReport> report;
-    report.code = runGuarded([&] { return buildReport(letter, report.value, stop); });
+    Outcome<OneMatrixReport> report = oneMatrixSummary(letter, stop);
+    if (report.code == code::Ok) report.code = appendPolynomial(letter, report.value, stop);
     return report;
 }
 
-int CalculationOperations::buildReport(std::int32_t letter, OneMatrixReport& report,
-                                       const StopCheck& stop) {
+Outcome<OneMatrixReport> CalculationOperations::oneMatrixSummary(std::int32_t letter,
+                                                                 const StopCheck& stop) {
+    Outcome<OneMatrixReport> report;
+    report.code = runGuarded([&] { return buildSummary(letter, report.value, stop); });
+    return report;
+}
+
+int CalculationOperations::appendPolynomial(std::int32_t letter, OneMatrixReport& report,
+                                            const StopCheck& stop) {
+    if (!report.polynomialSeconds) return code::Ok;
+    return runGuarded([&] {
+        OneMatrixReport appended = report;
+        const int rc = buildPolynomial(letter, appended, stop);
+        if (rc == code::Ok) report = std::move(appended);
+        return rc;
+    });
+}
+
+int CalculationOperations::buildSummary(std::int32_t letter, OneMatrixReport& report,
+                                        const StopCheck& stop) {
     const MatrixDocument* document = context_.workspace.slot(letter);
     if (document == nullptr) return code::MatrixNotFound;
     OneMatrixReport result;
@@ -91,30 +112,58 @@ int CalculationOperations::buildReport(std::int32_t letter, OneMatrixReport& rep
     if (square) {
         result.trace = lorvex::trace(m);
         // A singular matrix gives the determinant 0, which is what is shown.
+        const auto start = std::chrono::steady_clock::now();
         const Outcome<Complex> determinant = elimination.determinant();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         if (determinant.code == code::OutOfMemory) return determinant.code;
         result.determinant = determinant.value;
         appendLine(result.text, strings::id::Trace, entryValue(*result.trace, *document));
         appendLine(result.text, strings::id::Determinant,
                    entryValue(*result.determinant, *document));
-
-        std::vector<Complex> coefficients;
-        const int polynomial = characteristicPolynomial(m, coefficients, stop);
-        if (polynomial == code::OutOfMemory) return polynomial;
-        const bool complexMode = document->Kind() == ElementKind::Complex;
-        if (polynomial == code::Ok) {
-            PolynomialRoots roots;
-            const int found = findRoots(coefficients, {document->ZeroTol(), complexMode},
-                                        context_.random, roots, stop);
-            if (found != code::Ok) return found;
-            result.coefficients = coefficients;
-            result.roots = roots.roots;
-        }
-        result.text +=
-            polynomialReport(polynomial == code::Ok ? &coefficients : nullptr, result.roots,
-                             document->Decimals(), document->displayWidth(), complexMode);
+        // The determinant's elimination of n^3 steps times the polynomial's.
+        const double order = m.rows;
+        result.polynomialSeconds =
+            took.count() / (order * order * order) * characteristicPolynomialWork(m.rows);
     }
     report = std::move(result);
+    return code::Ok;
+}
+
+bool CalculationOperations::polynomialWanted(std::int32_t order, double seconds) {
+    if (seconds <= kAskBeforePolynomialSeconds) return true;
+    const std::string question =
+        std::string(strings::byId(strings::id::LongPolynomialQuestion)) + std::to_string(order) +
+        std::string(strings::byId(strings::id::EstimatedTime)) + durationText(seconds);
+    return context_.prompter.messageBox(strings::byId(strings::id::Caution), question,
+                                        Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
+}
+
+int CalculationOperations::buildPolynomial(std::int32_t letter, OneMatrixReport& report,
+                                           const StopCheck& stop) {
+    const MatrixDocument* document = context_.workspace.slot(letter);
+    if (document == nullptr) return code::MatrixNotFound;
+    const MatrixData data = document->matrixData();
+    const auto* m = std::get_if<ComplexMatrix>(&data);
+    if (m == nullptr || !m->isSquare()) return code::Ok;
+    const bool complexMode = document->Kind() == ElementKind::Complex;
+
+    std::vector<Complex> coefficients;
+    int polynomial = code::UserStop;
+    if (polynomialWanted(m->rows, report.polynomialSeconds.value_or(0))) {
+        polynomial = characteristicPolynomial(*m, coefficients, stop);
+        if (polynomial == code::OutOfMemory) return polynomial;
+    }
+    if (polynomial == code::Ok) {
+        PolynomialRoots roots;
+        const int found = findRoots(coefficients, {document->ZeroTol(), complexMode},
+                                    context_.random, roots, stop);
+        if (found != code::Ok) return found;
+        report.coefficients = coefficients;
+        report.roots = roots.roots;
+    }
+    report.text += polynomialReport(polynomial == code::Ok ? &coefficients : nullptr, report.roots,
+                                    document->Decimals(), document->displayWidth(), complexMode);
+    report.polynomialSeconds.reset();
     return code::Ok;
 }
 

@@ -72,6 +72,15 @@ class Prompter {
         FontSetting current;
     };
     virtual std::optional<FontSetting> askFont(const FontRequest& request) = 0;
+
+    // A message box whose buttons carry the given labels: the index of the
+    // button pressed, nothing when the box was closed without one. Where no
+    // one can be asked the box is closed.
+    virtual std::optional<std::size_t> askButtons(std::string_view /*caption*/,
+                                                  std::string_view /*text*/,
+                                                  const std::vector<std::string>& /*labels*/) {
+        return std::nullopt;
+    }
 };
 
 // A prompter for work without dialogs, where every command names its files

@@ -244,4 +244,17 @@ inline constexpr int DecimalCommasQuestion = 1601;
 // The toolkit's dialogs.
 inline constexpr int FontColour = 1620;
 
+// Leaving with unsaved matrices; the characteristic polynomial's progress.
+inline constexpr int UnsavedMatrices = 1640;
+inline constexpr int SaveAll = 1641;
+inline constexpr int Discard = 1642;
+inline constexpr int OneByOne = 1643;
+inline constexpr int LongPolynomialQuestion = 1644;
+inline constexpr int EstimatedTime = 1645;
+inline constexpr int MinorProgress = 1646;
+inline constexpr int ElapsedTime = 1647;
+inline constexpr int Days = 1648;
+inline constexpr int Years = 1649;
+inline constexpr int OverThousandYears = 1650;
+
 }  // namespace lorvex::strings::id

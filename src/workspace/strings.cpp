@@ -311,6 +311,17 @@ constexpr std::array kTable = {
     Entry{1600, "colar"},
     Entry{1601, "vírgulas decimais?"},
     Entry{1620, "cor"},
+    Entry{1640, "matrizes não salvas:"},
+    Entry{1641, "salvar todas"},
+    Entry{1642, "descartar"},
+    Entry{1643, "uma por uma"},
+    Entry{1644, "calcular o polinômio característico de ordem "},
+    Entry{1645, "? tempo estimado: "},
+    Entry{1646, "menor %1 de %2"},
+    Entry{1647, "decorrido %1, estimado %2"},
+    Entry{1648, " dias"},
+    Entry{1649, " anos"},
+    Entry{1650, "mais de 1000 anos"},
 };
 
 static_assert(std::adjacent_find(kTable.begin(), kTable.end(), [](const Entry& a, const Entry& b) {

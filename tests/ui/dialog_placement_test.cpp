@@ -27,6 +27,23 @@ TEST(DialogPlacement, GoesIntoTheFreeSpaceBesideItsParent) {
     EXPECT_EQ(dialogPosition(beside({0, 0, 400, 300}), QPoint(-9, 10)), QPoint(591, 476));
 }
 
+// A 200 x 100 dialog wanted over another one at (400, 300, 300, 200).
+TEST(DialogPlacement, MovesOffAnotherDialog) {
+    const QRect screen(0, 0, 1000, 800);
+    const QRect other(400, 300, 300, 200);
+    const QRect parent(0, 0, 300, 100);
+    const auto placed = [&](QRect wanted, std::vector<QRect> more = {}) {
+        more.push_back(other);
+        return clearOfDialogs(wanted, more, parent, screen).topLeft();
+    };
+    EXPECT_EQ(placed({450, 350, 200, 100}), QPoint(700, 350)) << "to its right";
+    EXPECT_EQ(placed({450, 350, 200, 100}, {{700, 0, 300, 800}}), QPoint(200, 350)) << "left";
+    EXPECT_EQ(placed({450, 350, 200, 100}, {{0, 0, 400, 800}, {700, 0, 300, 800}}),
+              QPoint(450, 500))
+        << "below";
+    EXPECT_EQ(placed({100, 150, 200, 100}), QPoint(100, 150)) << "nothing covered";
+}
+
 TEST(DialogPlacement, TheShiftStaysWithinTenPixels) {
     RandomGenerator random(7);
     int smallest = 100, largest = -100;

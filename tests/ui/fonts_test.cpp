@@ -2,14 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QTranslator>
 
 #include "toolkit/font_dialog.h"
+#include "toolkit/qt_translations.h"
 
 namespace lorvex {
 namespace {
+
+// The font, file and print dialogs are Qt's own; their texts come from Qt's
+// translations, which the set-up script installs.
+TEST(Fonts, QtsOwnDialogsSpeakPortuguese) {
+    QApplication& application = *qApp;
+    installQtTranslations(application);
+    EXPECT_EQ(QCoreApplication::translate("QFontDialog", "&Font"), "&Fonte");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Procurar em:");
+    for (QTranslator* translator : application.findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
 
 TEST(Fonts, RecordsBecomeQtFonts) {
     LogicalFont record{.height = -16,

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "engine/result_codes.h"
+#include "toolkit/text_window.h"
 #include "ui/frame_fixture.h"
 
 namespace lorvex {
@@ -23,12 +25,18 @@ class MatFrameTest : public test::FrameFixture {
     QStringList itemsOf(const QString& menuTitle) {
         return test::actionTexts(menu(menuTitle)->actions());
     }
+    std::string unsavedRealList() {
+        std::string list = "matrizes não salvas:\nreal:";
+        for (const std::int32_t letter : workspace.occupiedLetters())
+            list += std::string(" ") + static_cast<char>('A' + letter - 1);
+        return list;
+    }
     std::pair<bool, bool> calculateAndSolveEnabled() {
         return {action(command::Calculate)->isEnabled(), action(command::Solve)->isEnabled()};
     }
     // The frame keeps the settings of one matrix window when the program ends.
     std::int32_t storedEntryFontHeight() {
-        prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+        prompter.expectButton("cuidado!", unsavedRealList(), "descartar");
         action(command::Exit)->trigger();
         MatrixWindowSettings stored;
         EXPECT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), code::Ok);
@@ -44,14 +52,15 @@ TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
     action(command::ModeComplex)->trigger();
     EXPECT_EQ(frame.windowTitle(), "lorvex [complexa]");
     EXPECT_EQ(menuTitles(), (QStringList{"&Matriz", "&Calc", "&Ajuda"}));
-    EXPECT_EQ(itemsOf("&Calc"),
-              (QStringList{"&Calcular ...", "&Resolver ...", "&Forma Escada  ...", "&Ajuda ..."}));
+    EXPECT_EQ(itemsOf("&Calc"), (QStringList{"&Uma matriz", "&Calcular ...", "&Resolver ...",
+                                             "&Forma Escada  ...", "&Ajuda ..."}));
     EXPECT_TRUE(action(command::ModeComplex)->isChecked());
     EXPECT_FALSE(action(command::ModeReal)->isChecked());
 
     action(command::ModeInteger)->trigger();
     EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
-    EXPECT_EQ(itemsOf("&Calc"), (QStringList{"&Calcular ...", "&Resolver ...", "&Ajuda ..."}));
+    EXPECT_EQ(itemsOf("&Calc"),
+              (QStringList{"&Uma matriz", "&Calcular ...", "&Resolver ...", "&Ajuda ..."}));
     EXPECT_TRUE(itemsOf("&Matriz").contains("&Unitária ..."));
     EXPECT_GE(frame.minimumWidth(), frame.menuBar()->sizeHint().width()) << "never narrower";
 }
@@ -105,9 +114,44 @@ TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
     EXPECT_FALSE(workspace.slot(3)->Hidden());
 }
 
+// The report's exact values: (1/3) [[1, 2], [3, 4]] has the trace 5/3 and
+// the determinant (4 - 6)/9.
+TEST_F(MatFrameTest, IntegerModeReportsExactly) {
+    action(command::ModeInteger)->trigger();
+    ASSERT_TRUE(
+        workspace.PlaceMatrix(ElementKind::Integer, "", 1, test::integerMatrix({{1, 2}, {3, 4}}, 3))
+            .stored);
+    frame.findChild<QAction*>("command531")->trigger();
+    EXPECT_EQ(frame.windowOf(*workspace.slot(1))->textWindow()->text(),
+              "posto: 2\r\n\r\ntraço: 5/3\r\n\r\ndeterminante: -2/9\r\n\r\n");
+}
+
+// Matrix windows open beside the frame, each a step from the last, on the
+// screen; a 3 x 3 complex matrix shows all its columns.
+TEST_F(MatFrameTest, NewMatrixWindowsCascadeFromTheFrame) {
+    frame.setGeometry(10, 10, 200, 60);
+    action(command::ModeComplex)->trigger();
+    std::vector<QRect> placed;
+    for (std::int32_t letter = 1; letter <= 3; ++letter) {
+        const Complex z{-1.5L, 2};
+        ASSERT_TRUE(workspace
+                        .PlaceMatrix(ElementKind::Complex, "", letter,
+                                     test::complexMatrix({{z, z, z}, {z, z, z}, {z, z, z}}))
+                        .stored);
+        TMatWin* window = frame.windowOf(*workspace.slot(letter));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        placed.push_back(window->frameGeometry());
+        EXPECT_FALSE(placed.back().intersects(frame.frameGeometry())) << letter;
+        EXPECT_TRUE(frame.screen()->availableGeometry().contains(placed.back())) << letter;
+        EXPECT_EQ(window->view()->VisCols(), 3);
+    }
+    EXPECT_EQ(placed[1].topLeft() - placed[0].topLeft(), QPoint(28, 28));
+    EXPECT_EQ(placed[2].topLeft() - placed[1].topLeft(), QPoint(28, 28));
+}
+
 TEST_F(MatFrameTest, ExitWithAnUnsavedMatrixAnsweredNo) {
     placeReal(1);
-    prompter.expect("cuidado!", "deseja salvar?", Answer::No);
+    prompter.expectButton("cuidado!", "matrizes não salvas:\nreal: A", "descartar");
     frame.move(40, 30);
     action(command::HelpFirstMenu)->trigger();
     action(command::Exit)->trigger();
@@ -123,6 +167,28 @@ TEST_F(MatFrameTest, ExitWithAnUnsavedMatrixAnsweredNo) {
     EXPECT_EQ(std::pair(read.rect.x, read.rect.width),
               std::pair(frame.geometry().x(), frame.geometry().width()));
     EXPECT_FALSE(read.zoomed);
+}
+
+TEST_F(MatFrameTest, ExitAsksOnceForAllUnsavedMatrices) {
+    placeReal(3);
+    placeReal(1);
+    ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Complex, "", 2, ComplexMatrix(1, 1)).stored);
+    const std::string list = "matrizes não salvas:\nreal: A C\ncomplexa: B";
+    prompter.expectButton("cuidado!", list, "cancelar");
+    action(command::Exit)->trigger();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(workspace.AnyUnsaved());
+
+    // Saved in the order listed; the unnamed ones through the save dialog.
+    const std::string folderPath = folder.path().toStdString();
+    prompter.expectButton("cuidado!", list, "salvar todas");
+    for (const char* name : {"/a.fma", "/c.fma", "/b.cma"})
+        prompter.expectSaveFile(folderPath + name);
+    action(command::Exit)->trigger();
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_FALSE(workspace.AnyUnsaved());
+    for (const char* name : {"/a.fma", "/c.fma", "/b.cma"})
+        EXPECT_TRUE(std::filesystem::exists(folderPath + name)) << name;
 }
 
 TEST_F(MatFrameTest, TheMatrixWindowClosedLastLeavesItsSettingsAtExit) {

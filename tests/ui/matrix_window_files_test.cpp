@@ -186,9 +186,10 @@ TEST_F(MatrixWindowFilesTest, TheLastWindowClosedLeavesItsSettingsToTheNext) {
     const QRect placed = window->geometry();
     window->writeSettingsFile();
 
+    // The size, not the place: new windows are placed by the frame.
     open(ComplexMatrix(1, 1), ElementKind::Real, options);
     EXPECT_EQ(window->view()->entryFont().pixelSize(), 30);
-    EXPECT_EQ(window->geometry(), placed);
+    EXPECT_EQ(TMatWin(*document, prompter, nullptr, options).size(), placed.size());
 
     // With UseDefaults the file is not read, but still written, naming the
     // matrix it was written by.

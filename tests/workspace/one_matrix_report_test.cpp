@@ -6,6 +6,7 @@
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
+#include "workspace/duration_text.h"
 #include "workspace/generator_fixture.h"
 
 namespace lorvex {
@@ -48,6 +49,38 @@ TEST_F(OneMatrixReportTest, StoppedCoefficientsCannotBeCalculated) {
     EXPECT_NE(report.text.find("---------------------------\r\nnão pode calcular"),
               std::string::npos);
     EXPECT_TRUE(report.coefficients.empty());
+}
+
+// An hour of work is asked about first; "não" keeps the rest of the report.
+TEST_F(OneMatrixReportTest, LongPolynomialIsAskedAboutFirst) {
+    ASSERT_TRUE(
+        workspace.PlaceMatrix(ElementKind::Real, "", 1, realMatrix({{2, 0}, {0, 3}})).stored);
+    Outcome<OneMatrixReport> report = operations.calculations().oneMatrixSummary(1);
+    ASSERT_EQ(report.code, code::Ok);
+    ASSERT_TRUE(report.value.polynomialSeconds.has_value());
+    EXPECT_LT(*report.value.polynomialSeconds, kAskBeforePolynomialSeconds);
+    report.value.polynomialSeconds = 3 * 3600 + 7 * 60 + 20;
+    prompter.expect("cuidado!",
+                    "calcular o polinômio característico de ordem 2? tempo estimado: 3 h 07 min",
+                    Prompter::Answer::No);
+    ASSERT_EQ(operations.calculations().appendPolynomial(1, report.value), code::Ok);
+    EXPECT_EQ(report.value.text,
+              "posto: 2\r\n\r\ntraço: 5.00000\r\n\r\ndeterminante: 6.00000\r\n\r\n"
+              "polinômio característico \r\n---------------------------\r\nnão pode calcular");
+    EXPECT_TRUE(report.value.coefficients.empty());
+
+    // Order 30 takes 2^30 minors, far past the limit on any machine.
+    ComplexMatrix m(30, 30);
+    for (std::int32_t i = 0; i < 30; ++i)
+        m.at(i, i) = Complex{static_cast<long double>(i + 1), 0};
+    ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", 2, m).stored);
+    EXPECT_GT(*operations.calculations().oneMatrixSummary(2).value.polynomialSeconds,
+              kAskBeforePolynomialSeconds);
+
+    EXPECT_EQ((std::vector{durationText(59.4), durationText(185), durationText(7260),
+                           durationText(3 * 86400.0), durationText(1e12)}),
+              (std::vector<std::string>{"59 s", "3 min 05 s", "2 h 01 min", "3 dias",
+                                        "mais de 1000 anos"}));
 }
 
 TEST(OneMatrixReport, RootsOfRandomMatricesAddUpToTraceAndDeterminant) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
@@ -57,6 +58,16 @@ class ScriptedPrompter : public Prompter {
         step.font = std::move(font);
         script_.push_back(std::move(step));
     }
+    // A box of labelled buttons, answered with the button of that label.
+    void expectButton(std::string caption, std::string text, std::string label) {
+        script_.push_back({Kind::Buttons,
+                           std::move(caption),
+                           std::move(text),
+                           Answer::Ok,
+                           {},
+                           std::move(label),
+                           {}});
+    }
 
     Answer messageBox(std::string_view caption, std::string_view text, Buttons buttons) override {
         shown_.push_back({std::string(caption), std::string(text), buttons});
@@ -89,6 +100,15 @@ class ScriptedPrompter : public Prompter {
         return next(Kind::Font, request.title, "").font;
     }
 
+    std::optional<std::size_t> askButtons(std::string_view caption, std::string_view text,
+                                          const std::vector<std::string>& labels) override {
+        const std::optional<std::string> label = next(Kind::Buttons, caption, text).path;
+        const auto found = std::find(labels.begin(), labels.end(), label.value_or(""));
+        EXPECT_NE(found, labels.end()) << "no button " << label.value_or("");
+        if (found == labels.end()) return std::nullopt;
+        return static_cast<std::size_t>(found - labels.begin());
+    }
+
     const std::vector<Shown>& shown() const { return shown_; }
     const FontRequest& lastFont() const { return lastFont_; }
     const FieldsRequest& lastFields() const { return lastFields_; }
@@ -97,14 +117,14 @@ class ScriptedPrompter : public Prompter {
     const std::string& lastSaveFilter() const { return lastSaveFilter_; }
 
   private:
-    enum class Kind { Message, Fields, Choices, OpenFile, SaveFile, Font };
+    enum class Kind { Message, Fields, Choices, OpenFile, SaveFile, Font, Buttons };
     struct Step {
         Kind kind;
         std::string caption;
         std::string text;
         Answer answer;
         std::optional<FieldsAnswer> fields;
-        std::optional<std::string> path;
+        std::optional<std::string> path;  // the file chosen, or the button's label
         std::optional<std::vector<int>> choices;
         std::optional<FontSetting> font{};
     };
