@@ -13,7 +13,7 @@ using test::realMatrix;
 // Sums, products, transposes, joins, the usual powers of small matrices and the
 // codes of refused powers are in the expression tests' golden calculation
 // cases; these are the edges and what the golden cases cannot see: the stored
-// common denominators and the outputs kept on failure.
+// common denominators.
 TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
     ComplexMatrix out;
     EXPECT_EQ(product(realMatrix({{1e9L, 1e9L}}), realMatrix({{1e9L}, {1e9L}}), out), code::TooBig);
@@ -23,13 +23,6 @@ TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
     EXPECT_EQ(product(test::complexMatrix({{Complex{6e8L, 6e8L}}}), realMatrix({{1e9L}}), out),
               code::TooBig)
         << "the size is |re| + |im| = 1.2e18";
-}
-
-TEST(ComplexArithmetic, RefusedPowersKeepTheOutput) {
-    ComplexMatrix untouched = realMatrix({{5}});
-    EXPECT_EQ(power(realMatrix({{1, 2}, {3, 4}}), 2.0000001L, untouched), code::IntegerExpected);
-    EXPECT_EQ(power(realMatrix({{0, 0}, {0, 0}}), -1.0L, untouched), code::Singular);
-    EXPECT_EQ(untouched, realMatrix({{5}}));
 }
 
 TEST(IntegerArithmetic, SumsOverACommonDenominator) {
@@ -58,10 +51,7 @@ TEST(IntegerArithmetic, Powers) {
     EXPECT_EQ(out, integerMatrix({{27}}, 8));
 
     // Exponents up to 99999999 are taken; the golden cases take U^100 and
-    // U^-2 and refuse 10^8.
-    IntegerMatrix untouched = integerMatrix({{5}});
-    EXPECT_EQ(power(integerMatrix({{1, 2}, {2, 4}}), BigInt(-1), untouched), code::NotUnderstood);
-    EXPECT_EQ(untouched, integerMatrix({{5}}));
+    // U^-2 and refuse 10^8 and the inverse of a singular matrix.
     ASSERT_EQ(power(integerMatrix({{1}}), BigInt(99999999), out), code::Ok);
     EXPECT_EQ(out, integerMatrix({{1}}));
 }

@@ -54,22 +54,11 @@ TEST(BigInt, ReadingText) {
     EXPECT_EQ(untouched, BigInt(77));
 }
 
-// The products, quotients and powers compared as text pin the inner groups
-// padded to four digits.
-TEST(BigInt, WritingTextIndents) {
-    EXPECT_EQ(BigInt(42).toText({.indent = 3}), "   42");
-}
-
 TEST(BigInt, WritingTextWithAMaximumLengthKeepsWholeGroups) {
     // The entry texts of the matrix documents pin whole groups ending in
     // "..."; these are the sign and a length with no room for any group.
     EXPECT_EQ(big("-1234567890").toText({.maxLength = 8}), "-123...");
     EXPECT_EQ(big("123456789").toText({.maxLength = 2}), "...");
-}
-
-TEST(BigInt, WritingTextCutsLinesWithCrLf) {
-    EXPECT_EQ(big("1234567890").toText({.lineWidth = 4}), "1234\r\n5678\r\n90");
-    EXPECT_EQ(big("-123").toText({.lineWidth = 4}), "-123");
 }
 
 TEST(BigInt, LongDivisionCorrectsItsTrialQuotients) {

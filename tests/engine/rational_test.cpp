@@ -27,14 +27,6 @@ TEST(Rational, NormalisingKeepsTheDenominatorPositiveAndRemovesCommonFactors) {
     }
 }
 
-TEST(Rational, CommonDenominatorIsTheLeastCommonMultiple) {
-    IntegerMatrix a = integerMatrix({{1, 3}}, 4);
-    IntegerMatrix b = integerMatrix({{5}}, 6);
-    bringToCommonDenominator(a, b, StopCheck::never());
-    EXPECT_EQ(a, integerMatrix({{3, 9}}, 12));
-    EXPECT_EQ(b, integerMatrix({{10}}, 12));
-}
-
 TEST(Rational, ZeroOverZeroCannotBeReduced) {
     EXPECT_EQ(runGuarded([] {
                   reduce(Fraction{BigInt(0), BigInt(0)}, StopCheck::never());
