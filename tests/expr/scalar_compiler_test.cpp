@@ -72,29 +72,16 @@ TEST_F(ScalarCompiler, TreesOfNamesCommasAndOperators) {
     EXPECT_EQ(compiled("x \u00b2+1"), "(+ (POWER 2 X) 1)");
 }
 
-// The golden cases hold the codes of misplaced operators, brackets and commas.
+// The golden cases hold the codes of misplaced operators, brackets, commas and
+// the series' and iterations' arguments.
 TEST_F(ScalarCompiler, CodesOfTextThatIsNoFormula) {
     EXPECT_EQ(codeOf("x\t+1"), code::NotUnderstood) << "only spaces are blanks";
-    EXPECT_EQ(codeOf("iter(1,2,x)"), code::CannotCalculate);
     // The bytes 128-255 are the compiler's codes: a lone 0xE3 is the code of
     // PI and 0x8C that of ARCSIN, and neither may reach the compiler.
     EXPECT_EQ(codeOf("\xe3"), code::NotUnderstood);
     EXPECT_EQ(codeOf("\x8c(1)"), code::NotUnderstood);
     EXPECT_EQ(codeOf("x\xc2"), code::NotUnderstood) << "a cut UTF-8 sequence";
     EXPECT_EQ(codeOf(std::string("x\0y", 3)), code::NotUnderstood);
-}
-
-TEST_F(ScalarCompiler, SeriesAndIterationsAreCheckedWhenCompiled) {
-    EXPECT_EQ(codeOf("sum(n,nn,1,2)"), code::NotUnderstood);
-    EXPECT_EQ(codeOf("sum n"), code::Ok) << "SUMN is no name";
-    EXPECT_EQ(codeOf("sum(n,pi,1,10)"), code::OutOfRange);
-    EXPECT_EQ(codeOf("sum(n,@,1,10)"), code::OutOfRange);
-    EXPECT_EQ(codeOf("sum(k,k,max(1,2),3)"), code::NotUnderstood)
-        << "the lower bound may hold no comma";
-    EXPECT_EQ(codeOf("iter(2147483648,x)"), code::OutOfRange);
-    std::unique_ptr<ExprNode> tree;
-    ASSERT_EQ(parser_.Compile("iter(2.6,x+1)", tree), code::Ok);
-    EXPECT_EQ(tree->count, 3);
 }
 
 TEST_F(ScalarCompiler, FormulasUpTo5000CharactersAfterTheBlanks) {

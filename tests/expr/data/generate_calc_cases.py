@@ -268,6 +268,10 @@ calc("'A", code(1))
 calc("", code(9))
 calc("   ", code(9))
 calc("A\u00e9", code(1))
+calc("@", code(1))
+calc(")A(", code(108))
+calc("(A@", code(1))
+calc("*A", code(6))
 
 # --- complex mode ----------------------------------------------------------------------------
 mode("complex")
@@ -336,6 +340,8 @@ calc("A/S", code(14))
 calc("A/0", code(101))
 calc("A+1", code(103))
 calc("2^3", code(103))
+calc("A.@", code(109))
+calc("A@.", code(1))
 
 # --- typed numbers: EvalScalarText and ConstCalc -----------------------------------------------
 mode("real")
@@ -351,6 +357,8 @@ scalar("A+1", code(103))
 scalar("Q", code(2))
 scalar("1/0", code(101))
 scalar("(1+i)^2", code(103))
+scalar("2,5", code(1))
+scalar("1/(0.0000000000000000001)", code(101))
 cell(None, "2+3i", mpc(2, 3))
 cell(None, "2^3", 8)
 cell(None, "(1+i)^2", mpc(0, 2))
@@ -365,6 +373,7 @@ cell(None, "2|3", 0)
 cell(None, "1/0", code(101))
 cell(None, "1/(0.000000000001)", mpf("1e12"))
 cell(None, "(1", code(108))
+cell(None, "A+", code(6))
 
 
 def main():
