@@ -123,7 +123,10 @@ TEST(WindowSettings, MeasuresAreStoredTimesOneHundredRoundedHalfTowardZero) {
 TEST(WindowSettings, BlockReadsBackWithPaletteFontsAndRoles) {
     WindowSettings settings = sampleSettings();
     settings.displayFlag = 0;
-    settings.printingMeasures = {0.5L, 0.25L, 2.0L, 1.5L};
+    // Measures as they read back from their stored hundredths.
+    settings.printingMeasures = {
+        printingMeasureFromStored(kInterval, 50), printingMeasureFromStored(kThickness, 25),
+        printingMeasureFromStored(kLeftMargin, 200), printingMeasureFromStored(kTopMargin, 150)};
     settings.framePrinting = true;
     settings.colourPrinter = true;
     settings.palette = {{1, 2, 3}, {4, 5, 6}};
@@ -146,11 +149,6 @@ TEST(WindowSettings, BlockReadsBackWithPaletteFontsAndRoles) {
     WindowSettings& read = readBlock->settings;
     EXPECT_EQ(readBlock->version, 2);
     EXPECT_EQ(reader.remaining(), 0u);
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(storedPrintingMeasure(read.printingMeasures[i]),
-                  storedPrintingMeasure(settings.printingMeasures[i]));
-    }
-    read.printingMeasures = settings.printingMeasures;
     EXPECT_EQ(read, settings);
 }
 
@@ -179,15 +177,12 @@ TEST(WindowSettings, ReaderStopsAtAnotherKindAndRefusesDamagedBlocks) {
         return bytes;
     };
     // A palette above 25 or without room for it; font counts negative, huge or
-    // one too many; role counts negative or one too many.
+    // one too many; role counts negative or one too many. (The matrix files,
+    // which begin with this block, are refused cut short at every length.)
     const std::pair<std::size_t, std::int32_t> fields[] = {
         {32, 26}, {32, 25}, {60, -1}, {60, 0x7FFFFFFF}, {60, 11}, {64, -3}, {64, 16}};
     for (const auto& [offset, value] : fields)
         EXPECT_THROW(readBlock(damaged(offset, value)), DamagedData) << offset << " " << value;
-    for (std::size_t length = 4; length < good.size(); ++length) {
-        EXPECT_THROW(readBlock(Bytes(good.begin(), good.begin() + static_cast<long>(length))),
-                     DamagedData);
-    }
 
     // Fewer fonts and roles than a matrix window has still make a block.
     Bytes smaller = damaged(60, 9);
