@@ -64,21 +64,6 @@ TEST_F(CalcLanguage, EvaluationCodes) {
     EXPECT_EQ(CalcMatrix("A+B", false, exhausted, result), code::OutOfMemory);
 }
 
-TEST_F(CalcLanguage, IntegerModeIsExact) {
-    // The results are stored reduced, with a positive denominator.
-    MatrixData result;
-    ASSERT_EQ(CalcMatrix("(1/2-1/3)A", true, exact_, result), code::Ok);
-    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{1, 2}, {3, 4}}, 6));
-    ASSERT_EQ(CalcMatrix("A/(-2)", true, exact_, result), code::Ok);
-    EXPECT_EQ(std::get<IntegerMatrix>(result), integerMatrix({{-1, -2}, {-3, -4}}, 2));
-
-    std::unique_ptr<CalcNode> tree;
-    ASSERT_EQ(CompileCalc("(4/6)/(-1/3)", true, tree), code::Ok);
-    ASSERT_EQ(EvalCalc(tree.get(), exact_), code::Ok);
-    EXPECT_EQ(tree->exact.numerator, BigInt(-2));
-    EXPECT_EQ(tree->exact.denominator, BigInt(1));
-}
-
 TEST_F(CalcLanguage, EachEvaluationReadsTheSourceAgain) {
     std::unique_ptr<CalcNode> tree;
     ASSERT_EQ(CompileCalc("2A", false, tree), code::Ok);
