@@ -17,10 +17,9 @@ namespace {
 std::string treeText(const ExprNode& node) {
     using namespace symbol;
     static const std::map<int, std::string> names{
-        {ABS, "ABS"},     {MAX, "MAX"},   {MIN, "MIN"},         {POWER, "POWER"},
-        {COT, "COT"},     {CSCH, "CSCH"}, {LN, "LN"},           {ITER, "ITER"},
-        {RAND, "RAND"},   {SUM, "SUM"},   {SUMTERM, "SUMTERM"}, {SUMRANGE, "SUMRANGE"},
-        {JOINX, "JOINX"},
+        {POWER, "POWER"},       {COT, "COT"},     {CSCH, "CSCH"}, {LN, "LN"},
+        {ITER, "ITER"},         {RAND, "RAND"},   {SUM, "SUM"},   {SUMTERM, "SUMTERM"},
+        {SUMRANGE, "SUMRANGE"}, {JOINX, "JOINX"},
     };
     std::ostringstream out;
     if (node.code == CONST) {
@@ -59,18 +58,6 @@ class ScalarCompiler : public ::testing::Test {
     RandomGenerator random_{7};
     TParsWin parser_{random_};
 };
-
-// The values of the usual formulas are in the golden cases; these are the
-// groupings a value would not tell apart.
-TEST_F(ScalarCompiler, TreesOfNamesCommasAndOperators) {
-    EXPECT_EQ(compiled("@x"), "(* @ X)");
-    EXPECT_EQ(compiled("arg(z)"), "(* (* (* A R) G) Z)")
-        << "in real mode ARG is a name only with two arguments";
-    EXPECT_EQ(compiled("abs(max(x,y))"), "(ABS (MAX X Y))") << "the comma is not at ABS's level";
-    EXPECT_EQ(compiled("min(x,max(y,z))"), "(MIN X (MAX Y Z))");
-    EXPECT_EQ(compiled("a/b*c"), "(* (/ A B) C)");
-    EXPECT_EQ(compiled("x \u00b2+1"), "(+ (POWER 2 X) 1)");
-}
 
 // The golden cases hold the codes of misplaced operators, brackets, commas and
 // the series' and iterations' arguments.

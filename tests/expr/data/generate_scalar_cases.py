@@ -84,6 +84,15 @@ case("real", "r=2 z=3", "re(z)", 6 * E)
 case("complex", "z=3,4", "re(z)", 3)
 case("real", "x=3", "x\u00b2", 9)
 case("real", "x=2", "x\u00b2\u00b2", 16)
+# Groupings: @ is a variable, ARG is a name only with two arguments in real
+# mode, a comma is not at ABS's level, / and * lean left, a superscript binds
+# before the sum.
+case("real", "@=2 x=5", "@x", 10)
+case("real", "a=2 r=3 g=5 z=7", "arg(z)", 210)
+case("real", "x=-3 y=-5", "abs(max(x,y))", 3)
+case("real", "x=4 y=1 z=7", "min(x,max(y,z))", 4)
+case("real", "a=8 b=2 c=4", "a/b*c", 16)
+case("real", "x=3", "x \u00b2+1", 10)
 case("real", "a=0 r=0 g=0", "arg(1)", 0)
 
 # --- precedence ---------------------------------------------------------------
