@@ -44,7 +44,6 @@ TEST(ComplexElimination, InverseAndDeterminantOfSmallMatrices) {
 }
 
 TEST(ComplexElimination, TinyRegularMatrixGetsItsTrueInverse) {
-    // The 2 x 2 matrix 10^-10 * I has the inverse 10^10 * I.
     const ComplexMatrix m = realMatrix({{1e-10L, 0}, {0, 1e-10L}});
     ComplexElimination elimination(m);
     const Outcome<ComplexMatrix> inverse = elimination.inverse();

@@ -170,7 +170,6 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
     EXPECT_EQ(readFromFile(folder, largest, read), code::Ok);
     EXPECT_EQ(read, defaults);
 
-    // A later version is read all the same.
     Bytes versionThree = good;
     test::putInt32(versionThree, 4, 3);
     EXPECT_EQ(decodeMatrixWindowSettings(versionThree, read), code::Ok);
