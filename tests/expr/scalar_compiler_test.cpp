@@ -107,19 +107,6 @@ TEST_F(ScalarCompiler, SimplificationAfterASuccessfulTestEvaluation) {
     EXPECT_EQ(compiled("ln(i-3)"), "(LN (- I 3))") << "every test fails: I stays a variable";
 }
 
-TEST_F(ScalarCompiler, CompilingLeavesTheVariablesAsTheyWere) {
-    const std::pair<char, Complex> values[] = {
-        {'X', {7.0L, 0.5L}}, {'Y', {8.0L, 0.0L}}, {'Z', {9.0L, -1.0L}}, {'K', {4.0L, 0.0L}}};
-    for (const bool complexMode : {false, true}) {
-        parser_.setComplexMode(complexMode);
-        for (const auto& [letter, value] : values)
-            parser_.setVariable(letter, value);
-        EXPECT_EQ(codeOf("x+y+z+sum(k,k,1,3)+iter(2,x+1)"), code::Ok);
-        for (const auto& [letter, value] : values)
-            EXPECT_EQ(parser_.variable(letter), value) << letter;
-    }
-}
-
 TEST_F(ScalarCompiler, AStopEndsTheTestEvaluation) {
     parser_.setVariable('X', Complex{1.5L, 0.0L});
     int polls = 0;
