@@ -64,19 +64,6 @@ TEST_F(CalcLanguage, EvaluationCodes) {
     EXPECT_EQ(CalcMatrix("A+B", false, exhausted, result), code::OutOfMemory);
 }
 
-TEST_F(CalcLanguage, EachEvaluationReadsTheSourceAgain) {
-    std::unique_ptr<CalcNode> tree;
-    ASSERT_EQ(CompileCalc("2A", false, tree), code::Ok);
-    ASSERT_EQ(EvalCalc(tree.get(), real_), code::Ok);
-    EXPECT_EQ(std::get<ComplexMatrix>(*tree->matrix), realMatrix({{2, 4}, {6, 8}}));
-    real_.set('A', realMatrix({{5}}));
-    ASSERT_EQ(EvalCalc(tree.get(), real_), code::Ok);
-    EXPECT_EQ(std::get<ComplexMatrix>(*tree->matrix), realMatrix({{10}}));
-    real_.clear();
-    EXPECT_EQ(EvalCalc(tree.get(), real_), code::NotFound);
-    EXPECT_EQ(EvalCalc(nullptr, real_), code::Ok);
-}
-
 TEST_F(CalcLanguage, AStopEndsALongExactCalculation) {
     // An entry of 4000 digits: every product of it polls the stop check often.
     IntegerMatrix h(1, 1);
