@@ -141,8 +141,9 @@ TEST(HostileMatrixFile, OddButReadableFields) {
     EXPECT_EQ(decodeMatrixFile(patched(realBytes(), {{kHeader + 20, 19}, {kHeader + 16, 32767}}),
                                matrix_kind::kReal, read),
               code::Ok);
-    // A complex file serves a real window (the scripts open a real one in
-    // complex mode).
+    // Real and complex files serve both of those windows.
+    ASSERT_EQ(decodeMatrixFile(realBytes(), matrix_kind::kComplex, read), code::Ok);
+    EXPECT_EQ(read.kind, matrix_kind::kReal);
     ASSERT_EQ(decodeMatrixFile(complexBytes(), matrix_kind::kReal, read), code::Ok);
     EXPECT_EQ(read, test::complexSample());
 
