@@ -7,11 +7,10 @@
 namespace lorvex::cli {
 namespace {
 
+// The scripts' JSON output pins backslashes, line ends, empty and accented texts.
 TEST(JsonWriterTest, StringsEscapeQuotesBackslashesAndControlCharacters) {
     EXPECT_EQ(jsonString("a\"b\\c\t"), R"("a\"b\\c\t")");
     EXPECT_EQ(jsonString(std::string("\x01\x1f", 2)), R"("\u0001\u001f")");
-    EXPECT_EQ(jsonString("não"), "\"não\"") << "UTF-8 passes unchanged";
-    EXPECT_EQ(jsonString(""), "\"\"");
 }
 
 // 0.1 is held as 0.1000000000000000000013552527...: 21 digits show the

@@ -7,13 +7,12 @@
 namespace lorvex {
 namespace {
 
-using test::integerMatrix;
 using test::realMatrix;
 
-// Sums, products, transposes, joins, the usual powers of small matrices and the
-// codes of refused powers are in the expression tests' golden calculation
-// cases; these are the edges and what the golden cases cannot see: the stored
-// common denominators and the outputs kept on failure.
+// Sums, products, transposes, joins, powers and the codes of refused powers
+// are in the expression tests' golden calculation cases, exact results with
+// their stored reduced form, and a stop inside exact products and powers is
+// in the calculation language's tests; this is the overflow.
 TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
     ComplexMatrix out;
     EXPECT_EQ(product(realMatrix({{1e9L, 1e9L}}), realMatrix({{1e9L}, {1e9L}}), out), code::TooBig);
@@ -23,58 +22,6 @@ TEST(ComplexArithmetic, OverflowingProductIsStoredWithCodeTooBig) {
     EXPECT_EQ(product(test::complexMatrix({{Complex{6e8L, 6e8L}}}), realMatrix({{1e9L}}), out),
               code::TooBig)
         << "the size is |re| + |im| = 1.2e18";
-}
-
-TEST(ComplexArithmetic, RefusedPowersKeepTheOutput) {
-    ComplexMatrix untouched = realMatrix({{5}});
-    EXPECT_EQ(power(realMatrix({{1, 2}, {3, 4}}), 2.0000001L, untouched), code::IntegerExpected);
-    EXPECT_EQ(power(realMatrix({{0, 0}, {0, 0}}), -1.0L, untouched), code::Singular);
-    EXPECT_EQ(untouched, realMatrix({{5}}));
-}
-
-TEST(IntegerArithmetic, SumsOverACommonDenominator) {
-    IntegerMatrix out;
-    ASSERT_EQ(sum(integerMatrix({{1, 0}, {0, 1}}, 2), integerMatrix({{1, 0}, {0, 1}}, 3), out),
-              code::Ok);
-    EXPECT_EQ(out, integerMatrix({{5, 0}, {0, 5}}, 6));
-    ASSERT_EQ(difference(integerMatrix({{1, 3}}, 4), integerMatrix({{1, 1}}, 4), out), code::Ok);
-    EXPECT_EQ(out, integerMatrix({{0, 1}}, 2));
-    ASSERT_EQ(multiple(integerMatrix({{1, 3}}, 6), BigInt(-2), out), code::Ok);
-    EXPECT_EQ(out, integerMatrix({{-1, -3}}, 3));
-}
-
-TEST(IntegerArithmetic, JoinsOverACommonDenominator) {
-    IntegerMatrix out;
-    ASSERT_EQ(join(integerMatrix({{1}, {1}}, 2), integerMatrix({{1, 2}, {3, 4}}, 3), out),
-              code::Ok);
-    EXPECT_EQ(out, integerMatrix({{3, 2, 4}, {3, 6, 8}}, 6));
-    ASSERT_EQ(join(integerMatrix({{2}}, 4), integerMatrix({{6}}, 4), out), code::Ok);
-    EXPECT_EQ(out, integerMatrix({{1, 3}}, 2));
-}
-
-TEST(IntegerArithmetic, Powers) {
-    IntegerMatrix out;
-    ASSERT_EQ(power(integerMatrix({{2}}, 3), BigInt(-3), out), code::Ok);
-    EXPECT_EQ(out, integerMatrix({{27}}, 8));
-
-    // Exponents up to 99999999 are taken; the golden cases take U^100 and
-    // U^-2 and refuse 10^8.
-    IntegerMatrix untouched = integerMatrix({{5}});
-    EXPECT_EQ(power(integerMatrix({{1, 2}, {2, 4}}), BigInt(-1), untouched), code::NotUnderstood);
-    EXPECT_EQ(untouched, integerMatrix({{5}}));
-    ASSERT_EQ(power(integerMatrix({{1}}), BigInt(99999999), out), code::Ok);
-    EXPECT_EQ(out, integerMatrix({{1}}));
-}
-
-TEST(IntegerArithmetic, StopInsideThePowerEndsIt) {
-    IntegerMatrix out = integerMatrix({{5}});
-    const StopCheck stopNow([] { return true; });
-    EXPECT_EQ(power(integerMatrix({{3, 1}, {1, 3}}), BigInt(5000), out, stopNow), code::UserStop);
-    EXPECT_EQ(out, integerMatrix({{5}}));
-    IntegerMatrix big = IntegerMatrix::identity(2);
-    big.at(0, 0) = test::big(std::string(4000, '7'));
-    EXPECT_EQ(product(big, big, out, stopNow), code::UserStop);
-    EXPECT_EQ(out, integerMatrix({{5}}));
 }
 
 }  // namespace

@@ -37,7 +37,6 @@ TEST(IntegerLinearSystem, SolutionsKeepTheirCommonDenominators) {
               code::Ok);
     EXPECT_EQ(s.particular, integerMatrix({{8}, {4}}, 8));
 
-    // Inconsistent: code 6 with the outputs filled in.
     EXPECT_EQ(solve(integerMatrix({{1, 2}, {2, 4}}), integerMatrix({{3}, {7}}), s),
               code::InconsistentData);
     EXPECT_EQ(s.rank, 1);

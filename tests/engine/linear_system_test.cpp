@@ -16,7 +16,6 @@ using test::realMatrix;
 // The workspace tests and command-line scripts pin consistent systems of rank
 // 1 with one and two free columns and a regular one.
 TEST(LinearSystem, ParticularSolutionNullSpaceAndRank) {
-    // Inconsistent: code 6, the outputs still filled in.
     LinearSolution s;
     EXPECT_EQ(solve(realMatrix({{1, 2}, {2, 4}}), realMatrix({{3}, {7}}), s),
               code::InconsistentData);
@@ -30,7 +29,6 @@ TEST(LinearSystem, ParticularSolutionNullSpaceAndRank) {
     EXPECT_EQ(s.particular, realMatrix({{4}, {0}, {7}, {0}}));
     EXPECT_EQ(s.nullSpace, realMatrix({{-2, -3}, {1, 0}, {0, 0}, {0, 1}}));
 
-    // A zero matrix: rank 0, X = 0 and the identity as basis.
     ASSERT_EQ(solve(ComplexMatrix(2, 3), ComplexMatrix(2, 1), s), code::Ok);
     EXPECT_EQ(s.rank, 0);
     EXPECT_EQ(s.particular, ComplexMatrix(3, 1));

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <complex>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -57,10 +56,6 @@ std::vector<RootCase> readCases() {
     return cases;
 }
 
-long double modulus(Complex z) {
-    return std::abs(std::complex<long double>(z.re, z.im));
-}
-
 std::string show(Complex z) {
     return std::to_string(static_cast<double>(z.re)) + " + " +
            std::to_string(static_cast<double>(z.im)) + "i";
@@ -78,7 +73,9 @@ std::string show(Complex z) {
             std::min_element(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
                 return distance(root.value, a.value) < distance(root.value, b.value);
             });
-        if (modulus(root.value - match->value) > relative * modulus(match->value)) {
+        const Complex miss = root.value - match->value;
+        if (std::hypot(miss.re, miss.im) >
+            relative * std::hypot(match->value.re, match->value.im)) {
             return ::testing::AssertionFailure() << show(root.value) << " is not a root";
         }
         if (root.multiplicity != match->multiplicity) {

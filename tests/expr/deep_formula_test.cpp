@@ -53,17 +53,11 @@ TEST(DeepFormulas, ScalarTreesThousandsOfLevelsDeep) {
     const std::vector<DeepFormula> formulas{
         // x^(2^(2^...)): 4999 levels of "^", far too large to have a value.
         {"x" + repeated("\u00b2", 4999), false, 0},
-        // 4999 unary minus signs: a chain of products by -1.
         {repeated("-", 4999) + "x", true, -3},
-        // ((x+1)+1)+...: 2499 sums leaning left.
         {"x" + repeated("+1", 2499), true, 2502},
-        // 999 nested sines of 0.
         {repeated("sin(", 999) + "x-3" + repeated(")", 999), true, 0},
-        // 1249 factorials of factorials of 1: (((1)!)!)!...
         {repeated("(", 1249) + "x-2" + repeated(")!", 1249), true, 1},
-        // SUM inside SUM inside SUM ..., 454 deep, each over one term.
         {repeated("sum(", 454) + "x" + repeated(",k,1,1)", 454), true, 3},
-        // ITER inside ITER ..., 624 deep, each once.
         {repeated("iter(1,", 624) + "x+1" + repeated(")", 624), true, 4},
     };
     onSmallStack([&] {

@@ -14,7 +14,6 @@ namespace lorvex::test {
 class FakeMatrixSource : public MatrixSource {
   public:
     void set(char letter, MatrixData matrix) { matrices_[letter] = std::move(matrix); }
-    void clear() { matrices_.clear(); }
     // Every later look-up runs out of memory while it copies.
     void failAllocations() { failAllocations_ = true; }
 

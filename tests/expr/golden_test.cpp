@@ -189,6 +189,15 @@ bool sameFraction(const Fraction& a, const Fraction& b) {
     return a.numerator * b.denominator == b.numerator * a.denominator;
 }
 
+// Exact results are stored reduced, over a positive denominator.
+void expectReduced(const std::vector<BigInt>& numerators, const BigInt& denominator) {
+    EXPECT_GT(denominator.sign(), 0);
+    BigInt common = denominator;
+    for (const BigInt& numerator : numerators)
+        common = BigInt::gcd(common, numerator, StopCheck::never());
+    EXPECT_TRUE(common.isOne()) << "common factor " << common.toText();
+}
+
 // Calculation cases: one section per mode with its lettered matrices, then
 // "calc FORMULA", "scalar FORMULA" or "cell [z=VALUE] FORMULA" => EXPECTED.
 class GoldenCalcCases : public ::testing::TestWithParam<GoldenCase> {
@@ -225,7 +234,7 @@ class GoldenCalcCases : public ::testing::TestWithParam<GoldenCase> {
         ASSERT_EQ(std::visit(shape, *root.matrix), std::pair(r, c));
         if (integer_) {
             const auto& m = std::get<IntegerMatrix>(*root.matrix);
-            EXPECT_GT(m.denominator.sign(), 0);
+            expectReduced(m.numerators, m.denominator);
             for (std::int32_t k = 0; k < r * c; ++k) {
                 EXPECT_TRUE(sameFraction({m.numerators[k], m.denominator},
                                          fraction(elements[k / c][k % c])))
@@ -267,6 +276,7 @@ class GoldenCalcCases : public ::testing::TestWithParam<GoldenCase> {
         }
         EXPECT_TRUE(sameFraction(tree->exact, fraction(scalar.value)))
             << tree->exact.numerator.toText() << "/" << tree->exact.denominator.toText();
+        expectReduced({tree->exact.numerator}, tree->exact.denominator);
     }
 
     bool integer_ = false;

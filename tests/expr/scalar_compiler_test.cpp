@@ -17,10 +17,9 @@ namespace {
 std::string treeText(const ExprNode& node) {
     using namespace symbol;
     static const std::map<int, std::string> names{
-        {ABS, "ABS"},     {MAX, "MAX"},   {MIN, "MIN"},         {POWER, "POWER"},
-        {COT, "COT"},     {CSCH, "CSCH"}, {LN, "LN"},           {ITER, "ITER"},
-        {RAND, "RAND"},   {SUM, "SUM"},   {SUMTERM, "SUMTERM"}, {SUMRANGE, "SUMRANGE"},
-        {JOINX, "JOINX"},
+        {POWER, "POWER"},       {COT, "COT"},     {CSCH, "CSCH"}, {LN, "LN"},
+        {ITER, "ITER"},         {RAND, "RAND"},   {SUM, "SUM"},   {SUMTERM, "SUMTERM"},
+        {SUMRANGE, "SUMRANGE"}, {JOINX, "JOINX"},
     };
     std::ostringstream out;
     if (node.code == CONST) {
@@ -60,41 +59,16 @@ class ScalarCompiler : public ::testing::Test {
     TParsWin parser_{random_};
 };
 
-// The values of the usual formulas are in the golden cases; these are the
-// groupings a value would not tell apart.
-TEST_F(ScalarCompiler, TreesOfNamesCommasAndOperators) {
-    EXPECT_EQ(compiled("@x"), "(* @ X)");
-    EXPECT_EQ(compiled("arg(z)"), "(* (* (* A R) G) Z)")
-        << "in real mode ARG is a name only with two arguments";
-    EXPECT_EQ(compiled("abs(max(x,y))"), "(ABS (MAX X Y))") << "the comma is not at ABS's level";
-    EXPECT_EQ(compiled("min(x,max(y,z))"), "(MIN X (MAX Y Z))");
-    EXPECT_EQ(compiled("a/b*c"), "(* (/ A B) C)");
-    EXPECT_EQ(compiled("x \u00b2+1"), "(+ (POWER 2 X) 1)");
-}
-
-// The golden cases hold the codes of misplaced operators, brackets and commas.
+// The golden cases hold the codes of misplaced operators, brackets, commas and
+// the series' and iterations' arguments.
 TEST_F(ScalarCompiler, CodesOfTextThatIsNoFormula) {
     EXPECT_EQ(codeOf("x\t+1"), code::NotUnderstood) << "only spaces are blanks";
-    EXPECT_EQ(codeOf("iter(1,2,x)"), code::CannotCalculate);
     // The bytes 128-255 are the compiler's codes: a lone 0xE3 is the code of
     // PI and 0x8C that of ARCSIN, and neither may reach the compiler.
     EXPECT_EQ(codeOf("\xe3"), code::NotUnderstood);
     EXPECT_EQ(codeOf("\x8c(1)"), code::NotUnderstood);
     EXPECT_EQ(codeOf("x\xc2"), code::NotUnderstood) << "a cut UTF-8 sequence";
     EXPECT_EQ(codeOf(std::string("x\0y", 3)), code::NotUnderstood);
-}
-
-TEST_F(ScalarCompiler, SeriesAndIterationsAreCheckedWhenCompiled) {
-    EXPECT_EQ(codeOf("sum(n,nn,1,2)"), code::NotUnderstood);
-    EXPECT_EQ(codeOf("sum n"), code::Ok) << "SUMN is no name";
-    EXPECT_EQ(codeOf("sum(n,pi,1,10)"), code::OutOfRange);
-    EXPECT_EQ(codeOf("sum(n,@,1,10)"), code::OutOfRange);
-    EXPECT_EQ(codeOf("sum(k,k,max(1,2),3)"), code::NotUnderstood)
-        << "the lower bound may hold no comma";
-    EXPECT_EQ(codeOf("iter(2147483648,x)"), code::OutOfRange);
-    std::unique_ptr<ExprNode> tree;
-    ASSERT_EQ(parser_.Compile("iter(2.6,x+1)", tree), code::Ok);
-    EXPECT_EQ(tree->count, 3);
 }
 
 TEST_F(ScalarCompiler, FormulasUpTo5000CharactersAfterTheBlanks) {
@@ -131,19 +105,6 @@ TEST_F(ScalarCompiler, SimplificationAfterASuccessfulTestEvaluation) {
     EXPECT_EQ(compiled("i*x"), "(* 0,1 X)");
     parser_.setVariable('I', Complex{3.0L, 0.0L});
     EXPECT_EQ(compiled("ln(i-3)"), "(LN (- I 3))") << "every test fails: I stays a variable";
-}
-
-TEST_F(ScalarCompiler, CompilingLeavesTheVariablesAsTheyWere) {
-    const std::pair<char, Complex> values[] = {
-        {'X', {7.0L, 0.5L}}, {'Y', {8.0L, 0.0L}}, {'Z', {9.0L, -1.0L}}, {'K', {4.0L, 0.0L}}};
-    for (const bool complexMode : {false, true}) {
-        parser_.setComplexMode(complexMode);
-        for (const auto& [letter, value] : values)
-            parser_.setVariable(letter, value);
-        EXPECT_EQ(codeOf("x+y+z+sum(k,k,1,3)+iter(2,x+1)"), code::Ok);
-        for (const auto& [letter, value] : values)
-            EXPECT_EQ(parser_.variable(letter), value) << letter;
-    }
 }
 
 TEST_F(ScalarCompiler, AStopEndsTheTestEvaluation) {

@@ -89,7 +89,6 @@ TEST(HostileMatrixFile, DamagedFieldsAndForeignKinds) {
     } cases[] = {
         {"version 3", realBytes(), kReal, {{4, 3}}},
         {"version 0", realBytes(), kReal, {{4, 0}}},
-        {"version -1", realBytes(), kReal, {{4, -1}}},
         {"another window's block", realBytes(), kReal, {{0, 440}}},
         {"matrix kind 4", realBytes(), kReal, {{kHeader + 8, 4}}},
         {"integer file, real window", integerBytes(), kReal},

@@ -170,7 +170,6 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
     EXPECT_EQ(readFromFile(folder, largest, read), code::Ok);
     EXPECT_EQ(read, defaults);
 
-    // A later version is read all the same.
     Bytes versionThree = good;
     test::putInt32(versionThree, 4, 3);
     EXPECT_EQ(decodeMatrixWindowSettings(versionThree, read), code::Ok);
@@ -178,23 +177,20 @@ TEST(MatrixWindowSettingsFile, DamagedFilesGiveCode21AndChangeNothing) {
 }
 
 TEST(MatrixWindowSettingsFile, TheStoredCountSaysHowManyDrawingColoursAreTaken) {
-    Bytes bytes = encodeMatrixWindowSettings(changedMatrixSettings());
-    MatrixWindowSettings read;
-    test::putInt32(bytes, kTail + 4, 3);
-    ASSERT_EQ(decodeMatrixWindowSettings(bytes, read), code::Ok);
-    EXPECT_EQ(read.drawingColours, (std::array<std::int32_t, 10>{1, 2, 3, 3, 0, 10, 8, 13, 2, 14}));
-
-    MatrixWindowSettings many;
-    test::putInt32(bytes, kTail + 4, 19);
-    test::putInt32(bytes, kTail + 4 + 4 * 11, 77);  // word 12, beyond the ten colours
-    ASSERT_EQ(decodeMatrixWindowSettings(bytes, many), code::Ok);
-    EXPECT_EQ(many.drawingColours, changedMatrixSettings().drawingColours);
-
-    MatrixWindowSettings none;
-    test::putInt32(bytes, kTail + 4, -1);
-    ASSERT_EQ(decodeMatrixWindowSettings(bytes, none), code::Ok);
-    EXPECT_EQ(none.drawingColours, MatrixWindowSettings{}.drawingColours);
-    EXPECT_EQ(none.delayMilliseconds, 250);
+    using Colours = std::array<std::int32_t, 10>;
+    // Three taken and the defaults after them; all ten of more; none.
+    const std::pair<std::int32_t, Colours> cases[] = {{3, {1, 2, 3, 3, 0, 10, 8, 13, 2, 14}},
+                                                      {19, changedMatrixSettings().drawingColours},
+                                                      {-1, MatrixWindowSettings{}.drawingColours}};
+    for (const auto& [count, colours] : cases) {
+        Bytes bytes = encodeMatrixWindowSettings(changedMatrixSettings());
+        test::putInt32(bytes, kTail + 4, count);
+        test::putInt32(bytes, kTail + 4 + 4 * 11, 77);  // word 12, beyond the ten colours
+        MatrixWindowSettings read;
+        ASSERT_EQ(decodeMatrixWindowSettings(bytes, read), code::Ok);
+        EXPECT_EQ(read.drawingColours, colours) << count;
+        EXPECT_EQ(read.delayMilliseconds, 250);
+    }
 }
 
 TEST(MatrixWindowSettingsFile, LastDocumentNames) {

@@ -8,8 +8,6 @@ namespace lorvex {
 namespace {
 
 TEST(Windows1252, AccentedLettersAndTypographicCharactersAreOneByteEach) {
-    EXPECT_EQ(utf8ToWindows1252("ação"), "a\xE7\xE3o");
-    EXPECT_EQ(windows1252ToUtf8("a\xE7\xE3o"), "ação");
     EXPECT_EQ(utf8ToWindows1252("Ângulo é à ü ß ÿ"), "\xC2ngulo \xE9 \xE0 \xFC \xDF \xFF");
     EXPECT_EQ(windows1252ToUtf8("\xA0\xAB\xBB"), "\u00A0«»");
     // The special range holds typographic characters.
@@ -34,7 +32,6 @@ TEST(Windows1252, EveryByteSurvivesARoundTrip) {
 }
 
 TEST(Windows1252, CharactersItCannotHoldBecomeQuestionMarks) {
-    EXPECT_EQ(utf8ToWindows1252("π → ∞"), "? ? ?");
     EXPECT_EQ(utf8ToWindows1252("日本"), "??");
     EXPECT_EQ(utf8ToWindows1252("a😀b"), "a?b");
     // A combining accent is a character of its own.
@@ -71,7 +68,6 @@ TEST(Windows1252, Utf8LengthAndPrefixCountCharacters) {
 
 TEST(Windows1252, TextFileBytesAreUtf8OrElseWindows1252) {
     EXPECT_EQ(decodeTextFileBytes("linha\r\nação", 100), "linha\r\nação");
-    EXPECT_EQ(decodeTextFileBytes("caf\xE9\r\n", 100), "café\r\n");
     // The limit counts characters, not bytes.
     EXPECT_EQ(decodeTextFileBytes("ação", 2), "aç");
     EXPECT_EQ(decodeTextFileBytes("\xE7\xE3o!", 2), "çã");

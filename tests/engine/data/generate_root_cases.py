@@ -174,6 +174,16 @@ def main():
     lines += polynomial_case("dyadic-far-repeats",
                              [(mp.mpf(2) ** -12, 2), (mp.mpf(2) ** 12, 3)])
     lines += polynomial_case("identity-20", [(1, 20)])
+    # 0 is a root of every run that fails to settle elsewhere; it is still
+    # listed once, with its multiplicity.
+    lines += polynomial_case("zero-fourfold", [(0, 4)])
+    lines += polynomial_case("zero-threefold-and-one", [(0, 3), (1, 1)])
+    lines += polynomial_case("zero-twofold-and-i", [(0, 2), (mp.mpc(0, 1), 1), (mp.mpc(0, -1), 1)])
+    # -1.7 lies beyond the largest coefficient, 1.1, and is reached from few
+    # starting points near 0.
+    lines += polynomial_case("root-beyond-coefficients",
+                             [(mp.mpf("-1.7"), 1), (mp.mpf("-0.2"), 1), (mp.mpc("0.4", "0.5"), 1),
+                              (mp.mpc("0.4", "-0.5"), 1)])
 
     out = Path(__file__).with_name("root_cases.txt")
     out.write_text("\n".join(lines) + "\n")
