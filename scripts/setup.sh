@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-liberation xvfb xauth
+  desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db
 )
 
 missing=()

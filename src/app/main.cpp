@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     lorvex::letOversizedWritesFail();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lorvex"));
+    QApplication::setDesktopFileName(QStringLiteral(LORVEX_APP_ID));
     QApplication::setWindowIcon(lorvex::programIcon());
     const QString fileArgument = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (lorvex::SingleInstance::handOver(fileArgument)) return 0;
