@@ -6,13 +6,20 @@ set(LORVEX_APP_ID org.lorvex.lorvex)
 set(LORVEX_WEBSITE "https://lorvex.example" CACHE STRING
     "Home page of the program, where its screenshot.png is published")
 
+# A manual page carries the project's version in its footer.
+function(lorvex_install_manual_page name)
+    configure_file("docs/man/${name}.1.in" "man/${name}.1" @ONLY)
+    install(FILES "${CMAKE_CURRENT_BINARY_DIR}/man/${name}.1"
+            DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+endfunction()
+
 install(TARGETS lorvex-cli RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-install(FILES docs/man/lorvex-cli.1 DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+lorvex_install_manual_page(lorvex-cli)
 
 if(NOT LORVEX_CORE_ONLY)
     target_compile_definitions(lorvex PRIVATE LORVEX_APP_ID="${LORVEX_APP_ID}")
     install(TARGETS lorvex RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-    install(FILES docs/man/lorvex.1 DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+    lorvex_install_manual_page(lorvex)
     install(DIRECTORY resources/help DESTINATION "${CMAKE_INSTALL_DATADIR}/lorvex")
     install(FILES "resources/${LORVEX_APP_ID}.desktop"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
