@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth
   poppler-utils
+  desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db
 )
 
 missing=()

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     lorvex::letOversizedWritesFail();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lorvex"));
+    QApplication::setDesktopFileName(QStringLiteral(LORVEX_APP_ID));
     QApplication::setWindowIcon(lorvex::programIcon());
     lorvex::installQtTranslations(application);
     const QString fileArgument = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();

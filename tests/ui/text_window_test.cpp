@@ -197,5 +197,17 @@ TEST_F(TextWindowTest, EveryHelpTextTellsHowToStopAComputation) {
     EXPECT_FALSE(programIcon().isNull());
 }
 
+// An installation's own help texts come before the program's copies.
+TEST_F(TextWindowTest, HelpTextsOfTheDataFolderComeFirst) {
+    test::TemporaryFolder data;
+    std::filesystem::create_directory(data / "help");
+    test::putFile(data / "help" / "LPHELP.txt", "ok"s);
+    const QString folder = QString::fromStdString(data.path().string());
+
+    EXPECT_EQ(helpText("LPHELP", folder), "ok");
+    EXPECT_EQ(helpText("ECHHELP", folder), helpText("ECHHELP"));
+    EXPECT_EQ(helpText("MATHELP", folder), std::nullopt);
+}
+
 }  // namespace
 }  // namespace lorvex
