@@ -65,6 +65,23 @@ TEST_F(EchelonDialogTest, StepsDriveTheStepWindowAndTheResultIsSaved) {
     press("run");
     press("saveAs");
     expectStored(5, realMatrix({{1, 0}, {0, 1}}), "forma escada");
+
+    // On a 3 x 4 matrix the pivot 2 is found, its row divided by it, and the
+    // row below cleared, each a "passos" of its own; the last pivot lies in
+    // the last column, after a column without one.
+    const ComplexMatrix wide = realMatrix({{2, 4, 0, 2}, {1, 3, 1, 0}, {0, 1, 1, 1}});
+    placeReal(1, wide);
+    dialog->findChild<LetterList*>("295")->setLetter(1);
+    press("steps");
+    expectShown(wide, 0, 0);
+    press("steps");
+    expectShown(realMatrix({{1, 2, 0, 1}, {1, 3, 1, 0}, {0, 1, 1, 1}}), 0, 0);
+    press("steps");
+    expectShown(realMatrix({{1, 2, 0, 1}, {0, 1, 1, -1}, {0, 1, 1, 1}}), 0, 0);
+    press("rename");
+    expectShown(wide, -1, -1);
+    press("run");  // complete: nothing is highlighted
+    expectShown(realMatrix({{1, 0, -2, 0}, {0, 1, 1, 0}, {0, 0, 0, 1}}), -1, -1);
     press("close");
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(window->isVisible());
