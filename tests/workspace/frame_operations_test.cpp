@@ -61,7 +61,13 @@ TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     EXPECT_TRUE(workspace.ModeUsed(WorkspaceMode::Integer));
     ASSERT_NE(workspace.slot(WorkspaceMode::Integer, 1), nullptr)
         << "the free letter is chosen in the array the file goes to";
-    EXPECT_EQ(workspace.slot(WorkspaceMode::Integer, 1)->ICells()[0], BigInt(5));
+    MatrixDocument* integerOpened = workspace.slot(WorkspaceMode::Integer, 1);
+    EXPECT_EQ(integerOpened->ICells()[0], BigInt(5));
+    EXPECT_FALSE(integerOpened->canUndo()) << "a file opened into a new place";
+    prompter.expectOverwriteQuestion(Answer::Yes);
+    ASSERT_TRUE(
+        workspace.PlaceMatrix(ElementKind::Integer, integer, 1, IntegerMatrix(1, 1)).stored);
+    EXPECT_TRUE(integerOpened->canUndo()) << "read again, the earlier matrix can come back";
 
     std::filesystem::copy_file(real, path("x.fmat"));
     EXPECT_EQ(operations.files().OpenMatrixFile(path("x.fmat")), code::Ok);
@@ -86,21 +92,6 @@ TEST_F(FrameOperationsTest, AnUnreadableFileOpensNothing) {
     }
     EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Real));
     EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
-}
-
-TEST_F(FrameOperationsTest, AFileOpenedIntoANewPlaceHasNothingToUndo) {
-    const std::string file = saved("u.ima", ElementKind::Integer, integerMatrix({{1, 2}}, 3), "");
-    ASSERT_EQ(operations.files().OpenMatrixFile(file), code::Ok);
-    MatrixDocument* document = workspace.slot(WorkspaceMode::Integer, 1);
-    ASSERT_NE(document, nullptr);
-    EXPECT_FALSE(document->canUndo());
-    EXPECT_FALSE(document->undo());
-    EXPECT_EQ(document->matrixData(), MatrixData(integerMatrix({{1, 2}}, 3)));
-
-    // Read again into the occupied place, the earlier matrix can come back.
-    prompter.expectOverwriteQuestion(Answer::Yes);
-    ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Integer, file, 1, IntegerMatrix(1, 1)).stored);
-    EXPECT_TRUE(document->canUndo());
 }
 
 TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuestion) {
