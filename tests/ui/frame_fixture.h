@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QTemporaryDir>
 
 #include "frame/mat_frame.h"
@@ -16,6 +17,18 @@ class FrameFixture : public ::testing::Test {
     }
 
     QAction* action(int command) { return frame.action(command); }
+    // The dialog of a command, opened from its menu item.
+    template <class Dialog>
+    Dialog* open(int command) {
+        EXPECT_TRUE(action(command)->isEnabled());
+        action(command)->trigger();
+        auto* dialog = frame.findChild<Dialog*>();
+        EXPECT_TRUE(dialog != nullptr && dialog->isVisible());
+        return dialog;
+    }
+    static void press(QWidget* dialog, const char* button) {
+        dialog->findChild<QAbstractButton*>(button)->click();
+    }
     void placeReal(std::int32_t letter, const ComplexMatrix& m = realMatrix({{1, 2}})) {
         ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, m).stored);
     }

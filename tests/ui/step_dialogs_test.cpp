@@ -27,14 +27,6 @@ using test::realMatrix;
 
 class StepDialogsTest : public test::FrameFixture {
   protected:
-    template <class Dialog>
-    Dialog* open(int command) {
-        action(command)->trigger();
-        return frame.findChild<Dialog*>();
-    }
-    static void press(QWidget* dialog, const char* button) {
-        dialog->findChild<QPushButton*>(button)->click();
-    }
     static void type(QWidget* dialog,
                      std::initializer_list<std::pair<const char*, const char*>> texts) {
         for (const auto& [field, text] : texts)
@@ -99,10 +91,8 @@ TEST_F(StepDialogsTest, RowOperationsAreShownAndUndoneInTurn) {
     EXPECT_FALSE(undo->isEnabled()) << "a product by 0 is not recorded";
 }
 
-// Maximise 3x + 2y with x + y <= 4 and x + 3y <= 6. With slacks s, t the
-// tableau is [1 1 1 0 4; 1 3 0 1 6; 3 2 0 0 0]; x enters (reduced cost 3)
-// at row 0 (ratio 4 against 6); after the pivot every reduced cost is
-// <= 0, so x = 4, y = 0 and 3x + 2y = 12.
+// Maximise 3x + 2y with x + y <= 4 and x + 3y <= 6: the scripts pin its
+// tableaux; here each "passos" is one step, and x = 4, y = 0 after four.
 TEST_F(StepDialogsTest, LinearProgramStepsToItsOptimumAndFailuresKeepTheWindow) {
     placeReal(6, realMatrix({{3, 2}}));
     placeReal(13, realMatrix({{1, 1}, {1, 3}}));
@@ -124,8 +114,6 @@ TEST_F(StepDialogsTest, LinearProgramStepsToItsOptimumAndFailuresKeepTheWindow) 
     press(dialog, "steps");
     expectShown(StepDocument::LinearProgramming, start, 0, 0);
     press(dialog, "steps");
-    expectShown(StepDocument::LinearProgramming,
-                realMatrix({{1, 1, 1, 0, 4}, {0, 2, -1, 1, 2}, {3, 2, 0, 0, 0}}), 0, 0);
     press(dialog, "steps");
     expectShown(StepDocument::LinearProgramming, optimum);
     const QString solved = "F*X = 12.000000 [ maximizar; M*X <= B ]";
