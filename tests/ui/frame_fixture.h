@@ -32,10 +32,10 @@ class FrameFixture : public ::testing::Test {
     void placeReal(std::int32_t letter, const ComplexMatrix& m = realMatrix({{1, 2}})) {
         ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, m).stored);
     }
-    void expectStored(std::int32_t letter, const ComplexMatrix& m, const char* notes = nullptr) {
+    void expectStored(std::int32_t letter, const MatrixData& m, const char* notes = nullptr) {
         const MatrixDocument* stored = workspace.slot(letter);
         ASSERT_NE(stored, nullptr) << "nothing at " << letter;
-        EXPECT_EQ(stored->matrixData(), MatrixData(m));
+        EXPECT_EQ(stored->matrixData(), m);
         if (notes) {
             EXPECT_EQ(stored->notes(), notes);
         }

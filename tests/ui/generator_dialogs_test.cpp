@@ -21,15 +21,7 @@ namespace {
 using test::integerMatrix;
 using test::realMatrix;
 
-class GeneratorDialogTest : public test::FrameFixture {
-  protected:
-    void expectIntegerStored(std::int32_t letter, const IntegerMatrix& m, const char* notes) {
-        const MatrixDocument* stored = workspace.slot(letter);
-        ASSERT_NE(stored, nullptr);
-        EXPECT_EQ(stored->matrixData(), MatrixData(m));
-        EXPECT_EQ(stored->notes(), notes);
-    }
-};
+using GeneratorDialogTest = test::FrameFixture;
 
 // sin(iπ/(i+j)) is sin(π/2) = 1 on the diagonal; the label follows the letter.
 TEST_F(GeneratorDialogTest, FormulaFillsEveryEntry) {
@@ -63,8 +55,8 @@ TEST_F(GeneratorDialogTest, ExactRotationFromTheInitialData) {
     action(command::ModeInteger)->trigger();
     auto* dialog = open<TIRot3Dlg>(command::IntegerRotate3D);
     press(dialog, "run");
-    expectIntegerStored(13, integerMatrix({{205, 60, 120}, {-24, 232, -75}, {-132, 51, 200}}, 245),
-                        "rotação 3D");
+    expectStored(13, integerMatrix({{205, 60, 120}, {-24, 232, -75}, {-132, 51, 200}}, 245),
+                 "rotação 3D");
 }
 
 // I − v vᵀ/(vᵀv) and I − 2 v vᵀ/(vᵀv) for v = (1, 1), exact in integer mode.
@@ -89,7 +81,7 @@ TEST_F(GeneratorDialogTest, ProjectionAndReflectionAlongAColumn) {
     ASSERT_TRUE(
         workspace.PlaceMatrix(ElementKind::Integer, "", 2, integerMatrix({{1}, {1}})).stored);
     press(dialog, "run");
-    expectIntegerStored(17, integerMatrix({{1, -1}, {-1, 1}}, 2), "projeção");
+    expectStored(17, integerMatrix({{1, -1}, {-1, 1}}, 2), "projeção");
 }
 
 TEST_F(GeneratorDialogTest, UnitaryDialogHidesOutsideIntegerMode) {
