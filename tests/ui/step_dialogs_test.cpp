@@ -18,7 +18,6 @@
 #include "frame/row_operations_dialog.h"
 #include "matwin/display_window.h"
 #include "ui/frame_fixture.h"
-#include "ui/ink_counts.h"
 
 namespace lorvex {
 namespace {
@@ -166,8 +165,8 @@ TEST_F(StepDialogsTest, ClosingHidesTheWindowAndReopeningKeepsBothPlaces) {
     }
 }
 
-// The highlighted entry of an echelon step and of a simplex step is drawn in
-// the highlight colour and is the selected cell of the accessible table.
+// The highlighted entry of an echelon step and of a simplex step is a selected
+// cell of the accessible table (the painting tests pin how it is drawn).
 TEST_F(StepDialogsTest, StepWindowsShowTheirHighlightedEntry) {
     placeReal(6, realMatrix({{3, 2}}));
     placeReal(13, realMatrix({{0, 1}, {1, 1}}));
@@ -181,12 +180,9 @@ TEST_F(StepDialogsTest, StepWindowsShowTheirHighlightedEntry) {
     using Case = std::tuple<StepDocument, int, int>;
     for (const auto& [which, row, col] :
          {Case{StepDocument::Echelon, 1, 0}, Case{StepDocument::LinearProgramming, 0, 0}}) {
-        TDispWin* window = frame.stepWindow(which);
-        window->resize(600, 400);
-        window->view()->setEntryFont(QFont(QStringLiteral("Courier New"), 12));
-        const QImage image = window->view()->grab().toImage();
         QAccessibleTableInterface* table =
-            QAccessible::queryAccessibleInterface(window->view())->tableInterface();
+            QAccessible::queryAccessibleInterface(frame.stepWindow(which)->view())
+                ->tableInterface();
         // The keyboard's current cell is selected too.
         std::vector<std::pair<int, int>> selected;
         for (QAccessibleInterface* cell : table->selectedCells()) {
@@ -194,14 +190,6 @@ TEST_F(StepDialogsTest, StepWindowsShowTheirHighlightedEntry) {
             selected.emplace_back(at->rowIndex(), at->columnIndex());
         }
         EXPECT_NE(std::find(selected.begin(), selected.end(), std::pair(row, col)), selected.end());
-        for (int i = 0; i < 2; ++i) {
-            for (int j = 0; j < 2; ++j) {
-                const test::InkCounts ink = test::countInk(image, window->view()->cellRect(i, j));
-                const bool highlighted = i == row && j == col;
-                EXPECT_EQ(ink.red > 10, highlighted) << i << " " << j;
-                EXPECT_EQ(ink.black > 10, !highlighted) << i << " " << j;
-            }
-        }
     }
 }
 
