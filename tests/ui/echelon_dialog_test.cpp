@@ -65,9 +65,6 @@ TEST_F(EchelonDialogTest, StepsDriveTheStepWindowAndTheResultIsSaved) {
     press("run");
     press("saveAs");
     expectStored(5, realMatrix({{1, 0}, {0, 1}}), "forma escada");
-    press("close");
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(EchelonDialogTest, StepWindowsHaveTheShortMenu) {
