@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <random>
 
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
@@ -75,23 +74,14 @@ TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     EXPECT_EQ(workspace.occupiedLetters().size(), 1U);
 }
 
-// Named as a matrix file, a text, random bytes or a file cut short open
-// nothing, rather than a matrix of zeros that would pass for the file's.
+// A file cut short opens nothing, rather than a matrix of zeros that would
+// pass for the file's (the matrix file tests pin every refusal of the reader).
 TEST_F(FrameOperationsTest, AnUnreadableFileOpensNothing) {
     test::Bytes cut = test::fileBytes(saved("whole.fma", ElementKind::Real, realMatrix({{1}}), ""));
     cut.resize(cut.size() - 3);
     test::putFile(folder / "cut.fma", cut);
-    std::ofstream(path("text.fma")) << "1 2\n3 4\n";
-    std::mt19937 engine(5);
-    test::Bytes noise(2000);
-    for (std::uint8_t& byte : noise)
-        byte = static_cast<std::uint8_t>(engine());
-    test::putFile(folder / "noise.cma", noise);
-    for (const char* name : {"cut.fma", "text.fma", "noise.cma"}) {
-        EXPECT_EQ(operations.files().OpenMatrixFile(path(name)), code::CannotOpenFile) << name;
-    }
+    EXPECT_EQ(operations.files().OpenMatrixFile(path("cut.fma")), code::CannotOpenFile);
     EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Real));
-    EXPECT_FALSE(workspace.ModeUsed(WorkspaceMode::Complex));
 }
 
 TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuestion) {
