@@ -21,13 +21,6 @@ using test::realMatrix;
 class EchelonDialogTest : public test::FrameFixture {
   protected:
     void press(const char* button) { dialog->findChild<QPushButton*>(button)->click(); }
-    void expectShown(const ComplexMatrix& m, std::int32_t row, std::int32_t col) {
-        const MatrixDocument& shown = workspace.stepDocument(StepDocument::Echelon);
-        EXPECT_EQ(shown.matrixData(), MatrixData(m));
-        EXPECT_EQ(shown.HiliteRow(), row);
-        EXPECT_EQ(shown.HiliteCol(), col);
-    }
-
     TEchDlg* dialog = nullptr;
 };
 
@@ -48,19 +41,19 @@ TEST_F(EchelonDialogTest, StepsDriveTheStepWindowAndTheResultIsSaved) {
     EXPECT_EQ(dialog->findChild<LetterList*>("295")->letter(), 13);
 
     press("steps");
-    expectShown(realMatrix({{0, 1}, {1, 1}}), 1, 0);
+    expectShown(StepDocument::Echelon, realMatrix({{0, 1}, {1, 1}}), 1, 0);
     EXPECT_EQ(window->windowTitle(), "M --> forma escada");
     press("steps");
-    expectShown(realMatrix({{1, 1}, {0, 1}}), 0, 0);
+    expectShown(StepDocument::Echelon, realMatrix({{1, 1}, {0, 1}}), 0, 0);
 
     press("rename");
     press("steps");
-    expectShown(realMatrix({{0, 1}, {1, 1}}), 1, 0);
+    expectShown(StepDocument::Echelon, realMatrix({{0, 1}, {1, 1}}), 1, 0);
     press("steps");
     dialog->findChild<LetterList*>("295")->setLetter(1);
     dialog->findChild<LetterList*>("295")->setLetter(13);
     press("steps");
-    expectShown(realMatrix({{0, 1}, {1, 1}}), 1, 0);
+    expectShown(StepDocument::Echelon, realMatrix({{0, 1}, {1, 1}}), 1, 0);
 
     press("run");
     press("saveAs");

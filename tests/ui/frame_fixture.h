@@ -41,6 +41,14 @@ class FrameFixture : public ::testing::Test {
         }
     }
 
+    // What a step window shows, and its highlighted entry.
+    void expectShown(StepDocument which, const ComplexMatrix& m, std::int32_t row = -1,
+                     std::int32_t col = -1) {
+        const MatrixDocument& shown = workspace.stepDocument(which);
+        EXPECT_EQ(shown.matrixData(), MatrixData(m));
+        EXPECT_EQ(std::pair(shown.HiliteRow(), shown.HiliteCol()), std::pair(row, col));
+    }
+
     QTemporaryDir folder;
     ScriptedPrompter prompter;
     Workspace workspace{prompter};

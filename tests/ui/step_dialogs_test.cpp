@@ -36,12 +36,6 @@ class StepDialogsTest : public test::FrameFixture {
         for (const auto& [list, letter] : letters)
             dialog->findChild<LetterList*>(list)->setLetter(letter);
     }
-    void expectShown(StepDocument which, const ComplexMatrix& m, std::int32_t row = -1,
-                     std::int32_t col = -1) {
-        const MatrixDocument& shown = workspace.stepDocument(which);
-        EXPECT_EQ(shown.matrixData(), MatrixData(m));
-        EXPECT_EQ(std::pair(shown.HiliteRow(), shown.HiliteCol()), std::pair(row, col));
-    }
 };
 
 // Rows and columns of [1 2 3; 4 5 6; 7 8 10] operated on and undone again
