@@ -27,7 +27,6 @@ class FrameOperationsTest : public ::testing::Test {
 
     std::string path(const std::string& name) const { return (folder / name).string(); }
 
-    // A saved file of the given kind, written through a document.
     std::string saved(const std::string& name, ElementKind kind, const MatrixData& data,
                       const std::string& notes) {
         MatrixDocument document(1, kind, data);
