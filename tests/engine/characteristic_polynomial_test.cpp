@@ -18,12 +18,6 @@ TEST(CharacteristicPolynomial, ComplexMatrixKeepsItsImaginaryParts) {
     EXPECT_EQ(c, (std::vector<Complex>{ONE, Complex{0, -2}, Complex{-1, 0}}));
 }
 
-}  // namespace
-}  // namespace lorvex
-
-namespace lorvex {
-namespace {
-
 // Order 4: C(4,2) 2^3 + C(4,3) 3^3 + 4^3 = 48 + 108 + 64 units in 6 + 4 + 1
 // minors; the last report is the whole work.
 TEST(CharacteristicPolynomial, TellsItsProgressMinorByMinor) {

@@ -42,15 +42,12 @@ class AccessibleFrameTest : public test::FrameFixture {
 // last are still named after a round through another mode.
 TEST_F(AccessibleFrameTest, MenuItemsKeepTheirNamesAcrossModeSwitches) {
     placeReal(1);
-    for (QAction* title : frame.menuBar()->actions())
-        expectItemsNamed(title->menu());
-    action(command::ModeInteger)->trigger();
-    for (QAction* title : frame.menuBar()->actions())
-        expectItemsNamed(title->menu());
-    action(command::ModeReal)->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QAction* title : frame.menuBar()->actions())
-        expectItemsNamed(title->menu());
+    for (const int mode : {command::ModeReal, command::ModeInteger, command::ModeReal}) {
+        action(mode)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QAction* title : frame.menuBar()->actions())
+            expectItemsNamed(title->menu());
+    }
 }
 
 // Each field is named by the label that stands for it (the calculation's

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "engine/result_codes.h"
@@ -14,7 +13,6 @@
 #include "frame/new_matrix_dialog.h"
 #include "frame/solve_dialog.h"
 #include "toolkit/computation_stopper.h"
-#include "toolkit/text_window.h"
 #include "ui/frame_fixture.h"
 
 namespace lorvex {
@@ -22,41 +20,31 @@ namespace {
 
 using test::realMatrix;
 
-class FrameCommandsTest : public test::FrameFixture {
-  protected:
-    template <class Dialog>
-    void run(Dialog* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        dialog->template findChild<QPushButton*>("run")->click();
-    }
-};
+using FrameCommandsTest = test::FrameFixture;
 
 // Refused overwrites and the calculation's codes are the workspace's; the
 // dialog proposes, runs, stays open and shows a failure.
 TEST_F(FrameCommandsTest, CalculationDialogProposesAPlusBIntoC) {
     placeReal(1, realMatrix({{1, 2}}));
     placeReal(2, realMatrix({{10, 20}}));
-    action(command::Calculate)->trigger();
-    auto* dialog = frame.findChild<TCalcDlg*>();
+    auto* dialog = open<TCalcDlg>(command::Calculate);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->findChild<QLineEdit*>("211")->text(), "A + B");
     EXPECT_EQ(dialog->findChild<LetterList*>("295")->letter(), 3);
-    run(dialog);
+    press(dialog, "run");
     expectStored(3, realMatrix({{11, 22}}), "A + B");
     EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
 
     dialog->findChild<QLineEdit*>("211")->setText("A + Q");
     prompter.expectError("não foi possível encontrar");
-    run(dialog);
+    press(dialog, "run");
 
-    dialog->findChild<QPushButton*>("close")->click();
+    press(dialog, "close");
     EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(FrameCommandsTest, NewMatrixDialogReadsItsFieldsInTheMode) {
-    action(command::NewMatrix)->trigger();
-    auto* dialog = frame.findChild<TNewMatDlg*>();
+    auto* dialog = open<TNewMatDlg>(command::NewMatrix);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "nova matriz [real]");
     const auto field = [dialog](const char* id) { return dialog->findChild<QLineEdit*>(id); };
@@ -68,7 +56,7 @@ TEST_F(FrameCommandsTest, NewMatrixDialogReadsItsFieldsInTheMode) {
         {"211", "2"}, {"212", "3"}, {"213", "5"}, {"214", "5"}};  // rows, columns, range
     for (const auto& [id, text] : typed)
         field(id)->setText(text);
-    run(dialog);
+    press(dialog, "run");
     expectStored(13, realMatrix({{5, 5, 5}, {5, 5, 5}}),
                  "aleatória (5,5)");  // the default letter M
 
@@ -85,20 +73,9 @@ TEST_F(FrameCommandsTest, NewMatrixDialogReadsItsFieldsInTheMode) {
 TEST_F(FrameCommandsTest, SolveDialogStoresTheSolution) {
     placeReal(13, realMatrix({{2, 0}, {0, 4}}));
     placeReal(2, realMatrix({{2}, {2}}));
-    action(command::Solve)->trigger();
-    run(frame.findChild<TSolveDlg*>());
+    press(open<TSolveDlg>(command::Solve), "run");
     expectStored(24, realMatrix({{1}, {0.5L}}));
     EXPECT_EQ(workspace.slot(11), nullptr) << "no null space for a regular matrix";
-}
-
-TEST_F(FrameCommandsTest, OneMatrixReportInTheMatrixTextWindow) {
-    placeReal(1, realMatrix({{2, 0}, {0, 3}}));
-    frame.findChild<QAction*>("command531")->trigger();
-    TTextWin* text = frame.windowOf(*workspace.slot(1))->textWindow();
-    EXPECT_TRUE(text->isVisible());
-    EXPECT_EQ(text->windowTitle(), "dados da matriz A");
-    EXPECT_EQ(text->documentName(), "matdat.txt");
-    EXPECT_TRUE(text->text().startsWith("posto: 2\r\n")) << text->text().toStdString();
 }
 
 TEST_F(FrameCommandsTest, PastingMakesAWindowForTheTable) {

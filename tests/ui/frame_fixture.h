@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QTemporaryDir>
 
 #include "frame/mat_frame.h"
@@ -16,16 +17,36 @@ class FrameFixture : public ::testing::Test {
     }
 
     QAction* action(int command) { return frame.action(command); }
+    // The dialog of a command, opened from its menu item.
+    template <class Dialog>
+    Dialog* open(int command) {
+        EXPECT_TRUE(action(command)->isEnabled());
+        action(command)->trigger();
+        auto* dialog = frame.findChild<Dialog*>();
+        EXPECT_TRUE(dialog != nullptr && dialog->isVisible());
+        return dialog;
+    }
+    static void press(QWidget* dialog, const char* button) {
+        dialog->findChild<QAbstractButton*>(button)->click();
+    }
     void placeReal(std::int32_t letter, const ComplexMatrix& m = realMatrix({{1, 2}})) {
         ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Real, "", letter, m).stored);
     }
-    void expectStored(std::int32_t letter, const ComplexMatrix& m, const char* notes = nullptr) {
+    void expectStored(std::int32_t letter, const MatrixData& m, const char* notes = nullptr) {
         const MatrixDocument* stored = workspace.slot(letter);
         ASSERT_NE(stored, nullptr) << "nothing at " << letter;
-        EXPECT_EQ(stored->matrixData(), MatrixData(m));
+        EXPECT_EQ(stored->matrixData(), m);
         if (notes) {
             EXPECT_EQ(stored->notes(), notes);
         }
+    }
+
+    // What a step window shows, and its highlighted entry.
+    void expectShown(StepDocument which, const ComplexMatrix& m, std::int32_t row = -1,
+                     std::int32_t col = -1) {
+        const MatrixDocument& shown = workspace.stepDocument(which);
+        EXPECT_EQ(shown.matrixData(), MatrixData(m));
+        EXPECT_EQ(std::pair(shown.HiliteRow(), shown.HiliteCol()), std::pair(row, col));
     }
 
     QTemporaryDir folder;

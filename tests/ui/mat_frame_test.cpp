@@ -25,18 +25,13 @@ class MatFrameTest : public test::FrameFixture {
     QStringList itemsOf(const QString& menuTitle) {
         return test::actionTexts(menu(menuTitle)->actions());
     }
-    std::string unsavedRealList() {
-        std::string list = "matrizes não salvas:\nreal:";
-        for (const std::int32_t letter : workspace.occupiedLetters())
-            list += std::string(" ") + static_cast<char>('A' + letter - 1);
-        return list;
-    }
     std::pair<bool, bool> calculateAndSolveEnabled() {
         return {action(command::Calculate)->isEnabled(), action(command::Solve)->isEnabled()};
     }
     // The frame keeps the settings of one matrix window when the program ends.
-    std::int32_t storedEntryFontHeight() {
-        prompter.expectButton("cuidado!", unsavedRealList(), "descartar");
+    std::int32_t storedEntryFontHeight(const char* unsavedLetters) {
+        prompter.expectButton(
+            "cuidado!", std::string("matrizes não salvas:\nreal: ") + unsavedLetters, "descartar");
         action(command::Exit)->trigger();
         MatrixWindowSettings stored;
         EXPECT_EQ(readMatrixWindowSettings(folder.path().toStdString(), stored), code::Ok);
@@ -65,7 +60,19 @@ TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
     EXPECT_GE(frame.minimumWidth(), frame.menuBar()->sizeHint().width()) << "never narrower";
 }
 
-TEST_F(MatFrameTest, ModeSwitchesLeaveNoMenusOrLetterItemsBehind) {
+TEST_F(MatFrameTest, CalculationCommandsWaitForAMatrixOfTheMode) {
+    EXPECT_EQ(calculateAndSolveEnabled(), std::pair(false, false));
+    placeReal(1);
+    EXPECT_EQ(calculateAndSolveEnabled(), std::pair(true, true));
+    frame.windowOf(*workspace.slot(1))->hideMatrix();
+    EXPECT_EQ(calculateAndSolveEnabled(), std::pair(true, true)) << "hidden matrices count";
+    action(command::ModeComplex)->trigger();
+    EXPECT_EQ(calculateAndSolveEnabled(), std::pair(false, false));
+}
+
+// Mode switches rebuild the letter menus and leave no menus or items behind.
+TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
+    placeReal(3);
     placeReal(1);
     const auto menusAndActions = [this] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -79,22 +86,6 @@ TEST_F(MatFrameTest, ModeSwitchesLeaveNoMenusOrLetterItemsBehind) {
         action(command::ModeReal)->trigger();
     }
     EXPECT_EQ(menusAndActions(), before);
-    EXPECT_EQ(itemsOf("&Ver"), (QStringList{"A ...", "&0 = Ajuda ..."}));
-}
-
-TEST_F(MatFrameTest, CalculationCommandsWaitForAMatrixOfTheMode) {
-    EXPECT_EQ(calculateAndSolveEnabled(), std::pair(false, false));
-    placeReal(1);
-    EXPECT_EQ(calculateAndSolveEnabled(), std::pair(true, true));
-    frame.windowOf(*workspace.slot(1))->hideMatrix();
-    EXPECT_EQ(calculateAndSolveEnabled(), std::pair(true, true)) << "hidden matrices count";
-    action(command::ModeComplex)->trigger();
-    EXPECT_EQ(calculateAndSolveEnabled(), std::pair(false, false));
-}
-
-TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
-    placeReal(3);
-    placeReal(1);
     EXPECT_EQ(itemsOf("&Ver"), (QStringList{"A ...", "C ...", "&0 = Ajuda ..."}));
     QMenu* oneMatrix = menu("&Calc")->actions().front()->menu();
     ASSERT_NE(oneMatrix, nullptr);
@@ -114,16 +105,19 @@ TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
     EXPECT_FALSE(workspace.slot(3)->Hidden());
 }
 
-// The report's exact values: (1/3) [[1, 2], [3, 4]] has the trace 5/3 and
-// the determinant (4 - 6)/9.
+// The report in the matrix's text window, with exact values: (1/3) [[1, 2],
+// [3, 4]] has the trace 5/3 and the determinant (4 - 6)/9.
 TEST_F(MatFrameTest, IntegerModeReportsExactly) {
     action(command::ModeInteger)->trigger();
     ASSERT_TRUE(
         workspace.PlaceMatrix(ElementKind::Integer, "", 1, test::integerMatrix({{1, 2}, {3, 4}}, 3))
             .stored);
     frame.findChild<QAction*>("command531")->trigger();
-    EXPECT_EQ(frame.windowOf(*workspace.slot(1))->textWindow()->text(),
-              "posto: 2\r\n\r\ntraço: 5/3\r\n\r\ndeterminante: -2/9\r\n\r\n");
+    const TTextWin* text = frame.windowOf(*workspace.slot(1))->textWindow();
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_EQ(text->windowTitle(), "dados da matriz A");
+    EXPECT_EQ(text->documentName(), "matdat.txt");
+    EXPECT_EQ(text->text(), "posto: 2\r\n\r\ntraço: 5/3\r\n\r\ndeterminante: -2/9\r\n\r\n");
 }
 
 // Matrix windows open beside the frame, each a step from the last, on the
@@ -200,7 +194,7 @@ TEST_F(MatFrameTest, TheMatrixWindowClosedLastLeavesItsSettingsAtExit) {
     frame.windowOf(*workspace.slot(1))->hideMatrix();
     EXPECT_FALSE(std::filesystem::exists(folder.path().toStdString() + "/lorv.ini"))
         << "nothing is written before the program ends";
-    EXPECT_EQ(storedEntryFontHeight(), -11);
+    EXPECT_EQ(storedEntryFontHeight("A B C"), -11);
 }
 
 TEST_F(MatFrameTest, WithNoMatrixWindowClosedTheOneMadeLastLeavesItsSettings) {
@@ -208,7 +202,7 @@ TEST_F(MatFrameTest, WithNoMatrixWindowClosedTheOneMadeLastLeavesItsSettings) {
     placeReal(1);
     workspace.slot(1)->settings().fonts[0].font.height = -21;
     workspace.slot(2)->settings().fonts[0].font.height = -22;
-    EXPECT_EQ(storedEntryFontHeight(), -21);
+    EXPECT_EQ(storedEntryFontHeight("A B"), -21);
 }
 
 }  // namespace

@@ -210,7 +210,6 @@ TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogsCloseTheCellEditor) {
     prompter.expectFields("deletar", std::vector<std::string>{"3", "1"});
     action(command::RemoveRows)->trigger();
     EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 8}})));
-    // "linha" [1] "até" "linha" [2].
     const Prompter::FieldsRequest asked = prompter.lastFields();
     ASSERT_EQ(asked.fields.size(), 2u);
     for (const Prompter::Field& field : asked.fields)
@@ -227,7 +226,6 @@ TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogsCloseTheCellEditor) {
     action(command::Dimensions)->trigger();
     EXPECT_EQ(document->Rows(), 1);
 
-    // Closing only hides the matrix.
     action(command::Hide)->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(document->Hidden());

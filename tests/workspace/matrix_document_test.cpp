@@ -58,8 +58,14 @@ TEST(EntryText, FieldWidthOfRoundedSignedAndUnwritableEntries) {
     EXPECT_EQ(replaced.FieldWidth(), 8);
 }
 
-TEST(EntryText, DecimalsAreCutAtTheFieldWidth) {
+TEST(EntryText, FormatsAndDecimalsCutAtTheFieldWidth) {
     MatrixDocument document = realDocument({{1}});
+    ASSERT_EQ(document.setFormat(4, 3, false), code::Ok);
+    EXPECT_EQ(document.FieldWidth(), 6);
+    EXPECT_NEAR(static_cast<double>(document.ZeroTol()), 1e-6, 1e-21);
+    ASSERT_EQ(document.setFormat(4, 10, true), code::Ok);
+    EXPECT_EQ(document.FieldWidth(), 13);
+    EXPECT_TRUE(document.SciNotation());
     ASSERT_EQ(document.setFormat(3, 8, false), code::Ok);
     document.setComplexCell(0, 0, Complex{12345.678L, 0.0L});
     EXPECT_EQ(document.entryText(0, 0), "12345.67");
@@ -70,34 +76,32 @@ TEST(EntryText, DecimalsAreCutAtTheFieldWidth) {
     ASSERT_EQ(small.FieldWidth(), 8);
     small.setComplexCell(0, 1, Complex{100.0L, 0.0L});
     EXPECT_EQ(small.entryText(0, 1), "100.0000");
+
+    ASSERT_EQ(small.setFormat(0, 2, false), code::Ok);
+    small.setComplexCell(0, 1, Complex{2.6L, 0.0L});
+    EXPECT_EQ(small.entryText(0, 1), " 3");
 }
 
-TEST(EntryText, DigitsBeforeThePointAreNeverCut) {
-    MatrixDocument typed = realDocument({{1, 2}});
-    typed.setComplexCell(0, 0, Complex{123456789.0L, 0.0L});
-    EXPECT_EQ(typed.displayWidth(), 9);
-    EXPECT_EQ(typed.entryText(0, 0), "123456789");
-
-    MatrixDocument replaced = realDocument({{1}});
-    replaced.replaceContents(realMatrix({{-98765432.25L}}));
-    EXPECT_EQ(replaced.entryText(0, 0), "-98765432");
-
-    ComplexMatrix wide(1, 1);
-    wide.at(0, 0) = Complex{1.0L, -123456789012.0L};
-    MatrixDocument complex = complexDocument(Complex{1.0L, 1.0L});
-    complex.replaceContents(wide);
-    EXPECT_EQ(complex.entryText(0, 0), "1.00000 - 123456789012");
-}
-
-// A field chosen too narrow, or the 8 characters of an exact matrix, never
-// pass for a whole number: the display widens (exact matrices up to 40
-// characters) and the file keeps the width chosen.
+// Digits before the point are never cut: a field chosen too narrow, or the
+// 8 characters of an exact matrix, never pass for a whole number: the display widens (exact
+// matrices up to 40 characters) and the file keeps the width chosen.
 TEST(EntryText, TheDisplayWidensTheFieldForWholeNumbers) {
     MatrixDocument chosen = realDocument({{123456789, 12345678901}});
     ASSERT_EQ(chosen.setFormat(2, 8, false), code::Ok);
     EXPECT_EQ(chosen.FieldWidth(), 8);
     EXPECT_EQ(chosen.entryText(0, 0), "123456789.0");
     EXPECT_EQ(chosen.entryText(0, 1), "12345678901");
+    MatrixDocument typed = realDocument({{1, 2}});
+    typed.setComplexCell(0, 0, Complex{123456789.0L, 0.0L});
+    EXPECT_EQ(typed.displayWidth(), 9);
+    EXPECT_EQ(typed.entryText(0, 0), "123456789");
+    typed.replaceContents(realMatrix({{-98765432.25L}}));
+    EXPECT_EQ(typed.entryText(0, 0), "-98765432");
+    ComplexMatrix wide(1, 1);
+    wide.at(0, 0) = Complex{1.0L, -123456789012.0L};
+    MatrixDocument complex = complexDocument(Complex{1.0L, 1.0L});
+    complex.replaceContents(wide);
+    EXPECT_EQ(complex.entryText(0, 0), "1.00000 - 123456789012");
 
     // The inverse of a random 6 x 6 has numerators and a denominator of ten digits.
     MatrixDocument exact(18, ElementKind::Integer, integerMatrix({{-4123456789, 17}}, 2941234567));
@@ -121,16 +125,11 @@ TEST(CellInput, TypedTextReadsInFullOrIsRefused) {
         int code;
         long double value;
     } cases[] = {
-        {"1e5", code::Ok, 100000},
-        {"2.5E-3", code::Ok, 0.0025L},
-        {"1e+5", code::Ok, 100000},
-        {"-1,5", code::Ok, -1.5L},
-        {"abc", code::NotUnderstood, 7},
-        {"2x", code::NotUnderstood, 7},
-        {"sin(1)", code::NotUnderstood, 7},
-        {"1.2.3", code::NotUnderstood, 7},
-        {"1e5.5", code::NotUnderstood, 7},
-        {"1,5,3", code::NotUnderstood, 7},
+        {"1e5", code::Ok, 100000},          {"2.5E-3", code::Ok, 0.0025L},
+        {"1e+5", code::Ok, 100000},         {"-1,5", code::Ok, -1.5L},
+        {"abc", code::NotUnderstood, 7},    {"2x", code::NotUnderstood, 7},
+        {"sin(1)", code::NotUnderstood, 7}, {"1.2.3", code::NotUnderstood, 7},
+        {"1e5.5", code::NotUnderstood, 7},  {"1,5,3", code::NotUnderstood, 7},
         {"2'", code::NotUnderstood, 7},
     };
     for (const auto& c : cases) {
@@ -152,20 +151,6 @@ TEST(EntryText, LongMinusReplacesEveryMinus) {
     ASSERT_EQ(document.setLongMinus(150), code::Ok);
     document.clearLongMinus();
     EXPECT_EQ(document.entryText(0, 0), "-3.00000");
-}
-
-TEST(MatrixDocumentFormat, Rules) {
-    MatrixDocument document = realDocument({{1}});
-    ASSERT_EQ(document.setFormat(4, 3, false), code::Ok);
-    EXPECT_EQ(document.FieldWidth(), 6);
-    EXPECT_NEAR(static_cast<double>(document.ZeroTol()), 1e-6, 1e-21);
-    ASSERT_EQ(document.setFormat(4, 10, true), code::Ok);
-    EXPECT_EQ(document.FieldWidth(), 13);
-    EXPECT_TRUE(document.SciNotation());
-
-    MatrixDocument rounded = realDocument({{2.6L}});
-    ASSERT_EQ(rounded.setFormat(0, 2, false), code::Ok);
-    EXPECT_EQ(rounded.entryText(0, 0), " 3");
 }
 
 TEST(ContinuousEditing, OrderFollowsAutoAdvance) {

@@ -24,17 +24,15 @@ class OneMatrixReportTest : public test::GeneratorTest {
     }
 };
 
-TEST_F(OneMatrixReportTest, RotationHasConjugateRootsInRealMode) {
-    const OneMatrixReport report = reportOf(ElementKind::Real, realMatrix({{0, -1}, {1, 0}}));
-    ASSERT_EQ(report.roots.size(), 2U);
-    EXPECT_NE(report.text.find("0.00000 + 1.00000i\r\n"), std::string::npos) << report.text;
-    EXPECT_NE(report.text.find("0.00000 - 1.00000i\r\n"), std::string::npos) << report.text;
-}
-
-TEST_F(OneMatrixReportTest, SingularRealMatrixShowsDeterminantZero) {
-    const OneMatrixReport report = reportOf(ElementKind::Real, realMatrix({{1, 2}, {2, 4}}));
+TEST_F(OneMatrixReportTest, RealModeShowsConjugateRootsAndAZeroDeterminant) {
+    const OneMatrixReport rotation = reportOf(ElementKind::Real, realMatrix({{0, -1}, {1, 0}}));
+    ASSERT_EQ(rotation.roots.size(), 2U);
+    EXPECT_NE(rotation.text.find("0.00000 + 1.00000i\r\n"), std::string::npos) << rotation.text;
+    EXPECT_NE(rotation.text.find("0.00000 - 1.00000i\r\n"), std::string::npos) << rotation.text;
+    prompter.expectOverwriteQuestion(Prompter::Answer::Yes);
+    const OneMatrixReport singular = reportOf(ElementKind::Real, realMatrix({{1, 2}, {2, 4}}));
     const std::string start = "posto: 1\r\n\r\ntraço: 5.00000\r\n\r\ndeterminante: 0.00000\r\n\r\n";
-    EXPECT_EQ(report.text.rfind(start, 0), 0U) << report.text;
+    EXPECT_EQ(singular.text.rfind(start, 0), 0U) << singular.text;
 }
 
 TEST_F(OneMatrixReportTest, StoppedCoefficientsCannotBeCalculated) {
