@@ -3,7 +3,7 @@
 # matrix (entries -99 ... 99) against PARI/GP's matdet and 1/M on the same
 # matrix, built from the same generator. The two sides run back to back in
 # each round, so that a loaded machine weighs on both alike; the medians of
-# the CPU times over the rounds and their ratios are printed.
+# the CPU and wall-clock times over the rounds and their ratios are printed.
 #
 # Usage: bench/compare_integer.sh [build directory, default build-rel] [rounds, default 5]
 # The build directory needs -DLORVEX_BUILD_BENCHMARKS=ON and a release build.
@@ -15,16 +15,19 @@ bench="$build/bench/matrix_bench"
 command -v gp >/dev/null || { echo "PARI/GP (gp) is not installed" >&2; exit 1; }
 [ -x "$bench" ] || { echo "$bench is not built" >&2; exit 1; }
 
-# Prints "determinant inverse digits": milliseconds of CPU time per call and
-# the length of the determinant's text, which must match lorvex's.
+# Prints "determinant inverse digits determinant-wall inverse-wall":
+# milliseconds of CPU time per call, the length of the determinant's text,
+# which must match lorvex's, and milliseconds of wall-clock time per call.
 gp_side() {
     gp -q -f --default parisize=200000000 <<'EOF'
 n = 80; s = 1; M = matrix(n, n);
 for (i = 1, n, for (j = 1, n, s = (s * 6364136223846793005 + 1442695040888963407) % 2^64; M[i, j] = (s >> 33) % 199 - 99));
 reps = 10;
-gettime(); for (k = 1, reps, d = matdet(M)); det = gettime() / reps;
-gettime(); for (k = 1, reps, N = 1 / M); inv = gettime() / reps;
-printf("%.2f %.2f %d\n", det, inv, #Str(d));
+gettime(); t = getwalltime(); for (k = 1, reps, d = matdet(M));
+det = gettime() / reps; detWall = (getwalltime() - t) / reps;
+t = getwalltime(); for (k = 1, reps, N = 1 / M);
+inv = gettime() / reps; invWall = (getwalltime() - t) / reps;
+printf("%.2f %.2f %d %.2f %.2f\n", det, inv, #Str(d), detWall, invWall);
 EOF
 }
 
@@ -32,9 +35,9 @@ EOF
 lorvex_side() {
     "$bench" --benchmark_filter='integer(Determinant|Inverse)/80$' --benchmark_format=csv \
         2>/dev/null | awk -F, '
-        /integerDeterminant\/80/ { det = $4 }
-        /integerInverse\/80/ { inv = $4; digits = $NF }
-        END { printf "%.2f %.2f %d\n", det, inv, digits }'
+        /integerDeterminant\/80/ { det = $4; detWall = $3 }
+        /integerInverse\/80/ { inv = $4; invWall = $3; digits = $NF }
+        END { printf "%.2f %.2f %d %.2f %.2f\n", det, inv, digits, detWall, invWall }'
 }
 
 samples=$(mktemp)
@@ -51,12 +54,16 @@ median() { # side column
         awk '{ v[NR] = $1 } END { print (NR % 2 == 1) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-gpDet=$(median gp 2); gpInv=$(median gp 3); gpDigits=$(median gp 4)
-lxDet=$(median lorvex 2); lxInv=$(median lorvex 3); lxDigits=$(median lorvex 4)
+gpDigits=$(median gp 4)
+lxDigits=$(median lorvex 4)
 [ "$gpDigits" = "$lxDigits" ] || echo "warning: determinant lengths differ ($gpDigits, $lxDigits)" >&2
-awk -v gd="$gpDet" -v gi="$gpInv" -v ld="$lxDet" -v li="$lxInv" -v r="$rounds" 'BEGIN {
-    printf "80 x 80 integer matrix, medians of %d rounds, CPU ms per call\n", r
-    printf "%-12s %10s %10s %8s\n", "", "lorvex", "PARI/GP", "ratio"
-    printf "%-12s %10.2f %10.2f %8.2f\n", "determinant", ld, gd, ld / gd
-    printf "%-12s %10.2f %10.2f %8.2f\n", "inverse", li, gi, li / gi
-}'
+echo "80 x 80 integer matrix, medians of $rounds rounds, ms per call"
+printf "%-12s %-5s %10s %10s %8s\n" "" "" "lorvex" "PARI/GP" "ratio"
+row() { # label clock column
+    awk -v label="$1" -v clock="$2" -v l="$(median lorvex "$3")" -v g="$(median gp "$3")" \
+        'BEGIN { printf "%-12s %-5s %10.2f %10.2f %8.2f\n", label, clock, l, g, l / g }'
+}
+row determinant CPU 2
+row determinant wall 5
+row inverse CPU 3
+row inverse wall 6
