@@ -81,7 +81,7 @@ namespace {
 
 // One value from its mixed-radix digits v_0 + v_1 p_0 + v_2 p_0 p_1 + ...,
 // taken as the symmetric residue: a value above (M - 1) / 2 stands for itself
-// minus M. Works in 64-bit binary limbs, then converts to decimal.
+// minus M. Horner's rule runs directly in base-10^8 limbs.
 class MixedRadixValue {
   public:
     explicit MixedRadixValue(const std::vector<std::uint64_t>& primes) : primes_(primes) {}
@@ -103,56 +103,44 @@ class MixedRadixValue {
         const auto term = [&](std::size_t i) {
             return negative ? primes_[i] - 1 - digit(i) : digit(i);
         };
-        binary_.assign(1, term(k - 1));
+        limbs_.clear();
+        multiplyAdd(1, term(k - 1));
         for (std::size_t i = k - 1; i-- > 0;)
             multiplyAdd(primes_[i], term(i));
         if (negative) multiplyAdd(1, 1);
-        return BigInt::fromDigits(decimalDigits(), negative);
+        std::vector<BigInt::Digit> decimal;
+        decimal.reserve(2 * limbs_.size() + 1);
+        for (std::uint64_t limb : limbs_) {
+            decimal.push_back(static_cast<BigInt::Digit>(limb % BigInt::kBase));
+            decimal.push_back(static_cast<BigInt::Digit>(limb / BigInt::kBase));
+        }
+        if (decimal.empty()) decimal.push_back(0);
+        return BigInt::fromDigits(std::move(decimal), negative);
     }
 
   private:
-    void multiplyAdd(std::uint64_t factor, std::uint64_t addend) {
-        std::uint64_t carry = addend;
-        for (std::uint64_t& limb : binary_) {
-            const Wide t = static_cast<Wide>(limb) * factor + carry;
-            limb = static_cast<std::uint64_t>(t);
-            carry = static_cast<std::uint64_t>(t >> 64);
-        }
-        if (carry != 0) binary_.push_back(carry);
-    }
+    static constexpr std::uint64_t kLimbBase = 100000000;
 
-    // Base-10^4 digits of the binary limbs, through base-10^8 limbs that take
-    // 32 bits at a time without overflowing a word.
-    std::vector<BigInt::Digit> decimalDigits() {
-        constexpr std::uint64_t kDecimalBase = 100000000;
-        decimal_.clear();
-        const auto shiftIn = [&](std::uint64_t bits) {
-            std::uint64_t carry = bits;
-            for (std::uint32_t& limb : decimal_) {
-                const std::uint64_t t = (static_cast<std::uint64_t>(limb) << 32) + carry;
-                limb = static_cast<std::uint32_t>(t % kDecimalBase);
-                carry = t / kDecimalBase;
-            }
-            for (; carry != 0; carry /= kDecimalBase)
-                decimal_.push_back(static_cast<std::uint32_t>(carry % kDecimalBase));
-        };
-        for (auto limb = binary_.rbegin(); limb != binary_.rend(); ++limb) {
-            shiftIn(*limb >> 32);
-            shiftIn(*limb & 0xFFFFFFFFU);
+    // limbs := limbs * factor + addend for factor and addend below 2^62. With
+    // factor = high 10^8 + low, each new limb gathers the limb below times
+    // high and its own times low, which stays below 2^63 with the carry.
+    void multiplyAdd(std::uint64_t factor, std::uint64_t addend) {
+        const std::uint64_t high = factor / kLimbBase;
+        const std::uint64_t low = factor % kLimbBase;
+        std::uint64_t carry = addend;
+        std::uint64_t below = 0;
+        for (std::uint64_t& limb : limbs_) {
+            const std::uint64_t t = below * high + limb * low + carry;
+            below = limb;
+            limb = t % kLimbBase;
+            carry = t / kLimbBase;
         }
-        std::vector<BigInt::Digit> digits;
-        digits.reserve(2 * decimal_.size() + 1);
-        for (std::uint32_t limb : decimal_) {
-            digits.push_back(static_cast<BigInt::Digit>(limb % BigInt::kBase));
-            digits.push_back(static_cast<BigInt::Digit>(limb / BigInt::kBase));
-        }
-        if (digits.empty()) digits.push_back(0);
-        return digits;
+        for (carry += below * high; carry != 0; carry /= kLimbBase)
+            limbs_.push_back(carry % kLimbBase);
     }
 
     const std::vector<std::uint64_t>& primes_;
-    std::vector<std::uint64_t> binary_;
-    std::vector<std::uint32_t> decimal_;
+    std::vector<std::uint64_t> limbs_;
 };
 
 }  // namespace
@@ -191,7 +179,7 @@ std::vector<BigInt> reconstruct(const std::vector<std::uint64_t>& primes,
     values.reserve(count);
     MixedRadixValue value(primes);
     for (std::size_t e = 0; e < count; ++e) {
-        if (e % 64 == 0) stop.poll();
+        stop.poll();
         values.push_back(value(residues, count, e));
     }
     return values;

@@ -60,7 +60,8 @@ std::vector<std::uint64_t> residues(const std::vector<BigInt>& values, std::uint
 
 // The integers in (-M/2, M/2), M the product of the primes, with the given
 // residues: residues[i * count + e] is value e modulo primes[i]. The residues
-// are overwritten. Polls the stop check once per pass over the values.
+// are overwritten. Polls the stop check once per pass over the residues and
+// once per value.
 std::vector<BigInt> reconstruct(const std::vector<std::uint64_t>& primes,
                                 std::vector<std::uint64_t>& residues, std::size_t count,
                                 const StopCheck& stop);
