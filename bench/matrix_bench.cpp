@@ -1,5 +1,6 @@
 // Complex inverse and product of random n x n matrices, real and complex, and
-// the exact inverse of random integer matrices with entries in -99 ... 99.
+// the exact determinant and inverse of random integer matrices with entries
+// in -99 ... 99.
 
 #include <benchmark/benchmark.h>
 
@@ -43,19 +44,39 @@ void product(benchmark::State& state, bool complex) {
 BENCHMARK_CAPTURE(product, real, false)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(product, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 
-void integerInverse(benchmark::State& state) {
-    const auto n = static_cast<std::int32_t>(state.range(0));
-    std::mt19937 engine(10);
-    std::uniform_int_distribution<int> value(-99, 99);
+// Entries -99 ... 99 from a 64-bit linear congruential generator, simple
+// enough for bench/compare_integer.sh to build the same matrix in PARI/GP.
+IntegerMatrix randomIntegerMatrix(std::int32_t n) {
+    std::uint64_t state = 1;
     IntegerMatrix m(n, n);
-    for (lorvex::BigInt& entry : m.numerators)
-        entry = lorvex::BigInt(value(engine));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(lorvex::IntegerElimination(m).inverse());
+    for (lorvex::BigInt& entry : m.numerators) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        entry = lorvex::BigInt(static_cast<std::int64_t>((state >> 33) % 199) - 99);
+    }
+    return m;
+}
+
+// The length of the determinant's text, to check against another program.
+void countDeterminantDigits(benchmark::State& state, const IntegerMatrix& m) {
     const lorvex::Outcome<lorvex::Fraction> determinant =
         lorvex::IntegerElimination(m).determinant();
     state.counters["det_digits"] = static_cast<double>(determinant.value.numerator.toText().size());
 }
-BENCHMARK(integerInverse)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
+
+void integerDeterminant(benchmark::State& state) {
+    const IntegerMatrix m = randomIntegerMatrix(static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::IntegerElimination(m).determinant());
+    countDeterminantDigits(state, m);
+}
+BENCHMARK(integerDeterminant)->Arg(20)->Arg(80)->Unit(benchmark::kMillisecond);
+
+void integerInverse(benchmark::State& state) {
+    const IntegerMatrix m = randomIntegerMatrix(static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::IntegerElimination(m).inverse());
+    countDeterminantDigits(state, m);
+}
+BENCHMARK(integerInverse)->Arg(10)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "engine/bigint.h"
 #include "engine/complex.h"
-#include "engine/integer_reduction.h"
 #include "engine/matrix_data.h"
 #include "engine/outcome.h"
 #include "engine/rational.h"
@@ -57,9 +56,9 @@ class ComplexElimination {
     std::optional<Outcome<Complex>> determinant_;
 };
 
-// Exact elimination of an integer matrix by integer row operations. One
-// reduction gives both the rank and the determinant; the inverse repeats it
-// with the identity alongside.
+// Exact elimination of an integer matrix. Determinant and inverse come from
+// eliminations modulo word-size primes, recombined exactly; the rank too when
+// it is full, and otherwise from the exact reduction by integer row operations.
 class IntegerElimination {
   public:
     // The matrix is read when a result is first asked for, so it must outlive
@@ -80,16 +79,12 @@ class IntegerElimination {
     [[nodiscard]] Outcome<IntegerMatrix> inverse(const StopCheck& stop = StopCheck::never());
 
   private:
-    // The rank's reduction: upper triangular where the matrix is regular.
-    struct Reduction {
-        integer_reduction::Rows rows;
-        int sign = 1;
-        std::int32_t pivots = 0;
-    };
+    // The determinant of the numerators, zero for a singular matrix: the one
+    // kept, zero when the rank is known to be short, computed otherwise.
+    BigInt numeratorDeterminant(const StopCheck& stop) const;
 
     const IntegerMatrix& m_;
-    std::optional<Reduction> reduction_;
-    // The determinant of the numerators, zero for a singular matrix.
+    std::optional<std::int32_t> rank_;
     std::optional<BigInt> numeratorDeterminant_;
 };
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <numeric>
 #include <random>
+#include <string>
 
 #include "engine/arithmetic.h"
 #include "engine/gauss_jordan.h"
@@ -245,6 +248,110 @@ TEST(IntegerElimination, InverseDeterminantAndRankAgree) {
     EXPECT_GE(singular, 12);
 }
 
+// Entries of up to `digits` decimal digits, either sign.
+IntegerMatrix randomWideMatrix(std::mt19937& engine, std::int32_t n, int digits) {
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> length(1, digits);
+    IntegerMatrix m(n, n);
+    for (BigInt& entry : m.numerators) {
+        std::string text = digit(engine) < 5 ? "-" : "";
+        for (int k = length(engine); k > 0; --k)
+            text += static_cast<char>('0' + digit(engine));
+        entry = test::big(text);
+    }
+    return m;
+}
+
+// The determinant of the rows `rows` and the columns from `col` on, expanded
+// along column `col`.
+BigInt cofactorExpansion(const IntegerMatrix& m, const std::vector<std::int32_t>& rows,
+                         std::int32_t col) {
+    if (rows.empty()) return BigInt(1);
+    BigInt sum;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        std::vector<std::int32_t> rest = rows;
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(k));
+        const BigInt term = m.at(rows[k], col) * cofactorExpansion(m, rest, col + 1);
+        sum += k % 2 == 0 ? term : -term;
+    }
+    return sum;
+}
+
+// Small and 30-digit entries, over denominators, with a zero pivot on the
+// way and singular and rank-deficient cases (a zero row, one or two rows
+// combinations of the first two): the determinant is the cofactor expansion
+// over d^n for small orders, and otherwise the inverse times the matrix is
+// the identity and det(M) det(M^-1) = 1.
+TEST(IntegerElimination, DeterminantAndInverseAgainstIndependentChecks) {
+    std::mt19937 engine(37);
+    for (std::int32_t n : {1, 2, 3, 5, 6, 12}) {
+        for (int round = 0; round < 5; ++round) {
+            IntegerMatrix m = randomWideMatrix(engine, n, round % 2 == 0 ? 2 : 30);
+            m.denominator = BigInt(round + 1);
+            std::int32_t rank = n;
+            if (round == 2) {
+                for (std::int32_t j = 0; j < n; ++j)
+                    m.at(n / 2, j) = BigInt(0);
+                rank = n - 1;
+            }
+            if (round == 4 && n > 1) m.at(0, 0) = BigInt(0);  // a row exchange on the way
+            if (round == 3 && n >= 3) {
+                for (std::int32_t i = 2; i < std::min(n, 4); ++i) {
+                    for (std::int32_t j = 0; j < n; ++j)
+                        m.at(i, j) = m.at(0, j) * BigInt(i) - m.at(1, j);
+                }
+                rank = n - (std::min(n, 4) - 2);
+            }
+            SCOPED_TRACE(std::to_string(n) + " " + std::to_string(round));
+            IntegerElimination elimination(m);
+            EXPECT_EQ(elimination.rank().value, rank);
+            const Outcome<Fraction> determinant = elimination.determinant();
+            const Outcome<IntegerMatrix> inverse = elimination.inverse();
+            if (n <= 6) {
+                std::vector<std::int32_t> rows(static_cast<std::size_t>(n));
+                std::iota(rows.begin(), rows.end(), 0);
+                const Fraction expected = reduce(
+                    {cofactorExpansion(m, rows, 0), BigInt::power(m.denominator, n, {})}, {});
+                EXPECT_EQ(determinant.value, expected);
+            }
+            if (rank < n) {
+                EXPECT_EQ(determinant.code, code::Singular);
+                EXPECT_EQ(determinant.value, (Fraction{BigInt(0), BigInt(1)}));
+                EXPECT_EQ(inverse.code, code::Singular);
+                continue;
+            }
+            ASSERT_EQ(inverse.code, code::Ok);
+            IntegerMatrix identity;
+            ASSERT_EQ(product(m, inverse.value, identity), code::Ok);
+            EXPECT_EQ(identity, IntegerMatrix::identity(n));
+            const Fraction inverseDeterminant =
+                IntegerElimination(inverse.value).determinant().value;
+            EXPECT_EQ(product(determinant.value, inverseDeterminant, {}),
+                      (Fraction{BigInt(1), BigInt(1)}));
+        }
+    }
+}
+
+// c H with H the 16 x 16 Sylvester-Hadamard matrix meets Hadamard's bound
+// exactly: det = c^16 16^8, and the inverse is H^T / (16 c).
+TEST(IntegerElimination, MatrixOnHadamardsBound) {
+    const BigInt c = test::big("999999999999999999999999999999");
+    IntegerMatrix m(16, 16);
+    IntegerMatrix expectedInverse(16, 16);
+    for (std::int32_t i = 0; i < 16; ++i) {
+        for (std::int32_t j = 0; j < 16; ++j) {
+            const bool negative = std::popcount(static_cast<unsigned>(i & j)) % 2 == 1;
+            m.at(i, j) = negative ? -c : c;
+            expectedInverse.at(j, i) = BigInt(negative ? -1 : 1);
+        }
+    }
+    expectedInverse.denominator = BigInt(16) * c;
+    IntegerElimination elimination(m);
+    EXPECT_EQ(elimination.determinant().value,
+              (Fraction{BigInt::power(c, 16, {}) * BigInt::power(BigInt(16), 8, {}), BigInt(1)}));
+    EXPECT_EQ(elimination.inverse().value, expectedInverse);
+}
+
 TEST(IntegerElimination, StopKeepsNothingAndTheNextAskComputesAfresh) {
     std::mt19937 engine(5);
     const IntegerMatrix m = randomIntegerMatrix(engine, 12, 99);
@@ -258,6 +365,26 @@ TEST(IntegerElimination, StopKeepsNothingAndTheNextAskComputesAfresh) {
     EXPECT_EQ(elimination.inverse(stopNow).code, code::UserStop);
     EXPECT_EQ(elimination.determinant().value, expected.value);
     EXPECT_EQ(elimination.inverse().code, code::Ok);
+
+    // A stop after a tenth, half or nearly all of the polls stops the work,
+    // and the results asked for afterwards are whole.
+    const IntegerMatrix wide = randomWideMatrix(engine, 20, 30);
+    IntegerElimination interrupted(wide);
+    for (bool inverse : {false, true}) {
+        const auto run = [inverse](IntegerElimination& e, const StopCheck& check) {
+            return inverse ? e.inverse(check).code : e.determinant(check).code;
+        };
+        int polls = 0;
+        IntegerElimination counted(wide);
+        ASSERT_EQ(run(counted, StopCheck([&polls] { return ++polls < 0; })), code::Ok);
+        for (int share : {10, 50, 98}) {
+            int left = polls * share / 100;
+            EXPECT_EQ(run(interrupted, StopCheck([&left] { return --left < 0; })), code::UserStop)
+                << inverse << " " << share;
+        }
+    }
+    EXPECT_EQ(interrupted.determinant().value, IntegerElimination(wide).determinant().value);
+    EXPECT_EQ(interrupted.inverse().value, IntegerElimination(wide).inverse().value);
 }
 
 }  // namespace
