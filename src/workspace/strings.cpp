@@ -1,7 +1,7 @@
 #include "workspace/strings.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <utility>
 
 namespace lorvex::strings {
@@ -13,7 +13,9 @@ struct Entry {
 };
 
 // Sorted by number, each number once.
-constexpr std::array kTable = {
+// A plain array: deducing std::array's size from three hundred entries
+// passes clang's template nesting limit.
+constexpr Entry kTable[] = {
     Entry{1, "salvar mudanças para "},
     Entry{2, "cuidado!"},
     Entry{3, "hifen longo"},
@@ -324,16 +326,16 @@ constexpr std::array kTable = {
     Entry{1650, "mais de 1000 anos"},
 };
 
-static_assert(std::adjacent_find(kTable.begin(), kTable.end(), [](const Entry& a, const Entry& b) {
-                  return a.id >= b.id;
-              }) == kTable.end());
+static_assert(std::adjacent_find(std::begin(kTable), std::end(kTable),
+                                 [](const Entry& a, const Entry& b) { return a.id >= b.id; }) ==
+              std::end(kTable));
 
 }  // namespace
 
 std::string_view byId(int id) {
-    const auto found = std::lower_bound(kTable.begin(), kTable.end(), id,
+    const auto found = std::lower_bound(std::begin(kTable), std::end(kTable), id,
                                         [](const Entry& entry, int key) { return entry.id < key; });
-    return found != kTable.end() && found->id == id ? found->text : std::string_view{};
+    return found != std::end(kTable) && found->id == id ? found->text : std::string_view{};
 }
 
 std::string_view message(int code) {
