@@ -205,49 +205,6 @@ IntegerMatrix randomIntegerMatrix(std::mt19937& engine, std::int32_t n, int boun
     return m;
 }
 
-// The inverse times the matrix is the identity either way round, and the
-// determinant taken from the rank's reduction is the one that comes with the
-// inverse, singular cases included.
-TEST(IntegerElimination, InverseDeterminantAndRankAgree) {
-    std::mt19937 engine(31);
-    int regular = 0;
-    int singular = 0;
-    for (std::int32_t n = 1; n <= 8; ++n) {
-        for (int round = 0; round < 6; ++round) {
-            IntegerMatrix m = randomIntegerMatrix(engine, n, round % 2 == 0 ? 9 : 99);
-            if (round >= 4 && n > 1) {
-                for (std::int32_t j = 0; j < n; ++j)
-                    m.at(n - 1, j) = m.at(0, j) * BigInt(round - 6);
-            }
-            IntegerElimination withInverse(m);
-            const Outcome<IntegerMatrix> inverse = withInverse.inverse();
-            const Outcome<Fraction> expected = withInverse.determinant();
-            EXPECT_EQ(expected.code, inverse.code);
-
-            const Outcome<Fraction> alone = IntegerElimination(m).determinant();
-            EXPECT_EQ(alone.code, expected.code) << n << " " << round;
-            EXPECT_EQ(alone.value, expected.value) << n << " " << round;
-
-            EXPECT_EQ(IntegerElimination(m).rank().value == n, expected.code == code::Ok)
-                << n << " " << round;
-            if (inverse.code == code::Singular) {
-                ++singular;
-                continue;
-            }
-            ASSERT_EQ(inverse.code, code::Ok);
-            EXPECT_FALSE(inverse.value.denominator.isNegative());
-            IntegerMatrix identity;
-            ASSERT_EQ(product(inverse.value, m, identity), code::Ok);
-            EXPECT_EQ(identity, IntegerMatrix::identity(n));
-            ASSERT_EQ(product(m, inverse.value, identity), code::Ok);
-            EXPECT_EQ(identity, IntegerMatrix::identity(n));
-            ++regular;
-        }
-    }
-    EXPECT_GT(regular, 30);
-    EXPECT_GE(singular, 12);
-}
-
 // Entries of up to `digits` decimal digits, either sign.
 IntegerMatrix randomWideMatrix(std::mt19937& engine, std::int32_t n, int digits) {
     std::uniform_int_distribution<int> digit(0, 9);
@@ -321,6 +278,7 @@ TEST(IntegerElimination, DeterminantAndInverseAgainstIndependentChecks) {
                 continue;
             }
             ASSERT_EQ(inverse.code, code::Ok);
+            EXPECT_FALSE(inverse.value.denominator.isNegative());
             IntegerMatrix identity;
             ASSERT_EQ(product(m, inverse.value, identity), code::Ok);
             EXPECT_EQ(identity, IntegerMatrix::identity(n));
