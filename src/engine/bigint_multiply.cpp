@@ -12,8 +12,6 @@
 namespace lorvex::magnitude {
 namespace {
 
-using LimbSpan = std::span<const std::uint32_t>;
-
 // Below this many limbs the schoolbook product is faster than splitting.
 constexpr std::size_t kKaratsubaThreshold = 40;
 
@@ -226,17 +224,19 @@ bool subtractMultipleInPlace(Digits& a, const Digits& b, std::uint32_t factor) {
     return negative;
 }
 
+Limbs multiplyLimbs(LimbSpan a, LimbSpan b, const StopCheck& stop) {
+    LimbSpan longer = withoutLeadingZeros(a);
+    LimbSpan shorter = withoutLeadingZeros(b);
+    if (longer.size() < shorter.size()) std::swap(longer, shorter);
+    if (shorter.size() < kKaratsubaThreshold) return schoolbook(longer, shorter, stop);
+    return multiplyLong(longer, shorter, stop);
+}
+
 Digits multiply(const Digits& a, const Digits& b, const StopCheck& stop) {
     if (std::min(a.size(), b.size()) <= kShortFactorDigits) {
         return a.size() >= b.size() ? multiplyByShort(a, b) : multiplyByShort(b, a);
     }
-    const Limbs aLimbs = toLimbs(a);
-    const Limbs bLimbs = toLimbs(b);
-    LimbSpan longer = aLimbs;
-    LimbSpan shorter = bLimbs;
-    if (longer.size() < shorter.size()) std::swap(longer, shorter);
-    if (shorter.size() < kKaratsubaThreshold) return fromLimbs(schoolbook(longer, shorter, stop));
-    return fromLimbs(multiplyLong(longer, shorter, stop));
+    return fromLimbs(multiplyLimbs(toLimbs(a), toLimbs(b), stop));
 }
 
 }  // namespace lorvex::magnitude

@@ -1,0 +1,127 @@
+// Greatest common divisors of magnitudes by Lehmer's method. Euclid's steps
+// are run on the leading eighteen digits of both numbers in machine integers
+// for as long as their quotients are sure to be those of the full numbers
+// (Knuth's test with both bounds of the leading parts); the steps, gathered
+// in a 2 x 2 matrix, are then applied to the full numbers in one pass. Each
+// pass removes about nine digits, where a long division step removes only
+// the length of one quotient. When the leading parts cannot decide a single
+// step (numbers of very different lengths), one long division step is taken.
+
+#include <cassert>
+#include <cstdlib>
+#include <utility>
+
+#include "engine/bigint_magnitude.h"
+
+namespace lorvex::magnitude {
+namespace {
+
+constexpr std::int64_t kPowersOfTen[] = {1,      10,      100,      1000,     10000,
+                                         100000, 1000000, 10000000, 100000000};
+constexpr std::int64_t kBase = kLimbBase;
+// Bound of the matrix entries, which keeps every product of an entry and a
+// limb, and the sums of two of them, within 64 bits.
+constexpr std::int64_t kMaxEntry = std::int64_t{1} << 31;
+
+int digitCount(std::uint32_t limb) {
+    int count = 1;
+    while (count < 8 && limb >= kPowersOfTen[count])
+        ++count;
+    return count;
+}
+
+// floor(value / 10^shift) from the three limbs at the top of x's length,
+// below 10^18 for every value up to x.
+std::int64_t leadingPart(const Limbs& value, std::size_t length, int shift) {
+    const auto limb = [&](std::size_t i) -> std::int64_t {
+        return i < value.size() ? value[i] : 0;
+    };
+    return limb(length - 1) * kPowersOfTen[8] * kPowersOfTen[8 - shift] +
+           limb(length - 2) * kPowersOfTen[8 - shift] + limb(length - 3) / kPowersOfTen[shift];
+}
+
+struct Cosequence {
+    std::int64_t a = 1;
+    std::int64_t b = 0;
+    std::int64_t c = 0;
+    std::int64_t d = 1;
+};
+
+// Euclid's steps on the leading parts while both bounds give the same quotient.
+Cosequence leadingSteps(std::int64_t x, std::int64_t y) {
+    Cosequence m;
+    while (y + m.c != 0 && y + m.d != 0) {
+        const std::int64_t q = (x + m.a) / (y + m.c);
+        if (q != (x + m.b) / (y + m.d) || q >= kMaxEntry) break;
+        const std::int64_t c = m.a - q * m.c;
+        const std::int64_t d = m.b - q * m.d;
+        if (std::llabs(c) > kMaxEntry || std::llabs(d) > kMaxEntry) break;
+        m = {m.c, m.d, c, d};
+        const std::int64_t rest = x - q * y;
+        x = y;
+        y = rest;
+    }
+    return m;
+}
+
+// first * x + second * y, known to be non-negative.
+Limbs combine(const Limbs& x, const Limbs& y, std::int64_t first, std::int64_t second) {
+    Limbs result(x.size());
+    std::int64_t carry = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const std::int64_t yLimb = i < y.size() ? y[i] : 0;
+        const std::int64_t value = first * x[i] + second * yLimb + carry;
+        carry = value / kBase;
+        std::int64_t limb = value - carry * kBase;
+        if (limb < 0) {
+            limb += kBase;
+            --carry;
+        }
+        result[i] = static_cast<std::uint32_t>(limb);
+    }
+    assert(carry == 0);
+    while (result.size() > 1 && result.back() == 0)
+        result.pop_back();
+    return result;
+}
+
+std::uint64_t toMachine(const Limbs& limbs) {
+    assert(limbs.size() <= 2);
+    return limbs[0] + (limbs.size() == 2 ? std::uint64_t{limbs[1]} * kLimbBase : 0);
+}
+
+}  // namespace
+
+Digits gcd(const Digits& a, const Digits& b, const StopCheck& stop) {
+    Limbs x = toLimbs(a);
+    Limbs y = toLimbs(b);
+    if (compare(a, b) < 0) std::swap(x, y);
+    Limbs quotient;
+    Limbs remainder;
+    while (y.size() > 2) {
+        if (x.size() >= kPollingLength / 2) stop.poll();
+        const int shift = std::max(digitCount(x.back()) - 2, 0);
+        const Cosequence m =
+            leadingSteps(leadingPart(x, x.size(), shift), leadingPart(y, x.size(), shift));
+        if (m.b == 0) {
+            divideLimbs(x, y, quotient, remainder, stop);
+            x = std::move(y);
+            y = std::move(remainder);
+        } else {
+            Limbs nextX = combine(x, y, m.a, m.b);
+            y = combine(x, y, m.c, m.d);
+            x = std::move(nextX);
+        }
+    }
+    if (y.size() == 1 && y[0] == 0) return fromLimbs(x);
+    divideLimbs(x, y, quotient, remainder, stop);
+    std::uint64_t larger = toMachine(y);
+    std::uint64_t smaller = toMachine(remainder);
+    while (smaller != 0) {
+        larger = std::exchange(smaller, larger % smaller);
+    }
+    return fromLimbs(Limbs{static_cast<std::uint32_t>(larger % kLimbBase),
+                           static_cast<std::uint32_t>(larger / kLimbBase)});
+}
+
+}  // namespace lorvex::magnitude
