@@ -64,25 +64,39 @@ Cosequence leadingSteps(std::int64_t x, std::int64_t y) {
     return m;
 }
 
-// first * x + second * y, known to be non-negative.
-Limbs combine(const Limbs& x, const Limbs& y, std::int64_t first, std::int64_t second) {
-    Limbs result(x.size());
-    std::int64_t carry = 0;
+// A multiple of the base above every column value of a matrix step, added so
+// that the carries are found by an unsigned division.
+constexpr std::uint64_t kBias = std::uint64_t{kLimbBase} << 33;
+
+// One limb of a column value plus the incoming carry; the carry out is left in
+// carry.
+std::uint32_t takeLimb(std::int64_t value, std::int64_t& carry) {
+    const std::uint64_t shifted = static_cast<std::uint64_t>(value + carry) + kBias;
+    const std::uint64_t high = shifted / kLimbBase;
+    carry = static_cast<std::int64_t>(high) - static_cast<std::int64_t>(kBias / kLimbBase);
+    return static_cast<std::uint32_t>(shifted - high * kLimbBase);
+}
+
+void trimLimbs(Limbs& limbs) {
+    while (limbs.size() > 1 && limbs.back() == 0)
+        limbs.pop_back();
+}
+
+// (x, y) := (a x + b y, c x + d y), both known to be non-negative. The two
+// carry chains are independent, so the processor runs them side by side.
+void applyInPlace(Limbs& x, Limbs& y, const Cosequence& m) {
+    y.resize(x.size(), 0);
+    std::int64_t xCarry = 0;
+    std::int64_t yCarry = 0;
     for (std::size_t i = 0; i < x.size(); ++i) {
-        const std::int64_t yLimb = i < y.size() ? y[i] : 0;
-        const std::int64_t value = first * x[i] + second * yLimb + carry;
-        carry = value / kBase;
-        std::int64_t limb = value - carry * kBase;
-        if (limb < 0) {
-            limb += kBase;
-            --carry;
-        }
-        result[i] = static_cast<std::uint32_t>(limb);
+        const std::int64_t xLimb = x[i];
+        const std::int64_t yLimb = y[i];
+        x[i] = takeLimb(m.a * xLimb + m.b * yLimb, xCarry);
+        y[i] = takeLimb(m.c * xLimb + m.d * yLimb, yCarry);
     }
-    assert(carry == 0);
-    while (result.size() > 1 && result.back() == 0)
-        result.pop_back();
-    return result;
+    assert(xCarry == 0 && yCarry == 0);
+    trimLimbs(x);
+    trimLimbs(y);
 }
 
 std::uint64_t toMachine(const Limbs& limbs) {
@@ -108,9 +122,7 @@ Digits gcd(const Digits& a, const Digits& b, const StopCheck& stop) {
             x = std::move(y);
             y = std::move(remainder);
         } else {
-            Limbs nextX = combine(x, y, m.a, m.b);
-            y = combine(x, y, m.c, m.d);
-            x = std::move(nextX);
+            applyInPlace(x, y, m);
         }
     }
     if (y.size() == 1 && y[0] == 0) return fromLimbs(x);
