@@ -13,7 +13,7 @@ namespace lorvex::magnitude {
 namespace {
 
 // Below this many limbs the schoolbook product is faster than splitting.
-constexpr std::size_t kKaratsubaThreshold = 40;
+constexpr std::size_t kKaratsubaThreshold = 80;
 
 // Each column of the schoolbook product collects at most this many products
 // below 10^16 before its carries are taken out, so it never passes 2^64.
@@ -60,16 +60,30 @@ Limbs addLimbs(LimbSpan a, LimbSpan b) {
     return sum;
 }
 
-// target -= value, for target >= value.
-void subtractInPlace(Limbs& target, LimbSpan value) {
-    std::int64_t borrow = 0;
-    for (std::size_t i = 0; i < target.size() && (i < value.size() || borrow != 0); ++i) {
-        std::int64_t limb =
-            static_cast<std::int64_t>(target[i]) - borrow - (i < value.size() ? value[i] : 0);
-        borrow = limb < 0 ? 1 : 0;
-        target[i] = static_cast<std::uint32_t>(limb + borrow * kLimbBase);
+// target[shift...] += middle - low - high in one pass. The middle product
+// less the outer two is non-negative, but its limbs taken one by one are not,
+// so the carry runs from -2 to +2; a bias of four bases keeps its division
+// unsigned.
+void addMiddleInPlace(Limbs& target, const Limbs& middle, const Limbs& low, const Limbs& high,
+                      std::size_t shift) {
+    constexpr std::int64_t kBias = 4 * std::int64_t{kLimbBase};
+    const auto limb = [](const Limbs& limbs, std::size_t i) -> std::int64_t {
+        return i < limbs.size() ? limbs[i] : 0;
+    };
+    std::int64_t carry = 0;
+    std::size_t position = shift;
+    for (std::size_t i = 0; i < middle.size(); ++i, ++position) {
+        const auto value = static_cast<std::uint64_t>(target[position] + middle[i] - limb(low, i) -
+                                                      limb(high, i) + carry + kBias);
+        const std::uint64_t quotient = value / kLimbBase;
+        target[position] = static_cast<std::uint32_t>(value - quotient * kLimbBase);
+        carry = static_cast<std::int64_t>(quotient) - 4;
     }
-    assert(borrow == 0);
+    for (; carry != 0; ++position) {
+        const std::int64_t value = target[position] + carry;
+        carry = value < 0 ? -1 : (value >= kLimbBase ? 1 : 0);
+        target[position] = static_cast<std::uint32_t>(value - carry * kLimbBase);
+    }
 }
 
 // target += value * base^shift; target is long enough for the sum.
@@ -95,7 +109,8 @@ LimbSpan withoutLeadingZeros(LimbSpan limbs) {
     return limbs.first(length);
 }
 
-// Product of two operands of equal length n; the result has 2n + 2 limbs.
+// Product of two operands of equal length n; the result has 2n + 1 or 2n + 2
+// limbs.
 Limbs karatsuba(LimbSpan a, LimbSpan b, const StopCheck& stop) {
     assert(a.size() == b.size());
     const std::size_t n = a.size();
@@ -110,14 +125,15 @@ Limbs karatsuba(LimbSpan a, LimbSpan b, const StopCheck& stop) {
     const Limbs high = karatsuba(a.subspan(half), b.subspan(half), stop);
     const Limbs aSum = addLimbs(a.first(half), a.subspan(half));
     const Limbs bSum = addLimbs(b.first(half), b.subspan(half));
-    Limbs middle = karatsuba(aSum, bSum, stop);
-    subtractInPlace(middle, low);
-    subtractInPlace(middle, high);
+    const Limbs middle = karatsuba(aSum, bSum, stop);
 
+    // The outer products do not overlap: a0 b0 has at most 2 half limbs, and
+    // a1 b1 at most 2 (n - half).
     Limbs product(2 * n + 2, 0);
-    addShiftedInPlace(product, withoutLeadingZeros(low), 0);
-    addShiftedInPlace(product, withoutLeadingZeros(high), 2 * half);
-    addShiftedInPlace(product, withoutLeadingZeros(middle), half);
+    std::copy_n(low.begin(), 2 * half, product.begin());
+    std::copy_n(high.begin(), 2 * (n - half),
+                product.begin() + static_cast<std::ptrdiff_t>(2 * half));
+    addMiddleInPlace(product, middle, low, high, half);
     return product;
 }
 
