@@ -20,7 +20,7 @@ namespace {
 using MutableLimbs = std::span<std::uint32_t>;
 
 // Divisors shorter than this many limbs are divided by long division.
-constexpr std::size_t kRecursiveThreshold = 60;
+constexpr std::size_t kRecursiveThreshold = 40;
 
 // Divides limbs in place by a single limb; returns the remainder.
 std::uint32_t divideBySmall(Limbs& limbs, std::uint32_t divisor, const StopCheck& stop) {

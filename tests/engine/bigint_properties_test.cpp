@@ -155,7 +155,7 @@ TEST(BigIntProperties, GcdDividesBothAndLcmCompletesTheProduct) {
 }
 
 // Dividends built as q * b + r from a known quotient and remainder, with
-// divisors around the switch to recursive division (60 limbs of 8 digits)
+// divisors around the switch to recursive division (40 limbs of 8 digits)
 // and its halvings: a leading limb of 1, which the scaling stretches most;
 // all nines; a remainder of b - 1 and a quotient of nines, which make every
 // quotient estimate overshoot; equal operands; shorter dividends.
@@ -166,13 +166,13 @@ TEST(BigIntProperties, DivisionRecoversTheQuotientAndRemainderItWasBuiltFrom) {
     };
     int round = 0;
     for (const std::size_t bDigits :
-         std::vector<std::size_t>{8, 9, 473, 481, 489, 959, 967, 1905, 4001}) {
+         std::vector<std::size_t>{8, 9, 313, 321, 329, 633, 649, 1905, 4001}) {
         const BigInt divisors[] = {
             big(random.digits(bDigits)), big("1" + std::string(bDigits - 1, '0')),
             big("1" + random.digits(bDigits - 1)), big(std::string(bDigits, '9'))};
         for (const BigInt& b : divisors) {
             for (const std::size_t qDigits :
-                 std::vector<std::size_t>{1, 9, 470, 490, 2 * bDigits + 3}) {
+                 std::vector<std::size_t>{1, 9, 313, 329, 2 * bDigits + 3}) {
                 const bool extreme = ++round % 2 == 0;
                 const BigInt q = big(extreme ? std::string(qDigits, '9') : random.digits(qDigits));
                 const BigInt r = extreme ? b - BigInt(1) : big(random.digits(bDigits - 1));
