@@ -32,15 +32,25 @@ Limbs normalizeColumns(const std::vector<std::uint64_t>& columns) {
     return limbs;
 }
 
-// One row of the outer loop per limb of b.
+// Two rows of the outer loop at a time, limbs j and j + 1 of b, so that each
+// column is loaded and stored once for two products.
 Limbs schoolbook(LimbSpan a, LimbSpan b, const StopCheck& stop) {
     assert(std::min(a.size(), b.size()) <= kMaxColumnTerms);
     std::vector<std::uint64_t> columns(a.size() + b.size(), 0);
     const bool longRows = a.size() >= kPollingLength;
-    for (std::size_t j = 0; j < b.size(); ++j) {
+    std::size_t j = 0;
+    for (; j + 1 < b.size(); j += 2) {
         if (longRows) stop.poll();
+        const std::uint64_t first = b[j];
+        const std::uint64_t second = b[j + 1];
+        std::uint64_t* row = columns.data() + j;
+        row[0] += a[0] * first;
+        for (std::size_t i = 1; i < a.size(); ++i)
+            row[i] += a[i] * first + a[i - 1] * second;
+        row[a.size()] += a[a.size() - 1] * second;
+    }
+    if (j < b.size()) {
         const std::uint64_t factor = b[j];
-        if (factor == 0) continue;
         std::uint64_t* row = columns.data() + j;
         for (std::size_t i = 0; i < a.size(); ++i)
             row[i] += a[i] * factor;
