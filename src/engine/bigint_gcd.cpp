@@ -1,14 +1,13 @@
 // Greatest common divisors of magnitudes by Lehmer's method. Euclid's steps
-// are run on the leading eighteen digits of both numbers in machine integers
-// for as long as their quotients are sure to be those of the full numbers
-// (Knuth's test with both bounds of the leading parts); the steps, gathered
-// in a 2 x 2 matrix, are then applied to the full numbers in one pass. Each
-// pass removes about nine digits, where a long division step removes only
-// the length of one quotient. When the leading parts cannot decide a single
-// step (numbers of very different lengths), one long division step is taken.
+// are run on the leading nineteen digits of both numbers in machine integers
+// for as long as their quotients are sure to be those of the full numbers;
+// the steps, gathered in a 2 x 2 matrix, are then applied to the full numbers
+// in one pass. Each pass removes about nine digits, where a long division
+// step removes only the length of one quotient. When the leading parts cannot
+// decide two steps (numbers of very different lengths), one long division
+// step is taken.
 
 #include <cassert>
-#include <cstdlib>
 #include <utility>
 
 #include "engine/bigint_magnitude.h"
@@ -16,12 +15,12 @@
 namespace lorvex::magnitude {
 namespace {
 
-constexpr std::int64_t kPowersOfTen[] = {1,      10,      100,      1000,     10000,
-                                         100000, 1000000, 10000000, 100000000};
+constexpr std::uint64_t kPowersOfTen[] = {1,      10,      100,      1000,     10000,
+                                          100000, 1000000, 10000000, 100000000};
 constexpr std::int64_t kBase = kLimbBase;
 // Bound of the matrix entries, which keeps every product of an entry and a
-// limb, and the sums of two of them, within 64 bits.
-constexpr std::int64_t kMaxEntry = std::int64_t{1} << 31;
+// limb, and their differences, below the bias of the carries.
+constexpr std::uint64_t kMaxEntry = 4000000000;
 
 int digitCount(std::uint32_t limb) {
     int count = 1;
@@ -31,15 +30,16 @@ int digitCount(std::uint32_t limb) {
 }
 
 // floor(value / 10^shift) from the three limbs at the top of x's length,
-// below 10^18 for every value up to x.
-std::int64_t leadingPart(const Limbs& value, std::size_t length, int shift) {
-    const auto limb = [&](std::size_t i) -> std::int64_t {
+// below 10^19 for every value up to x.
+std::uint64_t leadingPart(const Limbs& value, std::size_t length, int shift) {
+    const auto limb = [&](std::size_t i) -> std::uint64_t {
         return i < value.size() ? value[i] : 0;
     };
     return limb(length - 1) * kPowersOfTen[8] * kPowersOfTen[8 - shift] +
            limb(length - 2) * kPowersOfTen[8 - shift] + limb(length - 3) / kPowersOfTen[shift];
 }
 
+// (x, y) := (a x + b y, c x + d y).
 struct Cosequence {
     std::int64_t a = 1;
     std::int64_t b = 0;
@@ -47,21 +47,31 @@ struct Cosequence {
     std::int64_t d = 1;
 };
 
-// Euclid's steps on the leading parts while both bounds give the same quotient.
-Cosequence leadingSteps(std::int64_t x, std::int64_t y) {
-    Cosequence m;
-    while (y + m.c != 0 && y + m.d != 0) {
-        const std::int64_t q = (x + m.a) / (y + m.c);
-        if (q != (x + m.b) / (y + m.d) || q >= kMaxEntry) break;
-        const std::int64_t c = m.a - q * m.c;
-        const std::int64_t d = m.b - q * m.d;
-        if (std::llabs(c) > kMaxEntry || std::llabs(d) > kMaxEntry) break;
-        m = {m.c, m.d, c, d};
-        const std::int64_t rest = x - q * y;
-        x = y;
-        y = rest;
+// Euclid's steps on the leading parts x >= y while Collins' condition (as
+// proved by Jebelean) guarantees that their quotients are those of the full
+// numbers. u and v are the magnitudes of the multipliers of x and y in the
+// last three remainders; their signs alternate. The step that fails the
+// condition is left out, so the matrix stops one step behind.
+Cosequence leadingSteps(std::uint64_t x, std::uint64_t y) {
+    std::uint64_t u0 = 0, u1 = 1, u2 = 0;
+    std::uint64_t v0 = 0, v1 = 0, v2 = 1;
+    bool even = true;
+    while (y >= v2 && x - y >= v1 + v2) {
+        const std::uint64_t q = x / y;
+        if (q > kMaxEntry) break;
+        const std::uint64_t u = u1 + q * u2;
+        const std::uint64_t v = v1 + q * v2;
+        if (u > kMaxEntry || v > kMaxEntry) break;
+        x = std::exchange(y, x - q * y);
+        u0 = std::exchange(u1, std::exchange(u2, u));
+        v0 = std::exchange(v1, std::exchange(v2, v));
+        even = !even;
     }
-    return m;
+    const auto a = static_cast<std::int64_t>(u0);
+    const auto b = static_cast<std::int64_t>(v0);
+    const auto c = static_cast<std::int64_t>(u1);
+    const auto d = static_cast<std::int64_t>(v1);
+    return even ? Cosequence{-a, b, c, -d} : Cosequence{a, -b, -c, d};
 }
 
 // A multiple of the base above every column value of a matrix step, added so
@@ -114,7 +124,7 @@ Digits gcd(const Digits& a, const Digits& b, const StopCheck& stop) {
     Limbs remainder;
     while (y.size() > 2) {
         if (x.size() >= kPollingLength / 2) stop.poll();
-        const int shift = std::max(digitCount(x.back()) - 2, 0);
+        const int shift = std::max(digitCount(x.back()) - 3, 0);
         const Cosequence m =
             leadingSteps(leadingPart(x, x.size(), shift), leadingPart(y, x.size(), shift));
         if (m.b == 0) {
