@@ -144,7 +144,7 @@ Limbs concatenate(LimbSpan low, LimbSpan high) {
     return joined;
 }
 
-void divideThreeByTwo(LimbSpan a, LimbSpan b, Limbs& q, Limbs& r, const StopCheck& stop);
+void divideUpper(LimbSpan a, LimbSpan b, Limbs& q, Limbs& r, const StopCheck& stop);
 
 // Quotient (n limbs) and remainder (n limbs) of a (2n limbs) by the
 // normalised divisor b (n limbs), for a < b * base^n.
@@ -173,37 +173,38 @@ void divideTwoByOne(LimbSpan a, LimbSpan b, Limbs& q, Limbs& r, const StopCheck&
     const std::size_t h = n / 2;
     Limbs upperQuotient;
     Limbs upperRemainder;
-    divideThreeByTwo(a.subspan(h), b, upperQuotient, upperRemainder, stop);
+    divideUpper(a.subspan(h), b, upperQuotient, upperRemainder, stop);
     const Limbs rest = concatenate(a.first(h), upperRemainder);
     Limbs lowerQuotient;
-    divideThreeByTwo(rest, b, lowerQuotient, r, stop);
+    divideUpper(rest, b, lowerQuotient, r, stop);
     q = concatenate(lowerQuotient, upperQuotient);
 }
 
-// Quotient (h limbs) and remainder (2h limbs) of a (3h limbs) by the
-// normalised divisor b (2h limbs), for a < b * base^h.
-void divideThreeByTwo(LimbSpan a, LimbSpan b, Limbs& q, Limbs& r, const StopCheck& stop) {
-    const std::size_t h = b.size() / 2;
-    const LimbSpan bHigh = b.subspan(h);
-    const LimbSpan bLow = b.first(h);
-    // The estimate from the upper half of the divisor, with c the remainder
-    // of that division.
+// Quotient (h limbs) and remainder (b.size() limbs) of a (b.size() + h limbs,
+// 0 < h < b.size()) by the normalised divisor b, for a < b * base^h. The
+// estimate divides a's upper 2h limbs by b's upper h limbs, which makes it at
+// most two too large, whatever the length of the rest of b.
+void divideUpper(LimbSpan a, LimbSpan b, Limbs& q, Limbs& r, const StopCheck& stop) {
+    const std::size_t h = a.size() - b.size();
+    const std::size_t low = b.size() - h;
+    const LimbSpan bHigh = b.subspan(low);
+    const LimbSpan bLow = b.first(low);
+    // c is the remainder of the estimate's division.
     Limbs c;
-    if (compareLimbs(a.subspan(2 * h), bHigh) < 0) {
-        divideTwoByOne(a.subspan(h), bHigh, q, c, stop);
+    if (compareLimbs(a.subspan(low + h), bHigh) < 0) {
+        divideTwoByOne(a.subspan(low), bHigh, q, c, stop);
     } else {
-        // The leading halves are equal: the estimate is base^h - 1, and
-        // a's upper 2h limbs minus it times bHigh leave the middle third plus bHigh.
+        // a's upper h limbs equal bHigh: the estimate is base^h - 1, and
+        // a's upper 2h limbs less it times bHigh leave the next h limbs plus bHigh.
         q.assign(h, kLimbBase - 1);
         c.assign(h + 1, 0);
-        std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(h), h, c.begin());
+        std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(low), h, c.begin());
         addLimbsInPlace(c, bHigh);
     }
-    // r = c * base^h + (low third of a) - q * bLow, raised by b while negative;
-    // the estimate is at most two too large.
-    r.assign(2 * h + 2, 0);
-    std::copy_n(a.begin(), h, r.begin());
-    std::copy(c.begin(), c.end(), r.begin() + static_cast<std::ptrdiff_t>(h));
+    // r = c * base^low + (a's low limbs) - q * bLow, raised by b while negative.
+    r.assign(b.size() + 2, 0);
+    std::copy_n(a.begin(), low, r.begin());
+    std::copy(c.begin(), c.end(), r.begin() + static_cast<std::ptrdiff_t>(low));
     const Limbs correction = multiplyLimbs(q, bLow, stop);
     while (compareLimbs(r, correction) < 0) {
         std::size_t i = 0;
@@ -213,25 +214,33 @@ void divideThreeByTwo(LimbSpan a, LimbSpan b, Limbs& q, Limbs& r, const StopChec
         addLimbsInPlace(r, b);
     }
     subtractLimbsInPlace(r, correction);
-    r.resize(2 * h);
+    r.resize(b.size());
 }
 
-// Quotient of u by the normalised divisor v, one block of v.size() limbs at a
-// time from the top; the remainder is left in r.
+// Quotient of u by the normalised divisor v when the top v.size() limbs of u
+// are below v: first the quotient's limbs above a whole number of blocks of
+// v.size() limbs, then one block at a time; the remainder is left in r.
 void recursiveDivide(const Limbs& u, LimbSpan v, Limbs& q, Limbs& r, const StopCheck& stop) {
     const std::size_t n = v.size();
-    std::size_t blocks = (u.size() + n - 1) / n;
-    Limbs padded(u);
-    padded.resize(blocks * n, 0);
-    if (compareLimbs(LimbSpan(padded).last(n), v) >= 0) {
-        ++blocks;
-        padded.resize(blocks * n, 0);
+    const LimbSpan dividend(u);
+    q.assign(u.size() - n, 0);
+    const std::size_t blocks = q.size() / n;
+    const std::size_t extra = q.size() % n;
+    if (extra == 0) {
+        r.assign(dividend.last(n).begin(), dividend.last(n).end());
+    } else if (extra < kRecursiveThreshold) {
+        Limbs window(dividend.subspan(blocks * n).begin(), dividend.subspan(blocks * n).end());
+        longDivide(window, v, MutableLimbs(q).subspan(blocks * n), stop);
+        window.resize(n);
+        r = std::move(window);
+    } else {
+        Limbs top;
+        divideUpper(dividend.subspan(blocks * n), v, top, r, stop);
+        std::copy(top.begin(), top.end(), q.begin() + static_cast<std::ptrdiff_t>(blocks * n));
     }
-    q.assign((blocks - 1) * n, 0);
-    r.assign(padded.end() - static_cast<std::ptrdiff_t>(n), padded.end());
-    for (std::size_t block = blocks - 1; block-- > 0;) {
+    for (std::size_t block = blocks; block-- > 0;) {
         stop.poll();
-        const Limbs a = concatenate(LimbSpan(padded).subspan(block * n, n), r);
+        const Limbs a = concatenate(dividend.subspan(block * n, n), r);
         Limbs blockQuotient;
         divideTwoByOne(a, v, blockQuotient, r, stop);
         std::copy(blockQuotient.begin(), blockQuotient.end(),
