@@ -74,17 +74,19 @@ Cosequence leadingSteps(std::uint64_t x, std::uint64_t y) {
     return even ? Cosequence{-a, b, c, -d} : Cosequence{a, -b, -c, d};
 }
 
-// A multiple of the base above every column value of a matrix step, added so
-// that the carries are found by an unsigned division.
-constexpr std::uint64_t kBias = std::uint64_t{kLimbBase} << 33;
+// The carries are kept raised by kCarryBias, which makes every column value
+// plus its carry non-negative, so that the carry out is found by an unsigned
+// division and is itself the raised carry.
+constexpr std::int64_t kCarryBias = std::int64_t{1} << 33;
+constexpr std::uint64_t kNoCarry = kCarryBias;
 
-// One limb of a column value plus the incoming carry; the carry out is left in
-// carry.
-std::uint32_t takeLimb(std::int64_t value, std::int64_t& carry) {
-    const std::uint64_t shifted = static_cast<std::uint64_t>(value + carry) + kBias;
-    const std::uint64_t high = shifted / kLimbBase;
-    carry = static_cast<std::int64_t>(high) - static_cast<std::int64_t>(kBias / kLimbBase);
-    return static_cast<std::uint32_t>(shifted - high * kLimbBase);
+// One limb of a column value plus the incoming raised carry, which is
+// replaced by the outgoing one.
+std::uint32_t takeLimb(std::int64_t value, std::uint64_t& raisedCarry) {
+    const std::uint64_t shifted = static_cast<std::uint64_t>(value) + raisedCarry +
+                                  static_cast<std::uint64_t>(kCarryBias * kBase - kCarryBias);
+    raisedCarry = shifted / kLimbBase;
+    return static_cast<std::uint32_t>(shifted - raisedCarry * kLimbBase);
 }
 
 void trimLimbs(Limbs& limbs) {
@@ -96,15 +98,15 @@ void trimLimbs(Limbs& limbs) {
 // carry chains are independent, so the processor runs them side by side.
 void applyInPlace(Limbs& x, Limbs& y, const Cosequence& m) {
     y.resize(x.size(), 0);
-    std::int64_t xCarry = 0;
-    std::int64_t yCarry = 0;
+    std::uint64_t xCarry = kNoCarry;
+    std::uint64_t yCarry = kNoCarry;
     for (std::size_t i = 0; i < x.size(); ++i) {
         const std::int64_t xLimb = x[i];
         const std::int64_t yLimb = y[i];
         x[i] = takeLimb(m.a * xLimb + m.b * yLimb, xCarry);
         y[i] = takeLimb(m.c * xLimb + m.d * yLimb, yCarry);
     }
-    assert(xCarry == 0 && yCarry == 0);
+    assert(xCarry == kNoCarry && yCarry == kNoCarry);
     trimLimbs(x);
     trimLimbs(y);
 }

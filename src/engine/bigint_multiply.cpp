@@ -41,13 +41,13 @@ Limbs schoolbook(LimbSpan a, LimbSpan b, const StopCheck& stop) {
     std::size_t j = 0;
     for (; j + 1 < b.size(); j += 2) {
         if (longRows) stop.poll();
-        const std::uint64_t first = b[j];
-        const std::uint64_t second = b[j + 1];
+        const std::uint32_t first = b[j];
+        const std::uint32_t second = b[j + 1];
         std::uint64_t* row = columns.data() + j;
-        row[0] += a[0] * first;
+        row[0] += std::uint64_t{a[0]} * first;
         for (std::size_t i = 1; i < a.size(); ++i)
-            row[i] += a[i] * first + a[i - 1] * second;
-        row[a.size()] += a[a.size() - 1] * second;
+            row[i] += std::uint64_t{a[i]} * first + std::uint64_t{a[i - 1]} * second;
+        row[a.size()] += std::uint64_t{a[a.size() - 1]} * second;
     }
     if (j < b.size()) {
         const std::uint64_t factor = b[j];
