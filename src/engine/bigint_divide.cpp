@@ -49,20 +49,24 @@ Limbs multiplyBySmall(const Limbs& limbs, std::uint32_t factor) {
 }
 
 // window -= q * divisor over divisor.size() + 1 limbs; returns true when the
-// result went negative (the trial quotient was one too large).
+// result went negative (the trial quotient was one too large). Each product
+// is split into its low and high limb independently of the others, so the
+// only chain from limb to limb is a borrow of at most 2.
 bool subtractMultiple(std::uint32_t* window, LimbSpan divisor, std::uint64_t q) {
-    std::uint64_t carry = 0;
+    std::int64_t previousHigh = 0;
     std::int64_t borrow = 0;
     for (std::size_t i = 0; i < divisor.size(); ++i) {
-        const std::uint64_t product = q * divisor[i] + carry;
-        carry = product / kLimbBase;
-        std::int64_t limb = static_cast<std::int64_t>(window[i]) -
-                            static_cast<std::int64_t>(product % kLimbBase) - borrow;
-        borrow = limb < 0 ? 1 : 0;
+        const std::uint64_t product = q * divisor[i];
+        const std::uint64_t high = product / kLimbBase;
+        const std::int64_t limb = static_cast<std::int64_t>(window[i]) -
+                                  static_cast<std::int64_t>(product - high * kLimbBase) -
+                                  previousHigh - borrow;
+        borrow = (limb < 0 ? 1 : 0) + (limb < -std::int64_t{kLimbBase} ? 1 : 0);
         window[i] = static_cast<std::uint32_t>(limb + borrow * kLimbBase);
+        previousHigh = static_cast<std::int64_t>(high);
     }
-    std::int64_t last = static_cast<std::int64_t>(window[divisor.size()]) -
-                        static_cast<std::int64_t>(carry) - borrow;
+    const std::int64_t last =
+        static_cast<std::int64_t>(window[divisor.size()]) - previousHigh - borrow;
     borrow = last < 0 ? 1 : 0;
     window[divisor.size()] = static_cast<std::uint32_t>(last + borrow * kLimbBase);
     return borrow != 0;
