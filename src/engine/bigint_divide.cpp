@@ -252,11 +252,6 @@ void recursiveDivide(const Limbs& u, LimbSpan v, Limbs& q, Limbs& r, const StopC
     }
 }
 
-void trimLimbs(Limbs& limbs) {
-    while (limbs.size() > 1 && limbs.back() == 0)
-        limbs.pop_back();
-}
-
 }  // namespace
 
 void divideLimbs(const Limbs& a, const Limbs& b, Limbs& quotient, Limbs& remainder,

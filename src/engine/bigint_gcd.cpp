@@ -7,6 +7,7 @@
 // decide two steps (numbers of very different lengths), one long division
 // step is taken.
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -87,11 +88,6 @@ std::uint32_t takeLimb(std::int64_t value, std::uint64_t& raisedCarry) {
                                   static_cast<std::uint64_t>(kCarryBias * kBase - kCarryBias);
     raisedCarry = shifted / kLimbBase;
     return static_cast<std::uint32_t>(shifted - raisedCarry * kLimbBase);
-}
-
-void trimLimbs(Limbs& limbs) {
-    while (limbs.size() > 1 && limbs.back() == 0)
-        limbs.pop_back();
 }
 
 // (x, y) := (a x + b y, c x + d y), both known to be non-negative. The two

@@ -37,6 +37,8 @@ using Limbs = std::vector<std::uint32_t>;
 inline constexpr std::uint32_t kLimbBase = 100000000;
 using LimbSpan = std::span<const std::uint32_t>;
 Limbs toLimbs(const Digits& digits);
+// Drops leading zero limbs, keeping at least one.
+void trimLimbs(Limbs& limbs);
 Digits fromLimbs(const Limbs& limbs);
 // The product of two limb sequences, which may have leading zeros; the result
 // may have some too.
