@@ -74,7 +74,7 @@ cc -O2 -o "$work/gmp_side" "$work/gmp_side.c" -lgmp
 python3 - > "$work/python_side" <<'PY'
 import random, statistics, sys, time
 from fractions import Fraction
-sys.set_int_max_str_digits(0)
+getattr(sys, "set_int_max_str_digits", lambda limit: None)(0)
 def number(digits):
     return int("7" + "".join(random.choice("0123456789") for _ in range(digits - 1)))
 a, b = number(20000), number(10000)
