@@ -1,5 +1,6 @@
-// Products and quotients of big integers at 100, 1 000 and 10 000 decimal
-// digits; the division takes a dividend twice as long as its divisor.
+// Products, quotients and reduced fractions of big integers. The division
+// takes a dividend twice as long as its divisor; the fraction is the quotient
+// of two integers in integer mode, reduced by their gcd.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "engine/bigint.h"
+#include "engine/rational.h"
 #include "engine/result_codes.h"
 
 namespace {
@@ -33,7 +35,7 @@ void multiply(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(a * b);
 }
-BENCHMARK(multiply)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(multiply)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 void divide(benchmark::State& state) {
     std::mt19937 engine(2);
@@ -44,6 +46,19 @@ void divide(benchmark::State& state) {
         benchmark::DoNotOptimize(BigInt::divide(a, b, lorvex::StopCheck::never()));
     }
 }
-BENCHMARK(divide)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(divide)->Arg(100)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMicrosecond);
+
+// a/1 divided by b/1, as the calculator's quotient of two integers does.
+void reducedFraction(benchmark::State& state) {
+    std::mt19937 engine(3);
+    const auto digits = static_cast<std::size_t>(state.range(0));
+    const lorvex::Fraction a{randomNumber(engine, 2 * digits, state), BigInt(1)};
+    const lorvex::Fraction b{randomNumber(engine, digits, state), BigInt(1)};
+    const lorvex::Fraction reciprocal{b.denominator, b.numerator};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lorvex::product(a, reciprocal, lorvex::StopCheck::never()));
+    }
+}
+BENCHMARK(reducedFraction)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -59,6 +59,11 @@ void subtractFromInPlace(Digits& a, const Digits& b) {
     trim(a);
 }
 
+void trimLimbs(Limbs& limbs) {
+    while (limbs.size() > 1 && limbs.back() == 0)
+        limbs.pop_back();
+}
+
 Limbs toLimbs(const Digits& digits) {
     Limbs limbs((digits.size() + 1) / 2);
     for (std::size_t i = 0; i < digits.size(); ++i) {

@@ -12,10 +12,8 @@
 namespace lorvex::magnitude {
 namespace {
 
-using LimbSpan = std::span<const std::uint32_t>;
-
 // Below this many limbs the schoolbook product is faster than splitting.
-constexpr std::size_t kKaratsubaThreshold = 40;
+constexpr std::size_t kKaratsubaThreshold = 80;
 
 // Each column of the schoolbook product collects at most this many products
 // below 10^16 before its carries are taken out, so it never passes 2^64.
@@ -34,15 +32,25 @@ Limbs normalizeColumns(const std::vector<std::uint64_t>& columns) {
     return limbs;
 }
 
-// One row of the outer loop per limb of b.
+// Two rows of the outer loop at a time, limbs j and j + 1 of b, so that each
+// column is loaded and stored once for two products.
 Limbs schoolbook(LimbSpan a, LimbSpan b, const StopCheck& stop) {
     assert(std::min(a.size(), b.size()) <= kMaxColumnTerms);
     std::vector<std::uint64_t> columns(a.size() + b.size(), 0);
     const bool longRows = a.size() >= kPollingLength;
-    for (std::size_t j = 0; j < b.size(); ++j) {
+    std::size_t j = 0;
+    for (; j + 1 < b.size(); j += 2) {
         if (longRows) stop.poll();
+        const std::uint32_t first = b[j];
+        const std::uint32_t second = b[j + 1];
+        std::uint64_t* row = columns.data() + j;
+        row[0] += std::uint64_t{a[0]} * first;
+        for (std::size_t i = 1; i < a.size(); ++i)
+            row[i] += std::uint64_t{a[i]} * first + std::uint64_t{a[i - 1]} * second;
+        row[a.size()] += std::uint64_t{a[a.size() - 1]} * second;
+    }
+    if (j < b.size()) {
         const std::uint64_t factor = b[j];
-        if (factor == 0) continue;
         std::uint64_t* row = columns.data() + j;
         for (std::size_t i = 0; i < a.size(); ++i)
             row[i] += a[i] * factor;
@@ -62,16 +70,30 @@ Limbs addLimbs(LimbSpan a, LimbSpan b) {
     return sum;
 }
 
-// target -= value, for target >= value.
-void subtractInPlace(Limbs& target, LimbSpan value) {
-    std::int64_t borrow = 0;
-    for (std::size_t i = 0; i < target.size() && (i < value.size() || borrow != 0); ++i) {
-        std::int64_t limb =
-            static_cast<std::int64_t>(target[i]) - borrow - (i < value.size() ? value[i] : 0);
-        borrow = limb < 0 ? 1 : 0;
-        target[i] = static_cast<std::uint32_t>(limb + borrow * kLimbBase);
+// target[shift...] += middle - low - high in one pass. The middle product
+// less the outer two is non-negative, but its limbs taken one by one are not,
+// so the carry runs from -2 to +2; a bias of four bases keeps its division
+// unsigned.
+void addMiddleInPlace(Limbs& target, const Limbs& middle, const Limbs& low, const Limbs& high,
+                      std::size_t shift) {
+    constexpr std::int64_t kBias = 4 * std::int64_t{kLimbBase};
+    const auto limb = [](const Limbs& limbs, std::size_t i) -> std::int64_t {
+        return i < limbs.size() ? limbs[i] : 0;
+    };
+    std::int64_t carry = 0;
+    std::size_t position = shift;
+    for (std::size_t i = 0; i < middle.size(); ++i, ++position) {
+        const auto value = static_cast<std::uint64_t>(target[position] + middle[i] - limb(low, i) -
+                                                      limb(high, i) + carry + kBias);
+        const std::uint64_t quotient = value / kLimbBase;
+        target[position] = static_cast<std::uint32_t>(value - quotient * kLimbBase);
+        carry = static_cast<std::int64_t>(quotient) - 4;
     }
-    assert(borrow == 0);
+    for (; carry != 0; ++position) {
+        const std::int64_t value = target[position] + carry;
+        carry = value < 0 ? -1 : (value >= kLimbBase ? 1 : 0);
+        target[position] = static_cast<std::uint32_t>(value - carry * kLimbBase);
+    }
 }
 
 // target += value * base^shift; target is long enough for the sum.
@@ -97,7 +119,8 @@ LimbSpan withoutLeadingZeros(LimbSpan limbs) {
     return limbs.first(length);
 }
 
-// Product of two operands of equal length n; the result has 2n + 2 limbs.
+// Product of two operands of equal length n; the result has 2n + 1 or 2n + 2
+// limbs.
 Limbs karatsuba(LimbSpan a, LimbSpan b, const StopCheck& stop) {
     assert(a.size() == b.size());
     const std::size_t n = a.size();
@@ -112,14 +135,15 @@ Limbs karatsuba(LimbSpan a, LimbSpan b, const StopCheck& stop) {
     const Limbs high = karatsuba(a.subspan(half), b.subspan(half), stop);
     const Limbs aSum = addLimbs(a.first(half), a.subspan(half));
     const Limbs bSum = addLimbs(b.first(half), b.subspan(half));
-    Limbs middle = karatsuba(aSum, bSum, stop);
-    subtractInPlace(middle, low);
-    subtractInPlace(middle, high);
+    const Limbs middle = karatsuba(aSum, bSum, stop);
 
+    // The outer products do not overlap: a0 b0 has at most 2 half limbs, and
+    // a1 b1 at most 2 (n - half).
     Limbs product(2 * n + 2, 0);
-    addShiftedInPlace(product, withoutLeadingZeros(low), 0);
-    addShiftedInPlace(product, withoutLeadingZeros(high), 2 * half);
-    addShiftedInPlace(product, withoutLeadingZeros(middle), half);
+    std::copy_n(low.begin(), 2 * half, product.begin());
+    std::copy_n(high.begin(), 2 * (n - half),
+                product.begin() + static_cast<std::ptrdiff_t>(2 * half));
+    addMiddleInPlace(product, middle, low, high, half);
     return product;
 }
 
@@ -226,17 +250,19 @@ bool subtractMultipleInPlace(Digits& a, const Digits& b, std::uint32_t factor) {
     return negative;
 }
 
+Limbs multiplyLimbs(LimbSpan a, LimbSpan b, const StopCheck& stop) {
+    LimbSpan longer = withoutLeadingZeros(a);
+    LimbSpan shorter = withoutLeadingZeros(b);
+    if (longer.size() < shorter.size()) std::swap(longer, shorter);
+    if (shorter.size() < kKaratsubaThreshold) return schoolbook(longer, shorter, stop);
+    return multiplyLong(longer, shorter, stop);
+}
+
 Digits multiply(const Digits& a, const Digits& b, const StopCheck& stop) {
     if (std::min(a.size(), b.size()) <= kShortFactorDigits) {
         return a.size() >= b.size() ? multiplyByShort(a, b) : multiplyByShort(b, a);
     }
-    const Limbs aLimbs = toLimbs(a);
-    const Limbs bLimbs = toLimbs(b);
-    LimbSpan longer = aLimbs;
-    LimbSpan shorter = bLimbs;
-    if (longer.size() < shorter.size()) std::swap(longer, shorter);
-    if (shorter.size() < kKaratsubaThreshold) return fromLimbs(schoolbook(longer, shorter, stop));
-    return fromLimbs(multiplyLong(longer, shorter, stop));
+    return fromLimbs(multiplyLimbs(toLimbs(a), toLimbs(b), stop));
 }
 
 }  // namespace lorvex::magnitude

@@ -1,20 +1,14 @@
 #include <utility>
 
 #include "engine/bigint.h"
+#include "engine/bigint_magnitude.h"
 #include "engine/guarded.h"
 
 namespace lorvex {
 
 BigInt BigInt::gcd(const BigInt& a, const BigInt& b, const StopCheck& stop) {
     if (a.isZero() && b.isZero()) throw EngineFailure{code::InconsistentData};
-    BigInt x = a.magnitude();
-    BigInt y = b.magnitude();
-    while (!y.isZero()) {
-        BigInt rest = divide(x, y, stop).remainder;
-        x = std::move(y);
-        y = std::move(rest);
-    }
-    return x;
+    return fromDigits(magnitude::gcd(a.digits(), b.digits(), stop), false);
 }
 
 BigInt BigInt::lcm(const BigInt& a, const BigInt& b, const StopCheck& stop) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -150,6 +151,84 @@ TEST(BigIntProperties, GcdDividesBothAndLcmCompletesTheProduct) {
         ASSERT_EQ(bigint::gcd(cofactor(a, g), cofactor(b, g), coprime), code::Ok);
         EXPECT_TRUE(coprime.isOne());
         EXPECT_EQ(g * l, (a * b).magnitude());
+    }
+}
+
+// Dividends built as q * b + r from a known quotient and remainder, with
+// divisors around the switch to recursive division (40 limbs of 8 digits)
+// and its halvings: a leading limb of 1, which the scaling stretches most;
+// all nines; a remainder of b - 1 and a quotient of nines, which make every
+// quotient estimate overshoot; equal operands; shorter dividends.
+TEST(BigIntProperties, DivisionRecoversTheQuotientAndRemainderItWasBuiltFrom) {
+    RandomNumbers random(67);
+    const auto withSign = [](const BigInt& value, bool negative) {
+        return negative ? -value : value;
+    };
+    int round = 0;
+    for (const std::size_t bDigits :
+         std::vector<std::size_t>{8, 9, 313, 321, 329, 633, 649, 1905, 4001}) {
+        const BigInt divisors[] = {
+            big(random.digits(bDigits)), big("1" + std::string(bDigits - 1, '0')),
+            big("1" + random.digits(bDigits - 1)), big(std::string(bDigits, '9'))};
+        for (const BigInt& b : divisors) {
+            for (const std::size_t qDigits :
+                 std::vector<std::size_t>{1, 9, 313, 329, 2 * bDigits + 3}) {
+                const bool extreme = ++round % 2 == 0;
+                const BigInt q = big(extreme ? std::string(qDigits, '9') : random.digits(qDigits));
+                const BigInt r = extreme ? b - BigInt(1) : big(random.digits(bDigits - 1));
+                const bool aNegative = round % 3 == 0;
+                const bool bNegative = round % 5 < 2;
+                const BigInt a = withSign(q * b + r, aNegative);
+                const Outcome<BigInt::Division> division =
+                    bigint::divide(a, withSign(b, bNegative));
+                ASSERT_EQ(division.code, code::Ok);
+                EXPECT_EQ(division.value.quotient, withSign(q, aNegative != bNegative))
+                    << bDigits << " " << qDigits;
+                EXPECT_EQ(division.value.remainder, withSign(r, aNegative));
+            }
+            const Outcome<BigInt::Division> itself = bigint::divide(b, b);
+            EXPECT_TRUE(itself.value.quotient.isOne() && itself.value.remainder.isZero());
+            const BigInt shorter = big(random.digits(bDigits - 1));
+            EXPECT_EQ(bigint::divide(shorter, b).value.remainder, shorter);
+        }
+    }
+}
+
+// Euclid's algorithm by division, the reference for the gcd.
+BigInt euclid(BigInt x, BigInt y) {
+    while (!y.isZero())
+        x = std::exchange(y, bigint::divide(x, y).value.remainder);
+    return x.magnitude();
+}
+
+BigInt fibonacci(int n) {
+    BigInt previous(0);
+    BigInt current(1);
+    for (int i = 1; i < n; ++i)
+        previous = std::exchange(current, current + previous);
+    return current;
+}
+
+// gcd(F(m), F(n)) = F(gcd(m, n)): neighbouring Fibonacci numbers make every
+// quotient 1, the longest run of Euclid's steps for their length.
+TEST(BigIntProperties, GcdAgreesWithEuclidAndFibonacci) {
+    BigInt g;
+    for (const auto& [m, n, common] : {std::tuple{4800, 3600, 1200}, {4001, 4000, 1}}) {
+        ASSERT_EQ(bigint::gcd(fibonacci(m), -fibonacci(n), g), code::Ok);
+        EXPECT_EQ(g, fibonacci(common)) << m << " " << n;
+    }
+    RandomNumbers random(71);
+    for (const std::size_t digits : {8U, 16U, 17U, 25U, 300U, 2000U}) {
+        for (const std::size_t shift : {0U, 1U, 9U, 40U, 700U}) {
+            const BigInt common = random.number(12) * random.number(digits / 2 + 1);
+            const BigInt a = big(random.digits(digits + shift)) * common;
+            const BigInt b = big(random.digits(digits)) * common;
+            ASSERT_EQ(bigint::gcd(a, b, g), code::Ok);
+            EXPECT_EQ(g, euclid(a, b)) << digits << " " << shift;
+        }
+        const BigInt a = random.number(digits);
+        ASSERT_EQ(bigint::gcd(a, a, g), code::Ok);
+        EXPECT_EQ(g, a.magnitude());
     }
 }
 

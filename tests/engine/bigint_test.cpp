@@ -123,6 +123,9 @@ TEST(BigInt, StopRequestEndsLongOperationsAndKeepsNothing) {
 
     polls = 0;
     EXPECT_EQ(bigint::divide(a, b, stopAtThirdPoll).code, code::UserStop);
+    polls = 0;
+    EXPECT_EQ(bigint::gcd(a, b, product, stopAtThirdPoll), code::UserStop);
+    EXPECT_EQ(product, BigInt(5));
 
     // Short operations finish without asking.
     int shortPolls = 0;
