@@ -1,6 +1,8 @@
 #include "matwin/picture_window.h"
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "matrix_window_fixture.h"
 
@@ -55,6 +57,14 @@ TEST_F(PictureWindowTest, TheShearStretchesAlongXAloneAndSlantsTheSquare) {
     EXPECT_EQ(countPictureInk(image, {140, 440, 20, 20}).orange, 0);
     // The image of the line x = 2 runs through (2.5, 0.5).
     EXPECT_GT(countPictureInk(image, {540, 240, 20, 20}).blue, 10);
+
+    const QTemporaryDir folder;
+    ASSERT_TRUE(window->pictureWindow()->saveTo(folder.filePath("shear.png")));
+    EXPECT_EQ(QImage(folder.filePath("shear.png")).width(), 800);
+    ASSERT_TRUE(window->pictureWindow()->saveTo(folder.filePath("shear.svg")));
+    QFile svg(folder.filePath("shear.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
 }
 
 // [[1, 2], [2, 4]] sends the plane onto the line y = 2x; its window is
