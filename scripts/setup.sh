@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth
   poppler-utils
   desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db
 )

@@ -4,8 +4,12 @@
 #include <vector>
 
 #include "cli/script_runner.h"
+#include "engine/linear_map_picture.h"
+#include "workspace/file_bytes.h"
 #include "workspace/matrix_export.h"
 #include "workspace/matrix_file.h"
+#include "workspace/picture_statements.h"
+#include "workspace/svg_picture.h"
 #include "workspace/text_file.h"
 
 namespace lorvex::cli {
@@ -190,6 +194,21 @@ int ScriptRunner::format(const CommandWords& words, CommandResult& result) {
         return rc;
     result.matrices.push_back(shownLettered(*document));
     return code::Ok;
+}
+
+// The picture of a real 2 x 2 or 3 x 3 matrix as a linear map, as an SVG
+// file; any other matrix is incompatible with a picture.
+int ScriptRunner::picture(const CommandWords& words, CommandResult&) {
+    if (words.size() < 3) return code::NotUnderstood;
+    MatrixDocument* document = nullptr;
+    if (const int rc = lookUp(words[1], document); rc != code::Ok) return rc;
+    const std::optional<std::vector<double>> entries = pictureEntries(document->matrixData());
+    if (!entries) return code::Incompatible;
+    const LinearMapPicture drawn = linearMapPicture(*entries);
+    const std::string svg = svgPicture(drawn, pictureStatements(drawn));
+    const std::vector<std::uint8_t> bytes(svg.begin(), svg.end());
+    return replaceFileContents(std::string(words.restFrom(2)), bytes) ? code::Ok
+                                                                      : code::CannotSaveFile;
 }
 
 }  // namespace lorvex::cli

@@ -102,6 +102,7 @@ const std::vector<ScriptRunner::Keyword>& ScriptRunner::keywords() {
         {"swap", &ScriptRunner::swap},
         {"undo", &ScriptRunner::undo},
         {"stepsave", &ScriptRunner::stepsave},
+        {"picture", &ScriptRunner::picture},
     };
     return table;
 }

@@ -65,6 +65,7 @@ class ScriptRunner : private WorkspaceListener {
     [[nodiscard]] int tex(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int notes(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int format(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int picture(const CommandWords& words, CommandResult& result);
     // The formula language's variables (formula_commands.cpp).
     [[nodiscard]] int eval(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int let(const CommandWords& words, CommandResult& result);

@@ -6,6 +6,7 @@
 
 #include "engine/result_codes.h"
 #include "matwin/matrix_view.h"
+#include "matwin/picture_window.h"
 #include "toolkit/colour_window.h"
 #include "toolkit/command_actions.h"
 #include "toolkit/commands.h"
@@ -179,6 +180,8 @@ void TMatWin::buildMenus() {
     connect(addCommand(misc, command::Notes, uiString(strings::id::NotesItem),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
             &QAction::triggered, this, &TMatWin::showNotes);
+    pictureAction_ = addCommand(misc, command::Picture, uiString(strings::id::PictureItem));
+    connect(pictureAction_, &QAction::triggered, this, &TMatWin::showPicture);
     connect(addCommand(misc, command::HelpThirdMenu, uiString(strings::id::HelpItem)),
             &QAction::triggered, this, [this] { showHelp("LVMMISCH"); });
 
@@ -189,6 +192,10 @@ void TMatWin::buildMenus() {
 
 void TMatWin::updateCommands() {
     if (longMinusAction_ != nullptr) longMinusAction_->setChecked(document_.LongMinus());
+    // The picture follows the matrix, and goes when the matrix can no longer
+    // be drawn.
+    if (pictureWindow_ && pictureWindow_->isVisible() && !pictureWindow_->refresh(caption()))
+        pictureWindow_->hide();
     // A window without the matrix menus has nothing else to follow.
     if (undoAction_ == nullptr) return;
     undoAction_->setEnabled(document_.canUndo());
@@ -196,6 +203,7 @@ void TMatWin::updateCommands() {
     swapRowsAction_->setEnabled(document_.Rows() > 1);
     removeColumnsAction_->setEnabled(document_.Cols() > 1);
     swapColumnsAction_->setEnabled(document_.Cols() > 1);
+    pictureAction_->setEnabled(pictureEntries(document_.matrixData()).has_value());
     const QSignalBlocker quiet(autoAdvanceAction_);
     autoAdvanceAction_->setChecked(document_.AutoAdvance());
 }
@@ -209,6 +217,13 @@ void TMatWin::afterEdit(int rc) {
     }
     view_->resetView();
     updateCommands();
+}
+
+void TMatWin::showPicture() {
+    if (!pictureWindow_) pictureWindow_ = std::make_unique<PictureWindow>(document_, prompter_);
+    if (!pictureWindow_->refresh(caption())) return;
+    pictureWindow_->show();
+    pictureWindow_->raise();
 }
 
 void TMatWin::undo() {

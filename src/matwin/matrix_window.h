@@ -15,6 +15,7 @@ class QMenu;
 namespace lorvex {
 
 class MatrixView;
+class PictureWindow;
 class Prompter;
 class TColWin;
 class TNoteWin;
@@ -56,6 +57,8 @@ class TMatWin : public QMainWindow {
     TTextWin* textWindow();
     TTextWin* helpWindow();
     TNoteWin* notesWindow();
+    // The picture of the matrix as a linear map, once it was asked for.
+    PictureWindow* pictureWindow() { return pictureWindow_.get(); }
     // The colour window, once a colour was asked for.
     TColWin* colourWindow() { return colourWindow_.get(); }
 
@@ -147,6 +150,7 @@ class TMatWin : public QMainWindow {
     QPoint defaultCorner();
     void exportTex();
     void showNotes();
+    void showPicture();
 
     MatrixDocument& document_;
     Prompter& prompter_;
@@ -161,12 +165,14 @@ class TMatWin : public QMainWindow {
     std::unique_ptr<TTextWin> helpWindow_;
     std::unique_ptr<TNoteWin> notesWindow_;
     std::unique_ptr<TColWin> colourWindow_;
+    std::unique_ptr<PictureWindow> pictureWindow_;
     QAction* undoAction_ = nullptr;
     QAction* removeRowsAction_ = nullptr;
     QAction* removeColumnsAction_ = nullptr;
     QAction* swapRowsAction_ = nullptr;
     QAction* swapColumnsAction_ = nullptr;
     QAction* autoAdvanceAction_ = nullptr;
+    QAction* pictureAction_ = nullptr;
 };
 
 }  // namespace lorvex

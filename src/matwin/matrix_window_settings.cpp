@@ -9,6 +9,7 @@
 #include "engine/result_codes.h"
 #include "matwin/matrix_view.h"
 #include "matwin/matrix_window.h"
+#include "matwin/picture_window.h"
 #include "toolkit/colour_window.h"
 #include "toolkit/fonts.h"
 #include "toolkit/note_window.h"

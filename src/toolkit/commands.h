@@ -66,6 +66,7 @@ inline constexpr int SwapRows = 610;
 inline constexpr int InsertRow = 611;
 inline constexpr int InsertColumn = 612;
 inline constexpr int TexExport = 622;
+inline constexpr int Picture = 623;
 
 // The step windows.
 inline constexpr int HighlightColor = 204;

@@ -152,6 +152,22 @@ inline constexpr int FirstTexDelimiter = 1315;  // 1315 + delimiter, 4 of them
 inline constexpr int FirstTexAlignment = 1319;  // 1319 + alignment, 3 of them
 inline constexpr int UpTo = 1322;
 
+// The picture of a matrix as a linear map.
+inline constexpr int PictureItem = 1340;
+inline constexpr int PictureTitle = 1341;
+inline constexpr int OrientationKept = 1342;
+inline constexpr int OrientationReversed = 1343;
+inline constexpr int PlaneToLine = 1344;   // 1344 ... 1345: to a line, to a point
+inline constexpr int SpaceToPlane = 1346;  // 1346 ... 1348: to a plane, a line, a point
+inline constexpr int NoRealEigenvector = 1349;
+inline constexpr int DefectiveEigenvalue = 1350;
+inline constexpr int EveryDirection = 1351;
+inline constexpr int SingularValues = 1352;
+inline constexpr int ComplexPair = 1353;
+inline constexpr int SavePictureItem = 1354;
+inline constexpr int PictureFileFilter = 1355;
+inline constexpr int DragToTurn = 1356;
+
 // The frame's menus.
 inline constexpr int NewMatrixItem = 1400;
 inline constexpr int FramePasteItem = 1401;
