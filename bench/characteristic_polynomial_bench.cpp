@@ -32,7 +32,7 @@ void coefficients(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(lorvex::characteristicPolynomial(m, c));
 }
-BENCHMARK(coefficients)->Arg(8)->Arg(12)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(coefficients)->Arg(8)->Arg(12)->Arg(16)->Arg(18)->Unit(benchmark::kMillisecond);
 
 void roots(benchmark::State& state) {
     const ComplexMatrix m = randomReal(static_cast<std::int32_t>(state.range(0)), 6);

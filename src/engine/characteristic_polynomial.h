@@ -19,7 +19,8 @@ namespace lorvex {
 // the share of characteristicPolynomialWork(n) done so far.
 //
 // The work of the coefficients of order n in units of one elimination step:
-// k^3 for each k x k principal minor, k = 2 ... n.
+// (n - x)^2 for each principal minor of two or more indices whose largest
+// index is x, the table its pivot step leaves for the minors that extend it.
 double characteristicPolynomialWork(std::int32_t n);
 // 2^n - n - 1, the number of minors, or the largest count for n >= 64.
 std::uint64_t principalMinorCount(std::int32_t n);
