@@ -60,13 +60,26 @@ class PrincipalMinors {
           determinants_(static_cast<std::size_t>(n_) + 1),
           progress_{0, principalMinorCount(n_), 0},
           totalWork_(characteristicPolynomialWork(n_)) {
-        for (std::int32_t k = 2; k <= n_; ++k)
-            determinants_[static_cast<std::size_t>(k)].resize(binomials_(n_, k));
         for (auto& table : tables_)
             table.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_));
     }
 
-    void computeAll() { extend(0, -1, a_.cells.data(), T{1}, 0); }
+    // The determinants of the minors of orders first ... last; those of
+    // other orders are dropped, and sets of more than `last` indices are
+    // not visited.
+    void computeOrders(std::int32_t first, std::int32_t last) {
+        for (std::int32_t k = 2; k <= n_; ++k) {
+            auto& determinants = determinants_[static_cast<std::size_t>(k)];
+            determinants.clear();
+            determinants.shrink_to_fit();
+            if (k >= first && k <= last) determinants.resize(binomials_(n_, k));
+        }
+        first_ = first;
+        last_ = last;
+        extend(0, -1, a_.cells.data(), T{1}, 0);
+    }
+
+    std::uint64_t countOfOrder(std::int32_t k) const { return binomials_(n_, k); }
 
     // The determinants of the k x k minors in colex order.
     const std::vector<T>& ofOrder(std::int32_t k) const {
@@ -90,7 +103,7 @@ class PrincipalMinors {
             const bool regular = gauss_jordan::sizeOf(pivot) > kZeroTolerance;
             const T productX = product * pivot;
             record(size + 1, rankX, x, regular ? productX : T{});
-            if (x + 1 == n_) continue;
+            if (x + 1 == n_ || size + 1 == last_) continue;
             if (!regular) {
                 std::vector<std::int32_t> indices{x};
                 resumeEach(size + 1, table, product, rankX, indices);
@@ -125,6 +138,7 @@ class PrincipalMinors {
     // `indices` holds the trailing indices of the minor last recorded.
     void resumeEach(std::int32_t size, const T* table, T product, std::uint64_t rank,
                     std::vector<std::int32_t>& indices) {
+        if (size == last_) return;
         for (std::int32_t y = indices.back() + 1; y < n_; ++y) {
             indices.push_back(y);
             const auto k = static_cast<std::int32_t>(indices.size());
@@ -143,7 +157,10 @@ class PrincipalMinors {
     }
 
     void record(std::int32_t k, std::uint64_t rank, std::int32_t last, T value) {
-        if (k < 2) return;
+        if (k < first_ || k > last_) {
+            stop_.poll();
+            return;
+        }
         determinants_[static_cast<std::size_t>(k)][rank] = value;
         if (stop_.wantsProgress()) {
             ++progress_.done;
@@ -164,7 +181,14 @@ class PrincipalMinors {
     ProgressReport progress_;
     double totalWork_;
     double work_ = 0;
+    std::int32_t first_ = 2;
+    std::int32_t last_ = 0;
 };
+
+// The determinants of all minors kept at once would take 2^n elements; the
+// orders are taken in groups of at most this many minors (or one order),
+// each group visiting again the smaller sets that lead to it.
+constexpr std::uint64_t kMinorsAtOnce = std::uint64_t{1} << 21;
 
 // Sums of principal minors over the elements of type T: Complex, or long
 // double for a real matrix, which gives the same real parts. The trace is
@@ -179,12 +203,19 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
         trace = trace + a.cells[static_cast<std::size_t>(i) * n + i];
     c[1] = Complex{-trace};
     PrincipalMinors<T> minors(a, stop);
-    minors.computeAll();
-    for (std::int32_t k = 2; k <= n; ++k) {
-        T sum{};
-        for (const T& determinant : minors.ofOrder(k))
-            sum = sum + determinant;
-        c[static_cast<std::size_t>(k)] = Complex{k % 2 == 1 ? -sum : sum};
+    for (std::int32_t first = 2; first <= n;) {
+        std::int32_t last = first;
+        std::uint64_t count = minors.countOfOrder(first);
+        while (last < n && count + minors.countOfOrder(last + 1) <= kMinorsAtOnce)
+            count += minors.countOfOrder(++last);
+        minors.computeOrders(first, last);
+        for (std::int32_t k = first; k <= last; ++k) {
+            T sum{};
+            for (const T& determinant : minors.ofOrder(k))
+                sum = sum + determinant;
+            c[static_cast<std::size_t>(k)] = Complex{k % 2 == 1 ? -sum : sum};
+        }
+        first = last + 1;
     }
     return c;
 }
