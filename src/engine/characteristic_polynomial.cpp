@@ -2,7 +2,9 @@
 
 #include <cassert>
 #include <cstdint>
+#include <new>
 #include <utility>
+#include <vector>
 
 #include "engine/gauss_jordan.h"
 #include "engine/guarded.h"
@@ -36,8 +38,12 @@ class Binomials {
     std::vector<std::uint64_t> values_;
 };
 
-double square(std::int32_t k) {
-    return static_cast<double>(k) * k;
+// The work of a minor of order n whose largest index is x, in the units of
+// the time estimate (an n x n determinant weighs n^3, for n^3 / 3 steps):
+// its table of (n - x)^2 steps, and keeping the minor.
+double minorWork(std::int32_t n, std::int32_t x) {
+    const auto side = static_cast<double>(n - x);
+    return 3 * side * side + 12;
 }
 
 // The determinants of all principal minors of the n x n matrix a, each the
@@ -72,14 +78,14 @@ class PrincipalMinors {
             auto& determinants = determinants_[static_cast<std::size_t>(k)];
             determinants.clear();
             determinants.shrink_to_fit();
-            if (k >= first && k <= last) determinants.resize(binomials_(n_, k));
+            if (k < first || k > last) continue;
+            if (binomials_(n_, k) > determinants.max_size()) throw std::bad_alloc();
+            determinants.resize(binomials_(n_, k));
         }
         first_ = first;
         last_ = last;
         extend(0, -1, a_.cells.data(), T{1}, 0);
     }
-
-    std::uint64_t countOfOrder(std::int32_t k) const { return binomials_(n_, k); }
 
     // The determinants of the k x k minors in colex order.
     const std::vector<T>& ofOrder(std::int32_t k) const {
@@ -156,17 +162,17 @@ class PrincipalMinors {
         }
     }
 
+    // A minor of a group is kept and told of; one of a smaller order, visited
+    // again on the way to the group, only counts in the work done.
     void record(std::int32_t k, std::uint64_t rank, std::int32_t last, T value) {
-        if (k < first_ || k > last_) {
-            stop_.poll();
-            return;
-        }
-        determinants_[static_cast<std::size_t>(k)][rank] = value;
-        if (stop_.wantsProgress()) {
-            ++progress_.done;
-            work_ += square(n_ - last);
-            progress_.workDone = work_ / totalWork_;
-            stop_.report(progress_);
+        if (k >= 2) work_ += minorWork(n_, last);
+        if (k >= first_) {
+            determinants_[static_cast<std::size_t>(k)][rank] = value;
+            if (stop_.wantsProgress()) {
+                ++progress_.done;
+                progress_.workDone = work_ / totalWork_;
+                stop_.report(progress_);
+            }
         }
         stop_.poll();
     }
@@ -188,7 +194,33 @@ class PrincipalMinors {
 // The determinants of all minors kept at once would take 2^n elements; the
 // orders are taken in groups of at most this many minors (or one order),
 // each group visiting again the smaller sets that lead to it.
-constexpr std::uint64_t kMinorsAtOnce = std::uint64_t{1} << 21;
+constexpr double kMinorsAtOnce = 1 << 21;
+
+// Row n of Pascal's triangle, in doubles, which hold any order's counts.
+std::vector<double> binomialRow(std::int32_t n) {
+    std::vector<double> row{1};
+    for (std::int32_t i = 1; i <= n; ++i) {
+        row.push_back(1);
+        for (auto k = static_cast<std::size_t>(i) - 1; k > 0; --k)
+            row[k] += row[k - 1];
+    }
+    return row;
+}
+
+// The groups of orders [first, last] computed together, from order 2 up.
+std::vector<std::pair<std::int32_t, std::int32_t>> orderGroups(std::int32_t n) {
+    const std::vector<double> count = binomialRow(n);
+    std::vector<std::pair<std::int32_t, std::int32_t>> groups;
+    for (std::int32_t first = 2; first <= n;) {
+        std::int32_t last = first;
+        double minors = count[static_cast<std::size_t>(first)];
+        while (last < n && minors + count[static_cast<std::size_t>(last) + 1] <= kMinorsAtOnce)
+            minors += count[static_cast<std::size_t>(++last)];
+        groups.emplace_back(first, last);
+        first = last + 1;
+    }
+    return groups;
+}
 
 // Sums of principal minors over the elements of type T: Complex, or long
 // double for a real matrix, which gives the same real parts. The trace is
@@ -203,11 +235,7 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
         trace = trace + a.cells[static_cast<std::size_t>(i) * n + i];
     c[1] = Complex{-trace};
     PrincipalMinors<T> minors(a, stop);
-    for (std::int32_t first = 2; first <= n;) {
-        std::int32_t last = first;
-        std::uint64_t count = minors.countOfOrder(first);
-        while (last < n && count + minors.countOfOrder(last + 1) <= kMinorsAtOnce)
-            count += minors.countOfOrder(++last);
+    for (const auto& [first, last] : orderGroups(n)) {
         minors.computeOrders(first, last);
         for (std::int32_t k = first; k <= last; ++k) {
             T sum{};
@@ -215,7 +243,6 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
                 sum = sum + determinant;
             c[static_cast<std::size_t>(k)] = Complex{k % 2 == 1 ? -sum : sum};
         }
-        first = last + 1;
     }
     return c;
 }
@@ -223,11 +250,22 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
 }  // namespace
 
 double characteristicPolynomialWork(std::int32_t n) {
+    if (n < 2) return 0;
+    // ofOrder[k]: the work of all minors of order k. The sets of k indices
+    // whose largest is x number (x choose k - 1).
+    std::vector<double> ofOrder(static_cast<std::size_t>(n) + 1, 0);
+    std::vector<double> choose{1};  // row x of Pascal's triangle
+    for (std::int32_t x = 0; x < n; ++x) {
+        for (std::size_t j = 1; j < choose.size(); ++j)
+            ofOrder[j + 1] += choose[j] * minorWork(n, x);
+        choose.push_back(1);
+        for (std::size_t j = choose.size() - 2; j > 0; --j)
+            choose[j] += choose[j - 1];
+    }
     double work = 0;
-    double sets = 1;  // 2^x, the sets whose largest index is x
-    for (std::int32_t x = 1; x < n; ++x) {
-        sets *= 2;
-        work += (sets - 1) * square(n - x);
+    for (const auto& [first, last] : orderGroups(n)) {
+        for (std::int32_t k = 2; k <= last; ++k)
+            work += ofOrder[static_cast<std::size_t>(k)];
     }
     return work;
 }
