@@ -2,6 +2,7 @@
 // the exact inverse of random integer matrices with entries in -99 ... 99.
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <random>
 
@@ -57,5 +58,18 @@ void integerInverse(benchmark::State& state) {
     state.counters["det_digits"] = static_cast<double>(determinant.value.numerator.toText().size());
 }
 BENCHMARK(integerInverse)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
+
+// The process's peak resident memory after one real 1000 x 1000 inverse; run
+// it alone (--benchmark_filter=inversePeakMemory), since the peak is the
+// whole process's.
+void inversePeakMemory(benchmark::State& state) {
+    const ComplexMatrix m = randomMatrix(1000, false, 7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::ComplexElimination(m).inverse());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(inversePeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

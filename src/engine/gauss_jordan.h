@@ -285,11 +285,4 @@ inline Block<long double> realPartsOf(std::int32_t rows, std::int32_t cols,
     return block;
 }
 
-inline std::vector<Complex> asComplex(const std::vector<long double>& values) {
-    std::vector<Complex> cells(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i)
-        cells[i] = Complex{values[i], 0.0L};
-    return cells;
-}
-
 }  // namespace lorvex::gauss_jordan
