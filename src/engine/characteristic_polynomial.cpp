@@ -1,6 +1,8 @@
 #include "engine/characteristic_polynomial.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <cstdint>
 #include <new>
 #include <utility>
@@ -65,29 +67,31 @@ class PrincipalMinors {
           tables_(static_cast<std::size_t>(n_)),
           determinants_(static_cast<std::size_t>(n_) + 1),
           progress_{0, principalMinorCount(n_), 0},
-          totalWork_(characteristicPolynomialWork(n_)) {
-        for (auto& table : tables_)
-            table.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_));
-    }
+          totalWork_(characteristicPolynomialWork(n_)) {}
 
-    // The determinants of the minors of orders first ... last; those of
-    // other orders are dropped, and sets of more than `last` indices are
-    // not visited.
-    void computeOrders(std::int32_t first, std::int32_t last) {
+    // The determinants of the minors of orders first ... last, of those the
+    // ones of colex ranks from ... from + count - 1; the others are dropped,
+    // and sets of more than `last` indices are not visited.
+    void computeOrders(std::int32_t first, std::int32_t last, std::uint64_t from,
+                       std::uint64_t count) {
         for (std::int32_t k = 2; k <= n_; ++k) {
             auto& determinants = determinants_[static_cast<std::size_t>(k)];
             determinants.clear();
             determinants.shrink_to_fit();
             if (k < first || k > last) continue;
-            if (binomials_(n_, k) > determinants.max_size()) throw std::bad_alloc();
-            determinants.resize(binomials_(n_, k));
+            const std::uint64_t kept = std::min(count, binomials_(n_, k) - from);
+            if (kept > determinants.max_size()) throw std::bad_alloc();
+            determinants.resize(kept);
         }
+        for (std::int32_t size = 0; size + 1 < last; ++size)
+            tables_[static_cast<std::size_t>(size)].resize(static_cast<std::size_t>(n_) * n_);
         first_ = first;
         last_ = last;
+        from_ = from;
         extend(0, -1, a_.cells.data(), T{1}, 0);
     }
 
-    // The determinants of the k x k minors in colex order.
+    // The determinants of the k x k minors kept, in colex order.
     const std::vector<T>& ofOrder(std::int32_t k) const {
         return determinants_[static_cast<std::size_t>(k)];
     }
@@ -166,8 +170,9 @@ class PrincipalMinors {
     // again on the way to the group, only counts in the work done.
     void record(std::int32_t k, std::uint64_t rank, std::int32_t last, T value) {
         if (k >= 2) work_ += minorWork(n_, last);
-        if (k >= first_) {
-            determinants_[static_cast<std::size_t>(k)][rank] = value;
+        auto& determinants = determinants_[static_cast<std::size_t>(k)];
+        if (k >= first_ && rank >= from_ && rank - from_ < determinants.size()) {
+            determinants[rank - from_] = value;
             if (stop_.wantsProgress()) {
                 ++progress_.done;
                 progress_.workDone = work_ / totalWork_;
@@ -181,7 +186,7 @@ class PrincipalMinors {
     const Block<T>& a_;
     const StopCheck& stop_;
     Binomials binomials_;
-    // The table left by the pivot step of each set size.
+    // The table left by the pivot step of each set size, made when first needed.
     std::vector<std::vector<T>> tables_;
     std::vector<std::vector<T>> determinants_;
     ProgressReport progress_;
@@ -189,12 +194,14 @@ class PrincipalMinors {
     double work_ = 0;
     std::int32_t first_ = 2;
     std::int32_t last_ = 0;
+    std::uint64_t from_ = 0;
 };
 
 // The determinants of all minors kept at once would take 2^n elements; the
-// orders are taken in groups of at most this many minors (or one order),
-// each group visiting again the smaller sets that lead to it.
-constexpr double kMinorsAtOnce = 1 << 21;
+// orders are taken in groups of at most this many minors, an order with more
+// in parts of consecutive colex ranks, each group visiting again the smaller
+// sets that lead to it.
+constexpr std::uint64_t kMinorsAtOnce = std::uint64_t{1} << 21;
 
 // Row n of Pascal's triangle, in doubles, which hold any order's counts.
 std::vector<double> binomialRow(std::int32_t n) {
@@ -207,19 +214,15 @@ std::vector<double> binomialRow(std::int32_t n) {
     return row;
 }
 
-// The groups of orders [first, last] computed together, from order 2 up.
-std::vector<std::pair<std::int32_t, std::int32_t>> orderGroups(std::int32_t n) {
-    const std::vector<double> count = binomialRow(n);
-    std::vector<std::pair<std::int32_t, std::int32_t>> groups;
-    for (std::int32_t first = 2; first <= n;) {
-        std::int32_t last = first;
-        double minors = count[static_cast<std::size_t>(first)];
-        while (last < n && minors + count[static_cast<std::size_t>(last) + 1] <= kMinorsAtOnce)
-            minors += count[static_cast<std::size_t>(++last)];
-        groups.emplace_back(first, last);
-        first = last + 1;
-    }
-    return groups;
+// The last order of the group that starts at `first`, given the minors of
+// each order: as many orders as kMinorsAtOnce minors take, at least one.
+template <class Count>
+std::int32_t lastOfGroup(std::int32_t n, std::int32_t first, Count count) {
+    std::int32_t last = first;
+    auto minors = count(first);
+    while (last < n && minors + count(last + 1) <= kMinorsAtOnce)
+        minors += count(++last);
+    return last;
 }
 
 // Sums of principal minors over the elements of type T: Complex, or long
@@ -235,14 +238,31 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
         trace = trace + a.cells[static_cast<std::size_t>(i) * n + i];
     c[1] = Complex{-trace};
     PrincipalMinors<T> minors(a, stop);
-    for (const auto& [first, last] : orderGroups(n)) {
-        minors.computeOrders(first, last);
-        for (std::int32_t k = first; k <= last; ++k) {
-            T sum{};
-            for (const T& determinant : minors.ofOrder(k))
-                sum = sum + determinant;
-            c[static_cast<std::size_t>(k)] = Complex{k % 2 == 1 ? -sum : sum};
+    const Binomials binomials(n);
+    const auto count = [&](std::int32_t k) { return binomials(n, k); };
+    std::vector<T> sums(static_cast<std::size_t>(n) + 1, T{});
+    const auto add = [&](std::int32_t k) {
+        T& sum = sums[static_cast<std::size_t>(k)];
+        for (const T& determinant : minors.ofOrder(k))
+            sum = sum + determinant;
+    };
+    for (std::int32_t first = 2; first <= n;) {
+        const std::int32_t last = lastOfGroup(n, first, count);
+        if (count(first) > kMinorsAtOnce) {
+            for (std::uint64_t from = 0; from < count(first); from += kMinorsAtOnce) {
+                minors.computeOrders(first, first, from, kMinorsAtOnce);
+                add(first);
+            }
+        } else {
+            minors.computeOrders(first, last, 0, kMinorsAtOnce);
+            for (std::int32_t k = first; k <= last; ++k)
+                add(k);
         }
+        first = last + 1;
+    }
+    for (std::int32_t k = 2; k <= n; ++k) {
+        const T& sum = sums[static_cast<std::size_t>(k)];
+        c[static_cast<std::size_t>(k)] = Complex{k % 2 == 1 ? -sum : sum};
     }
     return c;
 }
@@ -262,10 +282,19 @@ double characteristicPolynomialWork(std::int32_t n) {
         for (std::size_t j = choose.size() - 2; j > 0; --j)
             choose[j] += choose[j - 1];
     }
+    // A group visits every minor of its last order or less; an order in
+    // parts does so once for each part.
+    const std::vector<double> count = binomialRow(n);
+    const auto countOf = [&](std::int32_t k) { return count[static_cast<std::size_t>(k)]; };
     double work = 0;
-    for (const auto& [first, last] : orderGroups(n)) {
+    for (std::int32_t first = 2; first <= n;) {
+        const std::int32_t last = lastOfGroup(n, first, countOf);
+        double visited = 0;
         for (std::int32_t k = 2; k <= last; ++k)
-            work += ofOrder[static_cast<std::size_t>(k)];
+            visited += ofOrder[static_cast<std::size_t>(k)];
+        const double parts = std::ceil(countOf(first) / static_cast<double>(kMinorsAtOnce));
+        work += std::max(parts, 1.0) * visited;
+        first = last + 1;
     }
     return work;
 }
