@@ -132,7 +132,6 @@ std::int32_t MatrixDocument::widthFor(const Complex& value) const {
         std::min<std::size_t>(integerPartLength(text, decimals_, complex), 32767));
 }
 
-
 // Cutting an entry at the field width may drop decimals, but digits before the
 // decimal point would make the number shown plainly wrong (123456789 shown
 // as 12345678), so the field grows instead. So does the field of an exact
