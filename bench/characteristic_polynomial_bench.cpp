@@ -1,5 +1,5 @@
 // Characteristic polynomial coefficients and roots of random real matrices,
-// and how soon a stop request ends the coefficients of an order-16 matrix.
+// and how soon a stop request ends the coefficients of an order-22 matrix.
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +32,7 @@ void coefficients(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(lorvex::characteristicPolynomial(m, c));
 }
-BENCHMARK(coefficients)->Arg(8)->Arg(12)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(coefficients)->Arg(8)->Arg(12)->Arg(16)->Arg(18)->Unit(benchmark::kMillisecond);
 
 void roots(benchmark::State& state) {
     const ComplexMatrix m = randomReal(static_cast<std::int32_t>(state.range(0)), 6);
@@ -53,7 +53,7 @@ BENCHMARK(roots)->Arg(8)->Arg(12)->Arg(16)->Unit(benchmark::kMillisecond);
 // request to the return of the coefficients is what the user waits.
 void stopLatency(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
-    const ComplexMatrix m = randomReal(16, 8);
+    const ComplexMatrix m = randomReal(22, 8);
     double worst = 0.0;
     for (auto _ : state) {
         std::atomic<bool> requested{false};

@@ -3,6 +3,7 @@
 // in -99 ... 99.
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <random>
 
@@ -78,5 +79,18 @@ void integerInverse(benchmark::State& state) {
     countDeterminantDigits(state, m);
 }
 BENCHMARK(integerInverse)->Arg(10)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
+
+// The process's peak resident memory after one real 1000 x 1000 inverse; run
+// it alone (--benchmark_filter=inversePeakMemory), since the peak is the
+// whole process's.
+void inversePeakMemory(benchmark::State& state) {
+    const ComplexMatrix m = randomMatrix(1000, false, 7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::ComplexElimination(m).inverse());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(inversePeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

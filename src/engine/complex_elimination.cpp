@@ -1,3 +1,6 @@
+#include <utility>
+#include <vector>
+
 #include "engine/elimination.h"
 #include "engine/gauss_jordan.h"
 #include "engine/guarded.h"
@@ -54,6 +57,21 @@ Outcome<Complex> ComplexElimination::determinant() {
     return *determinant_;
 }
 
+namespace {
+
+// The identity built as a block in place, without a complex matrix between.
+template <class T>
+Block<T> identityBlock(std::int32_t n) {
+    Block<T> b{n, n, std::vector<T>(static_cast<std::size_t>(n) * static_cast<std::size_t>(n))};
+    for (std::int32_t i = 0; i < n; ++i)
+        b.at(i, i) = T{1};
+    return b;
+}
+
+}  // namespace
+
+// The reduced copy of the matrix is let go before the result is made, so
+// that the peak holds the matrix, two blocks and no more.
 Outcome<ComplexMatrix> ComplexElimination::inverse() {
     Outcome<ComplexMatrix> result;
     result.code = runGuarded([&] {
@@ -62,21 +80,24 @@ Outcome<ComplexMatrix> ComplexElimination::inverse() {
         bool regular = false;
         if (m_.isReal()) {
             Block<long double> a = gauss_jordan::realPartsOf(n, n, m_.cells);
-            Block<long double> b =
-                gauss_jordan::realPartsOf(n, n, ComplexMatrix::identity(n).cells);
+            Block<long double> b = identityBlock<long double>(n);
             long double realDeterminant = 0.0L;
             regular = gauss_jordan::invert(a, b, realDeterminant);
             determinant = Complex{realDeterminant, 0.0L};
             if (regular) {
+                std::vector<long double>().swap(a.cells);
                 result.value = ComplexMatrix(n, n);
-                result.value.cells = gauss_jordan::asComplex(b.cells);
+                for (std::size_t i = 0; i < b.cells.size(); ++i)
+                    result.value.cells[i].re = b.cells[i];
             }
         } else {
             Block<Complex> a{n, n, m_.cells};
-            Block<Complex> b{n, n, ComplexMatrix::identity(n).cells};
+            Block<Complex> b = identityBlock<Complex>(n);
             regular = gauss_jordan::invert(a, b, determinant);
             if (regular) {
-                result.value = ComplexMatrix(n, n);
+                std::vector<Complex>().swap(a.cells);
+                result.value.rows = n;
+                result.value.cols = n;
                 result.value.cells = std::move(b.cells);
             }
         }

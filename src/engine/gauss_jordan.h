@@ -173,9 +173,15 @@ template <class T>
 // has no non-zero element; `result` is then undefined. The block is left
 // partly reduced.
 template <class T>
-[[nodiscard]] bool determinant(Block<T>& a, T& result) {
+[[nodiscard]] bool determinant(Block<T>& a, T& result);
+
+// The same elimination resumed on the trailing block of a partly reduced
+// matrix whose pivots so far multiplied (with their signs) to `result`: the
+// block's first column is the next pivot column. Each element sees the same
+// operations as in the whole matrix, so the value is the same to the last bit.
+template <class T>
+[[nodiscard]] bool resumeDeterminant(Block<T>& a, T& result) {
     const std::int32_t n = a.rows;
-    result = T{1};
     for (std::int32_t k = 0; k < n; ++k) {
         const std::int32_t r = findPivotRow(a, k, k);
         if (r < 0) return false;
@@ -195,6 +201,12 @@ template <class T>
         }
     }
     return true;
+}
+
+template <class T>
+[[nodiscard]] bool determinant(Block<T>& a, T& result) {
+    result = T{1};
+    return resumeDeterminant(a, result);
 }
 
 // The same determinant, zero when a pivot column has no non-zero element.
@@ -271,13 +283,6 @@ inline Block<long double> realPartsOf(std::int32_t rows, std::int32_t cols,
     for (std::size_t i = 0; i < cells.size(); ++i)
         block.cells[i] = cells[i].re;
     return block;
-}
-
-inline std::vector<Complex> asComplex(const std::vector<long double>& values) {
-    std::vector<Complex> cells(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i)
-        cells[i] = Complex{values[i], 0.0L};
-    return cells;
 }
 
 }  // namespace lorvex::gauss_jordan

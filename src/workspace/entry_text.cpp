@@ -119,6 +119,19 @@ std::int32_t MatrixDocument::displayWidth() const {
     return *displayWidth_;
 }
 
+// The width one entry asks the field for, as the full scan measures it.
+std::int32_t MatrixDocument::widthFor(const BigInt& value) const {
+    return static_cast<std::int32_t>(std::min<std::size_t>(textLength(value), kWidestExactField));
+}
+
+std::int32_t MatrixDocument::widthFor(const Complex& value) const {
+    const bool complex = kind_ == ElementKind::Complex;
+    const std::string text =
+        complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
+    return static_cast<std::int32_t>(
+        std::min<std::size_t>(integerPartLength(text, decimals_, complex), 32767));
+}
+
 // Cutting an entry at the field width may drop decimals, but digits before the
 // decimal point would make the number shown plainly wrong (123456789 shown
 // as 12345678), so the field grows instead. So does the field of an exact

@@ -101,8 +101,8 @@ int MatrixDocument::setIntegerCellFromText(std::int32_t row, std::int32_t col,
     }
     BigInt& cell = slices::entry(matrix, row, col);
     push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
+    entryChanged(cell, value);
     cell = std::move(value);
-    displayWidthChanged();
     modified_ = true;
     return code::Ok;
 }
@@ -110,8 +110,8 @@ int MatrixDocument::setIntegerCellFromText(std::int32_t row, std::int32_t col,
 void MatrixDocument::setComplexCell(std::int32_t row, std::int32_t col, Complex value) {
     Complex& cell = std::get<ComplexMatrix>(data_).at(row, col);
     push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
+    entryChanged(cell, value);
     cell = value;
-    displayWidthChanged();
     modified_ = true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -188,6 +189,24 @@ class MatrixDocument {
     void reverse(TUndoRec& record);
     std::string rawEntryText(std::int32_t row, std::int32_t col) const;
     std::int32_t widenedFieldWidth() const;
+    std::int32_t widthFor(const BigInt& value) const;
+    std::int32_t widthFor(const Complex& value) const;
+    // One entry changed from `before` to `after`; the other entries are not
+    // looked at. The shown width is the largest of the field width and every
+    // entry's own, so the changed entry only widens it, unless it may have
+    // been the entry that set it and now asks for less: then every entry is
+    // measured again when the width is next asked for.
+    template <class Entry>
+    void entryChanged(const Entry& before, const Entry& after) {
+        if (!displayWidth_) return;
+        const std::int32_t shown = *displayWidth_;
+        const std::int32_t widened = widthFor(after);
+        if (widened < shown && shown > fieldWidth_ && widthFor(before) >= shown) {
+            displayWidth_.reset();
+            return;
+        }
+        displayWidth_ = std::max(shown, widened);
+    }
     // The matrix or its format changed: the display width is worked out anew
     // when next asked for.
     void displayWidthChanged() { displayWidth_.reset(); }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -82,9 +83,40 @@ TEST(EntryText, FormatsAndDecimalsCutAtTheFieldWidth) {
     EXPECT_EQ(small.entryText(0, 1), " 3");
 }
 
+// Typing measures the typed entry only, yet shows the width that measuring
+// every entry gives, also when the widest entry is typed over.
+TEST(EntryText, TypedEntriesWidenAsAFullScanWould) {
+    const struct {
+        MatrixDocument document;
+        std::vector<std::tuple<std::int32_t, std::int32_t, std::string, std::int32_t>> typed;
+    } cases[] = {
+        {realDocument({{1, 2}}),
+         {{0, 0, "123456789", 9}, {0, 1, "-1234567890", 11}, {0, 1, "3", 9}, {0, 0, "0", 8}}},
+        // Row 1, column 0 is the denominator.
+        {MatrixDocument(3, ElementKind::Integer, integerMatrix({{1, 2}}, 1)),
+         {{0, 0, "-12345678901", 12},
+          {1, 0, "123456789012345", 15},
+          {1, 0, "7", 12},
+          {0, 0, "5", 8}}},
+    };
+    for (auto c : cases) {
+        EXPECT_EQ(c.document.displayWidth(), 8);
+        for (const auto& [row, col, text, width] : c.typed) {
+            ASSERT_EQ(c.document.setCellFromText(row, col, text), code::Ok);
+            MatrixDocument rescanned = c.document;
+            ASSERT_EQ(rescanned.setFormat(c.document.Decimals(), c.document.FieldWidth(),
+                                          c.document.SciNotation()),
+                      code::Ok);
+            EXPECT_EQ(c.document.displayWidth(), width) << text;
+            EXPECT_EQ(rescanned.displayWidth(), width) << text;
+        }
+    }
+}
+
 // Digits before the point are never cut: a field chosen too narrow, or the
-// 8 characters of an exact matrix, never pass for a whole number: the display widens (exact
-// matrices up to 40 characters) and the file keeps the width chosen.
+// 8 characters of an exact matrix, never pass for a whole number: the
+// display widens (exact matrices up to 40 characters) and the file keeps the
+// width chosen.
 TEST(EntryText, TheDisplayWidensTheFieldForWholeNumbers) {
     MatrixDocument chosen = realDocument({{123456789, 12345678901}});
     ASSERT_EQ(chosen.setFormat(2, 8, false), code::Ok);
