@@ -125,6 +125,14 @@ void addSingularValues(LinearMapPicture& picture, const std::vector<double>& m) 
     }
 }
 
+// The entries over the matrix's scale, so that the rank and the eigenvectors
+// are judged against one tolerance whatever the entries' size.
+std::vector<double> dividedBy(std::vector<double> m, double scale) {
+    for (double& entry : m)
+        entry /= scale;
+    return m;
+}
+
 int planeRank(const std::vector<double>& scaled, double determinant) {
     if (std::abs(determinant) > kZero) return 2;
     return largestSize(scaled) > kZero ? 1 : 0;
@@ -134,9 +142,7 @@ LinearMapPicture planePicture(const std::vector<double>& m, double scale) {
     const PlaneMap map(m);
     LinearMapPicture picture;
     picture.dimension = 2;
-    std::vector<double> scaled = m;
-    for (double& entry : scaled)
-        entry /= scale;
+    const std::vector<double> scaled = dividedBy(m, scale);
     const double scaledDeterminant = scaled[0] * scaled[3] - scaled[1] * scaled[2];
     picture.rank = planeRank(scaled, scaledDeterminant);
     picture.determinant = picture.rank == 2 ? m[0] * m[3] - m[1] * m[2] : 0.0;
@@ -253,9 +259,7 @@ LinearMapPicture spacePicture(const std::vector<double>& m, double scale, SpaceV
     const Projection project(view);
     LinearMapPicture picture;
     picture.dimension = 3;
-    std::vector<double> scaled = m;
-    for (double& entry : scaled)
-        entry /= scale;
+    const std::vector<double> scaled = dividedBy(m, scale);
     picture.rank = spaceRank(scaled);
     picture.determinant = picture.rank == 3 ? spaceDeterminant(m) : 0.0;
     picture_detail::RealEigen eigen = picture_detail::spaceEigen(scaled);
