@@ -50,7 +50,8 @@ TEST_F(GeneratorDialogTest, RotationAboutAMissingAxisMatrixStoresNothing) {
     EXPECT_EQ(workspace.slot(13), nullptr);
 }
 
-// Axis (3, 6, −2) and angle (4, 3): n = 7, r = 5; every column has length 245.
+// Axis (3, 6, −2) and angle (4, 3): n = 7, r = 5; every column has length
+// 245, and the numerators' determinant is 245^3, so the rotation's is 1.
 TEST_F(GeneratorDialogTest, ExactRotationFromTheInitialData) {
     action(command::ModeInteger)->trigger();
     auto* dialog = open<TIRot3Dlg>(command::IntegerRotate3D);
