@@ -10,6 +10,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/gauss_jordan.h"
+#include "engine/gauss_jordan_inverse.h"
 #include "engine/matrix_builders.h"
 
 namespace lorvex {
