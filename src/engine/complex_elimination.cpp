@@ -3,6 +3,7 @@
 
 #include "engine/elimination.h"
 #include "engine/gauss_jordan.h"
+#include "engine/gauss_jordan_inverse.h"
 #include "engine/guarded.h"
 
 namespace lorvex {

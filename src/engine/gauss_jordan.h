@@ -82,96 +82,12 @@ void subtractPivotRow(T* row, const T* pivotRow, T factor, std::int32_t first, s
         row[j] = row[j] - pivotRow[j] * factor;
 }
 
-// The same over the listed columns only.
-template <class T>
-void subtractPivotRow(T* row0, T* row1, const T* pivotRow, T factor0, T factor1,
-                      const std::vector<std::int32_t>& columns) {
-    for (const std::int32_t j : columns) {
-        const T x = pivotRow[j];
-        row0[j] = row0[j] - x * factor0;
-        row1[j] = row1[j] - x * factor1;
-    }
-}
-
-template <class T>
-void subtractPivotRow(T* row, const T* pivotRow, T factor,
-                      const std::vector<std::int32_t>& columns) {
-    for (const std::int32_t j : columns)
-        row[j] = row[j] - pivotRow[j] * factor;
-}
-
-// Inverts the n x n block a into b (which starts as the identity) and returns
-// the determinant in `determinant`; false when a pivot column has no non-zero
-// element (a singular matrix). Only the columns right of the pivot are
-// touched in a, since the ones left of it are already reduced. In b only the
-// columns where the pivot row is not exactly zero are touched: subtracting or
-// scaling a zero changes no value, and while b fills up column by column this
-// spares about a third of the work.
-template <class T>
-[[nodiscard]] bool invert(Block<T>& a, Block<T>& b, T& determinant) {
-    const std::int32_t n = a.rows;
-    determinant = T{1};
-    std::vector<std::int32_t> usedColumns;
-    usedColumns.reserve(static_cast<std::size_t>(n));
-    for (std::int32_t k = 0; k < n; ++k) {
-        const std::int32_t r = findPivotRow(a, k, k);
-        if (r < 0) return false;
-        if (r > k) {
-            determinant = -determinant;
-            a.swapRows(r, k);
-            b.swapRows(r, k);
-        }
-        const T pivot = a.at(k, k);
-        determinant = determinant * pivot;
-        const T inverse = quotient(T{1}, pivot);
-        T* pivotRowA = a.row(k);
-        T* pivotRowB = b.row(k);
-        for (std::int32_t j = k + 1; j < n; ++j)
-            pivotRowA[j] = pivotRowA[j] * inverse;
-        usedColumns.clear();
-        for (std::int32_t j = 0; j < n; ++j) {
-            if (pivotRowB[j] == T{}) continue;
-            pivotRowB[j] = pivotRowB[j] * inverse;
-            usedColumns.push_back(j);
-        }
-        pivotRowA[k] = T{1};
-
-        const auto eliminateRows = [&](std::int32_t first, std::int32_t last) {
-            // The rows of [first, last) other than the pivot row, two at a time.
-            for (std::int32_t i = first;; ++i) {
-                if (i == k) ++i;
-                if (i >= last) break;
-                std::int32_t second = i + 1;
-                if (second == k) ++second;
-                T* rowA = a.row(i);
-                const T factor = rowA[k];
-                if (second >= last) {
-                    subtractPivotRow(rowA, pivotRowA, factor, k + 1, n);
-                    subtractPivotRow(b.row(i), pivotRowB, factor, usedColumns);
-                    rowA[k] = T{};
-                    break;
-                }
-                T* secondRowA = a.row(second);
-                const T secondFactor = secondRowA[k];
-                subtractPivotRow(rowA, secondRowA, pivotRowA, factor, secondFactor, k + 1, n);
-                subtractPivotRow(b.row(i), b.row(second), pivotRowB, factor, secondFactor,
-                                 usedColumns);
-                rowA[k] = T{};
-                secondRowA[k] = T{};
-                i = second;
-            }
-        };
-        forRowRanges(n, n >= kParallelOrder, eliminateRows);
-    }
-    return true;
-}
-
-// The determinant that invert() gives for the n x n block a, without the
-// inverse: the same pivots, exchanges and operations on the rows at and below
-// each pivot, the only rows that later pivots depend on, so the value is the
-// same to the last bit. Returns false, as invert() does, when a pivot column
-// has no non-zero element; `result` is then undefined. The block is left
-// partly reduced.
+// The determinant that invert() (gauss_jordan_inverse.h) gives for the n x n
+// block a, without the inverse: the same pivots, exchanges and operations on
+// the rows at and below each pivot, the only rows that later pivots depend
+// on, so the value is the same to the last bit. Returns false, as invert()
+// does, when a pivot column has no non-zero element; `result` is then
+// undefined. The block is left partly reduced.
 template <class T>
 [[nodiscard]] bool determinant(Block<T>& a, T& result);
 
