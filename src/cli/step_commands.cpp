@@ -126,7 +126,8 @@ int ScriptRunner::check(const CommandWords& words, CommandResult& result) {
     const std::optional<std::int32_t> letter = letterNumber(words[1]);
     if (!letter) return code::NotUnderstood;
     ElementaryStep step;
-    if (const int rc = operations_.steps().OperCheck(*letter, step); rc != code::Ok) return rc;
+    if (const int rc = operations_.steps().OperCheck(*letter, step, stop_); rc != code::Ok)
+        return rc;
     CheckedStep checked;
     if (step.elementary) checked.operation = describeOperation(step.operation);
     checked.rowEquivalent = step.rowEquivalent;

@@ -111,9 +111,10 @@ bool sameWithin(const ComplexMatrix& a, const ComplexMatrix& b, long double tole
     return true;
 }
 
-int reducedForm(const ComplexMatrix& m, ComplexMatrix& reduced) {
+int reducedForm(const ComplexMatrix& m, ComplexMatrix& reduced, const StopCheck& stop) {
     EchelonSteps steps;
-    if (const int rc = reduceToEchelon(m, kAllEchelonActions, steps); rc != code::Ok) return rc;
+    if (const int rc = reduceToEchelon(m, kAllEchelonActions, steps, stop); rc != code::Ok)
+        return rc;
     reduced = std::move(steps.matrix);
     return code::Ok;
 }
@@ -121,7 +122,7 @@ int reducedForm(const ComplexMatrix& m, ComplexMatrix& reduced) {
 }  // namespace
 
 int findElementaryStep(const ComplexMatrix& current, const ComplexMatrix& next,
-                       long double tolerance, ElementaryStep& result) {
+                       long double tolerance, ElementaryStep& result, const StopCheck& stop) {
     result = ElementaryStep{};
     if (current.rows != next.rows || current.cols != next.cols) return code::Ok;
     return runGuarded([&] {
@@ -137,8 +138,8 @@ int findElementaryStep(const ComplexMatrix& current, const ComplexMatrix& next,
         }
         ComplexMatrix reducedCurrent;
         ComplexMatrix reducedNext;
-        if (const int rc = reducedForm(current, reducedCurrent); rc != code::Ok) return rc;
-        if (const int rc = reducedForm(next, reducedNext); rc != code::Ok) return rc;
+        if (const int rc = reducedForm(current, reducedCurrent, stop); rc != code::Ok) return rc;
+        if (const int rc = reducedForm(next, reducedNext, stop); rc != code::Ok) return rc;
         // The reduced forms have entries of their own size, so the tolerance
         // is taken relative to them.
         result.rowEquivalent = sameWithin(

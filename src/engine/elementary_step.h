@@ -2,6 +2,7 @@
 
 #include "engine/matrix_data.h"
 #include "engine/row_operations.h"
+#include "engine/stop_check.h"
 
 // Whether one matrix follows another by a single elementary row or column
 // operation, for checking a student's next step of a row reduction.
@@ -20,9 +21,11 @@ struct ElementaryStep {
 // is at most `tolerance` times the largest entry size of both matrices, so
 // the test does not depend on the matrices' scale. Row operations are tried
 // before column ones; an unchanged matrix is no step. Matrices of different
-// shapes are neither elementary nor row-equivalent.
-// Returns code::Ok or code::OutOfMemory.
+// shapes are neither elementary nor row-equivalent. The stop check is polled
+// by the two reductions.
+// Returns code::Ok, code::OutOfMemory or code::UserStop.
 [[nodiscard]] int findElementaryStep(const ComplexMatrix& current, const ComplexMatrix& next,
-                                     long double tolerance, ElementaryStep& result);
+                                     long double tolerance, ElementaryStep& result,
+                                     const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex

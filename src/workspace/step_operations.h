@@ -63,8 +63,9 @@ class StepOperations {
     // document's matrix after one elementary operation, equal within the
     // document's ZeroTol relative to the entries' size. The document is real,
     // so an integer matrix is compared by its values within that tolerance
-    // too. Codes: code::MatrixNotFound, code::OutOfMemory.
-    [[nodiscard]] int OperCheck(std::int32_t letter, ElementaryStep& result);
+    // too. Codes: code::MatrixNotFound, code::OutOfMemory, code::UserStop.
+    [[nodiscard]] int OperCheck(std::int32_t letter, ElementaryStep& result,
+                                const StopCheck& stop = StopCheck::never());
     // Takes a checked operation as the next step, on the undo stack like any
     // other. The codes of the operations above.
     [[nodiscard]] int OperTake(const RowColumnOperation& operation);
