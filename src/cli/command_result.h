@@ -27,6 +27,15 @@ struct StepView {
     bool finished = false;
 };
 
+// The answer to a checked step of the row and column operations.
+struct CheckedStep {
+    // The operation's description, when the step is one elementary operation.
+    std::optional<std::string> operation;
+    bool rowEquivalent = false;
+    // The whole answer as the program words it.
+    std::string answer;
+};
+
 // Everything one command did, for the plain and the JSON output. The
 // documents belong to the workspace and stay valid for its whole run.
 struct CommandResult {
@@ -42,6 +51,7 @@ struct CommandResult {
     std::optional<std::int32_t> rank;
     std::optional<OneMatrixReport> report;
     std::optional<StepView> step;
+    std::optional<CheckedStep> check;
     std::optional<Complex> value;
     bool complexValue = false;
     // Text shown in a text window, or printed: the plain-text table, TeX,

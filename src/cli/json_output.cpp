@@ -135,6 +135,14 @@ void writeJson(std::ostream& out, std::string_view line, const CommandResult& re
             .addRaw("highlight", highlightJson(*result.matrices.back().document))
             .addBool("finished", result.step->finished);
     }
+    if (result.check) {
+        object.addBool("elementary", result.check->operation.has_value());
+        if (result.check->operation)
+            object.addString("operation", *result.check->operation);
+        else
+            object.addNull("operation");
+        object.addBool("row_equivalent", result.check->rowEquivalent);
+    }
     if (result.value) object.addRaw("value", complexFields(*result.value).text());
     if (result.text) object.addString("text", *result.text);
     out << object.text() << '\n';

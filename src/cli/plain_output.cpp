@@ -55,6 +55,8 @@ void writePlain(std::ostream& out, std::string_view line, const CommandResult& r
         writeLines(out, result.report->text);
     } else if (result.text) {
         writeLines(out, *result.text);
+    } else if (result.check) {
+        writeLines(out, result.check->answer);
     } else {
         for (const ShownMatrix& shown : result.matrices)
             writeMatrix(out, shown);

@@ -5,6 +5,7 @@
 
 #include "cli/script_runner.h"
 #include "engine/echelon.h"
+#include "workspace/step_description.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
@@ -115,6 +116,23 @@ int ScriptRunner::undo(const CommandWords& words, CommandResult& result) {
     if (words.size() != 1) return code::NotUnderstood;
     if (!operations_.steps().OperUndo()) return code::NothingToDo;
     showStep(StepDocument::Operations, result, std::nullopt);
+    return code::Ok;
+}
+
+// "check S": whether S, of the current mode, is the operations window's
+// matrix after one elementary operation.
+int ScriptRunner::check(const CommandWords& words, CommandResult& result) {
+    if (words.size() != 2) return code::NotUnderstood;
+    const std::optional<std::int32_t> letter = letterNumber(words[1]);
+    if (!letter) return code::NotUnderstood;
+    ElementaryStep step;
+    if (const int rc = operations_.steps().OperCheck(*letter, step, stop_); rc != code::Ok)
+        return rc;
+    CheckedStep checked;
+    if (step.elementary) checked.operation = describeOperation(step.operation);
+    checked.rowEquivalent = step.rowEquivalent;
+    checked.answer = checkAnswerText(step);
+    result.check = std::move(checked);
     return code::Ok;
 }
 

@@ -236,6 +236,20 @@ int StepOperations::OperSwap(std::string_view first, std::string_view second, bo
                            i - 1, j - 1, ONE});
 }
 
+int StepOperations::OperCheck(std::int32_t letter, ElementaryStep& result, const StopCheck& stop) {
+    const MatrixDocument* document = context_.workspace.slot(letter);
+    if (document == nullptr) return code::MatrixNotFound;
+    const MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
+    return runGuarded([&] {
+        return findElementaryStep(std::get<ComplexMatrix>(shown.matrixData()),
+                                  asComplex(document->matrixData()), shown.ZeroTol(), result, stop);
+    });
+}
+
+int StepOperations::OperTake(const RowColumnOperation& operation) {
+    return applyOperation(operation);
+}
+
 bool StepOperations::OperUndo() {
     const int rc = runGuarded([&] {
         MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/elementary_step.h"
 #include "engine/result_codes.h"
 #include "engine/row_operations.h"
 #include "engine/simplex.h"
@@ -58,6 +59,16 @@ class StepOperations {
     // False when there is nothing to undo, or no memory to show the result.
     [[nodiscard]] bool OperUndo();
     bool OperCanUndo() const { return operations_.canUndo(); }
+    // Whether the lettered matrix of the current mode is the operations
+    // document's matrix after one elementary operation, equal within the
+    // document's ZeroTol relative to the entries' size. The document is real,
+    // so an integer matrix is compared by its values within that tolerance
+    // too. Codes: code::MatrixNotFound, code::OutOfMemory, code::UserStop.
+    [[nodiscard]] int OperCheck(std::int32_t letter, ElementaryStep& result,
+                                const StopCheck& stop = StopCheck::never());
+    // Takes a checked operation as the next step, on the undo stack like any
+    // other. The codes of the operations above.
+    [[nodiscard]] int OperTake(const RowColumnOperation& operation);
 
   private:
     // linearProgram without its guard against memory running out.

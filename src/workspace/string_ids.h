@@ -273,4 +273,10 @@ inline constexpr int Days = 1648;
 inline constexpr int Years = 1649;
 inline constexpr int OverThousandYears = 1650;
 
+// The answer to a checked step of the row and column operations.
+inline constexpr int NotElementary = 1760;
+inline constexpr int RowEquivalentNotOneStep = 1761;
+inline constexpr int RowLetter = 1762;
+inline constexpr int ColumnLetter = 1763;
+
 }  // namespace lorvex::strings::id

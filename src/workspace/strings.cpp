@@ -341,6 +341,10 @@ constexpr Entry kTable[] = {
     Entry{1648, " dias"},
     Entry{1649, " anos"},
     Entry{1650, "mais de 1000 anos"},
+    Entry{1760, "não é uma operação elementar"},
+    Entry{1761, "equivalente por linhas, mas não em um passo"},
+    Entry{1762, "L"},
+    Entry{1763, "C"},
 };
 
 static_assert(std::adjacent_find(std::begin(kTable), std::end(kTable),

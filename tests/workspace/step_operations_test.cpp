@@ -8,12 +8,14 @@
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 #include "workspace/generator_fixture.h"
+#include "workspace/step_description.h"
 
 namespace lorvex {
 namespace {
 
 using test::realMatrix;
 
+constexpr std::int32_t S = 19;
 constexpr std::int32_t X = 24;
 
 using StepOperationsTest = test::GeneratorTest;
@@ -58,6 +60,46 @@ TEST_F(StepOperationsTest, UndoingAComplexFactorRestoresTheRow) {
         EXPECT_NEAR(static_cast<double>(shown.Cells()[k].re), expected[k], 1e-15);
         EXPECT_NEAR(static_cast<double>(shown.Cells()[k].im), 0.0, 1e-15);
     }
+}
+
+// L2 <- L2 - (1/2) L1 turns [3 4] into [2.5 3]; taken, it is undone like
+// any operation.
+TEST_F(StepOperationsTest, ACheckedStepIsDescribedAndTaken) {
+    place(M, realMatrix({{1, 2}, {3, 4}}));
+    place(S, realMatrix({{1, 2}, {2.5L, 3}}));
+    ASSERT_EQ(operations.steps().OperLoad(M), code::Ok);
+    ElementaryStep step;
+    ASSERT_EQ(operations.steps().OperCheck(S, step), code::Ok);
+    EXPECT_EQ(checkAnswerText(step), "L2 ← L2 − (1/2)·L1");
+    ASSERT_EQ(operations.steps().OperTake(step.operation), code::Ok);
+    const MatrixDocument& shown = workspace.stepDocument(StepDocument::Operations);
+    EXPECT_EQ(shown.entryText(1, 0), "2.50000");
+    ASSERT_TRUE(operations.steps().OperUndo());
+    EXPECT_EQ(shown.entryText(1, 0), "3.00000");
+    EXPECT_EQ(operations.steps().OperCheck(X, step), code::MatrixNotFound);
+}
+
+TEST(StepDescription, OperationsInTheUsualNotation) {
+    using Kind = OperationKind;
+    const struct {
+        RowColumnOperation operation;
+        const char* text;
+    } cases[] = {
+        {{Kind::ExchangeRows, 0, 2, ONE}, "L1 ↔ L3"},
+        {{Kind::ExchangeColumns, 0, 2, ONE}, "C1 ↔ C3"},
+        {{Kind::ScaleRow, 1, 1, {0.5L, 0}}, "L2 ← (1/2)·L2"},
+        {{Kind::ScaleColumn, 0, 0, {-2.0L / 3, 0}}, "C1 ← (−2/3)·C1"},
+        {{Kind::ScaleRow, 0, 0, {-3, 0}}, "L1 ← −3·L1"},
+        {{Kind::AddRowMultiple, 0, 2, {2, 0}}, "L3 ← L3 + 2·L1"},
+        {{Kind::AddRowMultiple, 0, 1, {0.25L, 0}}, "L2 ← L2 + (1/4)·L1"},
+        {{Kind::AddColumnMultiple, 1, 0, {-1, 0}}, "C1 ← C1 − C2"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(describeOperation(c.operation), c.text);
+    ElementaryStep twoSteps;
+    twoSteps.rowEquivalent = true;
+    EXPECT_EQ(checkAnswerText(twoSteps),
+              "não é uma operação elementar\nequivalente por linhas, mas não em um passo");
 }
 
 }  // namespace
