@@ -103,6 +103,7 @@ const std::vector<ScriptRunner::Keyword>& ScriptRunner::keywords() {
         {"undo", &ScriptRunner::undo},
         {"stepsave", &ScriptRunner::stepsave},
         {"picture", &ScriptRunner::picture},
+        {"solution", &ScriptRunner::solution},
     };
     return table;
 }

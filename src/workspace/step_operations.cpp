@@ -87,6 +87,7 @@ StepProgress StepOperations::runLinearProgram(std::int32_t objective, std::int32
     const auto cm = std::get<ComplexMatrix>(c->matrixData());
     if (const int rc = checkLinearProgram(fm, bm, cm); rc != code::Ok) return {rc};
 
+    lastRun_ = LastRun::None;
     SimplexRun run;
     // A failing run has ended too.
     if (const int rc = runSimplex(fm, bm, cm, goal, stepLimit, run, stop); rc != code::Ok)
@@ -132,15 +133,16 @@ StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps,
     StepProgress progress;
     progress.code = runGuarded([&] {
         EchelonSteps result;
-        if (const int rc = reduceToEchelon(asComplex(document->matrixData()), steps, result, stop);
-            rc != code::Ok) {
-            return rc;
-        }
+        ComplexMatrix start = asComplex(document->matrixData());
+        if (const int rc = reduceToEchelon(start, steps, result, stop); rc != code::Ok) return rc;
         const bool highlighted = result.hasHighlight();
         EchShow(result.matrix,
                 letterOf(letter) + " --> " + std::string(strings::byId(strings::id::EchelonForm)),
                 highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
         progress.finished = result.actions < steps;
+        lastRun_ = LastRun::Echelon;
+        runStart_ = std::move(start);
+        echelonActions_ = std::move(result.performed);
         return code::Ok;
     });
     return progress;
@@ -169,6 +171,8 @@ int StepOperations::OperLoad(std::int32_t letter) {
                                     -1, -1);
         // Operations recorded on another matrix can no longer be undone.
         operations_.clear();
+        lastRun_ = LastRun::Operations;
+        runStart_ = std::get<ComplexMatrix>(document->matrixData());
         return code::Ok;
     });
 }
@@ -253,6 +257,56 @@ bool StepOperations::OperUndo() {
         return code::Ok;
     });
     return rc == code::Ok;
+}
+
+std::vector<StepRecord> StepOperations::lastSteps() const {
+    if (lastRun_ == LastRun::Echelon) return {echelonActions_.begin(), echelonActions_.end()};
+    if (lastRun_ == LastRun::Operations)
+        return {operations_.records().begin(), operations_.records().end()};
+    return {};
+}
+
+int StepOperations::lastDecimals() const {
+    const StepDocument shown =
+        lastRun_ == LastRun::Echelon ? StepDocument::Echelon : StepDocument::Operations;
+    return context_.workspace.stepDocument(shown).Decimals();
+}
+
+std::vector<std::string> StepOperations::stepDescriptions() const {
+    std::vector<std::string> descriptions;
+    for (const StepRecord& step : lastSteps())
+        descriptions.push_back(describeStep(step, lastDecimals(), StepNotation::Text));
+    return descriptions;
+}
+
+// The echelon matrices come from the reduction cut after each action, as
+// the step window showed them; the operations are applied again in turn.
+int StepOperations::workedSolution(WorkedSolution& solution) const {
+    if (lastRun_ == LastRun::None) return code::NothingToDo;
+    return runGuarded([&] {
+        WorkedSolution written{runStart_, {}, lastDecimals()};
+        ComplexMatrix matrix = runStart_;
+        std::int32_t count = 0;
+        for (const StepRecord& step : lastSteps()) {
+            SolutionStep shown{step, {}, -1, -1};
+            if (const auto* op = std::get_if<RowColumnOperation>(&step)) {
+                lorvex::applyOperation(matrix, *op);
+                shown.after = matrix;
+            } else {
+                EchelonSteps cut;
+                if (const int rc = reduceToEchelon(runStart_, ++count, cut); rc != code::Ok)
+                    return rc;
+                if (cut.hasHighlight()) {
+                    shown.pivotRow = cut.stepRow;
+                    shown.pivotCol = cut.stepCol;
+                }
+                shown.after = std::move(cut.matrix);
+            }
+            written.steps.push_back(std::move(shown));
+        }
+        solution = std::move(written);
+        return code::Ok;
+    });
 }
 
 }  // namespace lorvex

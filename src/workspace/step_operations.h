@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/result_codes.h"
 #include "engine/row_operations.h"
 #include "engine/simplex.h"
 #include "engine/stop_check.h"
 #include "workspace/operation_context.h"
+#include "workspace/worked_solution.h"
 
 namespace lorvex {
 
@@ -59,6 +61,15 @@ class StepOperations {
     [[nodiscard]] bool OperUndo();
     bool OperCanUndo() const { return operations_.canUndo(); }
 
+    // The names of the steps of the last echelon or operations run, oldest
+    // first, with the decimals of its step window; empty after any other.
+    std::vector<std::string> stepDescriptions() const;
+    // The last echelon or operations run written out step by step; its
+    // matrices are worked out again here, so that the runs keep no copies.
+    // code::NothingToDo when there was none (or a linear program came
+    // last), code::OutOfMemory.
+    [[nodiscard]] int workedSolution(WorkedSolution& solution) const;
+
   private:
     // linearProgram without its guard against memory running out.
     StepProgress runLinearProgram(std::int32_t objective, std::int32_t constraints,
@@ -67,8 +78,16 @@ class StepOperations {
     [[nodiscard]] int applyOperation(const RowColumnOperation& operation);
     std::int32_t operationLimit(bool columns);
 
+    std::vector<StepRecord> lastSteps() const;
+    int lastDecimals() const;
+
     OperationContext context_;
     OperationStack operations_;
+    // Which run the worked solution is made of, and where it started.
+    enum class LastRun { None, Echelon, Operations };
+    LastRun lastRun_ = LastRun::None;
+    ComplexMatrix runStart_;
+    std::vector<EchelonAction> echelonActions_;
 };
 
 }  // namespace lorvex

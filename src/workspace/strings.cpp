@@ -341,6 +341,11 @@ constexpr Entry kTable[] = {
     Entry{1648, " dias"},
     Entry{1649, " anos"},
     Entry{1650, "mais de 1000 anos"},
+    Entry{1730, "pivô: linha %1, coluna %2"},
+    Entry{1731, "L"},
+    Entry{1732, "C"},
+    Entry{1733, "início"},
+    Entry{1734, "resultado"},
 };
 
 static_assert(std::adjacent_find(std::begin(kTable), std::end(kTable),

@@ -1,0 +1,110 @@
+#include "workspace/step_description.h"
+
+#include "workspace/number_text.h"
+#include "workspace/string_ids.h"
+#include "workspace/strings.h"
+
+namespace lorvex {
+namespace {
+
+struct Symbols {
+    const char* assign;
+    const char* exchange;
+    const char* minus;
+    const char* times;
+};
+
+Symbols symbolsOf(StepNotation notation) {
+    if (notation == StepNotation::Tex) return {" \\leftarrow ", " \\leftrightarrow ", " - ", " "};
+    return {" ← ", " ↔ ", " − ", "·"};
+}
+
+// "L2" or, in TeX, "L_2"; `index` counts from 0.
+std::string lineName(bool column, std::int32_t index, StepNotation notation) {
+    const std::string letter(
+        strings::byId(column ? strings::id::ColumnLetter : strings::id::RowLetter));
+    return letter + (notation == StepNotation::Tex ? "_" : "") + std::to_string(index + 1);
+}
+
+bool isReal(Complex value) {
+    return value.im == 0.0L;
+}
+
+// A factor as the window writes an entry, without the padding; a complex
+// one in parentheses, so that it reads as one factor.
+std::string factorText(Complex value, int decimals) {
+    if (!isReal(value)) return "(" + entryText(value, decimals) + ")";
+    return entryText(value, decimals);
+}
+
+// " + 3.00000·L1" or " − 3.00000·L1" for `sign` times `factor` times the
+// line: a negative real factor turns the sign rather than showing "+ -3".
+std::string addedTerm(bool subtract, Complex factor, const std::string& line, int decimals,
+                      StepNotation notation) {
+    const Symbols symbols = symbolsOf(notation);
+    if (isReal(factor) && factor.re < 0.0L) {
+        subtract = !subtract;
+        factor.re = -factor.re;
+    }
+    return (subtract ? symbols.minus : " + ") + factorText(factor, decimals) + symbols.times + line;
+}
+
+std::string pivotText(std::int32_t row, std::int32_t column, StepNotation notation) {
+    std::string text(strings::byId(strings::id::PivotAt));
+    for (const auto& [mark, value] : {std::pair{"%1", row + 1}, std::pair{"%2", column + 1}})
+        text.replace(text.find(mark), 2, std::to_string(value));
+    return notation == StepNotation::Tex ? "\\text{" + text + "}" : text;
+}
+
+// Dividing by the pivot is written as a division by the entry the window
+// showed, "L1 ← L1 / 2.00000": its reciprocal "(1/2.00000)·L1" would nest a
+// fraction around a rounded decimal, and would name a number not shown.
+std::string describeAction(const EchelonAction& action, int decimals, StepNotation notation) {
+    const Symbols symbols = symbolsOf(notation);
+    const std::string row = lineName(false, action.row, notation);
+    switch (action.kind) {
+        case EchelonAction::Kind::FindPivot:
+            return pivotText(action.row, action.other, notation);
+        case EchelonAction::Kind::ExchangeRows:
+            return row + symbols.exchange + lineName(false, action.other, notation);
+        case EchelonAction::Kind::DivideRow:
+            return row + symbols.assign + row + " / " + factorText(action.factor, decimals);
+        case EchelonAction::Kind::EliminateRow:
+            return row + symbols.assign + row +
+                   addedTerm(true, action.factor, lineName(false, action.other, notation), decimals,
+                             notation);
+    }
+    return {};
+}
+
+std::string describeOperation(const RowColumnOperation& op, int decimals, StepNotation notation) {
+    const Symbols symbols = symbolsOf(notation);
+    const bool columns = op.kind == OperationKind::ExchangeColumns ||
+                         op.kind == OperationKind::ScaleColumn ||
+                         op.kind == OperationKind::AddColumnMultiple;
+    const std::string first = lineName(columns, op.i, notation);
+    const std::string second = lineName(columns, op.j, notation);
+    switch (op.kind) {
+        case OperationKind::ExchangeRows:
+        case OperationKind::ExchangeColumns:
+            return first + symbols.exchange + second;
+        case OperationKind::ScaleRow:
+        case OperationKind::ScaleColumn:
+            return first + symbols.assign + factorText(op.a, decimals) + symbols.times + first;
+        case OperationKind::AddRowMultiple:
+        case OperationKind::AddColumnMultiple:
+            return second + symbols.assign + second +
+                   addedTerm(false, op.a, first, decimals, notation);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string describeStep(const StepRecord& step, int decimals, StepNotation notation) {
+    if (const auto* action = std::get_if<EchelonAction>(&step))
+        return describeAction(*action, decimals, notation);
+    return describeOperation(std::get<RowColumnOperation>(step), decimals, notation);
+}
+
+}  // namespace lorvex

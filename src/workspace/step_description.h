@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "engine/echelon.h"
+#include "engine/row_operations.h"
+
+// The one-line names of the steps of the step procedures, in the usual
+// notation of row reduction: "L2 ← L2 − 3.00000·L1", "C1 ↔ C3".
+namespace lorvex {
+
+// One step as the engine records it: an action of the reduction to echelon
+// form, or a row or column operation.
+using StepRecord = std::variant<EchelonAction, RowColumnOperation>;
+
+// Text for the windows and plain-text files; Tex for a LaTeX math formula.
+enum class StepNotation { Text, Tex };
+
+// The step's description with its factors written with `decimals` decimals,
+// as the step window shows its entries.
+std::string describeStep(const StepRecord& step, int decimals, StepNotation notation);
+
+}  // namespace lorvex
