@@ -36,7 +36,7 @@ class EchelonRun {
             steps_.stepCol = k_;
             if (count_ < limit_ && p > r_) {
                 w_.swapRows(p, r_);
-                takeAction({EchelonAction::Kind::ExchangeRows, p, r_, ONE});
+                takeAction({EchelonAction::Kind::ExchangeRows, r_, p, ONE});
                 steps_.stepRow = r_;
             }
             if (count_ < limit_) dividePivotRow();
