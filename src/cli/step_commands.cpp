@@ -147,7 +147,7 @@ int ScriptRunner::solution(const CommandWords& words, CommandResult& result) {
     const bool document = words.size() > 2 && sameWord(words[2], "--document");
     if (document && !tex) return code::NotUnderstood;
     WorkedSolution worked;
-    if (const int rc = operations_.steps().workedSolution(worked); rc != code::Ok) return rc;
+    if (const int rc = operations_.steps().workedSolution(worked, stop_); rc != code::Ok) return rc;
     std::string written = tex ? solutionTex(worked, document) : solutionText(worked);
     const std::string_view file = words.restFrom(document ? 3 : 2);
     if (file.empty()) {

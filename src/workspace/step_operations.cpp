@@ -281,7 +281,7 @@ std::vector<std::string> StepOperations::stepDescriptions() const {
 
 // The echelon matrices come from the reduction cut after each action, as
 // the step window showed them; the operations are applied again in turn.
-int StepOperations::workedSolution(WorkedSolution& solution) const {
+int StepOperations::workedSolution(WorkedSolution& solution, const StopCheck& stop) const {
     if (lastRun_ == LastRun::None) return code::NothingToDo;
     return runGuarded([&] {
         WorkedSolution written{runStart_, {}, lastDecimals()};
@@ -294,7 +294,7 @@ int StepOperations::workedSolution(WorkedSolution& solution) const {
                 shown.after = matrix;
             } else {
                 EchelonSteps cut;
-                if (const int rc = reduceToEchelon(runStart_, ++count, cut); rc != code::Ok)
+                if (const int rc = reduceToEchelon(runStart_, ++count, cut, stop); rc != code::Ok)
                     return rc;
                 if (cut.hasHighlight()) {
                     shown.pivotRow = cut.stepRow;

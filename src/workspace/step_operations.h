@@ -67,8 +67,10 @@ class StepOperations {
     // The last echelon or operations run written out step by step; its
     // matrices are worked out again here, so that the runs keep no copies.
     // code::NothingToDo when there was none (or a linear program came
-    // last), code::OutOfMemory.
-    [[nodiscard]] int workedSolution(WorkedSolution& solution) const;
+    // last), code::OutOfMemory, code::UserStop (the stop check is polled by
+    // each reduction worked out again).
+    [[nodiscard]] int workedSolution(WorkedSolution& solution,
+                                     const StopCheck& stop = StopCheck::never()) const;
 
   private:
     // linearProgram without its guard against memory running out.
