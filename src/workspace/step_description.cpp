@@ -49,10 +49,24 @@ std::string addedTerm(bool subtract, Complex factor, const std::string& line, in
     return (subtract ? symbols.minus : " + ") + factorText(factor, decimals) + symbols.times + line;
 }
 
-std::string pivotText(std::int32_t row, std::int32_t column, StepNotation notation) {
-    std::string text(strings::byId(strings::id::PivotAt));
-    for (const auto& [mark, value] : {std::pair{"%1", row + 1}, std::pair{"%2", column + 1}})
+// The string with "%1" and "%2" replaced by the numbers.
+std::string filledIn(int id, std::int32_t first, std::int32_t second) {
+    std::string text(strings::byId(id));
+    for (const auto& [mark, value] : {std::pair{"%1", first}, std::pair{"%2", second}})
         text.replace(text.find(mark), 2, std::to_string(value));
+    return text;
+}
+
+std::string pivotText(std::int32_t row, std::int32_t column, StepNotation notation) {
+    const std::string text = filledIn(strings::id::PivotAt, row + 1, column + 1);
+    return notation == StepNotation::Tex ? "\\text{" + text + "}" : text;
+}
+
+// "pivô: linha 2, coluna 3; entra x3, sai x5".
+std::string describePivot(const SimplexPivot& pivot, StepNotation notation) {
+    const std::string text =
+        filledIn(strings::id::PivotAt, pivot.row + 1, pivot.column + 1) +
+        filledIn(strings::id::EnteringLeaving, pivot.column + 1, pivot.leavingColumn + 1);
     return notation == StepNotation::Tex ? "\\text{" + text + "}" : text;
 }
 
@@ -104,6 +118,8 @@ std::string describeOperation(const RowColumnOperation& op, int decimals, StepNo
 std::string describeStep(const StepRecord& step, int decimals, StepNotation notation) {
     if (const auto* action = std::get_if<EchelonAction>(&step))
         return describeAction(*action, decimals, notation);
+    if (const auto* pivot = std::get_if<SimplexPivot>(&step))
+        return describePivot(*pivot, notation);
     return describeOperation(std::get<RowColumnOperation>(step), decimals, notation);
 }
 

@@ -5,14 +5,16 @@
 
 #include "engine/echelon.h"
 #include "engine/row_operations.h"
+#include "engine/simplex.h"
 
 // The one-line names of the steps of the step procedures, in the usual
 // notation of row reduction: "L2 ← L2 − 3.00000·L1", "C1 ↔ C3".
 namespace lorvex {
 
 // One step as the engine records it: an action of the reduction to echelon
-// form, or a row or column operation.
-using StepRecord = std::variant<EchelonAction, RowColumnOperation>;
+// form, a row or column operation, or a pivot of the simplex method (its
+// variables named after the tableau's columns, x1, x2, ...).
+using StepRecord = std::variant<EchelonAction, RowColumnOperation, SimplexPivot>;
 
 // Text for the windows and plain-text files; Tex for a LaTeX math formula.
 enum class StepNotation { Text, Tex };

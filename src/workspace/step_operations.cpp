@@ -92,6 +92,9 @@ StepProgress StepOperations::runLinearProgram(std::int32_t objective, std::int32
     // A failing run has ended too.
     if (const int rc = runSimplex(fm, bm, cm, goal, stepLimit, run, stop); rc != code::Ok)
         return {rc, true};
+    lastRun_ = LastRun::LinearProgram;
+    lastProblem_ = {fm, bm, cm, goal};
+    simplexPivots_ = std::move(run.performed);
     const std::string constraintsText = constraintPart(constraints, rightSide, goal);
     if (run.ended()) {
         LPShow(run.solutions,
@@ -263,12 +266,14 @@ std::vector<StepRecord> StepOperations::lastSteps() const {
     if (lastRun_ == LastRun::Echelon) return {echelonActions_.begin(), echelonActions_.end()};
     if (lastRun_ == LastRun::Operations)
         return {operations_.records().begin(), operations_.records().end()};
+    if (lastRun_ == LastRun::LinearProgram) return {simplexPivots_.begin(), simplexPivots_.end()};
     return {};
 }
 
 int StepOperations::lastDecimals() const {
-    const StepDocument shown =
-        lastRun_ == LastRun::Echelon ? StepDocument::Echelon : StepDocument::Operations;
+    StepDocument shown = StepDocument::Operations;
+    if (lastRun_ == LastRun::Echelon) shown = StepDocument::Echelon;
+    if (lastRun_ == LastRun::LinearProgram) shown = StepDocument::LinearProgramming;
     return context_.workspace.stepDocument(shown).Decimals();
 }
 
@@ -279,11 +284,39 @@ std::vector<std::string> StepOperations::stepDescriptions() const {
     return descriptions;
 }
 
-// The echelon matrices come from the reduction cut after each action, as
-// the step window showed them; the operations are applied again in turn.
+// The tableau after `pivots` pivots, from a run cut after them.
+int StepOperations::tableauAfter(std::int32_t pivots, ComplexMatrix& tableau,
+                                 const StopCheck& stop) const {
+    const LinearProblem& p = lastProblem_;
+    SimplexRun run;
+    if (const int rc =
+            runSimplex(p.objective, p.constraints, p.rightSide, p.goal, 2 * pivots, run, stop);
+        rc != code::Ok) {
+        return rc;
+    }
+    tableau = std::move(run.tableau);
+    return code::Ok;
+}
+
+// The echelon matrices come from the reduction cut after each action, and
+// the tableaux from the simplex method cut after each pivot, as the step
+// window showed them; the operations are applied again in turn.
 int StepOperations::workedSolution(WorkedSolution& solution, const StopCheck& stop) const {
     if (lastRun_ == LastRun::None) return code::NothingToDo;
     return runGuarded([&] {
+        if (lastRun_ == LastRun::LinearProgram) {
+            WorkedSolution written{{}, {}, lastDecimals()};
+            if (const int rc = tableauAfter(0, written.start, stop); rc != code::Ok) return rc;
+            std::int32_t count = 0;
+            for (const SimplexPivot& pivot : simplexPivots_) {
+                SolutionStep shown{pivot, {}, pivot.row, pivot.column};
+                if (const int rc = tableauAfter(++count, shown.after, stop); rc != code::Ok)
+                    return rc;
+                written.steps.push_back(std::move(shown));
+            }
+            solution = std::move(written);
+            return code::Ok;
+        }
         WorkedSolution written{runStart_, {}, lastDecimals()};
         ComplexMatrix matrix = runStart_;
         std::int32_t count = 0;

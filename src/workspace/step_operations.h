@@ -61,14 +61,14 @@ class StepOperations {
     [[nodiscard]] bool OperUndo();
     bool OperCanUndo() const { return operations_.canUndo(); }
 
-    // The names of the steps of the last echelon or operations run, oldest
-    // first, with the decimals of its step window; empty after any other.
+    // The names of the steps of the last echelon, linear-programming or
+    // operations run, oldest first, with the decimals of its step window.
     std::vector<std::string> stepDescriptions() const;
-    // The last echelon or operations run written out step by step; its
-    // matrices are worked out again here, so that the runs keep no copies.
-    // code::NothingToDo when there was none (or a linear program came
-    // last), code::OutOfMemory, code::UserStop (the stop check is polled by
-    // each reduction worked out again).
+    // The last such run written out step by step (a linear program pivot
+    // by pivot, from its first tableau); its matrices are worked out again
+    // here, so that the runs keep no copies. code::NothingToDo when there
+    // was none (or the last one failed), code::OutOfMemory, code::UserStop (the stop check is
+    // polled by each reduction worked out again).
     [[nodiscard]] int workedSolution(WorkedSolution& solution,
                                      const StopCheck& stop = StopCheck::never()) const;
 
@@ -82,14 +82,24 @@ class StepOperations {
 
     std::vector<StepRecord> lastSteps() const;
     int lastDecimals() const;
+    [[nodiscard]] int tableauAfter(std::int32_t pivots, ComplexMatrix& tableau,
+                                   const StopCheck& stop) const;
 
     OperationContext context_;
     OperationStack operations_;
     // Which run the worked solution is made of, and where it started.
-    enum class LastRun { None, Echelon, Operations };
+    enum class LastRun { None, Echelon, Operations, LinearProgram };
     LastRun lastRun_ = LastRun::None;
     ComplexMatrix runStart_;
     std::vector<EchelonAction> echelonActions_;
+    struct LinearProblem {
+        ComplexMatrix objective;
+        ComplexMatrix constraints;
+        ComplexMatrix rightSide;
+        Goal goal = Goal::Maximise;
+    };
+    LinearProblem lastProblem_;
+    std::vector<SimplexPivot> simplexPivots_;
 };
 
 }  // namespace lorvex

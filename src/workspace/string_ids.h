@@ -279,5 +279,6 @@ inline constexpr int RowLetter = 1731;
 inline constexpr int ColumnLetter = 1732;
 inline constexpr int SolutionStart = 1733;
 inline constexpr int SolutionResult = 1734;
+inline constexpr int EnteringLeaving = 1735;
 
 }  // namespace lorvex::strings::id

@@ -346,6 +346,7 @@ constexpr Entry kTable[] = {
     Entry{1732, "C"},
     Entry{1733, "início"},
     Entry{1734, "resultado"},
+    Entry{1735, "; entra x%1, sai x%2"},
 };
 
 static_assert(std::adjacent_find(std::begin(kTable), std::end(kTable),
