@@ -144,7 +144,7 @@ StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps,
                 highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
         progress.finished = result.actions < steps;
         lastRun_ = LastRun::Echelon;
-        runStart_ = std::move(start);
+        echelonStart_ = std::move(start);
         echelonActions_ = std::move(result.performed);
         return code::Ok;
     });
@@ -175,7 +175,7 @@ int StepOperations::OperLoad(std::int32_t letter) {
         // Operations recorded on another matrix can no longer be undone.
         operations_.clear();
         lastRun_ = LastRun::Operations;
-        runStart_ = std::get<ComplexMatrix>(document->matrixData());
+        operationsStart_ = std::get<ComplexMatrix>(document->matrixData());
         return code::Ok;
     });
 }
@@ -193,6 +193,7 @@ int StepOperations::applyOperation(const RowColumnOperation& operation) {
             if (operations_.records().size() > recorded) operations_.undo(matrix);
             throw;
         }
+        lastRun_ = LastRun::Operations;
         return code::Ok;
     });
 }
@@ -257,6 +258,7 @@ bool StepOperations::OperUndo() {
             static_cast<void>(operations_.apply(matrix, newest));
             throw;
         }
+        lastRun_ = LastRun::Operations;
         return code::Ok;
     });
     return rc == code::Ok;
@@ -317,8 +319,10 @@ int StepOperations::workedSolution(WorkedSolution& solution, const StopCheck& st
             solution = std::move(written);
             return code::Ok;
         }
-        WorkedSolution written{runStart_, {}, lastDecimals()};
-        ComplexMatrix matrix = runStart_;
+        const ComplexMatrix& start =
+            lastRun_ == LastRun::Echelon ? echelonStart_ : operationsStart_;
+        WorkedSolution written{start, {}, lastDecimals()};
+        ComplexMatrix matrix = start;
         std::int32_t count = 0;
         for (const StepRecord& step : lastSteps()) {
             SolutionStep shown{step, {}, -1, -1};
@@ -327,7 +331,7 @@ int StepOperations::workedSolution(WorkedSolution& solution, const StopCheck& st
                 shown.after = matrix;
             } else {
                 EchelonSteps cut;
-                if (const int rc = reduceToEchelon(runStart_, ++count, cut, stop); rc != code::Ok)
+                if (const int rc = reduceToEchelon(start, ++count, cut, stop); rc != code::Ok)
                     return rc;
                 if (cut.hasHighlight()) {
                     shown.pivotRow = cut.stepRow;

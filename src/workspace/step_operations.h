@@ -87,10 +87,12 @@ class StepOperations {
 
     OperationContext context_;
     OperationStack operations_;
-    // Which run the worked solution is made of, and where it started.
+    // Which run the worked solution is made of, and where it started. An
+    // operation or an undo makes the operations run the last one again.
     enum class LastRun { None, Echelon, Operations, LinearProgram };
     LastRun lastRun_ = LastRun::None;
-    ComplexMatrix runStart_;
+    ComplexMatrix echelonStart_;
+    ComplexMatrix operationsStart_;
     std::vector<EchelonAction> echelonActions_;
     struct LinearProblem {
         ComplexMatrix objective;
