@@ -72,7 +72,8 @@ std::string describePivot(const SimplexPivot& pivot, StepNotation notation) {
 
 // Dividing by the pivot is written as a division by the entry the window
 // showed, "L1 ← L1 / 2.00000": its reciprocal "(1/2.00000)·L1" would nest a
-// fraction around a rounded decimal, and would name a number not shown.
+// fraction around a rounded decimal, and would name a number not shown. A
+// negative divisor goes in parentheses, as "/ -2" reads like a typing slip.
 std::string describeAction(const EchelonAction& action, int decimals, StepNotation notation) {
     const Symbols symbols = symbolsOf(notation);
     const std::string row = lineName(false, action.row, notation);
@@ -81,8 +82,11 @@ std::string describeAction(const EchelonAction& action, int decimals, StepNotati
             return pivotText(action.row, action.other, notation);
         case EchelonAction::Kind::ExchangeRows:
             return row + symbols.exchange + lineName(false, action.other, notation);
-        case EchelonAction::Kind::DivideRow:
-            return row + symbols.assign + row + " / " + factorText(action.factor, decimals);
+        case EchelonAction::Kind::DivideRow: {
+            const bool negative = isReal(action.factor) && action.factor.re < 0.0L;
+            const std::string divisor = factorText(action.factor, decimals);
+            return row + symbols.assign + row + " / " + (negative ? "(" + divisor + ")" : divisor);
+        }
         case EchelonAction::Kind::EliminateRow:
             return row + symbols.assign + row +
                    addedTerm(true, action.factor, lineName(false, action.other, notation), decimals,

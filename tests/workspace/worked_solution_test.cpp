@@ -101,10 +101,11 @@ TEST_F(WorkedSolutionTest, EveryOperationIsNamed) {
     EXPECT_EQ(steps.stepDescriptions(),
               (std::vector<std::string>{"L1 ← -0.50000·L1", "C2 ← C2 − 3.00000·C1", "L1 ↔ L2",
                                         "L1 ← L1 + (2.00000 + 3.00000i)·L2"}));
-    place(B, realMatrix({{0, 1}, {2, 0}}));
-    ASSERT_EQ(steps.echelon(B, 2).code, code::Ok);
-    EXPECT_EQ(steps.stepDescriptions(),
-              (std::vector<std::string>{"pivô: linha 2, coluna 1", "L1 ↔ L2"}));
+    place(B, realMatrix({{0, 1}, {-2, 0}}));
+    ASSERT_EQ(steps.echelon(B, 3).code, code::Ok);
+    EXPECT_EQ(
+        steps.stepDescriptions(),
+        (std::vector<std::string>{"pivô: linha 2, coluna 1", "L1 ↔ L2", "L1 ← L1 / (-2.00000)"}));
 }
 
 }  // namespace
