@@ -185,6 +185,8 @@ int StepOperations::applyOperation(const RowColumnOperation& operation) {
         MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
         auto matrix = std::get<ComplexMatrix>(shown.matrixData());
         const std::size_t recorded = operations_.records().size();
+        std::optional<ComplexMatrix> before;
+        if (!operationsStart_) before = matrix;
         if (const int rc = operations_.apply(matrix, operation); rc != code::Ok) return rc;
         try {
             context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
@@ -193,6 +195,7 @@ int StepOperations::applyOperation(const RowColumnOperation& operation) {
             if (operations_.records().size() > recorded) operations_.undo(matrix);
             throw;
         }
+        if (before) operationsStart_ = std::move(before);
         lastRun_ = LastRun::Operations;
         return code::Ok;
     });
@@ -320,7 +323,7 @@ int StepOperations::workedSolution(WorkedSolution& solution, const StopCheck& st
             return code::Ok;
         }
         const ComplexMatrix& start =
-            lastRun_ == LastRun::Echelon ? echelonStart_ : operationsStart_;
+            lastRun_ == LastRun::Echelon ? echelonStart_ : *operationsStart_;
         WorkedSolution written{start, {}, lastDecimals()};
         ComplexMatrix matrix = start;
         std::int32_t count = 0;

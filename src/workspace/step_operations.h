@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,7 +93,8 @@ class StepOperations {
     enum class LastRun { None, Echelon, Operations, LinearProgram };
     LastRun lastRun_ = LastRun::None;
     ComplexMatrix echelonStart_;
-    ComplexMatrix operationsStart_;
+    // Set by a load, or by the first operation on the document as it was.
+    std::optional<ComplexMatrix> operationsStart_;
     std::vector<EchelonAction> echelonActions_;
     struct LinearProblem {
         ComplexMatrix objective;
