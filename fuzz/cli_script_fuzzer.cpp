@@ -25,10 +25,18 @@ void check(bool condition) {
     if (!condition) std::abort();
 }
 
+// "solution" writes a file when a word follows its format and its
+// "--document".
+bool writesSolutionFile(const lorvex::cli::CommandWords& words) {
+    using lorvex::cli::sameWord;
+    const bool document = words.size() > 2 && sameWord(words[2], "--document");
+    return sameWord(words[0], "solution") && words.size() > (document ? 3u : 2u);
+}
+
 bool touchesFiles(const lorvex::cli::CommandWords& words) {
     using lorvex::cli::sameWord;
     return words.size() > 0 && (sameWord(words[0], "save") || sameWord(words[0], "open") ||
-                                sameWord(words[0], "paste"));
+                                sameWord(words[0], "paste") || writesSolutionFile(words));
 }
 
 bool holdsLargeMatrix(const lorvex::Workspace& workspace) {

@@ -88,6 +88,7 @@ const std::vector<ScriptRunner::Keyword>& ScriptRunner::keywords() {
         {"swap", &ScriptRunner::swap},       {"undo", &ScriptRunner::undo},
         {"check", &ScriptRunner::check},     {"stepsave", &ScriptRunner::stepsave},
         {"picture", &ScriptRunner::picture},
+        {"solution", &ScriptRunner::solution},
     };
     return table;
 }

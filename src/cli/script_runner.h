@@ -95,6 +95,7 @@ class ScriptRunner : private WorkspaceListener {
     [[nodiscard]] int undo(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int check(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int stepsave(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int solution(const CommandWords& words, CommandResult& result);
     // Adds a step document to the result, with its title and whether the
     // procedure finished when it has one.
     void showStep(StepDocument which, CommandResult& result, std::optional<bool> finished);

@@ -5,7 +5,8 @@
 
 #include "cli/script_runner.h"
 #include "engine/echelon.h"
-#include "workspace/step_description.h"
+#include "workspace/check_answer.h"
+#include "workspace/file_bytes.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
@@ -152,6 +153,27 @@ int ScriptRunner::stepsave(const CommandWords& words, CommandResult&) {
     if (placement.stored)
         placement.document->setNotes(std::string(strings::byId(strings::id::Operations)));
     return placement.code;
+}
+
+// "solution tex|text [--document] [FILE]": the last echelon or operations
+// run written out, to FILE (the rest of the line) or shown; "--document"
+// makes the LaTeX a complete document.
+int ScriptRunner::solution(const CommandWords& words, CommandResult& result) {
+    if (words.size() < 2) return code::NotUnderstood;
+    const bool tex = sameWord(words[1], "tex");
+    if (!tex && !sameWord(words[1], "text")) return code::NotUnderstood;
+    const bool document = words.size() > 2 && sameWord(words[2], "--document");
+    if (document && !tex) return code::NotUnderstood;
+    WorkedSolution worked;
+    if (const int rc = operations_.steps().workedSolution(worked, stop_); rc != code::Ok) return rc;
+    std::string written = tex ? solutionTex(worked, document) : solutionText(worked);
+    const std::string_view file = words.restFrom(document ? 3 : 2);
+    if (file.empty()) {
+        result.text = std::move(written);
+        return code::Ok;
+    }
+    const std::vector<std::uint8_t> bytes(written.begin(), written.end());
+    return replaceFileContents(std::string(file), bytes) ? code::Ok : code::CannotSaveFile;
 }
 
 }  // namespace lorvex::cli

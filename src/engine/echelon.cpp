@@ -31,18 +31,15 @@ class EchelonRun {
                 ++k_;
                 continue;
             }
-            takeAction();
+            takeAction({EchelonAction::Kind::FindPivot, p, k_, ONE});
             steps_.stepRow = p;
             steps_.stepCol = k_;
             if (count_ < limit_ && p > r_) {
                 w_.swapRows(p, r_);
-                takeAction();
+                takeAction({EchelonAction::Kind::ExchangeRows, r_, p, ONE});
                 steps_.stepRow = r_;
             }
-            if (count_ < limit_) {
-                dividePivotRow();
-                takeAction();
-            }
+            if (count_ < limit_) dividePivotRow();
             if (count_ < limit_) clearColumn();
         }
         steps_.matrix = ComplexMatrix(w_.rows, w_.cols);
@@ -52,7 +49,10 @@ class EchelonRun {
     }
 
   private:
-    void takeAction() { ++count_; }
+    void takeAction(const EchelonAction& action) {
+        ++count_;
+        steps_.performed.push_back(action);
+    }
 
     void dividePivotRow() {
         Complex* pivotRow = w_.row(r_);
@@ -60,6 +60,7 @@ class EchelonRun {
         for (std::int32_t q = k_ + 1; q < w_.cols; ++q)
             pivotRow[q] = gauss_jordan::quotient(pivotRow[q], pivot);
         pivotRow[k_] = ONE;
+        takeAction({EchelonAction::Kind::DivideRow, r_, k_, pivot});
     }
 
     void clearColumn() {
@@ -68,9 +69,10 @@ class EchelonRun {
         for (std::int32_t i = 0; i < w_.rows && count_ < limit_; ++i) {
             if (i == r_) continue;
             Complex* row = w_.row(i);
-            gauss_jordan::subtractPivotRow(row, pivotRow, row[k_], k_ + 1, w_.cols);
+            const Complex multiple = row[k_];
+            gauss_jordan::subtractPivotRow(row, pivotRow, multiple, k_ + 1, w_.cols);
             row[k_] = ZERO;
-            takeAction();
+            takeAction({EchelonAction::Kind::EliminateRow, i, r_, multiple});
             ++cleared;
         }
         if (cleared == w_.rows - 1) ++r_;

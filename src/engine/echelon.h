@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/matrix_data.h"
 #include "engine/stop_check.h"
@@ -14,6 +15,23 @@ namespace lorvex {
 // The limit of the "final" display: large enough for any matrix.
 inline constexpr std::int32_t kAllEchelonActions = 2147483646;
 
+// One elementary action of the reduction, as a record for its description.
+// Rows and columns count from 0.
+struct EchelonAction {
+    enum class Kind {
+        FindPivot,     // the pivot of column `other` is found in `row`
+        ExchangeRows,  // rows `row` and `other` change places
+        DivideRow,     // row `row` is divided by `factor`, the pivot
+        EliminateRow,  // `factor` times the pivot row `other` is subtracted from `row`
+    };
+    Kind kind = Kind::FindPivot;
+    std::int32_t row = 0;
+    std::int32_t other = 0;
+    Complex factor = ONE;
+
+    friend bool operator==(const EchelonAction&, const EchelonAction&) = default;
+};
+
 struct EchelonSteps {
     // The matrix after the first `limit` actions.
     ComplexMatrix matrix;
@@ -24,6 +42,8 @@ struct EchelonSteps {
     std::int32_t stepCol = -1;
     // Actions performed; fewer than the limit means the reduction is complete.
     std::int32_t actions = 0;
+    // The actions performed, in order.
+    std::vector<EchelonAction> performed;
 
     // A pivot is highlighted only when both positions lie inside the matrix.
     bool hasHighlight() const { return stepCol >= 0 && stepRow >= 0 && stepRow < matrix.rows; }

@@ -130,6 +130,8 @@ class Tableau {
         makeBasic(r, e);
     }
 
+    std::int32_t basicIn(std::int32_t row) const { return basis_[static_cast<std::size_t>(row)]; }
+
     bool isFlagged(std::int32_t j) const { return flagged_[static_cast<std::size_t>(j)]; }
 
     // The vertex of the current basis: a basic variable takes its row's
@@ -235,6 +237,7 @@ ComplexMatrix asColumns(const std::vector<std::vector<long double>>& vertices) {
         run.pivotRow = leaving;
         run.pivotColumn = entering;
         if (run.steps < stepLimit) {
+            run.performed.push_back({leaving, entering, tableau.basicIn(leaving)});
             tableau.pivot(leaving, entering);
             ++run.steps;
         }

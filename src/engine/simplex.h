@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/matrix_data.h"
 #include "engine/stop_check.h"
@@ -27,6 +28,17 @@ inline constexpr long double kSimplexPenalty = -5000000.0L;
                                      const ComplexMatrix& constraints,
                                      const ComplexMatrix& rightHandSide);
 
+// One pivot performed, as a record for its description: the leaving row and
+// the entering column of the tableau, from 0, and the column that was basic
+// in that row before.
+struct SimplexPivot {
+    std::int32_t row = 0;
+    std::int32_t column = 0;
+    std::int32_t leavingColumn = 0;
+
+    friend bool operator==(const SimplexPivot&, const SimplexPivot&) = default;
+};
+
 struct SimplexRun {
     // Optimal: the optimum was reached within the step limit.
     // StepLimitReached: the limit came first; the tableau is shown.
@@ -52,6 +64,8 @@ struct SimplexRun {
     // column), or -1 and -1 when none has been chosen yet.
     std::int32_t pivotRow = -1;
     std::int32_t pivotColumn = -1;
+    // The pivots performed, in order.
+    std::vector<SimplexPivot> performed;
 
     // Whether the procedure has ended with this run. A result code other
     // than code::Ok ends it too (and leaves the run unwritten).

@@ -40,4 +40,10 @@ std::string complexText(Complex value, int decimals) {
     return fixedPointText(value.re, decimals) + (negative ? " - " : " + ") + imaginary + "i";
 }
 
+std::string entryText(Complex value, int decimals) {
+    const std::string text =
+        value.im == 0.0L ? fixedPointText(value.re, decimals) : complexText(value, decimals);
+    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
 }  // namespace lorvex

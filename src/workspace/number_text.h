@@ -14,4 +14,8 @@ std::string fixedPointText(long double value, int decimals);
 // and "i": 1.50000 - 2.00000i.
 std::string complexText(Complex value, int decimals);
 
+// An entry of a worked solution: the real or complex text without its
+// leading padding.
+std::string entryText(Complex value, int decimals);
+
 }  // namespace lorvex

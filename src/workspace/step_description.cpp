@@ -1,101 +1,130 @@
 #include "workspace/step_description.h"
 
-#include <cmath>
-#include <cstdio>
-
+#include "workspace/number_text.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
 namespace lorvex {
 namespace {
 
-constexpr std::string_view kMinus = "−";
-// Factors are written as fractions up to this denominator.
-constexpr long double kLargestDenominator = 1000.0L;
-// A factor this close to a fraction is that fraction.
-constexpr long double kFractionTolerance = 1e-9L;
+struct Symbols {
+    const char* assign;
+    const char* exchange;
+    const char* minus;
+    const char* times;
+};
 
-std::string line(std::int32_t index, bool columns) {
-    return std::string(
-               strings::byId(columns ? strings::id::ColumnLetter : strings::id::RowLetter)) +
-           std::to_string(index + 1);
+Symbols symbolsOf(StepNotation notation) {
+    if (notation == StepNotation::Tex) return {" \\leftarrow ", " \\leftrightarrow ", " - ", " "};
+    return {" ← ", " ↔ ", " − ", "·"};
 }
 
-bool onColumns(OperationKind kind) {
-    return kind == OperationKind::ExchangeColumns || kind == OperationKind::ScaleColumn ||
-           kind == OperationKind::AddColumnMultiple;
+// "L2" or, in TeX, "L_2"; `index` counts from 0.
+std::string lineName(bool column, std::int32_t index, StepNotation notation) {
+    const std::string letter(
+        strings::byId(column ? strings::id::ColumnLetter : strings::id::RowLetter));
+    return letter + (notation == StepNotation::Tex ? "_" : "") + std::to_string(index + 1);
 }
 
-std::string decimalText(long double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.10Lg", value);
+bool isReal(Complex value) {
+    return value.im == 0.0L;
+}
+
+// A factor as the window writes an entry, without the padding; a complex
+// one in parentheses, so that it reads as one factor.
+std::string factorText(Complex value, int decimals) {
+    if (!isReal(value)) return "(" + entryText(value, decimals) + ")";
+    return entryText(value, decimals);
+}
+
+// " + 3.00000·L1" or " − 3.00000·L1" for `sign` times `factor` times the
+// line: a negative real factor turns the sign rather than showing "+ -3".
+std::string addedTerm(bool subtract, Complex factor, const std::string& line, int decimals,
+                      StepNotation notation) {
+    const Symbols symbols = symbolsOf(notation);
+    if (isReal(factor) && factor.re < 0.0L) {
+        subtract = !subtract;
+        factor.re = -factor.re;
+    }
+    return (subtract ? symbols.minus : " + ") + factorText(factor, decimals) + symbols.times + line;
+}
+
+// The string with "%1" and "%2" replaced by the numbers.
+std::string filledIn(int id, std::int32_t first, std::int32_t second) {
+    std::string text(strings::byId(id));
+    for (const auto& [mark, value] : {std::pair{"%1", first}, std::pair{"%2", second}})
+        text.replace(text.find(mark), 2, std::to_string(value));
     return text;
 }
 
-// A positive real as "3", "(1/2)" (a fraction is bracketed to read as one
-// factor) or "0.1234567891".
-std::string magnitudeText(long double value) {
-    for (long double q = 1; q <= kLargestDenominator; ++q) {
-        const long double p = std::round(value * q);
-        if (p < 1 || std::fabs(value * q - p) > kFractionTolerance * q) continue;
-        if (q == 1) return decimalText(p);
-        return "(" + decimalText(p) + "/" + decimalText(q) + ")";
+std::string pivotText(std::int32_t row, std::int32_t column, StepNotation notation) {
+    const std::string text = filledIn(strings::id::PivotAt, row + 1, column + 1);
+    return notation == StepNotation::Tex ? "\\text{" + text + "}" : text;
+}
+
+// "pivô: linha 2, coluna 3; entra x3, sai x5".
+std::string describePivot(const SimplexPivot& pivot, StepNotation notation) {
+    const std::string text =
+        filledIn(strings::id::PivotAt, pivot.row + 1, pivot.column + 1) +
+        filledIn(strings::id::EnteringLeaving, pivot.column + 1, pivot.leavingColumn + 1);
+    return notation == StepNotation::Tex ? "\\text{" + text + "}" : text;
+}
+
+// Dividing by the pivot is written as a division by the entry the window
+// showed, "L1 ← L1 / 2.00000": its reciprocal "(1/2.00000)·L1" would nest a
+// fraction around a rounded decimal, and would name a number not shown. A
+// negative divisor goes in parentheses, as "/ -2" reads like a typing slip.
+std::string describeAction(const EchelonAction& action, int decimals, StepNotation notation) {
+    const Symbols symbols = symbolsOf(notation);
+    const std::string row = lineName(false, action.row, notation);
+    switch (action.kind) {
+        case EchelonAction::Kind::FindPivot:
+            return pivotText(action.row, action.other, notation);
+        case EchelonAction::Kind::ExchangeRows:
+            return row + symbols.exchange + lineName(false, action.other, notation);
+        case EchelonAction::Kind::DivideRow: {
+            const bool negative = isReal(action.factor) && action.factor.re < 0.0L;
+            const std::string divisor = factorText(action.factor, decimals);
+            return row + symbols.assign + row + " / " + (negative ? "(" + divisor + ")" : divisor);
+        }
+        case EchelonAction::Kind::EliminateRow:
+            return row + symbols.assign + row +
+                   addedTerm(true, action.factor, lineName(false, action.other, notation), decimals,
+                             notation);
     }
-    return decimalText(value);
+    return {};
 }
 
-bool isReal(Complex a) {
-    return a.im == 0.0L;
-}
-
-std::string complexFactor(Complex a) {
-    return "(" + decimalText(a.re) + (a.im < 0 ? " − " : " + ") + decimalText(std::fabs(a.im)) +
-           "i)";
-}
-
-// The factor of a scaling: "3", "−3", "(1/2)", "(−1/2)", "(1 + 2i)".
-std::string scalingFactor(Complex a) {
-    if (!isReal(a)) return complexFactor(a);
-    const std::string magnitude = magnitudeText(std::fabs(a.re));
-    if (a.re >= 0) return magnitude;
-    if (magnitude.front() == '(') return "(" + std::string(kMinus) + magnitude.substr(1);
-    return std::string(kMinus) + magnitude;
-}
-
-// " + 2·L1", " − L1", " − (1/2)·L1", " + (1 + 2i)·L1".
-std::string addedTerm(Complex a, const std::string& source) {
-    if (!isReal(a)) return " + " + complexFactor(a) + "·" + source;
-    const std::string sign = a.re < 0 ? " " + std::string(kMinus) + " " : " + ";
-    const std::string magnitude = magnitudeText(std::fabs(a.re));
-    return sign + (magnitude == "1" ? "" : magnitude + "·") + source;
+std::string describeOperation(const RowColumnOperation& op, int decimals, StepNotation notation) {
+    const Symbols symbols = symbolsOf(notation);
+    const bool columns = op.kind == OperationKind::ExchangeColumns ||
+                         op.kind == OperationKind::ScaleColumn ||
+                         op.kind == OperationKind::AddColumnMultiple;
+    const std::string first = lineName(columns, op.i, notation);
+    const std::string second = lineName(columns, op.j, notation);
+    switch (op.kind) {
+        case OperationKind::ExchangeRows:
+        case OperationKind::ExchangeColumns:
+            return first + symbols.exchange + second;
+        case OperationKind::ScaleRow:
+        case OperationKind::ScaleColumn:
+            return first + symbols.assign + factorText(op.a, decimals) + symbols.times + first;
+        case OperationKind::AddRowMultiple:
+        case OperationKind::AddColumnMultiple:
+            return second + symbols.assign + second +
+                   addedTerm(false, op.a, first, decimals, notation);
+    }
+    return {};
 }
 
 }  // namespace
 
-std::string describeOperation(const RowColumnOperation& operation) {
-    const bool columns = onColumns(operation.kind);
-    const std::string first = line(operation.i, columns);
-    const std::string second = line(operation.j, columns);
-    switch (operation.kind) {
-        case OperationKind::ExchangeRows:
-        case OperationKind::ExchangeColumns:
-            return first + " ↔ " + second;
-        case OperationKind::ScaleRow:
-        case OperationKind::ScaleColumn:
-            return first + " ← " + scalingFactor(operation.a) + "·" + first;
-        case OperationKind::AddRowMultiple:
-        case OperationKind::AddColumnMultiple:
-            break;
-    }
-    return second + " ← " + second + addedTerm(operation.a, first);
-}
-
-std::string checkAnswerText(const ElementaryStep& step) {
-    if (step.elementary) return describeOperation(step.operation);
-    std::string text(strings::byId(strings::id::NotElementary));
-    if (step.rowEquivalent)
-        text += "\n" + std::string(strings::byId(strings::id::RowEquivalentNotOneStep));
-    return text;
+std::string describeStep(const StepRecord& step, int decimals, StepNotation notation) {
+    if (const auto* action = std::get_if<EchelonAction>(&step))
+        return describeAction(*action, decimals, notation);
+    if (const auto* pivot = std::get_if<SimplexPivot>(&step))
+        return describePivot(*pivot, notation);
+    return describeOperation(std::get<RowColumnOperation>(step), decimals, notation);
 }
 
 }  // namespace lorvex

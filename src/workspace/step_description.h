@@ -1,20 +1,26 @@
 #pragma once
 
 #include <string>
+#include <variant>
 
-#include "engine/elementary_step.h"
+#include "engine/echelon.h"
 #include "engine/row_operations.h"
+#include "engine/simplex.h"
 
-// One-line descriptions of row and column operations in the usual notation
-// ("L3 ← L3 + 2·L1", "C1 ↔ C3", "L2 ← (1/2)·L2"), and the answer to a
-// checked step.
+// The one-line names of the steps of the step procedures, in the usual
+// notation of row reduction: "L2 ← L2 − 3.00000·L1", "C1 ↔ C3".
 namespace lorvex {
 
-std::string describeOperation(const RowColumnOperation& operation);
+// One step as the engine records it: an action of the reduction to echelon
+// form, a row or column operation, or a pivot of the simplex method (its
+// variables named after the tableau's columns, x1, x2, ...).
+using StepRecord = std::variant<EchelonAction, RowColumnOperation, SimplexPivot>;
 
-// The operation's description when the step is elementary; otherwise "não é
-// uma operação elementar", followed on a second line by "equivalente por
-// linhas, mas não em um passo" when the matrices are row-equivalent.
-std::string checkAnswerText(const ElementaryStep& step);
+// Text for the windows and plain-text files; Tex for a LaTeX math formula.
+enum class StepNotation { Text, Tex };
+
+// The step's description with its factors written with `decimals` decimals,
+// as the step window shows its entries.
+std::string describeStep(const StepRecord& step, int decimals, StepNotation notation);
 
 }  // namespace lorvex

@@ -87,10 +87,14 @@ StepProgress StepOperations::runLinearProgram(std::int32_t objective, std::int32
     const auto cm = std::get<ComplexMatrix>(c->matrixData());
     if (const int rc = checkLinearProgram(fm, bm, cm); rc != code::Ok) return {rc};
 
+    lastRun_ = LastRun::None;
     SimplexRun run;
     // A failing run has ended too.
     if (const int rc = runSimplex(fm, bm, cm, goal, stepLimit, run, stop); rc != code::Ok)
         return {rc, true};
+    lastRun_ = LastRun::LinearProgram;
+    lastProblem_ = {fm, bm, cm, goal};
+    simplexPivots_ = std::move(run.performed);
     const std::string constraintsText = constraintPart(constraints, rightSide, goal);
     if (run.ended()) {
         LPShow(run.solutions,
@@ -132,15 +136,16 @@ StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps,
     StepProgress progress;
     progress.code = runGuarded([&] {
         EchelonSteps result;
-        if (const int rc = reduceToEchelon(asComplex(document->matrixData()), steps, result, stop);
-            rc != code::Ok) {
-            return rc;
-        }
+        ComplexMatrix start = asComplex(document->matrixData());
+        if (const int rc = reduceToEchelon(start, steps, result, stop); rc != code::Ok) return rc;
         const bool highlighted = result.hasHighlight();
         EchShow(result.matrix,
                 letterOf(letter) + " --> " + std::string(strings::byId(strings::id::EchelonForm)),
                 highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
         progress.finished = result.actions < steps;
+        lastRun_ = LastRun::Echelon;
+        echelonStart_ = std::move(start);
+        echelonActions_ = std::move(result.performed);
         return code::Ok;
     });
     return progress;
@@ -169,6 +174,8 @@ int StepOperations::OperLoad(std::int32_t letter) {
                                     -1, -1);
         // Operations recorded on another matrix can no longer be undone.
         operations_.clear();
+        lastRun_ = LastRun::Operations;
+        operationsStart_ = std::get<ComplexMatrix>(document->matrixData());
         return code::Ok;
     });
 }
@@ -178,6 +185,8 @@ int StepOperations::applyOperation(const RowColumnOperation& operation) {
         MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
         auto matrix = std::get<ComplexMatrix>(shown.matrixData());
         const std::size_t recorded = operations_.records().size();
+        std::optional<ComplexMatrix> before;
+        if (!operationsStart_) before = matrix;
         if (const int rc = operations_.apply(matrix, operation); rc != code::Ok) return rc;
         try {
             context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
@@ -186,6 +195,8 @@ int StepOperations::applyOperation(const RowColumnOperation& operation) {
             if (operations_.records().size() > recorded) operations_.undo(matrix);
             throw;
         }
+        if (before) operationsStart_ = std::move(before);
+        lastRun_ = LastRun::Operations;
         return code::Ok;
     });
 }
@@ -264,9 +275,92 @@ bool StepOperations::OperUndo() {
             static_cast<void>(operations_.apply(matrix, newest));
             throw;
         }
+        lastRun_ = LastRun::Operations;
         return code::Ok;
     });
     return rc == code::Ok;
+}
+
+std::vector<StepRecord> StepOperations::lastSteps() const {
+    if (lastRun_ == LastRun::Echelon) return {echelonActions_.begin(), echelonActions_.end()};
+    if (lastRun_ == LastRun::Operations)
+        return {operations_.records().begin(), operations_.records().end()};
+    if (lastRun_ == LastRun::LinearProgram) return {simplexPivots_.begin(), simplexPivots_.end()};
+    return {};
+}
+
+int StepOperations::lastDecimals() const {
+    StepDocument shown = StepDocument::Operations;
+    if (lastRun_ == LastRun::Echelon) shown = StepDocument::Echelon;
+    if (lastRun_ == LastRun::LinearProgram) shown = StepDocument::LinearProgramming;
+    return context_.workspace.stepDocument(shown).Decimals();
+}
+
+std::vector<std::string> StepOperations::stepDescriptions() const {
+    std::vector<std::string> descriptions;
+    for (const StepRecord& step : lastSteps())
+        descriptions.push_back(describeStep(step, lastDecimals(), StepNotation::Text));
+    return descriptions;
+}
+
+// The tableau after `pivots` pivots, from a run cut after them.
+int StepOperations::tableauAfter(std::int32_t pivots, ComplexMatrix& tableau,
+                                 const StopCheck& stop) const {
+    const LinearProblem& p = lastProblem_;
+    SimplexRun run;
+    if (const int rc =
+            runSimplex(p.objective, p.constraints, p.rightSide, p.goal, 2 * pivots, run, stop);
+        rc != code::Ok) {
+        return rc;
+    }
+    tableau = std::move(run.tableau);
+    return code::Ok;
+}
+
+// The echelon matrices come from the reduction cut after each action, and
+// the tableaux from the simplex method cut after each pivot, as the step
+// window showed them; the operations are applied again in turn.
+int StepOperations::workedSolution(WorkedSolution& solution, const StopCheck& stop) const {
+    if (lastRun_ == LastRun::None) return code::NothingToDo;
+    return runGuarded([&] {
+        if (lastRun_ == LastRun::LinearProgram) {
+            WorkedSolution written{{}, {}, lastDecimals()};
+            if (const int rc = tableauAfter(0, written.start, stop); rc != code::Ok) return rc;
+            std::int32_t count = 0;
+            for (const SimplexPivot& pivot : simplexPivots_) {
+                SolutionStep shown{pivot, {}, pivot.row, pivot.column};
+                if (const int rc = tableauAfter(++count, shown.after, stop); rc != code::Ok)
+                    return rc;
+                written.steps.push_back(std::move(shown));
+            }
+            solution = std::move(written);
+            return code::Ok;
+        }
+        const ComplexMatrix& start =
+            lastRun_ == LastRun::Echelon ? echelonStart_ : *operationsStart_;
+        WorkedSolution written{start, {}, lastDecimals()};
+        ComplexMatrix matrix = start;
+        std::int32_t count = 0;
+        for (const StepRecord& step : lastSteps()) {
+            SolutionStep shown{step, {}, -1, -1};
+            if (const auto* op = std::get_if<RowColumnOperation>(&step)) {
+                lorvex::applyOperation(matrix, *op);
+                shown.after = matrix;
+            } else {
+                EchelonSteps cut;
+                if (const int rc = reduceToEchelon(start, ++count, cut, stop); rc != code::Ok)
+                    return rc;
+                if (cut.hasHighlight()) {
+                    shown.pivotRow = cut.stepRow;
+                    shown.pivotCol = cut.stepCol;
+                }
+                shown.after = std::move(cut.matrix);
+            }
+            written.steps.push_back(std::move(shown));
+        }
+        solution = std::move(written);
+        return code::Ok;
+    });
 }
 
 }  // namespace lorvex

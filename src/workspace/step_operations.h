@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/elementary_step.h"
 #include "engine/result_codes.h"
@@ -10,6 +12,7 @@
 #include "engine/simplex.h"
 #include "engine/stop_check.h"
 #include "workspace/operation_context.h"
+#include "workspace/worked_solution.h"
 
 namespace lorvex {
 
@@ -70,6 +73,17 @@ class StepOperations {
     // other. The codes of the operations above.
     [[nodiscard]] int OperTake(const RowColumnOperation& operation);
 
+    // The names of the steps of the last echelon, linear-programming or
+    // operations run, oldest first, with the decimals of its step window.
+    std::vector<std::string> stepDescriptions() const;
+    // The last such run written out step by step (a linear program pivot
+    // by pivot, from its first tableau); its matrices are worked out again
+    // here, so that the runs keep no copies. code::NothingToDo when there
+    // was none (or the last one failed), code::OutOfMemory, code::UserStop (the stop check is
+    // polled by each reduction worked out again).
+    [[nodiscard]] int workedSolution(WorkedSolution& solution,
+                                     const StopCheck& stop = StopCheck::never()) const;
+
   private:
     // linearProgram without its guard against memory running out.
     StepProgress runLinearProgram(std::int32_t objective, std::int32_t constraints,
@@ -78,8 +92,29 @@ class StepOperations {
     [[nodiscard]] int applyOperation(const RowColumnOperation& operation);
     std::int32_t operationLimit(bool columns);
 
+    std::vector<StepRecord> lastSteps() const;
+    int lastDecimals() const;
+    [[nodiscard]] int tableauAfter(std::int32_t pivots, ComplexMatrix& tableau,
+                                   const StopCheck& stop) const;
+
     OperationContext context_;
     OperationStack operations_;
+    // Which run the worked solution is made of, and where it started. An
+    // operation or an undo makes the operations run the last one again.
+    enum class LastRun { None, Echelon, Operations, LinearProgram };
+    LastRun lastRun_ = LastRun::None;
+    ComplexMatrix echelonStart_;
+    // Set by a load, or by the first operation on the document as it was.
+    std::optional<ComplexMatrix> operationsStart_;
+    std::vector<EchelonAction> echelonActions_;
+    struct LinearProblem {
+        ComplexMatrix objective;
+        ComplexMatrix constraints;
+        ComplexMatrix rightSide;
+        Goal goal = Goal::Maximise;
+    };
+    LinearProblem lastProblem_;
+    std::vector<SimplexPivot> simplexPivots_;
 };
 
 }  // namespace lorvex

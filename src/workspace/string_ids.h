@@ -273,10 +273,16 @@ inline constexpr int Days = 1648;
 inline constexpr int Years = 1649;
 inline constexpr int OverThousandYears = 1650;
 
+// Worked solutions: the names of their steps and their parts.
+inline constexpr int PivotAt = 1730;
+inline constexpr int RowLetter = 1731;
+inline constexpr int ColumnLetter = 1732;
+inline constexpr int SolutionStart = 1733;
+inline constexpr int SolutionResult = 1734;
+inline constexpr int EnteringLeaving = 1735;
+
 // The answer to a checked step of the row and column operations.
 inline constexpr int NotElementary = 1760;
 inline constexpr int RowEquivalentNotOneStep = 1761;
-inline constexpr int RowLetter = 1762;
-inline constexpr int ColumnLetter = 1763;
 
 }  // namespace lorvex::strings::id

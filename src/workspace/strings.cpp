@@ -341,10 +341,14 @@ constexpr Entry kTable[] = {
     Entry{1648, " dias"},
     Entry{1649, " anos"},
     Entry{1650, "mais de 1000 anos"},
+    Entry{1730, "pivô: linha %1, coluna %2"},
+    Entry{1731, "L"},
+    Entry{1732, "C"},
+    Entry{1733, "início"},
+    Entry{1734, "resultado"},
+    Entry{1735, "; entra x%1, sai x%2"},
     Entry{1760, "não é uma operação elementar"},
     Entry{1761, "equivalente por linhas, mas não em um passo"},
-    Entry{1762, "L"},
-    Entry{1763, "C"},
 };
 
 static_assert(std::adjacent_find(std::begin(kTable), std::end(kTable),

@@ -8,7 +8,7 @@
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 #include "workspace/generator_fixture.h"
-#include "workspace/step_description.h"
+#include "workspace/check_answer.h"
 
 namespace lorvex {
 namespace {

@@ -1,0 +1,100 @@
+#include "workspace/worked_solution.h"
+
+#include <algorithm>
+
+#include "workspace/number_text.h"
+#include "workspace/string_ids.h"
+#include "workspace/strings.h"
+
+namespace lorvex {
+namespace {
+
+// Three matrices with their arrows fill the width of a page.
+constexpr int kMatricesPerLine = 3;
+
+bool isPivot(std::int32_t i, std::int32_t j, std::int32_t pivotRow, std::int32_t pivotCol) {
+    return i == pivotRow && j == pivotCol;
+}
+
+// The columns as wide as the widest entry, each entry between blanks or,
+// for the pivot, between brackets; the line without its trailing blanks.
+std::string textMatrix(const ComplexMatrix& m, int decimals, std::int32_t pivotRow = -1,
+                       std::int32_t pivotCol = -1) {
+    std::vector<std::string> entries;
+    std::size_t width = 0;
+    for (const Complex& cell : m.cells) {
+        entries.push_back(entryText(cell, decimals));
+        width = std::max(width, entries.back().size());
+    }
+    std::string text;
+    for (std::int32_t i = 0; i < m.rows; ++i) {
+        std::string line;
+        for (std::int32_t j = 0; j < m.cols; ++j) {
+            const std::string& entry = entries[static_cast<std::size_t>(i * m.cols + j)];
+            const bool pivot = isPivot(i, j, pivotRow, pivotCol);
+            if (j > 0) line += ' ';
+            line += (pivot ? "[" : " ") + std::string(width - entry.size(), ' ') + entry +
+                    (pivot ? "]" : " ");
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + '\n';
+    }
+    return text;
+}
+
+std::string texMatrix(const ComplexMatrix& m, int decimals, std::int32_t pivotRow = -1,
+                      std::int32_t pivotCol = -1) {
+    std::string text = "\\begin{bmatrix}\n";
+    for (std::int32_t i = 0; i < m.rows; ++i) {
+        for (std::int32_t j = 0; j < m.cols; ++j) {
+            const std::string entry =
+                entryText(m.cells[static_cast<std::size_t>(i * m.cols + j)], decimals);
+            if (j > 0) text += " & ";
+            text += isPivot(i, j, pivotRow, pivotCol) ? "\\boxed{" + entry + "}" : entry;
+        }
+        text += i + 1 < m.rows ? " \\\\\n" : "\n";
+    }
+    return text + "\\end{bmatrix}\n";
+}
+
+const ComplexMatrix& resultOf(const WorkedSolution& solution) {
+    return solution.steps.empty() ? solution.start : solution.steps.back().after;
+}
+
+}  // namespace
+
+std::string solutionText(const WorkedSolution& solution) {
+    const int decimals = solution.decimals;
+    std::string text = std::string(strings::byId(strings::id::SolutionStart)) + '\n' +
+                       textMatrix(solution.start, decimals);
+    int number = 0;
+    for (const SolutionStep& step : solution.steps) {
+        text += '\n' + std::to_string(++number) + ". " +
+                describeStep(step.record, decimals, StepNotation::Text) + '\n' +
+                textMatrix(step.after, decimals, step.pivotRow, step.pivotCol);
+    }
+    return text + '\n' + std::string(strings::byId(strings::id::SolutionResult)) + '\n' +
+           textMatrix(resultOf(solution), decimals);
+}
+
+std::string solutionTex(const WorkedSolution& solution, bool completeDocument) {
+    const int decimals = solution.decimals;
+    std::string text = "\\begin{gather*}\n" + texMatrix(solution.start, decimals);
+    int onLine = 1;
+    for (const SolutionStep& step : solution.steps) {
+        if (onLine == kMatricesPerLine) {
+            text += "\\\\\n";
+            onLine = 0;
+        }
+        text += "\\xrightarrow{" + describeStep(step.record, decimals, StepNotation::Tex) + "}\n" +
+                texMatrix(step.after, decimals, step.pivotRow, step.pivotCol);
+        ++onLine;
+    }
+    text += "\\end{gather*}\n";
+    if (!completeDocument) return text;
+    return "\\documentclass{article}\n\\usepackage[utf8]{inputenc}\n\\usepackage{amsmath}\n"
+           "\\begin{document}\n" +
+           text + "\\end{document}\n";
+}
+
+}  // namespace lorvex

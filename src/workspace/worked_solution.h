@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/matrix_data.h"
+#include "workspace/step_description.h"
+
+// A whole run of a step procedure written out for a handout: the starting
+// matrix, each step with its name and the matrix after it, and the result.
+namespace lorvex {
+
+struct SolutionStep {
+    StepRecord record;
+    ComplexMatrix after;
+    // The highlighted pivot after the step, from 0; -1 for none.
+    std::int32_t pivotRow = -1;
+    std::int32_t pivotCol = -1;
+};
+
+struct WorkedSolution {
+    ComplexMatrix start;
+    std::vector<SolutionStep> steps;
+    // The step window's decimals, for the entries and the factors.
+    int decimals = 5;
+};
+
+// Plain text: "início", the numbered steps, "resultado", the pivot in [ ].
+std::string solutionText(const WorkedSolution& solution);
+
+// LaTeX for amsmath: bmatrix after bmatrix joined by \xrightarrow with the
+// step's name, the pivot in \boxed, in a gather* with a line break after
+// every three matrices. A complete document when `completeDocument`, the
+// gather* alone otherwise.
+std::string solutionTex(const WorkedSolution& solution, bool completeDocument);
+
+}  // namespace lorvex
