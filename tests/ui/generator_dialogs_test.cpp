@@ -35,7 +35,7 @@ TEST_F(GeneratorDialogTest, FormulaFillsEveryEntry) {
     EXPECT_EQ(stored->notes(), " sin(i*pi/(i+j))");
     const auto& m = std::get<ComplexMatrix>(stored->matrixData());
     ASSERT_EQ(m.rows * m.cols, 9);
-    EXPECT_NEAR(static_cast<double>(m.at(2, 2).re), 1.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(m.at(0, 0).re), 1.0, 1e-15);  // sin(pi/2)
 }
 
 // With "matriz" the list replaces the component fields, and an empty
@@ -58,6 +58,10 @@ TEST_F(GeneratorDialogTest, ExactRotationFromTheInitialData) {
     press(dialog, "run");
     expectStored(13, integerMatrix({{205, 60, 120}, {-24, 232, -75}, {-132, 51, 200}}, 245),
                  "rotação 3D");
+    // With "vetor coluna" and no matrix at the letter nothing is stored.
+    press(dialog, "254");
+    prompter.expectError("matriz não encontrada");
+    press(dialog, "run");
 }
 
 // I − v vᵀ/(vᵀv) and I − 2 v vᵀ/(vᵀv) for v = (1, 1), exact in integer mode.

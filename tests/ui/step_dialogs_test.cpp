@@ -38,8 +38,7 @@ class StepDialogsTest : public test::FrameFixture {
     }
 };
 
-// Rows and columns of [1 2 3; 4 5 6; 7 8 10] operated on and undone again
-// (the scripts pin the values undone).
+// Rows and columns of [1 2 3; 4 5 6; 7 8 10] operated on and undone again.
 TEST_F(StepDialogsTest, RowOperationsAreShownAndUndoneInTurn) {
     EXPECT_FALSE(action(command::RowOperations)->isEnabled()) << "no matrix yet";
     const ComplexMatrix m = realMatrix({{1, 2, 3}, {4, 5, 6}, {7, 8, 10}});
@@ -70,7 +69,12 @@ TEST_F(StepDialogsTest, RowOperationsAreShownAndUndoneInTurn) {
     EXPECT_FALSE(undo->isEnabled());
     const auto restored =
         std::get<ComplexMatrix>(workspace.stepDocument(StepDocument::Operations).matrixData());
+    test::expectNear(restored, m, 1e-15L);
 
+    // Column 4 of three columns, then a swap of column 1 with itself.
+    prompter.expectError("fora dos limites ");
+    type(dialog, {{"212", "4"}});
+    press(dialog, "multiply");
     prompter.expectError("nada a fazer");
     type(dialog, {{"215", "1"}});
     press(dialog, "swap");
@@ -80,8 +84,8 @@ TEST_F(StepDialogsTest, RowOperationsAreShownAndUndoneInTurn) {
     EXPECT_FALSE(undo->isEnabled()) << "a product by 0 is not recorded";
 }
 
-// Maximise 3x + 2y with x + y <= 4 and x + 3y <= 6: the scripts pin its
-// tableaux; here each "passos" is one step, and x = 4, y = 0 after four.
+// Maximise 3x + 2y with x + y <= 4 and x + 3y <= 6: each "passos" is one
+// step, and x = 4, y = 0 after four.
 TEST_F(StepDialogsTest, LinearProgramStepsToItsOptimumAndFailuresKeepTheWindow) {
     placeReal(6, realMatrix({{3, 2}}));
     placeReal(13, realMatrix({{1, 1}, {1, 3}}));
@@ -102,7 +106,10 @@ TEST_F(StepDialogsTest, LinearProgramStepsToItsOptimumAndFailuresKeepTheWindow) 
     EXPECT_EQ(window->windowTitle(), "maximizar F*X [ M*X <= B ]");
     press(dialog, "steps");
     expectShown(StepDocument::LinearProgramming, start, 0, 0);
+    // The second constraint row less the pivot row: (0, 2, -1, 1, 2).
     press(dialog, "steps");
+    expectShown(StepDocument::LinearProgramming,
+                realMatrix({{1, 1, 1, 0, 4}, {0, 2, -1, 1, 2}, {3, 2, 0, 0, 0}}), 0, 0);
     press(dialog, "steps");
     expectShown(StepDocument::LinearProgramming, optimum);
     const QString solved = "F*X = 12.000000 [ maximizar; M*X <= B ]";
