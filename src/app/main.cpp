@@ -9,6 +9,7 @@
 #include "frame/single_instance.h"
 #include "toolkit/gui_prompter.h"
 #include "toolkit/program_resources.h"
+#include "toolkit/program_settings.h"
 #include "toolkit/qt_translations.h"
 #include "workspace/file_bytes.h"
 #include "workspace/frame_operations.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     lorvex::FrameOperations operations(workspace, random);
     const QString settingsFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    lorvex::setProgramSettingsFolder(settingsFolder);
     lorvex::TMatFrame frame(operations, settingsFolder.toStdString());
     prompter.setFallbackParent(&frame);
 
