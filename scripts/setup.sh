@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation xvfb xauth
-  poppler-utils
+  poppler-utils gettext
   desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db
 )
 

@@ -7,7 +7,8 @@
 namespace lorvex::cli {
 
 const char* const kUsage =
-    "usage: lorvex-cli [--json] [--yes | --no] [--seed N] [--timeout SECONDS] [SCRIPT | -]\n"
+    "usage: lorvex-cli [--json] [--yes | --no] [--seed N] [--timeout SECONDS] [--lang pt|en]\n"
+    "                  [SCRIPT | -]\n"
     "Runs the lorvex commands of SCRIPT (standard input when it is missing or -),\n"
     "one per line, and prints what the program's windows would show.\n"
     "  --json     one JSON object per command (JSON Lines)\n"
@@ -16,6 +17,9 @@ const char* const kUsage =
     "  --seed N   seed of the random generator (0 ... 4294967295)\n"
     "  --timeout SECONDS\n"
     "             stop any one command that runs longer (\"parado\"); the script goes on\n"
+    "  --lang pt|en\n"
+    "             language of the texts shown: pt, Portuguese (the default), or en,\n"
+    "             English; command words, JSON keys and files stay the same\n"
     "Ctrl+C stops the running command and ends the script; a second one ends\n"
     "the program at once.\n"
     "Exit status: 0, 1 when a command failed or was stopped, 2 when the script\n"
@@ -63,6 +67,13 @@ std::optional<CliOptions> parseOptions(std::span<const std::string> arguments, s
                 error = "--seed needs a number from 0 to 4294967295";
                 return std::nullopt;
             }
+        } else if (argument == "--lang") {
+            const std::string code = i + 1 < arguments.size() ? arguments[++i] : std::string();
+            if (code != "pt" && code != "en") {
+                error = "--lang needs pt or en";
+                return std::nullopt;
+            }
+            options.language = code == "en" ? Language::English : Language::Portuguese;
         } else if (argument == "--timeout") {
             options.timeLimit =
                 i + 1 < arguments.size() ? timeLimitValue(arguments[++i]) : std::nullopt;

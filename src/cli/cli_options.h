@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "workspace/language.h"
+
 namespace lorvex::cli {
 
 // What the command line of lorvex-cli asks for.
@@ -19,6 +21,9 @@ struct CliOptions {
     std::optional<std::chrono::milliseconds> timeLimit;
     // The script file; none, or "-", reads standard input.
     std::optional<std::string> script;
+    // --lang pt|en: the language of the texts shown. The environment is not
+    // consulted, so that a script's output does not depend on it.
+    Language language = Language::Portuguese;
     bool help = false;
 };
 

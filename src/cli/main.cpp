@@ -11,6 +11,7 @@
 #include "cli/script_runner.h"
 #include "engine/result_codes.h"
 #include "workspace/file_bytes.h"
+#include "workspace/language.h"
 #include "workspace/strings.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
         std::cerr << "lorvex-cli: " << error << '\n' << cli::kUsage;
         return 2;
     }
+    setLanguage(options->language);
     if (options->help) {
         std::cout << cli::kUsage;
         return 0;

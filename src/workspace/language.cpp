@@ -1,12 +1,33 @@
 #include "workspace/language.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <tuple>
+
+#include "workspace/catalogue.h"
 
 namespace lorvex {
 namespace {
 
 std::atomic<Language> languageInUse{Language::Portuguese};
+
+// Filled while the program starts, read-only afterwards.
+constinit Catalogue* firstCatalogue = nullptr;
+
+const CatalogueEntry* find(std::string_view context, std::string_view portuguese) {
+    const auto key = std::tie(context, portuguese);
+    for (const Catalogue* catalogue = firstCatalogue; catalogue; catalogue = catalogue->next) {
+        const auto entries = catalogue->entries;
+        const auto found = std::lower_bound(
+            entries.begin(), entries.end(), key, [](const CatalogueEntry& entry, const auto& k) {
+                return std::tie(entry.context, entry.portuguese) < k;
+            });
+        if (found != entries.end() && found->context == context && found->portuguese == portuguese)
+            return &*found;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -28,7 +49,23 @@ void setLanguage(Language language) {
 }
 
 std::string_view localized(std::string_view portuguese) {
-    return portuguese;
+    return localized({}, portuguese);
+}
+
+std::string_view localized(std::string_view context, std::string_view portuguese) {
+    if (currentLanguage() != Language::English) return portuguese;
+    const CatalogueEntry* entry = find(context, portuguese);
+    return entry ? entry->english : portuguese;
+}
+
+bool hasTranslation(std::string_view context, std::string_view portuguese) {
+    return find(context, portuguese) != nullptr;
+}
+
+bool registerCatalogue(Catalogue& catalogue) {
+    catalogue.next = firstCatalogue;
+    firstCatalogue = &catalogue;
+    return true;
 }
 
 }  // namespace lorvex

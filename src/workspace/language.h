@@ -24,4 +24,11 @@ void setLanguage(Language language);
 // translation from the catalogue (the text itself when it has none).
 std::string_view localized(std::string_view portuguese);
 
+// The same, for a text that needs a different translation in different
+// places: `context` (a .po msgctxt) tells them apart.
+std::string_view localized(std::string_view context, std::string_view portuguese);
+
+// Whether a catalogue holds an English text for this Portuguese text.
+bool hasTranslation(std::string_view context, std::string_view portuguese);
+
 }  // namespace lorvex

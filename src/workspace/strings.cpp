@@ -4,12 +4,17 @@
 #include <iterator>
 #include <utility>
 
+#include "workspace/language.h"
+
 namespace lorvex::strings {
 namespace {
 
 struct Entry {
     int id;
     std::string_view text;
+    // The catalogue's msgctxt, for a text that this entry translates
+    // differently from another entry with the same Portuguese text.
+    std::string_view context{};
 };
 
 // Sorted by number, each number once.
@@ -355,12 +360,22 @@ static_assert(std::adjacent_find(std::begin(kTable), std::end(kTable),
                                  [](const Entry& a, const Entry& b) { return a.id >= b.id; }) ==
               std::end(kTable));
 
+const Entry* find(int id) {
+    const auto found = std::lower_bound(std::begin(kTable), std::end(kTable), id,
+                                        [](const Entry& entry, int key) { return entry.id < key; });
+    return found != std::end(kTable) && found->id == id ? found : nullptr;
+}
+
 }  // namespace
 
 std::string_view byId(int id) {
-    const auto found = std::lower_bound(std::begin(kTable), std::end(kTable), id,
-                                        [](const Entry& entry, int key) { return entry.id < key; });
-    return found != std::end(kTable) && found->id == id ? found->text : std::string_view{};
+    const Entry* entry = find(id);
+    return entry ? localized(entry->context, entry->text) : std::string_view{};
+}
+
+SourceText sourceText(int id) {
+    const Entry* entry = find(id);
+    return entry ? SourceText{entry->context, entry->text} : SourceText{};
 }
 
 std::string_view message(int code) {
