@@ -36,12 +36,11 @@ std::optional<Language> savedLanguage() {
     return std::nullopt;
 }
 
-// A text in a language other than the one in use, for the one message that
-// speaks the language just chosen.
-std::string textIn(Language language, std::string_view portuguese) {
+// The one message that speaks the language just chosen, not the one in use.
+std::string choiceMessage(Language chosen) {
     const Language inUse = currentLanguage();
-    setLanguage(language);
-    std::string text(localized(portuguese));
+    setLanguage(chosen);
+    std::string text(localized("O idioma escolhido vale a partir do próximo início do lorvex."));
     setLanguage(inUse);
     return text;
 }
@@ -57,10 +56,7 @@ void choose(const LanguageItem& item, Prompter& prompter) {
     const bool changed = item.language != chosenLanguage();
     programSettings()->setValue(kLanguageKey, QLatin1String(item.code));
     if (!changed) return;
-    prompter.messageBox(
-        "lorvex",
-        textIn(item.language, "O idioma escolhido vale a partir do próximo início do lorvex."),
-        Prompter::Buttons::Ok);
+    prompter.messageBox("lorvex", choiceMessage(item.language), Prompter::Buttons::Ok);
 }
 
 }  // namespace
@@ -74,7 +70,7 @@ void addLanguageMenu(QMenu* menu, Prompter& prompter) {
     languages->setObjectName(QStringLiteral("languageMenu"));
     auto* group = new QActionGroup(languages);
     for (const LanguageItem& item : kItems) {
-        QAction* action = languages->addAction(uiText(item.text));
+        QAction* action = languages->addAction(QString::fromUtf8(item.text));
         action->setObjectName(QLatin1String(item.objectName));
         action->setCheckable(true);
         action->setData(static_cast<int>(item.language));
