@@ -9,8 +9,10 @@
 
 #include "frame/mat_frame.h"
 #include "matwin/display_window.h"
+#include "toolkit/commands.h"
 #include "toolkit/language_choice.h"
 #include "toolkit/program_settings.h"
+#include "toolkit/text_window.h"
 #include "ui/matrix_window_fixture.h"
 
 namespace lorvex {
@@ -75,8 +77,8 @@ QStringList clashesOf(const QString& window, QMainWindow& shown) {
     return clashes;
 }
 
-// Every menu of the frame in each mode, of a matrix window of each kind and
-// of the step windows, in each language.
+// Every menu of the frame in each mode, of a matrix window of each kind, of
+// the step windows and of a text window, in each language.
 QStringList acceleratorClashes(Language language) {
     setLanguage(language);
     QStringList clashes;
@@ -93,6 +95,7 @@ QStringList acceleratorClashes(Language language) {
     MatrixWindows matrices;
     for (const auto& window : matrices.windows)
         clashes << clashesOf("matrix", *window);
+    clashes << clashesOf("text", *matrices.windows[0]->textWindow());
     setLanguage(Language::Portuguese);
     return clashes;
 }
@@ -105,6 +108,28 @@ TEST(LanguageTest, NoMenuHasTwoItemsWithOneAccelerator) {
               (QStringList{"Matriz: c (mode 0)", "Matriz: c (mode 2)", "Matriz: u (mode 2)",
                            "Misc: f", "Misc: f", "Misc: f"}));
     EXPECT_EQ(acceleratorClashes(Language::English), QStringList());
+}
+
+// Built in English, the windows show English menus, and their messages
+// (here the one for a help text the program lacks) are English too.
+TEST(LanguageTest, WindowsBuiltInEnglishSpeakEnglish) {
+    setLanguage(Language::English);
+    Program program;
+    MatrixWindows matrices;
+    setLanguage(Language::Portuguese);
+
+    const QList<QAction*> frameMenus = program.frame.menuBar()->actions();
+    EXPECT_EQ(frameMenus.first()->text(), "&Matrix");
+    EXPECT_EQ(frameMenus.last()->text(), "&Help");
+    const QList<QAction*> windowMenus = matrices.windows[0]->menuBar()->actions();
+    EXPECT_EQ(windowMenus.first()->text(), "&File");
+    EXPECT_EQ(test::commandAction(*matrices.windows[0], command::SaveAs)->text(), "Save &as ...");
+
+    setLanguage(Language::English);
+    program.prompter.expectError("could not open file");
+    test::commandAction(*program.frame.stepWindow(StepDocument::Echelon), command::HelpFourthMenu)
+        ->trigger();
+    setLanguage(Language::Portuguese);
 }
 
 // A choice made in any window is kept for the next start and said in the
