@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "workspace/language.h"
+
 namespace lorvex::cli {
 
 // A question answered Yes is followed by its result, which the output shows;
@@ -14,7 +16,8 @@ Prompter::Answer ScriptedAnswers::messageBox(std::string_view caption, std::stri
     }
     if (overwrite_) return Answer::Yes;
     refused_ = true;
-    shown_.push_back(std::string(caption) + ": " + std::string(text) + " não");
+    shown_.push_back(std::string(caption) + ": " + std::string(text) +
+                     std::string(localized(" não")));
     return Answer::No;
 }
 

@@ -24,13 +24,6 @@
 namespace lorvex {
 namespace {
 
-constexpr std::string_view kPlaneSuffix = " 2D";
-constexpr std::string_view kSpaceSuffix = " 3D";
-
-std::string rotationDescription(std::string_view suffix) {
-    return std::string(strings::byId(strings::id::Rotation)) + std::string(suffix);
-}
-
 HyperplaneMap hyperplaneMap(bool projection) {
     return projection ? HyperplaneMap::Projection : HyperplaneMap::Reflection;
 }
@@ -78,7 +71,7 @@ int GeometryOperations::Rotate2D(std::int32_t letter, std::string_view degrees) 
         if (const int rc = planeRotation(leadingDecimal(degrees), rotation); rc != code::Ok)
             return rc;
         return placeDescribed(context_.workspace, ElementKind::Real, letter, rotation,
-                              rotationDescription(kPlaneSuffix));
+                              std::string(strings::byId(strings::id::PlaneRotation)));
     });
 }
 
@@ -100,7 +93,7 @@ int GeometryOperations::Rotate3D(std::int32_t axisLetter, std::int32_t letter, s
         if (const int rc = spaceRotation(axis, leadingDecimal(degrees), rotation); rc != code::Ok)
             return rc;
         return placeDescribed(context_.workspace, ElementKind::Real, letter, rotation,
-                              rotationDescription(kSpaceSuffix));
+                              std::string(strings::byId(strings::id::SpaceRotation)));
     });
 }
 
@@ -122,7 +115,7 @@ int GeometryOperations::IntRotate3D(std::int32_t axisLetter, std::int32_t angleL
         IntegerMatrix rotation;
         if (const int rc = exactSpaceRotation(axis, angle, rotation); rc != code::Ok) return rc;
         return placeDescribed(context_.workspace, ElementKind::Integer, letter, rotation,
-                              rotationDescription(kSpaceSuffix));
+                              std::string(strings::byId(strings::id::SpaceRotation)));
     });
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/result_codes.h"
+#include "workspace/language.h"
 #include "workspace/number_text.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
@@ -45,7 +46,7 @@ std::string polynomialReport(const std::vector<Complex>* coefficients,
     text += kLineEnd;
     if (coefficients == nullptr) return text + std::string(strings::message(code::CannotCalculate));
 
-    text += "grau  coeficiente";
+    text += localized("grau  coeficiente");
     text += kLineEnd;
     const auto limit = static_cast<std::size_t>(2 * fieldWidth);
     std::vector<std::string> written;
@@ -63,7 +64,7 @@ std::string polynomialReport(const std::vector<Complex>* coefficients,
     }
 
     text += kLineEnd;
-    text += "raizes";
+    text += localized("raizes");
     text += kLineEnd;
     const auto rootLimit =
         static_cast<std::size_t>(2 * (2 * (decimals + static_cast<int>(widestInteger)) + 7));
@@ -73,7 +74,8 @@ std::string polynomialReport(const std::vector<Complex>* coefficients,
             imaginary ? complexText(root.value, decimals) : fixedPointText(root.value.re, decimals),
             rootLimit);
         if (root.multiplicity > 1) {
-            text += " (multiplicidade " + std::to_string(root.multiplicity) + ")";
+            text += std::string(localized(" (multiplicidade ")) +
+                    std::to_string(root.multiplicity) + ")";
         }
         text += kLineEnd;
     }

@@ -285,4 +285,8 @@ inline constexpr int EnteringLeaving = 1735;
 inline constexpr int NotElementary = 1760;
 inline constexpr int RowEquivalentNotOneStep = 1761;
 
+// Names that put their words in another order in another language.
+inline constexpr int PlaneRotation = 1900;  // the notes of a rotation matrix and its dialog
+inline constexpr int SpaceRotation = 1901;
+
 }  // namespace lorvex::strings::id

@@ -1,5 +1,5 @@
-// The language read from the environment, and the string table looked up
-// in the core's catalogue.
+// The language read from the environment, and texts looked up in the
+// core's catalogue and in one of the test's own.
 
 #include "workspace/language.h"
 
@@ -70,7 +70,7 @@ TEST(LanguageTest, TheFirstVariableSetAndNotEmptyDecides) {
     }
 }
 
-TEST(LanguageTest, EveryStringOfTheTableHasAnEnglishText) {
+TEST(LanguageTest, EveryTableTextIsTranslatedAndTextsAreFoundByContext) {
     int texts = 0;
     for (int id = 0; id < 2000; ++id) {
         const strings::SourceText source = strings::sourceText(id);
@@ -86,6 +86,11 @@ TEST(LanguageTest, EveryStringOfTheTableHasAnEnglishText) {
     EXPECT_EQ(strings::byId(strings::id::FileMenu), "&File");
     EXPECT_EQ(strings::message(17), "out of range ");
     EXPECT_EQ(localized("não está no catálogo"), "não está no catálogo");
+    // language_test.po, a second catalogue beside the core's.
+    EXPECT_EQ(localized("texto de teste"), "test text");
+    EXPECT_EQ(localized("teste A", "texto de teste"), "test text A");
+    EXPECT_EQ(localized("teste B", "texto de teste"), "test text B");
+    EXPECT_EQ(localized("teste C", "texto de teste"), "texto de teste");
     setLanguage(Language::Portuguese);
     EXPECT_EQ(strings::message(17), "fora dos limites ");
 }
