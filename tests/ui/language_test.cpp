@@ -48,24 +48,14 @@ struct MatrixWindows {
     }
 };
 
-// The letter Alt+letter chooses an item by, if any.
-QChar acceleratorOf(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] != '&') return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
-
-// "<where>: <letter>" for each letter two items of one menu share, the menu
-// bar's titles and every submenu included.
+// "<where>: Alt+<letter>" for each mnemonic two items of one menu share, the
+// menu bar's titles and every submenu included.
 void collectClashes(const QString& where, const QList<QAction*>& items, QStringList& clashes) {
-    QList<QChar> seen;
+    QList<QKeySequence> seen;
     for (const QAction* item : items) {
-        const QChar letter = acceleratorOf(item->text());
-        if (!letter.isNull() && seen.contains(letter)) clashes << where + ": " + letter;
-        seen << letter;
+        const QKeySequence key = QKeySequence::mnemonic(item->text());
+        if (!key.isEmpty() && seen.contains(key)) clashes << where + ": " + key.toString();
+        seen << key;
         if (item->menu() != nullptr)
             collectClashes(QString(item->text()).remove('&'), item->menu()->actions(), clashes);
     }
@@ -105,8 +95,8 @@ QStringList acceleratorClashes(Language language) {
 // "&Fonte ..."; the English ones share none.
 TEST(LanguageTest, NoMenuHasTwoItemsWithOneAccelerator) {
     EXPECT_EQ(acceleratorClashes(Language::Portuguese),
-              (QStringList{"Matriz: c (mode 0)", "Matriz: c (mode 2)", "Matriz: u (mode 2)",
-                           "Misc: f", "Misc: f", "Misc: f"}));
+              (QStringList{"Matriz: Alt+C (mode 0)", "Matriz: Alt+C (mode 2)",
+                           "Matriz: Alt+U (mode 2)", "Misc: Alt+F", "Misc: Alt+F", "Misc: Alt+F"}));
     EXPECT_EQ(acceleratorClashes(Language::English), QStringList());
 }
 
