@@ -8,6 +8,7 @@
 #include "frame/mat_frame.h"
 #include "frame/single_instance.h"
 #include "toolkit/gui_prompter.h"
+#include "toolkit/language_choice.h"
 #include "toolkit/program_resources.h"
 #include "toolkit/program_settings.h"
 #include "toolkit/qt_translations.h"
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("lorvex"));
     QApplication::setDesktopFileName(QStringLiteral(LORVEX_APP_ID));
     QApplication::setWindowIcon(lorvex::programIcon());
+    const QString settingsFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    lorvex::setProgramSettingsFolder(settingsFolder);
+    lorvex::setLanguage(lorvex::startLanguage());
     lorvex::installQtTranslations(application);
     const QString fileArgument = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (lorvex::SingleInstance::handOver(fileArgument)) return 0;
@@ -29,9 +34,6 @@ int main(int argc, char** argv) {
     lorvex::GuiPrompter prompter(random);
     lorvex::Workspace workspace(prompter);
     lorvex::FrameOperations operations(workspace, random);
-    const QString settingsFolder =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    lorvex::setProgramSettingsFolder(settingsFolder);
     lorvex::TMatFrame frame(operations, settingsFolder.toStdString());
     prompter.setFallbackParent(&frame);
 

@@ -10,8 +10,7 @@
 namespace lorvex {
 
 TIRot3Dlg::TIRot3Dlg(GeometryOperations& geometry, QWidget* parent)
-    : CommandDialog(uiString(strings::id::Rotation) + QStringLiteral(" 3D"),
-                    uiString(strings::id::Create), parent),
+    : CommandDialog(uiString(strings::id::SpaceRotation), uiString(strings::id::Create), parent),
       geometry_(geometry),
       letter_(new LetterList(13, this)) {
     constexpr int kLength = 254;

@@ -29,6 +29,7 @@
 #include "matwin/matrix_window.h"
 #include "toolkit/commands.h"
 #include "toolkit/computation_stopper.h"
+#include "toolkit/language_choice.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/save_questions.h"
 #include "toolkit/text_window.h"
@@ -390,11 +391,13 @@ void TMatFrame::buildMenus() {
         QMenu* help = menuBar()->addMenu(uiString(strings::id::HelpMenu));
         add(help, ProgramHelp);
         add(help, About);
+        addLanguageMenu(help, prompter_);
     } else {
         letterMenu_ = menuBar()->addMenu(uiString(strings::id::HelpMenu));
         firstKeptLetterItem_ = action(ProgramHelp);
         add(letterMenu_, ProgramHelp);
         add(letterMenu_, About);
+        addLanguageMenu(letterMenu_, prompter_);
     }
     connect(matrix, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);
     connect(calc, &QMenu::aboutToShow, this, &TMatFrame::updateCommands);

@@ -10,8 +10,7 @@
 namespace lorvex {
 
 TRot2Dlg::TRot2Dlg(GeometryOperations& geometry, QWidget* parent)
-    : CommandDialog(uiString(strings::id::Rotation) + QStringLiteral(" 2D"),
-                    uiString(strings::id::Create), parent),
+    : CommandDialog(uiString(strings::id::PlaneRotation), uiString(strings::id::Create), parent),
       geometry_(geometry),
       degrees_(new QLineEdit(QStringLiteral("60.0"), this)),
       letter_(new LetterList(13, this)) {

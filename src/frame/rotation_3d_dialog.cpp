@@ -11,8 +11,7 @@
 namespace lorvex {
 
 TRot3Dlg::TRot3Dlg(GeometryOperations& geometry, QWidget* parent)
-    : CommandDialog(uiString(strings::id::Rotation) + QStringLiteral(" 3D"),
-                    uiString(strings::id::Create), parent),
+    : CommandDialog(uiString(strings::id::SpaceRotation), uiString(strings::id::Create), parent),
       geometry_(geometry),
       degrees_(new QLineEdit(QStringLiteral("60.0"), this)),
       letter_(new LetterList(13, this)) {

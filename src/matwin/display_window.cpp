@@ -41,6 +41,7 @@ void TDispWin::buildMenus() {
             &QAction::triggered, this, &TDispWin::chooseBorderColour);
     connect(addCommand(misc, command::HighlightColor, uiString(strings::id::HighlightColorItem)),
             &QAction::triggered, this, &TDispWin::chooseHighlightColour);
+    addLanguageChoice(misc);
     connect(addCommand(misc, command::HelpFourthMenu, uiString(strings::id::HelpItem)),
             &QAction::triggered, this, [this] { showHelp("MATHELP"); });
 

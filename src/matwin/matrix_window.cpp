@@ -11,6 +11,7 @@
 #include "toolkit/command_actions.h"
 #include "toolkit/commands.h"
 #include "toolkit/fonts.h"
+#include "toolkit/language_choice.h"
 #include "toolkit/note_window.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/text_window.h"
@@ -126,6 +127,10 @@ void TMatWin::addSaveCommands(QMenu* file) {
             &QAction::triggered, this, &TMatWin::saveAs);
 }
 
+void TMatWin::addLanguageChoice(QMenu* menu) {
+    addLanguageMenu(menu, prompter_);
+}
+
 void TMatWin::buildMenus() {
     QMenu* file = menuBar()->addMenu(uiString(strings::id::FileMenu));
     addSaveCommands(file);
@@ -182,6 +187,7 @@ void TMatWin::buildMenus() {
             &QAction::triggered, this, &TMatWin::showNotes);
     pictureAction_ = addCommand(misc, command::Picture, uiString(strings::id::PictureItem));
     connect(pictureAction_, &QAction::triggered, this, &TMatWin::showPicture);
+    addLanguageChoice(misc);
     connect(addCommand(misc, command::HelpThirdMenu, uiString(strings::id::HelpItem)),
             &QAction::triggered, this, [this] { showHelp("LVMMISCH"); });
 

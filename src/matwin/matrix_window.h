@@ -124,6 +124,8 @@ class TMatWin : public QMainWindow {
     void chooseBorderColour();
     void chooseHighlightColour();
     void showHelp(const char* name);
+    // "Idioma / Language" at the end of a menu.
+    void addLanguageChoice(QMenu* menu);
     // Checked while the document draws its minus signs long.
     QAction* longMinusAction_ = nullptr;
 

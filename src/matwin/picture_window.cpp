@@ -72,8 +72,8 @@ bool PictureWindow::saveTo(const QString& path) const {
 }
 
 void PictureWindow::askSave() {
-    const std::optional<std::string> path =
-        askSavePath(prompter_, strings::byId(strings::id::PictureFileFilter), "PNG", "figura.png");
+    const std::optional<std::string> path = askSavePath(
+        prompter_, strings::byId(strings::id::PictureFileFilter), "PNG", localized("figura.png"));
     if (path && !saveTo(toQString(*path))) showError(prompter_, code::CannotSaveFile);
 }
 

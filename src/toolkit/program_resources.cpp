@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "workspace/language.h"
+
 // The resources are compiled into a static library; nothing would pull them
 // into the program unless something calls their initialiser, which must be
 // named outside any namespace.
@@ -42,7 +44,9 @@ std::optional<QString> helpText(const QString& name) {
 }
 
 std::optional<QString> helpText(const QString& name, const QString& dataFolder) {
-    const QString fileName = QStringLiteral("help/%1.txt").arg(name);
+    const QString fileName = currentLanguage() == Language::English
+                                 ? QStringLiteral("help/en/%1.txt").arg(name)
+                                 : QStringLiteral("help/%1.txt").arg(name);
     if (auto installed = fileText(QDir(dataFolder).filePath(fileName))) return installed;
     ensureResources();
     return fileText(QStringLiteral(":/") + fileName);

@@ -11,7 +11,9 @@
 namespace lorvex {
 
 // The raw text of the help resource of that name ("LVFILEH", "LPHELP",
-// ...), or nothing when the program has no such help text.
+// ...) in the language in use, or nothing when the program has no such
+// help text. The English texts lie in the "en" folder beside the
+// Portuguese ones.
 std::optional<QString> helpText(const QString& name);
 
 // The same, looking in dataFolder before the program's own copies.

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "workspace/language.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
@@ -21,6 +22,12 @@ inline std::string toStdString(const QString& text) {
 // A string of the program's string table.
 inline QString uiString(int id) {
     return toQString(strings::byId(id));
+}
+
+// A text the windows write themselves, given in Portuguese, in the language
+// in use.
+inline QString uiText(std::string_view portuguese) {
+    return toQString(localized(portuguese));
 }
 
 }  // namespace lorvex

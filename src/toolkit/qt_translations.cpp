@@ -5,13 +5,17 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "workspace/language.h"
+
 namespace lorvex {
 
 void installQtTranslations(QCoreApplication& application) {
-    const QLocale portuguese(QLocale::Portuguese, QLocale::Brazil);
-    QLocale::setDefault(portuguese);
+    const QLocale locale = currentLanguage() == Language::English
+                               ? QLocale(QLocale::English, QLocale::UnitedStates)
+                               : QLocale(QLocale::Portuguese, QLocale::Brazil);
+    QLocale::setDefault(locale);
     auto* translator = new QTranslator(&application);
-    if (translator->load(portuguese, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     } else {

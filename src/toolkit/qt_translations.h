@@ -5,8 +5,9 @@ class QCoreApplication;
 namespace lorvex {
 
 // Qt's own texts (file, font, colour and print dialogs, standard buttons) in
-// the program's language, Brazilian Portuguese, from the translations
-// installed with Qt. Without them installed the dialogs stay in English.
+// the language in use, Brazilian Portuguese or English, from the
+// translations installed with Qt, whatever the system's locale. Without them
+// installed the dialogs stay in Qt's own English.
 void installQtTranslations(QCoreApplication& application);
 
 }  // namespace lorvex

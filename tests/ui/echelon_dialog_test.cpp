@@ -90,7 +90,7 @@ TEST_F(EchelonDialogTest, StepWindowsHaveTheShortMenu) {
               QStringList({"&Salvar", "Salvar &Como ...", "&Texto externo ...", "&Ajuda ..."}));
     EXPECT_EQ(test::actionTexts(top[1]->menu()->actions()),
               QStringList({"&Fonte ...", "Hifen do &menos ...", "&Cor Bordo ...",
-                           "Cor em &highlight ...", "&Ajuda ..."}));
+                           "Cor em &highlight ...", "Idioma / Language", "&Ajuda ..."}));
 
     top[2]->trigger();
     EXPECT_TRUE(window->helpWindow()->isVisible()) << "the echelon help text exists";

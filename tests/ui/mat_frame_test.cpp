@@ -92,9 +92,10 @@ TEST_F(MatFrameTest, LetterMenusListTheOccupiedPlaces) {
     EXPECT_EQ(test::actionTexts(oneMatrix->actions()), (QStringList{"A ...", "C ..."}));
 
     action(command::ModeComplex)->trigger();
-    EXPECT_EQ(itemsOf("&Ajuda"), (QStringList{"&Ajuda ...", "&Sobre ..."}));
+    EXPECT_EQ(itemsOf("&Ajuda"), (QStringList{"&Ajuda ...", "&Sobre ...", "Idioma / Language"}));
     ASSERT_TRUE(workspace.PlaceMatrix(ElementKind::Complex, "", 2, ComplexMatrix(1, 1)).stored);
-    EXPECT_EQ(itemsOf("&Ajuda"), (QStringList{"B ...", "&Ajuda ...", "&Sobre ..."}));
+    EXPECT_EQ(itemsOf("&Ajuda"),
+              (QStringList{"B ...", "&Ajuda ...", "&Sobre ...", "Idioma / Language"}));
 
     // Choosing a letter shows its hidden window again.
     action(command::ModeReal)->trigger();

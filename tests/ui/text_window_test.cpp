@@ -8,6 +8,7 @@
 #include "toolkit/program_resources.h"
 #include "ui/matrix_window_fixture.h"
 #include "workspace/file_test_support.h"
+#include "workspace/language.h"
 
 namespace lorvex {
 namespace {
@@ -185,15 +186,32 @@ TEST_F(TextWindowTest, HelpTextsAreShownUpToTheirMarker) {
     EXPECT_EQ(shownHelpText(QString(64005, 'x') + "???").size(), 64000);
 }
 
+// Every help text, in each language, ends its shown part on how to stop a
+// computation and keeps its maintenance note hidden.
 TEST_F(TextWindowTest, EveryHelpTextTellsHowToStopAComputation) {
-    for (const char* name : {"LVFILEH", "LVCALCH", "LVVIEWH", "PROGHELP", "LVMFILEH", "LVMEDITH",
-                             "LVMMISCH", "LPHELP", "ECHHELP", "OPERHELP"}) {
-        SCOPED_TRACE(name);
-        const QString raw = helpText(name).value_or(QString());
-        EXPECT_TRUE(shownHelpText(raw).contains("tecla S"));
-        EXPECT_TRUE(shownHelpText(raw).contains("\"cancelar\""));
-        EXPECT_TRUE(raw.section("???", 1).trimmed().startsWith(QString::fromUtf8("Manutenção:")));
+    struct Wording {
+        Language language;
+        const char* key;
+        const char* cancel;
+        const char* maintenance;
+    };
+    for (const Wording& wording :
+         {Wording{Language::Portuguese, "tecla S", "\"cancelar\"", "Manutenção:"},
+          Wording{Language::English, "S key", "\"cancel\"", "Maintenance:"}}) {
+        setLanguage(wording.language);
+        for (const char* name : {"LVFILEH", "LVCALCH", "LVVIEWH", "PROGHELP", "LVMFILEH",
+                                 "LVMEDITH", "LVMMISCH", "LPHELP", "ECHHELP", "OPERHELP"}) {
+            SCOPED_TRACE(name);
+            const QString raw = helpText(name).value_or(QString());
+            EXPECT_TRUE(shownHelpText(raw).contains(wording.key));
+            EXPECT_TRUE(shownHelpText(raw).contains(wording.cancel));
+            EXPECT_TRUE(
+                raw.section("???", 1).trimmed().startsWith(QString::fromUtf8(wording.maintenance)));
+        }
     }
+    EXPECT_TRUE(helpText("PROGHELP")->startsWith("LORVEX - MATRIX CALCULATOR"));
+    setLanguage(Language::Portuguese);
+    EXPECT_TRUE(helpText("PROGHELP")->startsWith("LORVEX - CALCULADORA DE MATRIZES"));
     EXPECT_FALSE(programIcon().isNull());
 }
 
