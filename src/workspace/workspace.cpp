@@ -78,7 +78,7 @@ void Workspace::showStep(StepDocument which, const MatrixData& contents, std::st
                          std::int32_t highlightRow, std::int32_t highlightCol) {
     MatrixDocument& document = stepDocument(which);
     // The contents go first: when memory runs out there, nothing has changed.
-    document.replaceContents(contents, MatrixDocument::History::Skip);
+    document.showStepContents(contents);
     document.setHighlight(highlightRow, highlightCol);
     document.setTitle(std::move(title));
     if (listener_ != nullptr) listener_->documentChanged(document);
