@@ -197,8 +197,8 @@ int StepOperations::EchSaveAs(std::int32_t letter) {
     });
 }
 
-bool StepOperations::exactInUse() const {
-    return exact_ && context_.workspace.Mode() == WorkspaceMode::Integer;
+bool StepOperations::exactAvailable() const {
+    return context_.workspace.Mode() == WorkspaceMode::Integer;
 }
 
 int StepOperations::OperLoad(std::int32_t letter) {

@@ -37,8 +37,10 @@ class StepOperations {
     // integer one. Off, and outside integer mode, they are real.
     void setExact(bool on) { exact_ = on; }
     bool exact() const { return exact_; }
-    // Whether the exact option applies now: it is on, in integer mode.
-    bool exactInUse() const;
+    // Whether the exact option can apply now (integer mode), and whether it
+    // does: it is on, in integer mode.
+    bool exactAvailable() const;
+    bool exactInUse() const { return exact_ && exactAvailable(); }
 
     // Linear programming on the real array: runs the simplex method for at
     // most `stepLimit` steps and shows the run in the linear-programming
