@@ -84,6 +84,12 @@ class OperationStack {
     bool undo(ComplexMatrix& m);
     bool undo(IntegerMatrix& m);
 
+    // For a caller that could not show what apply or undo gave: drops the
+    // newest record again, or puts back the one undo dropped (moved into the
+    // room it left, so that nothing is allocated).
+    void dropNewest() { records_.pop_back(); }
+    void reinstate(RowColumnOperation&& op) { records_.push_back(std::move(op)); }
+
     bool canUndo() const { return !records_.empty(); }
     // Oldest first.
     const std::vector<RowColumnOperation>& records() const { return records_; }

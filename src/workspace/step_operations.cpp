@@ -160,7 +160,7 @@ StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps,
     progress.code = runGuarded([&] {
         MatrixData start =
             exactInUse() ? document->matrixData() : MatrixData{asComplex(document->matrixData())};
-        return std::visit(
+        const int reduced = std::visit(
             [&](const auto& matrix) {
                 StepsOf<decltype(matrix)> result;
                 if (const int rc = reduceCut(matrix, steps, result, stop); rc != code::Ok)
@@ -173,11 +173,12 @@ StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps,
                     highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
                 progress.finished = result.actions < steps;
                 lastRun_ = LastRun::Echelon;
-                echelonStart_ = matrix;
                 echelonActions_ = std::move(result.performed);
                 return code::Ok;
             },
             start);
+        if (reduced == code::Ok) echelonStart_ = std::move(start);
+        return reduced;
     });
     return progress;
 }
@@ -233,8 +234,7 @@ int StepOperations::applyOperation(const RowColumnOperation& operation) {
             context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
         } catch (const std::bad_alloc&) {
             // The record goes too, so that undo matches what is shown.
-            if (operations_.records().size() > recorded)
-                std::visit([&](auto& m) { operations_.undo(m); }, matrix);
+            if (operations_.records().size() > recorded) operations_.dropNewest();
             throw;
         }
         if (before) operationsStart_ = std::move(before);
@@ -326,15 +326,13 @@ bool StepOperations::OperUndo() {
         MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
         MatrixData matrix = shown.matrixData();
         if (!operations_.canUndo()) return code::NothingToDo;
-        const RowColumnOperation newest = operations_.records().back();
+        RowColumnOperation newest = operations_.records().back();
         if (!std::visit([&](auto& m) { return operations_.undo(m); }, matrix))
             return code::NothingToDo;
         try {
             context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
         } catch (const std::bad_alloc&) {
-            // Back on the stack, in the room it just left.
-            static_cast<void>(
-                std::visit([&](auto& m) { return operations_.apply(m, newest); }, matrix));
+            operations_.reinstate(std::move(newest));
             throw;
         }
         lastRun_ = LastRun::Operations;
