@@ -51,6 +51,8 @@ TEST_F(ExactStepsTest, TheEchelonFormStepByStepInFractions) {
         "pivô: linha 2, coluna 2", "L2 ← L2 / (1/2)", "L1 ← L1 − (1/2)·L2", "L3 ← L3 − 2·L2",
         "pivô: linha 3, coluna 3", "L3 ← L3 / (-1)",  "L1 ← L1 + 1·L3",     "L2 ← L2 − 1·L3"};
     EXPECT_EQ(steps.stepDescriptions(), names);
+    // Saved under its default name, it opens again as an integer matrix.
+    EXPECT_EQ(workspace.stepDocument(StepDocument::Echelon).documentName(), "ech.ima");
     ASSERT_EQ(steps.EchSaveAs(E), code::Ok);
     ASSERT_NE(integer(E), nullptr);
 
@@ -58,6 +60,7 @@ TEST_F(ExactStepsTest, TheEchelonFormStepByStepInFractions) {
     steps.setExact(false);
     ASSERT_EQ(steps.echelon(A, kAllEchelonActions).code, code::Ok);
     EXPECT_FALSE(workspace.stepDocument(StepDocument::Echelon).isInteger());
+    EXPECT_EQ(workspace.stepDocument(StepDocument::Echelon).documentName(), "ech.fma");
     EXPECT_EQ(steps.stepDescriptions().size(), names.size());
 }
 
