@@ -87,8 +87,8 @@ const std::vector<ScriptRunner::Keyword>& ScriptRunner::keywords() {
         {"mul", &ScriptRunner::mul},         {"add", &ScriptRunner::add},
         {"swap", &ScriptRunner::swap},       {"undo", &ScriptRunner::undo},
         {"check", &ScriptRunner::check},     {"stepsave", &ScriptRunner::stepsave},
-        {"picture", &ScriptRunner::picture},
-        {"solution", &ScriptRunner::solution},
+        {"picture", &ScriptRunner::picture}, {"solution", &ScriptRunner::solution},
+        {"exact", &ScriptRunner::exact},
     };
     return table;
 }

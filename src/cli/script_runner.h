@@ -94,6 +94,7 @@ class ScriptRunner : private WorkspaceListener {
     [[nodiscard]] int swap(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int undo(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int check(const CommandWords& words, CommandResult& result);
+    [[nodiscard]] int exact(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int stepsave(const CommandWords& words, CommandResult& result);
     [[nodiscard]] int solution(const CommandWords& words, CommandResult& result);
     // Adds a step document to the result, with its title and whether the

@@ -137,9 +137,19 @@ int ScriptRunner::check(const CommandWords& words, CommandResult& result) {
     return code::Ok;
 }
 
+// "exact on|off": whether the following echelon and oper commands work in
+// exact fractions in integer mode, as the dialogs' "exato".
+int ScriptRunner::exact(const CommandWords& words, CommandResult&) {
+    if (words.size() != 2) return code::NotUnderstood;
+    const bool on = sameWord(words[1], "on");
+    if (!on && !sameWord(words[1], "off")) return code::NotUnderstood;
+    operations_.steps().setExact(on);
+    return code::Ok;
+}
+
 // The operations document has no "salvar como" of its own in the program;
-// it is stored like the linear-programming one (the real array), with its
-// title "operações" as the notes.
+// it is stored like the linear-programming one (the real array, the integer
+// array for an exact run), with its title "operações" as the notes.
 int ScriptRunner::stepsave(const CommandWords& words, CommandResult&) {
     if (words.size() != 3) return code::NotUnderstood;
     const std::optional<std::int32_t> letter = letterNumber(words[2]);
@@ -149,7 +159,8 @@ int ScriptRunner::stepsave(const CommandWords& words, CommandResult&) {
     if (!sameWord(words[1], "oper")) return code::NotUnderstood;
     const MatrixDocument& shown = workspace_.stepDocument(StepDocument::Operations);
     const Workspace::Placement placement =
-        workspace_.PlaceMatrix(ElementKind::Real, "", *letter, shown.matrixData());
+        workspace_.PlaceMatrix(shown.isInteger() ? ElementKind::Integer : ElementKind::Real, "",
+                               *letter, shown.matrixData());
     if (placement.stored)
         placement.document->setNotes(std::string(strings::byId(strings::id::Operations)));
     return placement.code;

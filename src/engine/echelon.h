@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/matrix_data.h"
+#include "engine/rational.h"
 #include "engine/stop_check.h"
 
 // Reduction to reduced row-echelon form one elementary action at a time, for
@@ -24,17 +27,31 @@ struct EchelonAction {
         DivideRow,     // row `row` is divided by `factor`, the pivot
         EliminateRow,  // `factor` times the pivot row `other` is subtracted from `row`
     };
+    EchelonAction() = default;
+    EchelonAction(Kind kindOf, std::int32_t rowOf, std::int32_t otherOf, Complex factorOf,
+                  std::optional<Fraction> exactFactor = std::nullopt)
+        : kind(kindOf),
+          row(rowOf),
+          other(otherOf),
+          factor(factorOf),
+          exact(std::move(exactFactor)) {}
+
     Kind kind = Kind::FindPivot;
     std::int32_t row = 0;
     std::int32_t other = 0;
     Complex factor = ONE;
+    // The factor itself in an exact run, where `factor` is its decimal value.
+    std::optional<Fraction> exact;
 
     friend bool operator==(const EchelonAction&, const EchelonAction&) = default;
 };
 
-struct EchelonSteps {
+// What a run gives: a ComplexMatrix for the real reduction, an IntegerMatrix
+// for the exact one.
+template <class Matrix>
+struct BasicEchelonSteps {
     // The matrix after the first `limit` actions.
-    ComplexMatrix matrix;
+    Matrix matrix;
     // Row of the highlighted pivot; -1 once the reduction has passed the last
     // row or column. Before any pivot is found it keeps the number of rows.
     std::int32_t stepRow = 0;
@@ -48,6 +65,8 @@ struct EchelonSteps {
     // A pivot is highlighted only when both positions lie inside the matrix.
     bool hasHighlight() const { return stepCol >= 0 && stepRow >= 0 && stepRow < matrix.rows; }
 };
+using EchelonSteps = BasicEchelonSteps<ComplexMatrix>;
+using ExactEchelonSteps = BasicEchelonSteps<IntegerMatrix>;
 
 // Reduces a copy of m by at most `limit` actions (a negative limit counts as
 // 0). With r the current pivot row and k the current column, both from 0:
@@ -69,5 +88,14 @@ struct EchelonSteps {
 // left as it was).
 [[nodiscard]] int reduceToEchelon(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result,
                                   const StopCheck& stop = StopCheck::never());
+
+// The same reduction of an integer-mode matrix in exact fractions: the pivot
+// is the first non-zero element, so that on a matrix whose real reduction
+// meets no entry below the tolerance the actions correspond one to one. The
+// factors are kept exactly (EchelonAction::exact). The stop check is also
+// polled by the arithmetic.
+[[nodiscard]] int reduceToEchelonExactly(const IntegerMatrix& m, std::int32_t limit,
+                                         ExactEchelonSteps& result,
+                                         const StopCheck& stop = StopCheck::never());
 
 }  // namespace lorvex

@@ -28,4 +28,12 @@ struct ElementaryStep {
                                      long double tolerance, ElementaryStep& result,
                                      const StopCheck& stop = StopCheck::never());
 
+// The same comparison of two integer-mode matrices, exact: the operation
+// found carries its factor as a fraction (RowColumnOperation::exact), and the
+// exact reduced forms are compared. The stop check is also polled by the
+// arithmetic.
+[[nodiscard]] int findElementaryStep(const IntegerMatrix& current, const IntegerMatrix& next,
+                                     ElementaryStep& result,
+                                     const StopCheck& stop = StopCheck::never());
+
 }  // namespace lorvex

@@ -26,6 +26,38 @@ Fraction product(const Fraction& x, const Fraction& y, const StopCheck& stop) {
                   stop);
 }
 
+Fraction quotient(const Fraction& x, const Fraction& y, const StopCheck& stop) {
+    Fraction result = product(x, {y.denominator, y.numerator}, stop);
+    if (result.denominator.isNegative()) result = {-result.numerator, -result.denominator};
+    return result;
+}
+
+long double approximate(const Fraction& value) {
+    return value.numerator.toLongDouble() / value.denominator.toLongDouble();
+}
+
+std::vector<Fraction> fractionsOf(const IntegerMatrix& matrix, const StopCheck& stop) {
+    std::vector<Fraction> cells;
+    cells.reserve(matrix.numerators.size());
+    for (const BigInt& numerator : matrix.numerators)
+        cells.push_back(reduce({numerator, matrix.denominator}, stop));
+    return cells;
+}
+
+IntegerMatrix fromFractions(std::int32_t rows, std::int32_t cols,
+                            const std::vector<Fraction>& cells, const StopCheck& stop) {
+    IntegerMatrix matrix(rows, cols);
+    for (const Fraction& cell : cells)
+        matrix.denominator = BigInt::lcm(matrix.denominator, cell.denominator, stop);
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        matrix.numerators[k] = BigInt::multiply(
+            cells[k].numerator,
+            BigInt::divideExactly(matrix.denominator, cells[k].denominator, stop), stop);
+    }
+    normalize(matrix, stop);
+    return matrix;
+}
+
 void normalize(std::vector<BigInt>& numerators, BigInt& denominator, const StopCheck& stop) {
     if (denominator.isNegative()) {
         denominator = -denominator;

@@ -25,6 +25,17 @@ Fraction difference(const Fraction& x, const Fraction& y, const StopCheck& stop)
 // (a/b) * (c/d) = (a*c) / (b*d), reduced.
 Fraction product(const Fraction& x, const Fraction& y, const StopCheck& stop);
 
+// (a/b) / (c/d) for c != 0, reduced, with a positive denominator.
+Fraction quotient(const Fraction& x, const Fraction& y, const StopCheck& stop);
+// The nearest long double, for what is also shown or kept in decimals.
+long double approximate(const Fraction& value);
+
+// The entries of an integer matrix one by one, reduced; and entries put back
+// over their least common denominator, normalised.
+std::vector<Fraction> fractionsOf(const IntegerMatrix& matrix, const StopCheck& stop);
+IntegerMatrix fromFractions(std::int32_t rows, std::int32_t cols,
+                            const std::vector<Fraction>& cells, const StopCheck& stop);
+
 // Puts numerators over a common denominator in normal form: a negative
 // denominator is negated with every numerator, then the gcd of the denominator
 // and all numerators is divided out.

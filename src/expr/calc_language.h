@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/complex.h"
+#include "engine/rational.h"
 #include "engine/stop_check.h"
 #include "expr/calc_node.h"
 #include "expr/matrix_source.h"
@@ -78,6 +79,12 @@ void FreeCalc(std::unique_ptr<CalcNode> tree);
 // the result is a matrix; `value` is 0 unless the code is code::Ok.
 [[nodiscard]] int EvalScalarText(std::string_view text, const MatrixSource& source, Complex& value,
                                  const StopCheck& stop = StopCheck::never());
+
+// The same in integer mode: an exact fraction ("1/2", "-3", "2/3*A" for a
+// 1 x 1 A is a matrix and refused), "." refused as in every integer-mode
+// calculation. `value` is 0 unless the code is code::Ok.
+[[nodiscard]] int EvalExactScalarText(std::string_view text, const MatrixSource& source,
+                                      Fraction& value, const StopCheck& stop = StopCheck::never());
 
 // The value of a text typed into a real or complex cell, folded without the
 // workspace: a typed number ("2.5e-3"; a comma between two digits is a

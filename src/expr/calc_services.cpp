@@ -114,6 +114,20 @@ int EvalScalarText(std::string_view text, const MatrixSource& source, Complex& v
     return code::Ok;
 }
 
+int EvalExactScalarText(std::string_view text, const MatrixSource& source, Fraction& value,
+                        const StopCheck& stop) {
+    value = Fraction{};
+    std::unique_ptr<CalcNode> tree;
+    if (const int rc = CompileCalc(text, true, tree, NumberReading::TypedNumber); rc != code::Ok)
+        return rc;
+    if (const int rc = EvalCalc(tree.get(), source, stop); rc != code::Ok) return rc;
+    if (tree->isMatrix()) return code::NotUnderstood;
+    // Reduced, with a positive denominator, as the factor is named.
+    value = reduce(tree->exact, stop);
+    if (value.denominator.isNegative()) value = {-value.numerator, -value.denominator};
+    return code::Ok;
+}
+
 int ConstCalc(std::string_view text, Complex zValue, Complex& value) {
     value = ZERO;
     std::unique_ptr<CalcNode> tree;

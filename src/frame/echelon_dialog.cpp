@@ -5,6 +5,7 @@
 
 #include "engine/echelon.h"
 #include "engine/result_codes.h"
+#include "frame/exact_steps_box.h"
 #include "frame/letter_list.h"
 #include "toolkit/computation_stopper.h"
 #include "toolkit/qt_text.h"
@@ -37,6 +38,7 @@ TEchDlg::TEchDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
 
     auto* layout = new QFormLayout(this);
     layout->addRow(uiString(strings::id::ForMatrix), matrix_);
+    layout->addRow(new ExactStepsBox(steps_, this));
     layout->addRow(save, saveLetter_);
     layout->addRow(buttons());
 

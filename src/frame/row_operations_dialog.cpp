@@ -8,8 +8,11 @@
 
 #include "engine/result_codes.h"
 #include "frame/dialog_lines.h"
+#include "frame/exact_steps_box.h"
 #include "frame/letter_list.h"
+#include "toolkit/computation_stopper.h"
 #include "toolkit/qt_text.h"
+#include "workspace/check_answer.h"
 #include "workspace/prompter.h"
 #include "workspace/step_operations.h"
 
@@ -42,6 +45,7 @@ QLabel* labelFor(QLineEdit* field, QWidget* parent) {
 //   [1.5] X linha [1] multiplicar
 //   adicionar à linha [2]
 //   trocar linhas [1] e [2]
+//   [conferir] [S]
 TOperDlg::TOperDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
     : CommandDialog(uiString(strings::id::OperationsTitle), uiString(strings::id::MultiplyButton),
                     parent),
@@ -57,7 +61,8 @@ TOperDlg::TOperDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
       first_(field("1", "214", this)),
       swapLabel_(labelFor(first_, this)),
       second_(field("2", "215", this)),
-      undo_(button(strings::id::UndoButton, "undo", this)) {
+      undo_(button(strings::id::UndoButton, "undo", this)),
+      checked_(new LetterList(19, this)) {
     auto* byColumns = new QRadioButton(uiString(strings::id::Columns), this);
     rows_->setObjectName("251");
     byColumns->setObjectName("252");
@@ -71,6 +76,9 @@ TOperDlg::TOperDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
     QPushButton* swap = button(strings::id::SwapButton, "swap", this);
     QLabel* andLabel = labelFor(second_, this);
     andLabel->setText(uiString(strings::id::And));
+    QPushButton* check = button(strings::id::CheckButton, "check", this);
+    checked_->setObjectName("checked");
+    checked_->setAccessibleName(check->text());
     matrix_->setAccessibleName(load->text());
     factor_->setAccessibleName(uiString(strings::id::Factor));
     for (QLineEdit* edit : {index_, target_, first_, second_})
@@ -79,10 +87,11 @@ TOperDlg::TOperDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     addLine(*layout, {rows_, byColumns});
-    addLine(*layout, {load, matrix_});
+    addLine(*layout, {load, matrix_, new ExactStepsBox(steps_, this)});
     addLine(*layout, {factor_, indexLabel_, index_, multiply});
     addLine(*layout, {add, targetLabel_, target_});
     addLine(*layout, {swap, swapLabel_, first_, andLabel, second_});
+    addLine(*layout, {check, checked_});
     addLine(*layout, {undo_})->addWidget(buttons());
     linesChanged();
     undo_->setEnabled(steps_.OperCanUndo());
@@ -98,6 +107,7 @@ TOperDlg::TOperDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
         report(
             steps_.OperSwap(toStdString(first_->text()), toStdString(second_->text()), columns()));
     });
+    connect(check, &QPushButton::clicked, this, &TOperDlg::checkStep);
     connect(undo_, &QPushButton::clicked, this, [this] {
         // Only memory running out keeps an enabled "desfazer" from undoing.
         report(steps_.OperUndo() ? code::Ok : code::OutOfMemory);
@@ -119,6 +129,28 @@ void TOperDlg::linesChanged() {
                          uiString(byColumns ? strings::id::Column : strings::id::Row));
     targetLabel_->setText(uiString(byColumns ? strings::id::ToColumn : strings::id::ToRow));
     swapLabel_->setText(uiString(byColumns ? strings::id::Columns : strings::id::Rows));
+}
+
+void TOperDlg::checkStep() {
+    ElementaryStep step;
+    int rc = code::Ok;
+    {
+        ComputationStopper stopper(this);
+        rc = steps_.OperCheck(checked_->letter(), step, stopper.stopCheck());
+    }
+    if (rc != code::Ok) {
+        showError(prompter_, rc);
+        return;
+    }
+    const std::string caption(strings::byId(strings::id::CheckButton));
+    if (!step.elementary) {
+        prompter_.messageBox(caption, checkAnswerText(step), Prompter::Buttons::Ok);
+        return;
+    }
+    const std::string question =
+        checkAnswerText(step) + "\n\n" + std::string(strings::byId(strings::id::TakeAsNextStep));
+    if (prompter_.messageBox(caption, question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
+        report(steps_.OperTake(step.operation));
 }
 
 void TOperDlg::report(int code) {

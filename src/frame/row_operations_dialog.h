@@ -29,6 +29,9 @@ class TOperDlg : public CommandDialog {
     void linesChanged();
     // Reports an operation's code; "desfazer" follows what is left to undo.
     void report(int code);
+    // "conferir": whether the chosen matrix is the window's after one
+    // elementary operation, which may then be taken as the next step.
+    void checkStep();
 
     StepOperations& steps_;
     Prompter& prompter_;
@@ -43,6 +46,7 @@ class TOperDlg : public CommandDialog {
     QLabel* swapLabel_;
     QLineEdit* second_;
     QPushButton* undo_;
+    LetterList* checked_;
 };
 
 }  // namespace lorvex

@@ -44,6 +44,19 @@ std::string magnitudeText(long double value) {
     return decimalText(value);
 }
 
+// An exact factor's size: "3" or "(1/2)".
+std::string magnitudeText(const Fraction& value) {
+    const std::string numerator = value.numerator.magnitude().toText();
+    if (value.denominator.isOne()) return numerator;
+    return "(" + numerator + "/" + value.denominator.toText() + ")";
+}
+
+// The size of the operation's factor, exact where it is exact.
+std::string magnitudeOf(const RowColumnOperation& operation) {
+    if (operation.exact) return magnitudeText(*operation.exact);
+    return magnitudeText(std::fabs(operation.a.re));
+}
+
 bool isReal(Complex a) {
     return a.im == 0.0L;
 }
@@ -54,19 +67,21 @@ std::string complexFactor(Complex a) {
 }
 
 // The factor of a scaling: "3", "−3", "(1/2)", "(−1/2)", "(1 + 2i)".
-std::string scalingFactor(Complex a) {
+std::string scalingFactor(const RowColumnOperation& operation) {
+    const Complex a = operation.a;
     if (!isReal(a)) return complexFactor(a);
-    const std::string magnitude = magnitudeText(std::fabs(a.re));
+    const std::string magnitude = magnitudeOf(operation);
     if (a.re >= 0) return magnitude;
     if (magnitude.front() == '(') return "(" + std::string(kMinus) + magnitude.substr(1);
     return std::string(kMinus) + magnitude;
 }
 
 // " + 2·L1", " − L1", " − (1/2)·L1", " + (1 + 2i)·L1".
-std::string addedTerm(Complex a, const std::string& source) {
+std::string addedTerm(const RowColumnOperation& operation, const std::string& source) {
+    const Complex a = operation.a;
     if (!isReal(a)) return " + " + complexFactor(a) + "·" + source;
     const std::string sign = a.re < 0 ? " " + std::string(kMinus) + " " : " + ";
-    const std::string magnitude = magnitudeText(std::fabs(a.re));
+    const std::string magnitude = magnitudeOf(operation);
     return sign + (magnitude == "1" ? "" : magnitude + "·") + source;
 }
 
@@ -82,12 +97,12 @@ std::string describeOperation(const RowColumnOperation& operation) {
             return first + " ↔ " + second;
         case OperationKind::ScaleRow:
         case OperationKind::ScaleColumn:
-            return first + " ← " + scalingFactor(operation.a) + "·" + first;
+            return first + " ← " + scalingFactor(operation) + "·" + first;
         case OperationKind::AddRowMultiple:
         case OperationKind::AddColumnMultiple:
             break;
     }
-    return second + " ← " + second + addedTerm(operation.a, first);
+    return second + " ← " + second + addedTerm(operation, first);
 }
 
 std::string checkAnswerText(const ElementaryStep& step) {

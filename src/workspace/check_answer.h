@@ -7,7 +7,8 @@
 
 // The answer to a checked step, with the operation found written in the
 // usual notation and its factor as a fraction where it is one
-// ("L3 ← L3 + 2·L1", "C1 ↔ C3", "L2 ← (1/2)·L2").
+// ("L3 ← L3 + 2·L1", "C1 ↔ C3", "L2 ← (1/2)·L2"); an exact factor is
+// written exactly, whatever its denominator.
 namespace lorvex {
 
 std::string describeOperation(const RowColumnOperation& operation);

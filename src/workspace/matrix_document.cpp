@@ -55,6 +55,15 @@ void MatrixDocument::replaceContents(const MatrixData& contents, History history
     modified_ = true;
 }
 
+void MatrixDocument::showStepContents(const MatrixData& contents) {
+    MatrixData replacement = contents;
+    kind_ =
+        std::holds_alternative<IntegerMatrix>(contents) ? ElementKind::Integer : ElementKind::Real;
+    data_ = contentsFrom(std::move(replacement));
+    displayWidthChanged();
+    modified_ = true;
+}
+
 int MatrixDocument::setFormat(int decimals, int width, bool sciNotation) {
     if (isInteger()) {
         fieldWidth_ = static_cast<std::int16_t>(std::clamp(width, 1, 32767));

@@ -116,6 +116,9 @@ class MatrixDocument {
     // history (the step windows). When memory runs out it throws
     // std::bad_alloc with the document as it was.
     void replaceContents(const MatrixData& contents, History history = History::Record);
+    // A step document's contents, which decide its kind: integer for an
+    // IntegerMatrix (an exact run), real otherwise. No undo record is kept.
+    void showStepContents(const MatrixData& contents);
 
     // The field width computed from the entries, as a new window does:
     // 8 for integers, otherwise from the widest integer part.

@@ -31,22 +31,31 @@ bool isReal(Complex value) {
 }
 
 // A factor as the window writes an entry, without the padding; a complex
-// one in parentheses, so that it reads as one factor.
-std::string factorText(Complex value, int decimals) {
+// one in parentheses, so that it reads as one factor. An exact one as a
+// fraction, in text in parentheses too: "(3/2)".
+std::string factorText(Complex value, const std::optional<Fraction>& exact, int decimals,
+                       StepNotation notation) {
+    if (exact) {
+        const std::string text = fractionText(*exact, notation);
+        const bool fraction = !exact->denominator.isOne() && notation == StepNotation::Text;
+        return fraction ? "(" + text + ")" : text;
+    }
     if (!isReal(value)) return "(" + entryText(value, decimals) + ")";
     return entryText(value, decimals);
 }
 
 // " + 3.00000·L1" or " − 3.00000·L1" for `sign` times `factor` times the
 // line: a negative real factor turns the sign rather than showing "+ -3".
-std::string addedTerm(bool subtract, Complex factor, const std::string& line, int decimals,
-                      StepNotation notation) {
+std::string addedTerm(bool subtract, Complex factor, std::optional<Fraction> exact,
+                      const std::string& line, int decimals, StepNotation notation) {
     const Symbols symbols = symbolsOf(notation);
     if (isReal(factor) && factor.re < 0.0L) {
         subtract = !subtract;
         factor.re = -factor.re;
+        if (exact) exact->numerator = -exact->numerator;
     }
-    return (subtract ? symbols.minus : " + ") + factorText(factor, decimals) + symbols.times + line;
+    return (subtract ? symbols.minus : " + ") + factorText(factor, exact, decimals, notation) +
+           symbols.times + line;
 }
 
 // The string with "%1" and "%2" replaced by the numbers.
@@ -84,13 +93,15 @@ std::string describeAction(const EchelonAction& action, int decimals, StepNotati
             return row + symbols.exchange + lineName(false, action.other, notation);
         case EchelonAction::Kind::DivideRow: {
             const bool negative = isReal(action.factor) && action.factor.re < 0.0L;
-            const std::string divisor = factorText(action.factor, decimals);
-            return row + symbols.assign + row + " / " + (negative ? "(" + divisor + ")" : divisor);
+            const std::string divisor = factorText(action.factor, action.exact, decimals, notation);
+            const bool bracketed = divisor.front() == '(';
+            return row + symbols.assign + row + " / " +
+                   (negative && !bracketed ? "(" + divisor + ")" : divisor);
         }
         case EchelonAction::Kind::EliminateRow:
             return row + symbols.assign + row +
-                   addedTerm(true, action.factor, lineName(false, action.other, notation), decimals,
-                             notation);
+                   addedTerm(true, action.factor, action.exact,
+                             lineName(false, action.other, notation), decimals, notation);
     }
     return {};
 }
@@ -108,16 +119,27 @@ std::string describeOperation(const RowColumnOperation& op, int decimals, StepNo
             return first + symbols.exchange + second;
         case OperationKind::ScaleRow:
         case OperationKind::ScaleColumn:
-            return first + symbols.assign + factorText(op.a, decimals) + symbols.times + first;
+            return first + symbols.assign + factorText(op.a, op.exact, decimals, notation) +
+                   symbols.times + first;
         case OperationKind::AddRowMultiple:
         case OperationKind::AddColumnMultiple:
             return second + symbols.assign + second +
-                   addedTerm(false, op.a, first, decimals, notation);
+                   addedTerm(false, op.a, op.exact, first, decimals, notation);
     }
     return {};
 }
 
 }  // namespace
+
+std::string fractionText(const Fraction& value, StepNotation notation) {
+    if (value.denominator.isOne()) return value.numerator.toText();
+    const std::string sign = value.numerator.isNegative() ? "-" : "";
+    const std::string numerator = value.numerator.magnitude().toText();
+    const std::string denominator = value.denominator.toText();
+    if (notation == StepNotation::Tex)
+        return sign + "\\frac{" + numerator + "}{" + denominator + "}";
+    return sign + numerator + "/" + denominator;
+}
 
 std::string describeStep(const StepRecord& step, int decimals, StepNotation notation) {
     if (const auto* action = std::get_if<EchelonAction>(&step))

@@ -20,7 +20,12 @@ using StepRecord = std::variant<EchelonAction, RowColumnOperation, SimplexPivot>
 enum class StepNotation { Text, Tex };
 
 // The step's description with its factors written with `decimals` decimals,
-// as the step window shows its entries.
+// as the step window shows its entries; an exact factor as a fraction,
+// "L2 ← L2 + (3/2)·L1", in TeX "\frac{3}{2}".
 std::string describeStep(const StepRecord& step, int decimals, StepNotation notation);
+
+// A reduced fraction with a positive denominator: "3", "-3/2", in TeX
+// "-\frac{3}{2}".
+std::string fractionText(const Fraction& value, StepNotation notation);
 
 }  // namespace lorvex

@@ -5,6 +5,7 @@
 #include "workspace/step_operations.h"
 
 #include <cstdio>
+#include <type_traits>
 #include <variant>
 
 #include "engine/echelon.h"
@@ -59,6 +60,28 @@ ComplexMatrix asComplex(const MatrixData& data) {
 
 std::string_view field(std::string_view text, std::size_t length) {
     return text.substr(0, length);
+}
+
+// The reduction cut after `limit` actions, real or exact.
+int reduceCut(const ComplexMatrix& m, std::int32_t limit, EchelonSteps& result,
+              const StopCheck& stop) {
+    return reduceToEchelon(m, limit, result, stop);
+}
+
+int reduceCut(const IntegerMatrix& m, std::int32_t limit, ExactEchelonSteps& result,
+              const StopCheck& stop) {
+    return reduceToEchelonExactly(m, limit, result, stop);
+}
+
+template <class Matrix>
+using StepsOf = BasicEchelonSteps<std::decay_t<Matrix>>;
+
+void applyOne(ComplexMatrix& m, const RowColumnOperation& op, const StopCheck&) {
+    applyOperation(m, op);
+}
+
+void applyOne(IntegerMatrix& m, const RowColumnOperation& op, const StopCheck& stop) {
+    applyOperation(m, op, stop);
 }
 
 }  // namespace
@@ -135,38 +158,53 @@ StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps,
     if (document == nullptr) return {code::MatrixNotFound};
     StepProgress progress;
     progress.code = runGuarded([&] {
-        EchelonSteps result;
-        ComplexMatrix start = asComplex(document->matrixData());
-        if (const int rc = reduceToEchelon(start, steps, result, stop); rc != code::Ok) return rc;
-        const bool highlighted = result.hasHighlight();
-        EchShow(result.matrix,
-                letterOf(letter) + " --> " + std::string(strings::byId(strings::id::EchelonForm)),
-                highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
-        progress.finished = result.actions < steps;
-        lastRun_ = LastRun::Echelon;
-        echelonStart_ = std::move(start);
-        echelonActions_ = std::move(result.performed);
-        return code::Ok;
+        MatrixData start =
+            exactInUse() ? document->matrixData() : MatrixData{asComplex(document->matrixData())};
+        const int reduced = std::visit(
+            [&](const auto& matrix) {
+                StepsOf<decltype(matrix)> result;
+                if (const int rc = reduceCut(matrix, steps, result, stop); rc != code::Ok)
+                    return rc;
+                const bool highlighted = result.hasHighlight();
+                context_.workspace.showStep(
+                    StepDocument::Echelon, result.matrix,
+                    letterOf(letter) + " --> " +
+                        std::string(strings::byId(strings::id::EchelonForm)),
+                    highlighted ? result.stepRow : -1, highlighted ? result.stepCol : -1);
+                progress.finished = result.actions < steps;
+                lastRun_ = LastRun::Echelon;
+                echelonActions_ = std::move(result.performed);
+                return code::Ok;
+            },
+            start);
+        if (reduced == code::Ok) echelonStart_ = std::move(start);
+        return reduced;
     });
     return progress;
 }
 
-// The echelon form is real: in integer mode, where it cannot be stored
-// exactly, it goes to the real array.
+// The real echelon form goes to the real array in integer mode, where it
+// cannot be stored exactly; an exact one goes to the integer array.
 int StepOperations::EchSaveAs(std::int32_t letter) {
     return runGuarded([&] {
-        const MatrixData shown =
-            context_.workspace.stepDocument(StepDocument::Echelon).matrixData();
-        const ElementKind kind = context_.workspace.Mode() == WorkspaceMode::Complex
-                                     ? ElementKind::Complex
-                                     : ElementKind::Real;
+        const MatrixDocument& document = context_.workspace.stepDocument(StepDocument::Echelon);
+        const MatrixData shown = document.matrixData();
+        ElementKind kind = context_.workspace.Mode() == WorkspaceMode::Complex
+                               ? ElementKind::Complex
+                               : ElementKind::Real;
+        if (document.isInteger()) kind = ElementKind::Integer;
         return placeDescribed(context_.workspace, kind, letter, shown,
                               std::string(strings::byId(strings::id::EchelonForm)));
     });
 }
 
+bool StepOperations::exactAvailable() const {
+    return context_.workspace.Mode() == WorkspaceMode::Integer;
+}
+
 int StepOperations::OperLoad(std::int32_t letter) {
-    const MatrixDocument* document = context_.workspace.slot(WorkspaceMode::Real, letter);
+    const MatrixDocument* document = context_.workspace.slot(
+        exactInUse() ? WorkspaceMode::Integer : WorkspaceMode::Real, letter);
     if (document == nullptr) return code::MatrixNotFound;
     MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
     return runGuarded([&] {
@@ -175,7 +213,7 @@ int StepOperations::OperLoad(std::int32_t letter) {
         // Operations recorded on another matrix can no longer be undone.
         operations_.clear();
         lastRun_ = LastRun::Operations;
-        operationsStart_ = std::get<ComplexMatrix>(document->matrixData());
+        operationsStart_ = document->matrixData();
         return code::Ok;
     });
 }
@@ -183,16 +221,20 @@ int StepOperations::OperLoad(std::int32_t letter) {
 int StepOperations::applyOperation(const RowColumnOperation& operation) {
     return runGuarded([&] {
         MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
-        auto matrix = std::get<ComplexMatrix>(shown.matrixData());
+        MatrixData matrix = shown.matrixData();
         const std::size_t recorded = operations_.records().size();
-        std::optional<ComplexMatrix> before;
+        std::optional<MatrixData> before;
         if (!operationsStart_) before = matrix;
-        if (const int rc = operations_.apply(matrix, operation); rc != code::Ok) return rc;
+        if (const int rc =
+                std::visit([&](auto& m) { return operations_.apply(m, operation); }, matrix);
+            rc != code::Ok) {
+            return rc;
+        }
         try {
             context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
         } catch (const std::bad_alloc&) {
             // The record goes too, so that undo matches what is shown.
-            if (operations_.records().size() > recorded) operations_.undo(matrix);
+            if (operations_.records().size() > recorded) operations_.dropNewest();
             throw;
         }
         if (before) operationsStart_ = std::move(before);
@@ -206,16 +248,31 @@ std::int32_t StepOperations::operationLimit(bool columns) {
     return columns ? shown.Cols() : shown.Rows();
 }
 
+int StepOperations::factorOf(std::string_view text, Complex& value,
+                             std::optional<Fraction>& exact) {
+    const std::string_view factor = field(text, kFactorLength);
+    if (!context_.workspace.stepDocument(StepDocument::Operations).isInteger())
+        return EvalScalarText(factor, context_.workspace, value);
+    return runGuarded([&] {
+        Fraction fraction;
+        if (const int rc = EvalExactScalarText(factor, context_.workspace, fraction);
+            rc != code::Ok) {
+            return rc;
+        }
+        value = Complex{approximate(fraction), 0.0L};
+        exact = std::move(fraction);
+        return code::Ok;
+    });
+}
+
 int StepOperations::OperMultiply(std::string_view index, std::string_view factor, bool columns) {
     const std::int32_t k = leadingInteger(field(index, kIndexLength));
     if (k < 1 || k > operationLimit(columns)) return code::OutOfRange;
     Complex value;
-    if (const int rc = EvalScalarText(field(factor, kFactorLength), context_.workspace, value);
-        rc != code::Ok) {
-        return rc;
-    }
-    return applyOperation(
-        {columns ? OperationKind::ScaleColumn : OperationKind::ScaleRow, k - 1, k - 1, value});
+    std::optional<Fraction> exact;
+    if (const int rc = factorOf(factor, value, exact); rc != code::Ok) return rc;
+    return applyOperation({columns ? OperationKind::ScaleColumn : OperationKind::ScaleRow, k - 1,
+                           k - 1, value, std::move(exact)});
 }
 
 int StepOperations::OperAdd(std::string_view index, std::string_view factor,
@@ -227,13 +284,11 @@ int StepOperations::OperAdd(std::string_view index, std::string_view factor,
     if (i < 1 || i > limit || j < 1 || j > limit) rc = code::OutOfRange;
     if (rc != code::Ok) return rc;
     Complex value;
-    if (rc = EvalScalarText(field(factor, kFactorLength), context_.workspace, value);
-        rc != code::Ok) {
-        return rc;
-    }
+    std::optional<Fraction> exact;
+    if (rc = factorOf(factor, value, exact); rc != code::Ok) return rc;
     return applyOperation(
         {columns ? OperationKind::AddColumnMultiple : OperationKind::AddRowMultiple, i - 1, j - 1,
-         value});
+         value, std::move(exact)});
 }
 
 int StepOperations::OperSwap(std::string_view first, std::string_view second, bool columns) {
@@ -252,8 +307,13 @@ int StepOperations::OperCheck(std::int32_t letter, ElementaryStep& result, const
     if (document == nullptr) return code::MatrixNotFound;
     const MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
     return runGuarded([&] {
-        return findElementaryStep(std::get<ComplexMatrix>(shown.matrixData()),
-                                  asComplex(document->matrixData()), shown.ZeroTol(), result, stop);
+        if (shown.isInteger() && document->isInteger()) {
+            return findElementaryStep(std::get<IntegerMatrix>(shown.matrixData()),
+                                      std::get<IntegerMatrix>(document->matrixData()), result,
+                                      stop);
+        }
+        return findElementaryStep(asComplex(shown.matrixData()), asComplex(document->matrixData()),
+                                  shown.ZeroTol(), result, stop);
     });
 }
 
@@ -264,15 +324,15 @@ int StepOperations::OperTake(const RowColumnOperation& operation) {
 bool StepOperations::OperUndo() {
     const int rc = runGuarded([&] {
         MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
-        auto matrix = std::get<ComplexMatrix>(shown.matrixData());
+        MatrixData matrix = shown.matrixData();
         if (!operations_.canUndo()) return code::NothingToDo;
-        const RowColumnOperation newest = operations_.records().back();
-        if (!operations_.undo(matrix)) return code::NothingToDo;
+        RowColumnOperation newest = operations_.records().back();
+        if (!std::visit([&](auto& m) { return operations_.undo(m); }, matrix))
+            return code::NothingToDo;
         try {
             context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
         } catch (const std::bad_alloc&) {
-            // Back on the stack, in the room it just left, so this cannot fail.
-            static_cast<void>(operations_.apply(matrix, newest));
+            operations_.reinstate(std::move(newest));
             throw;
         }
         lastRun_ = LastRun::Operations;
@@ -304,7 +364,7 @@ std::vector<std::string> StepOperations::stepDescriptions() const {
 }
 
 // The tableau after `pivots` pivots, from a run cut after them.
-int StepOperations::tableauAfter(std::int32_t pivots, ComplexMatrix& tableau,
+int StepOperations::tableauAfter(std::int32_t pivots, MatrixData& tableau,
                                  const StopCheck& stop) const {
     const LinearProblem& p = lastProblem_;
     SimplexRun run;
@@ -336,28 +396,35 @@ int StepOperations::workedSolution(WorkedSolution& solution, const StopCheck& st
             solution = std::move(written);
             return code::Ok;
         }
-        const ComplexMatrix& start =
-            lastRun_ == LastRun::Echelon ? echelonStart_ : *operationsStart_;
+        const MatrixData& start = lastRun_ == LastRun::Echelon ? echelonStart_ : *operationsStart_;
         WorkedSolution written{start, {}, lastDecimals()};
-        ComplexMatrix matrix = start;
-        std::int32_t count = 0;
-        for (const StepRecord& step : lastSteps()) {
-            SolutionStep shown{step, {}, -1, -1};
-            if (const auto* op = std::get_if<RowColumnOperation>(&step)) {
-                lorvex::applyOperation(matrix, *op);
-                shown.after = matrix;
-            } else {
-                EchelonSteps cut;
-                if (const int rc = reduceToEchelon(start, ++count, cut, stop); rc != code::Ok)
-                    return rc;
-                if (cut.hasHighlight()) {
-                    shown.pivotRow = cut.stepRow;
-                    shown.pivotCol = cut.stepCol;
+        const int rc = std::visit(
+            [&](const auto& first) {
+                auto matrix = first;
+                std::int32_t count = 0;
+                for (const StepRecord& step : lastSteps()) {
+                    SolutionStep shown{step, {}, -1, -1};
+                    if (const auto* op = std::get_if<RowColumnOperation>(&step)) {
+                        applyOne(matrix, *op, stop);
+                        shown.after = matrix;
+                    } else {
+                        StepsOf<decltype(first)> cut;
+                        if (const int cutCode = reduceCut(first, ++count, cut, stop);
+                            cutCode != code::Ok) {
+                            return cutCode;
+                        }
+                        if (cut.hasHighlight()) {
+                            shown.pivotRow = cut.stepRow;
+                            shown.pivotCol = cut.stepCol;
+                        }
+                        shown.after = std::move(cut.matrix);
+                    }
+                    written.steps.push_back(std::move(shown));
                 }
-                shown.after = std::move(cut.matrix);
-            }
-            written.steps.push_back(std::move(shown));
-        }
+                return static_cast<int>(code::Ok);
+            },
+            start);
+        if (rc != code::Ok) return rc;
         solution = std::move(written);
         return code::Ok;
     });

@@ -31,6 +31,17 @@ class StepOperations {
   public:
     explicit StepOperations(const OperationContext& context) : context_(context) {}
 
+    // The exact option: in integer mode the echelon procedure and the row
+    // and column operations loaded from then on work in exact fractions on
+    // the integer array's matrix, and their step document becomes an
+    // integer one. Off, and outside integer mode, they are real.
+    void setExact(bool on) { exact_ = on; }
+    bool exact() const { return exact_; }
+    // Whether the exact option can apply now (integer mode), and whether it
+    // does: it is on, in integer mode.
+    bool exactAvailable() const;
+    bool exactInUse() const { return exact_ && exactAvailable(); }
+
     // Linear programming on the real array: runs the simplex method for at
     // most `stepLimit` steps and shows the run in the linear-programming
     // step document. Codes: code::MatrixNotFound, code::Incompatible,
@@ -48,12 +59,16 @@ class StepOperations {
     // de prog linear", "forma escada").
     [[nodiscard]] int LPSaveAs(std::int32_t letter);
     // The matrix at the letter after `steps` elementary actions of the
-    // reduction to echelon form, shown in the echelon step document.
+    // reduction to echelon form, shown in the echelon step document (exact
+    // when the exact option is in use).
     StepProgress echelon(std::int32_t letter, std::int32_t steps,
                          const StopCheck& stop = StopCheck::never());
     [[nodiscard]] int EchSaveAs(std::int32_t letter);
     // Row and column operations on the operations step document, with undo.
-    // The index texts count from 1; the factor is a calculation.
+    // The index texts count from 1; the factor is a calculation. A load takes
+    // the real array's matrix, or with the exact option in use the integer
+    // array's; the operations on an integer document are exact, their factor
+    // an exact calculation of integer mode.
     [[nodiscard]] int OperLoad(std::int32_t letter);
     [[nodiscard]] int OperMultiply(std::string_view index, std::string_view factor, bool columns);
     [[nodiscard]] int OperAdd(std::string_view index, std::string_view factor,
@@ -64,9 +79,10 @@ class StepOperations {
     bool OperCanUndo() const { return operations_.canUndo(); }
     // Whether the lettered matrix of the current mode is the operations
     // document's matrix after one elementary operation, equal within the
-    // document's ZeroTol relative to the entries' size. The document is real,
-    // so an integer matrix is compared by its values within that tolerance
-    // too. Codes: code::MatrixNotFound, code::OutOfMemory, code::UserStop.
+    // document's ZeroTol relative to the entries' size. A real document and
+    // an integer matrix are compared by their values within that tolerance
+    // too; an integer document and an integer matrix exactly. Codes: code::MatrixNotFound,
+    // code::OutOfMemory, code::UserStop.
     [[nodiscard]] int OperCheck(std::int32_t letter, ElementaryStep& result,
                                 const StopCheck& stop = StopCheck::never());
     // Takes a checked operation as the next step, on the undo stack like any
@@ -90,11 +106,15 @@ class StepOperations {
                                   std::int32_t rightSide, Goal goal, std::int32_t stepLimit,
                                   const StopCheck& stop);
     [[nodiscard]] int applyOperation(const RowColumnOperation& operation);
+    // The factor text's value, exact when the operations document is an
+    // integer one.
+    [[nodiscard]] int factorOf(std::string_view text, Complex& value,
+                               std::optional<Fraction>& exact);
     std::int32_t operationLimit(bool columns);
 
     std::vector<StepRecord> lastSteps() const;
     int lastDecimals() const;
-    [[nodiscard]] int tableauAfter(std::int32_t pivots, ComplexMatrix& tableau,
+    [[nodiscard]] int tableauAfter(std::int32_t pivots, MatrixData& tableau,
                                    const StopCheck& stop) const;
 
     OperationContext context_;
@@ -103,9 +123,11 @@ class StepOperations {
     // operation or an undo makes the operations run the last one again.
     enum class LastRun { None, Echelon, Operations, LinearProgram };
     LastRun lastRun_ = LastRun::None;
-    ComplexMatrix echelonStart_;
+    bool exact_ = false;
+    // An IntegerMatrix for an exact run.
+    MatrixData echelonStart_;
     // Set by a load, or by the first operation on the document as it was.
-    std::optional<ComplexMatrix> operationsStart_;
+    std::optional<MatrixData> operationsStart_;
     std::vector<EchelonAction> echelonActions_;
     struct LinearProblem {
         ComplexMatrix objective;

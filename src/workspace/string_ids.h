@@ -285,6 +285,12 @@ inline constexpr int EnteringLeaving = 1735;
 inline constexpr int NotElementary = 1760;
 inline constexpr int RowEquivalentNotOneStep = 1761;
 
+// Exact steps in integer mode, and the check of a next step in the
+// operations dialog.
+inline constexpr int ExactSteps = 1800;
+inline constexpr int CheckButton = 1801;
+inline constexpr int TakeAsNextStep = 1802;
+
 // Names that put their words in another order in another language.
 inline constexpr int PlaneRotation = 1900;  // the notes of a rotation matrix and its dialog
 inline constexpr int SpaceRotation = 1901;

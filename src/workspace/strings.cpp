@@ -354,6 +354,9 @@ constexpr Entry kTable[] = {
     Entry{1735, "; entra x%1, sai x%2"},
     Entry{1760, "não é uma operação elementar"},
     Entry{1761, "equivalente por linhas, mas não em um passo"},
+    Entry{1800, "exato"},
+    Entry{1801, "conferir"},
+    Entry{1802, "tomar como o próximo passo?"},
     Entry{1900, "rotação 2D"},
     Entry{1901, "rotação 3D"},
 };

@@ -1,7 +1,9 @@
 #include "workspace/worked_solution.h"
 
 #include <algorithm>
+#include <variant>
 
+#include "engine/rational.h"
 #include "workspace/number_text.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
@@ -16,21 +18,41 @@ bool isPivot(std::int32_t i, std::int32_t j, std::int32_t pivotRow, std::int32_t
     return i == pivotRow && j == pivotCol;
 }
 
+// The entries row by row, with the number of columns.
+std::vector<std::string> entryTexts(const MatrixData& m, int decimals, bool tex) {
+    std::vector<std::string> entries;
+    if (const auto* exact = std::get_if<IntegerMatrix>(&m)) {
+        for (const Fraction& cell : fractionsOf(*exact, StopCheck::never()))
+            entries.push_back(fractionText(cell, tex ? StepNotation::Tex : StepNotation::Text));
+        return entries;
+    }
+    for (const Complex& cell : std::get<ComplexMatrix>(m).cells)
+        entries.push_back(entryText(cell, decimals));
+    return entries;
+}
+
+std::int32_t rowsOf(const MatrixData& m) {
+    return std::visit([](const auto& matrix) { return matrix.rows; }, m);
+}
+
+std::int32_t colsOf(const MatrixData& m) {
+    return std::visit([](const auto& matrix) { return matrix.cols; }, m);
+}
+
 // The columns as wide as the widest entry, each entry between blanks or,
 // for the pivot, between brackets; the line without its trailing blanks.
-std::string textMatrix(const ComplexMatrix& m, int decimals, std::int32_t pivotRow = -1,
+std::string textMatrix(const MatrixData& m, int decimals, std::int32_t pivotRow = -1,
                        std::int32_t pivotCol = -1) {
-    std::vector<std::string> entries;
+    const std::vector<std::string> entries = entryTexts(m, decimals, false);
     std::size_t width = 0;
-    for (const Complex& cell : m.cells) {
-        entries.push_back(entryText(cell, decimals));
-        width = std::max(width, entries.back().size());
-    }
+    for (const std::string& entry : entries)
+        width = std::max(width, entry.size());
+    const std::int32_t cols = colsOf(m);
     std::string text;
-    for (std::int32_t i = 0; i < m.rows; ++i) {
+    for (std::int32_t i = 0; i < rowsOf(m); ++i) {
         std::string line;
-        for (std::int32_t j = 0; j < m.cols; ++j) {
-            const std::string& entry = entries[static_cast<std::size_t>(i * m.cols + j)];
+        for (std::int32_t j = 0; j < cols; ++j) {
+            const std::string& entry = entries[static_cast<std::size_t>(i * cols + j)];
             const bool pivot = isPivot(i, j, pivotRow, pivotCol);
             if (j > 0) line += ' ';
             line += (pivot ? "[" : " ") + std::string(width - entry.size(), ' ') + entry +
@@ -42,22 +64,24 @@ std::string textMatrix(const ComplexMatrix& m, int decimals, std::int32_t pivotR
     return text;
 }
 
-std::string texMatrix(const ComplexMatrix& m, int decimals, std::int32_t pivotRow = -1,
+std::string texMatrix(const MatrixData& m, int decimals, std::int32_t pivotRow = -1,
                       std::int32_t pivotCol = -1) {
+    const std::vector<std::string> entries = entryTexts(m, decimals, true);
+    const std::int32_t rows = rowsOf(m);
+    const std::int32_t cols = colsOf(m);
     std::string text = "\\begin{bmatrix}\n";
-    for (std::int32_t i = 0; i < m.rows; ++i) {
-        for (std::int32_t j = 0; j < m.cols; ++j) {
-            const std::string entry =
-                entryText(m.cells[static_cast<std::size_t>(i * m.cols + j)], decimals);
+    for (std::int32_t i = 0; i < rows; ++i) {
+        for (std::int32_t j = 0; j < cols; ++j) {
+            const std::string& entry = entries[static_cast<std::size_t>(i * cols + j)];
             if (j > 0) text += " & ";
             text += isPivot(i, j, pivotRow, pivotCol) ? "\\boxed{" + entry + "}" : entry;
         }
-        text += i + 1 < m.rows ? " \\\\\n" : "\n";
+        text += i + 1 < rows ? " \\\\\n" : "\n";
     }
     return text + "\\end{bmatrix}\n";
 }
 
-const ComplexMatrix& resultOf(const WorkedSolution& solution) {
+const MatrixData& resultOf(const WorkedSolution& solution) {
     return solution.steps.empty() ? solution.start : solution.steps.back().after;
 }
 

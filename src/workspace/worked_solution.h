@@ -13,16 +13,18 @@ namespace lorvex {
 
 struct SolutionStep {
     StepRecord record;
-    ComplexMatrix after;
+    // A ComplexMatrix, or an IntegerMatrix in an exact run.
+    MatrixData after;
     // The highlighted pivot after the step, from 0; -1 for none.
     std::int32_t pivotRow = -1;
     std::int32_t pivotCol = -1;
 };
 
 struct WorkedSolution {
-    ComplexMatrix start;
+    MatrixData start;
     std::vector<SolutionStep> steps;
-    // The step window's decimals, for the entries and the factors.
+    // The step window's decimals, for the entries and the factors; the
+    // entries of an exact run are fractions, "-3/2" or "-\frac{3}{2}".
     int decimals = 5;
 };
 

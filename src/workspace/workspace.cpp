@@ -77,8 +77,18 @@ Workspace::Workspace(Prompter& prompter) : prompter_(prompter) {
 void Workspace::showStep(StepDocument which, const MatrixData& contents, std::string title,
                          std::int32_t highlightRow, std::int32_t highlightCol) {
     MatrixDocument& document = stepDocument(which);
+    // A default name follows the kind, so that the file saved opens again as
+    // this matrix: "ech.ima" for an exact run.
+    std::string name = document.documentName();
+    if (!document.named()) {
+        const ElementKind kind = std::holds_alternative<IntegerMatrix>(contents)
+                                     ? ElementKind::Integer
+                                     : ElementKind::Real;
+        name = name.substr(0, name.rfind('.') + 1) + std::string(matrixFileExtension(kind));
+    }
     // The contents go first: when memory runs out there, nothing has changed.
-    document.replaceContents(contents, MatrixDocument::History::Skip);
+    document.showStepContents(contents);
+    document.setDocumentName(std::move(name), document.named());
     document.setHighlight(highlightRow, highlightCol);
     document.setTitle(std::move(title));
     if (listener_ != nullptr) listener_->documentChanged(document);

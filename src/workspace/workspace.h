@@ -94,7 +94,9 @@ class Workspace : public MatrixSource {
     void MarkAllSaved();
 
     // Shows a matrix in a step document with its caption and highlighted
-    // entry (-1, -1 for none). A step document keeps no undo history. When
+    // entry (-1, -1 for none). The step document takes the kind of what it
+    // shows (integer for an IntegerMatrix, real otherwise) and keeps no undo
+    // history. When
     // memory runs out it throws std::bad_alloc with the document as it was.
     void showStep(StepDocument which, const MatrixData& contents, std::string title,
                   std::int32_t highlightRow, std::int32_t highlightCol);

@@ -107,15 +107,19 @@ struct Frame {
 // Runs the operation on a fresh frame once for every allocation it makes,
 // that allocation failing. Each failure must leave the workspace as it was
 // and tell the windows nothing; at least one must give code::OutOfMemory.
-// `allowed` are the other codes that the failure may turn into.
+// `allowed` are the other codes that the failure may turn into; `prepare`
+// readies the frame before.
 void expectEveryFailureHarmless(const std::string& what,
                                 const std::function<int(FrameOperations&)>& operation,
-                                std::vector<int> allowed = {}) {
+                                std::vector<int> allowed = {},
+                                const std::function<void(FrameOperations&)>& prepare = {}) {
     SCOPED_TRACE(what);
     allowed.push_back(code::OutOfMemory);
     bool outOfMemorySeen = false;
     for (std::size_t n = 1;; ++n) {
         Frame frame;
+        if (prepare) prepare(frame.operations);
+        frame.listener.events = 0;
         const std::vector<DocumentState> before = stateOf(frame.workspace);
         allocation::arm(n);
         const int rc = operation(frame.operations);
@@ -207,10 +211,23 @@ TEST_F(OutOfMemoryTest, EveryOperationLeavesTheWorkspaceAsItWas) {
     const MatrixData m = test::realMatrix({{0, 0, 0}, {0, 123456789, 0}});
     const MatrixData zeros = IntegerMatrix(3, 3);
     const std::string path = integerFile();
+    const auto exact = [](FrameOperations& o) {
+        o.setMode(WorkspaceMode::Integer);
+        o.steps().setExact(true);
+    };
+    const auto exactLoad = [&](FrameOperations& o) {
+        exact(o);
+        EXPECT_EQ(o.steps().OperLoad(A), code::Ok);
+    };
+    const auto exactHalf = [&](FrameOperations& o) {
+        exactLoad(o);
+        EXPECT_EQ(o.steps().OperMultiply("1", "1/2", false), code::Ok);
+    };
     const struct {
         const char* what;
         std::function<int(FrameOperations&)> operation;
         std::vector<int> allowed = {};
+        std::function<void(FrameOperations&)> prepare = {};
     } cases[] = {
         {"place A", [&](auto& o) { return o.workspace().PlaceMatrix(kReal, "", A, m).code; }},
         {"place X", [&](auto& o) { return o.workspace().PlaceMatrix(kReal, "", X, m).code; }},
@@ -233,9 +250,18 @@ TEST_F(OutOfMemoryTest, EveryOperationLeavesTheWorkspaceAsItWas) {
         {"echelon", [](auto& o) { return o.steps().echelon(A, 100).code; }},
         {"oper load", [](auto& o) { return o.steps().OperLoad(B); }},
         {"oper swap", [](auto& o) { return o.steps().OperSwap("1", "2", false); }},
+        {"exact echelon", [](auto& o) { return o.steps().echelon(A, 100).code; }, {}, exact},
+        {"exact oper",
+         [](auto& o) { return o.steps().OperMultiply("1", "1/2", false); },
+         {},
+         exactLoad},
+        {"exact undo",
+         [](auto& o) { return o.steps().OperUndo() ? code::Ok : code::OutOfMemory; },
+         {},
+         exactHalf},
     };
     for (const auto& c : cases)
-        expectEveryFailureHarmless(c.what, c.operation, c.allowed);
+        expectEveryFailureHarmless(c.what, c.operation, c.allowed, c.prepare);
 }
 
 // Every allocation of a script's last command, its JSON output included,
