@@ -285,4 +285,17 @@ inline constexpr int EnteringLeaving = 1735;
 inline constexpr int NotElementary = 1760;
 inline constexpr int RowEquivalentNotOneStep = 1761;
 
+// Fractions in integer windows; the step windows' strip and their exported
+// solutions.
+inline constexpr int FractionsItem = 1830;
+inline constexpr int ExportSolutionItem = 1831;
+inline constexpr int ExportSolutionTitle = 1832;
+inline constexpr int TexFragment = 1833;
+inline constexpr int TexDocument = 1834;
+inline constexpr int PlainText = 1835;
+inline constexpr int TexFileFilter = 1836;
+inline constexpr int StepNamed = 1838;
+inline constexpr int NoStepYet = 1839;
+inline constexpr int AllSteps = 1840;
+
 }  // namespace lorvex::strings::id

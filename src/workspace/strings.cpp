@@ -349,6 +349,16 @@ constexpr Entry kTable[] = {
     Entry{1735, "; entra x%1, sai x%2"},
     Entry{1760, "não é uma operação elementar"},
     Entry{1761, "equivalente por linhas, mas não em um passo"},
+    Entry{1830, "F&rações"},
+    Entry{1831, "Exportar s&olução ..."},
+    Entry{1832, "exportar solução"},
+    Entry{1833, "LaTeX (fragmento)"},
+    Entry{1834, "LaTeX (documento completo)"},
+    Entry{1835, "texto simples"},
+    Entry{1836, "Arquivo LaTeX (*.TEX)|*.tex"},
+    Entry{1838, "passo %1: %2"},
+    Entry{1839, "nenhum passo ainda"},
+    Entry{1840, "Todos os passos"},
 };
 
 static_assert(std::adjacent_find(std::begin(kTable), std::end(kTable),
