@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The complete LaTeX document of a three-step worked solution, written by
-# lorvex-cli, compiles with pdflatex. Without pdflatex the test is skipped
+# The complete LaTeX documents of worked solutions written by lorvex-cli
+# compile with pdflatex: three steps on a 2 x 2 matrix, and two on a matrix
+# of eleven columns, more than amsmath takes by default. Without pdflatex the test is skipped
 # (status 77), never passed.
 #
 #   latex_test.sh PROGRAM
@@ -20,18 +21,24 @@ cat >script.txt <<'END'
 matrix M = 2 4; -3 1
 echelon M 3
 solution tex --document solution.tex
+matrix W = 2 1 1 1 1 1 1 1 1 1 1; 1 1 1 1 1 1 1 1 1 1 1
+echelon W 2
+solution tex --document wide.tex
 END
 if ! "$program" script.txt >out.txt 2>&1; then
     echo "lorvex-cli failed"
     cat out.txt
     exit 1
 fi
-if ! pdflatex -interaction=nonstopmode -halt-on-error solution.tex >latex.log 2>&1 ||
-    [ ! -s solution.pdf ]; then
-    echo "pdflatex did not compile the solution"
-    cat solution.tex
-    tail -n 30 latex.log
-    exit 1
-fi
-grep -q 'xrightarrow' solution.tex || { echo "no steps in the solution"; exit 1; }
-exit 0
+failed=0
+for name in solution wide; do
+    grep -q 'xrightarrow' "$name.tex" || { echo "$name: no steps"; failed=1; }
+    if ! pdflatex -interaction=nonstopmode -halt-on-error "$name.tex" >latex.log 2>&1 ||
+        [ ! -s "$name.pdf" ]; then
+        echo "pdflatex did not compile $name.tex"
+        cat "$name.tex"
+        grep -A 3 '^!' latex.log
+        failed=1
+    fi
+done
+exit "$failed"
