@@ -142,6 +142,7 @@ void TDispWin::refreshSteps() {
                                              : uiString(strings::id::StepNamed)
                                                    .arg(descriptions.size())
                                                    .arg(toQString(descriptions.back())));
+    if (descriptions.empty()) allStepsButton_->setChecked(false);
     allStepsButton_->setEnabled(!descriptions.empty());
 }
 

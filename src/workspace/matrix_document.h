@@ -143,7 +143,8 @@ class MatrixDocument {
     void clearLongMinus() { longMinus_ = false; }
 
     // Reads a typed entry into a cell: an integer for the integer kind (see
-    // below), otherwise a calculation that must reduce to one number (the
+    // below), or a fraction p/q while fractions are shown (code::Singular for
+    // q = 0), otherwise a calculation that must reduce to one number (the
     // calculation language's codes, code::CannotCalculate when it does not).
     // A cell outside the matrix gives code::OutOfRange.
     [[nodiscard]] int setCellFromText(std::int32_t row, std::int32_t col, const std::string& text);
