@@ -72,6 +72,7 @@ void TMatFrame::setUp() {
         stepWindows_[i] = std::make_unique<TDispWin>(
             workspace_.stepDocument(static_cast<StepDocument>(i)), prompter_, kStepHelp[i], this,
             TMatWin::Options{settingsFolder_, settings_.useDefaults, &operations_.random()});
+        stepWindows_[i]->followSteps(operations_.steps(), static_cast<StepDocument>(i));
     }
     workspace_.setListener(this);
     if (workspace_.Mode() == WorkspaceMode::Real) {

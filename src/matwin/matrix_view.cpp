@@ -166,7 +166,7 @@ void MatrixView::layoutGrid() {
     // A cell wider than the grid would put every entry out of sight.
     cellWidth_ = std::clamp(fieldCellWidth_, 1, std::max(gridWidth, 1));
     visCols_ = gridWidth / cellWidth_;
-    visRows_ = (h - barSize_ - Gap) / std::max(rowHeight_, 1) - 2 - (document_.isInteger() ? 1 : 0);
+    visRows_ = (h - barSize_ - Gap) / std::max(rowHeight_, 1) - 2 - (showsDenominator() ? 1 : 0);
     visCols_ = std::clamp(visCols_, 1, document_.Cols());
     visRows_ = std::clamp(visRows_, 1, document_.Rows());
     firstRow_ = std::clamp(firstRow_, 0, document_.Rows() - visRows_);
@@ -177,7 +177,7 @@ void MatrixView::layoutGrid() {
 // The inverse of layoutGrid, with room for the column count ("/20") after
 // the last column's number.
 QSize MatrixView::sizeShowing(std::int32_t columns, std::int32_t rows) const {
-    const int lines = rows + 2 + (document_.isInteger() ? 1 : 0);
+    const int lines = rows + 2 + (showsDenominator() ? 1 : 0);
     return {leftMargin_ + rightMargin_ + 3 * Gap + barSize_ + columns * fieldCellWidth_,
             barSize_ + Gap + lines * rowHeight_};
 }
@@ -235,7 +235,7 @@ void MatrixView::renderCache() {
             }
         }
     }
-    if (document_.isInteger()) {
+    if (showsDenominator()) {
         painter.setPen(entryColor_);
         drawRightAligned(
             painter, visCols_ * cellWidth_ + origin.x(), visRows_ * rowHeight_ + origin.y(),
@@ -292,7 +292,7 @@ std::optional<MatrixDocument::Cell> MatrixView::cellAt(QPoint point) const {
     const QPoint origin = gridOrigin();
     const int c = point.x() >= origin.x() ? (point.x() - origin.x()) / cellWidth_ : -1;
     const int r = point.y() >= origin.y() ? (point.y() - origin.y()) / rowHeight_ : -1;
-    if (document_.isInteger() && r == visRows_ && c == visCols_ - 1) {
+    if (showsDenominator() && r == visRows_ && c == visCols_ - 1) {
         return MatrixDocument::Cell{document_.Rows(), 0};
     }
     if (c < 0 || c >= visCols_ || r < 0 || r >= visRows_) return std::nullopt;

@@ -20,7 +20,8 @@ class Prompter;
 
 // The grid of a matrix window: right-aligned entries with the row numbers on
 // the left and the column numbers below, scroll bars when the grid does not
-// fit, the "denom" line of integer matrices, the highlighted entry, and the
+// fit, the "denom" line of integer matrices (unless they are shown in
+// fractions), the highlighted entry, and the
 // in-place cell editor. Painting goes through a cached image that only a
 // change rebuilds, so its cost does not depend on the matrix size.
 //
@@ -117,6 +118,8 @@ class MatrixView : public QWidget {
     void stopEditing();
     void scrollToCell(std::int32_t row, std::int32_t col);
     QPoint gridOrigin() const { return {leftMargin_ + Gap, Gap + rowHeight_}; }
+    // The "denom" line: integer matrices not shown in fractions.
+    bool showsDenominator() const { return document_.isInteger() && !document_.showsFractions(); }
 
     MatrixDocument& document_;
     Prompter& prompter_;

@@ -13,6 +13,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/language_choice.h"
 #include "toolkit/note_window.h"
+#include "toolkit/program_settings.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/text_window.h"
 #include "workspace/prompter.h"
@@ -187,6 +188,7 @@ void TMatWin::buildMenus() {
             &QAction::triggered, this, &TMatWin::showNotes);
     pictureAction_ = addCommand(misc, command::Picture, uiString(strings::id::PictureItem));
     connect(pictureAction_, &QAction::triggered, this, &TMatWin::showPicture);
+    addFractionsCommand(misc, QStringLiteral("matrixWindow/fractions"));
     addLanguageChoice(misc);
     connect(addCommand(misc, command::HelpThirdMenu, uiString(strings::id::HelpItem)),
             &QAction::triggered, this, [this] { showHelp("LVMMISCH"); });
@@ -196,8 +198,29 @@ void TMatWin::buildMenus() {
     connect(close, &QAction::triggered, this, &TMatWin::hideMatrix);
 }
 
+void TMatWin::addFractionsCommand(QMenu* misc, const QString& settingsKey) {
+    fractionsKey_ = settingsKey;
+    document_.setShowsFractions(programSettings()->value(fractionsKey_, false).toBool());
+    fractionsAction_ = addCommand(misc, command::Fractions, uiString(strings::id::FractionsItem));
+    fractionsAction_->setCheckable(true);
+    connect(fractionsAction_, &QAction::triggered, this, &TMatWin::setFractions);
+    view_->relayout();
+}
+
+void TMatWin::setFractions(bool on) {
+    document_.setShowsFractions(on);
+    programSettings()->setValue(fractionsKey_, on);
+    view_->resetView();
+}
+
 void TMatWin::updateCommands() {
     if (longMinusAction_ != nullptr) longMinusAction_->setChecked(document_.LongMinus());
+    // Only an integer document has fractions to show; a step window's
+    // document changes kind with the mode.
+    if (fractionsAction_ != nullptr) {
+        fractionsAction_->setVisible(document_.isInteger());
+        fractionsAction_->setChecked(document_.showsFractions());
+    }
     // The picture follows the matrix, and goes when the matrix can no longer
     // be drawn.
     if (pictureWindow_ && pictureWindow_->isVisible() && !pictureWindow_->refresh(caption()))

@@ -115,6 +115,7 @@ class TMatWin : public QMainWindow {
     // (a step document's), or else its letter.
     QString caption() const;
     void refreshTitle();
+    Prompter& prompter() { return prompter_; }
 
     // "&Salvar" (Ctrl+S) and "Salvar &Como ..." (Ctrl+Shift+S) in a file menu.
     void addSaveCommands(QMenu* file);
@@ -124,6 +125,10 @@ class TMatWin : public QMainWindow {
     void chooseBorderColour();
     void chooseHighlightColour();
     void showHelp(const char* name);
+    // "Frações" in a Misc menu, for integer documents; the choice is kept
+    // under `settingsKey` in the program's settings, and a new window
+    // starts with it.
+    void addFractionsCommand(QMenu* misc, const QString& settingsKey);
     // "Idioma / Language" at the end of a menu.
     void addLanguageChoice(QMenu* menu);
     // Checked while the document draws its minus signs long.
@@ -151,6 +156,7 @@ class TMatWin : public QMainWindow {
     bool rectFitsScreen() const;
     QPoint defaultCorner();
     void exportTex();
+    void setFractions(bool on);
     void showNotes();
     void showPicture();
 
@@ -175,6 +181,8 @@ class TMatWin : public QMainWindow {
     QAction* swapColumnsAction_ = nullptr;
     QAction* autoAdvanceAction_ = nullptr;
     QAction* pictureAction_ = nullptr;
+    QAction* fractionsAction_ = nullptr;
+    QString fractionsKey_;
 };
 
 }  // namespace lorvex

@@ -67,10 +67,12 @@ inline constexpr int InsertRow = 611;
 inline constexpr int InsertColumn = 612;
 inline constexpr int TexExport = 622;
 inline constexpr int Picture = 623;
+inline constexpr int Fractions = 1830;
 
 // The step windows.
 inline constexpr int HighlightColor = 204;
 inline constexpr int HelpFourthMenu = 333;
 inline constexpr int StepTextExport = 506;
+inline constexpr int ExportSolution = 1831;
 
 }  // namespace lorvex::command

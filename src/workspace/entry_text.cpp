@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/rational.h"
 #include "workspace/matrix_document.h"
 #include "workspace/number_text.h"
 #include "workspace/windows1252.h"
@@ -72,7 +73,19 @@ std::size_t widestMeasure(const std::vector<Complex>& cells, bool byRealPart, in
 
 }  // namespace
 
+// Each part of a fraction is cut as a numerator would be, so that one huge
+// entry cannot widen every column beyond reading.
+std::string MatrixDocument::fractionText(std::int32_t row, std::int32_t col) const {
+    const auto& integer = std::get<IntegerMatrix>(data_);
+    const Fraction value = reduce({integer.at(row, col), integer.denominator}, StopCheck::never());
+    const BigInt::TextFormat cut{.maxLength = kWidestExactField};
+    std::string text = value.numerator.toText(cut);
+    if (value.denominator != BigInt(1)) text += "/" + value.denominator.toText(cut);
+    return text;
+}
+
 std::string MatrixDocument::rawEntryText(std::int32_t row, std::int32_t col) const {
+    if (showsFractions() && row < Rows()) return fractionText(row, col);
     const std::int32_t width = displayWidth();
     if (const auto* integer = std::get_if<IntegerMatrix>(&data_)) {
         const BigInt& value = row == integer->rows ? integer->denominator : integer->at(row, col);
@@ -137,6 +150,14 @@ std::int32_t MatrixDocument::widthFor(const Complex& value) const {
 // as 12345678), so the field grows instead. So does the field of an exact
 // matrix, whose "..." hides all the digits after it.
 std::int32_t MatrixDocument::widenedFieldWidth() const {
+    if (showsFractions()) {
+        std::size_t widest = 1;
+        for (std::int32_t row = 0; row < Rows(); ++row) {
+            for (std::int32_t col = 0; col < Cols(); ++col)
+                widest = std::max(widest, fractionText(row, col).size());
+        }
+        return static_cast<std::int32_t>(widest);
+    }
     if (const auto* integer = std::get_if<IntegerMatrix>(&data_)) {
         std::size_t longest = textLength(integer->denominator);
         for (const BigInt& numerator : integer->numerators)

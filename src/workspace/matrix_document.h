@@ -60,7 +60,7 @@ class MatrixDocument {
     // no digit before a decimal point is cut (123456789 is never shown as
     // 12345678). Integer documents widen it up to kWidestExactField for a
     // numerator or the denominator to show whole; a wider number is cut with
-    // "...".
+    // "...". With fractions shown it is the width of the widest fraction.
     std::int32_t displayWidth() const;
     static constexpr std::int32_t kWidestExactField = 40;
     bool SciNotation() const { return sciNotation_; }
@@ -68,6 +68,15 @@ class MatrixDocument {
     long double ZeroTol() const;
     bool LongMinus() const { return longMinus_; }
     std::int16_t MinusCode() const { return minusCode_; }
+    // Integer documents only: each entry shown as its own reduced fraction
+    // p/q (p alone when q is 1), in a width fitting the widest, with no
+    // denominator row; typed entries are then read as fractions too. Other
+    // kinds ignore the flag.
+    bool showsFractions() const { return fractions_ && isInteger(); }
+    void setShowsFractions(bool on) {
+        fractions_ = on;
+        displayWidthChanged();
+    }
     bool AutoAdvance() const { return autoAdvance_; }
     void setAutoAdvance(bool on) { autoAdvance_ = on; }
     bool Hidden() const { return hidden_; }
@@ -137,7 +146,8 @@ class MatrixDocument {
     void clearLongMinus() { longMinus_ = false; }
 
     // Reads a typed entry into a cell: an integer for the integer kind (see
-    // below), otherwise a calculation that must reduce to one number (the
+    // below), or a fraction p/q while fractions are shown (code::Singular for
+    // q = 0), otherwise a calculation that must reduce to one number (the
     // calculation language's codes, code::CannotCalculate when it does not).
     // A cell outside the matrix gives code::OutOfRange.
     [[nodiscard]] int setCellFromText(std::int32_t row, std::int32_t col, const std::string& text);
@@ -191,6 +201,9 @@ class MatrixDocument {
     // once nothing can fail any more; what the record saved may be moved out.
     void reverse(TUndoRec& record);
     std::string rawEntryText(std::int32_t row, std::int32_t col) const;
+    std::string fractionText(std::int32_t row, std::int32_t col) const;
+    [[nodiscard]] int setFractionCellFromText(std::int32_t row, std::int32_t col,
+                                              const std::string& text);
     std::int32_t widenedFieldWidth() const;
     std::int32_t widthFor(const BigInt& value) const;
     std::int32_t widthFor(const Complex& value) const;
@@ -201,7 +214,11 @@ class MatrixDocument {
     // measured again when the width is next asked for.
     template <class Entry>
     void entryChanged(const Entry& before, const Entry& after) {
-        if (!displayWidth_) return;
+        // A fraction's width depends on the common denominator as well.
+        if (!displayWidth_ || showsFractions()) {
+            displayWidth_.reset();
+            return;
+        }
         const std::int32_t shown = *displayWidth_;
         const std::int32_t widened = widthFor(after);
         if (widened < shown && shown > fieldWidth_ && widthFor(before) >= shown) {
@@ -227,6 +244,7 @@ class MatrixDocument {
     mutable std::optional<std::int32_t> displayWidth_;
     bool sciNotation_ = false;
     bool longMinus_ = false;
+    bool fractions_ = false;
     std::int16_t minusCode_ = 150;
     bool autoAdvance_ = true;
     bool hidden_ = false;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/rational.h"
 #include "engine/result_codes.h"
 #include "workspace/windows1252.h"
 
@@ -10,6 +11,19 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::int64_t kPlainTextLimit = 64000;
+
+// An entry of a matrix shown in fractions: \frac{p}{q} with the sign in front.
+std::string texFraction(const MatrixDocument& document, std::int32_t row, std::int32_t col) {
+    const auto index = static_cast<std::size_t>(row) * static_cast<std::size_t>(document.Cols()) +
+                       static_cast<std::size_t>(col);
+    const Fraction value =
+        reduce({document.ICells()[index], document.Denominator()}, StopCheck::never());
+    if (value.denominator == BigInt(1)) return value.numerator.toText();
+    const bool negative = value.numerator.isNegative();
+    return std::string(negative ? "-" : "") + "\\frac{" +
+           (negative ? -value.numerator : value.numerator).toText() + "}{" +
+           value.denominator.toText() + "}";
+}
 
 }  // namespace
 
@@ -20,7 +34,8 @@ std::string texMatrix(const MatrixDocument& document, TexDelimiter delimiter,
     const auto which = static_cast<std::size_t>(delimiter);
 
     std::string text;
-    if (document.isInteger() && document.Denominator() != BigInt(1)) {
+    const bool fractions = document.showsFractions();
+    if (!fractions && document.isInteger() && document.Denominator() != BigInt(1)) {
         text += "{1\\over " + document.entryText(document.Rows(), 0) + "}\\,";
     }
     text += kLeft[which];
@@ -30,7 +45,7 @@ std::string texMatrix(const MatrixDocument& document, TexDelimiter delimiter,
         for (std::int32_t col = 0; col < document.Cols(); ++col) {
             if (col > 0) text += '&';
             if (alignment == TexAlignment::Right) text += "\\hfill ";
-            text += document.entryText(row, col);
+            text += fractions ? texFraction(document, row, col) : document.entryText(row, col);
             if (alignment == TexAlignment::Left) text += "\\hfill";
         }
         text += "\\cr";

@@ -12,7 +12,8 @@ enum class TexDelimiter { None = 0, Parentheses = 1, Brackets = 2, Bars = 3 };
 enum class TexAlignment { Left = 0, Centred = 1, Right = 2 };
 
 // The TeX text, every line ended by CR LF. An integer matrix whose
-// denominator is not 1 is preceded by the fraction {1\over d}\, .
+// denominator is not 1 is preceded by the fraction {1\over d}\, , unless it
+// shows fractions: then each entry is \frac{p}{q} (-\frac{p}{q} when negative).
 std::string texMatrix(const MatrixDocument& document, TexDelimiter delimiter,
                       TexAlignment alignment);
 

@@ -349,6 +349,20 @@ std::vector<StepRecord> StepOperations::lastSteps() const {
     return {};
 }
 
+std::optional<StepDocument> StepOperations::lastRunDocument() const {
+    switch (lastRun_) {
+        case LastRun::Echelon:
+            return StepDocument::Echelon;
+        case LastRun::Operations:
+            return StepDocument::Operations;
+        case LastRun::LinearProgram:
+            return StepDocument::LinearProgramming;
+        case LastRun::None:
+            break;
+    }
+    return std::nullopt;
+}
+
 int StepOperations::lastDecimals() const {
     StepDocument shown = StepDocument::Operations;
     if (lastRun_ == LastRun::Echelon) shown = StepDocument::Echelon;

@@ -89,6 +89,8 @@ class StepOperations {
     // other. The codes of the operations above.
     [[nodiscard]] int OperTake(const RowColumnOperation& operation);
 
+    // The step document the last run showed in, nothing before any run.
+    std::optional<StepDocument> lastRunDocument() const;
     // The names of the steps of the last echelon, linear-programming or
     // operations run, oldest first, with the decimals of its step window.
     std::vector<std::string> stepDescriptions() const;

@@ -291,6 +291,19 @@ inline constexpr int ExactSteps = 1800;
 inline constexpr int CheckButton = 1801;
 inline constexpr int TakeAsNextStep = 1802;
 
+// Fractions in integer windows; the step windows' strip and their exported
+// solutions.
+inline constexpr int FractionsItem = 1830;
+inline constexpr int ExportSolutionItem = 1831;
+inline constexpr int ExportSolutionTitle = 1832;
+inline constexpr int TexFragment = 1833;
+inline constexpr int TexDocument = 1834;
+inline constexpr int PlainText = 1835;
+inline constexpr int TexFileFilter = 1836;
+inline constexpr int StepNamed = 1838;
+inline constexpr int NoStepYet = 1839;
+inline constexpr int AllSteps = 1840;
+
 // Names that put their words in another order in another language.
 inline constexpr int PlaneRotation = 1900;  // the notes of a rotation matrix and its dialog
 inline constexpr int SpaceRotation = 1901;

@@ -81,6 +81,17 @@ std::string texMatrix(const MatrixData& m, int decimals, std::int32_t pivotRow =
     return text + "\\end{bmatrix}\n";
 }
 
+// amsmath's matrices hold at most ten columns unless told of more.
+constexpr std::int32_t kAmsmathColumns = 10;
+
+std::string matrixColumnsSetting(const WorkedSolution& solution) {
+    std::int32_t columns = colsOf(solution.start);
+    for (const SolutionStep& step : solution.steps)
+        columns = std::max(columns, colsOf(step.after));
+    if (columns <= kAmsmathColumns) return {};
+    return "\\setcounter{MaxMatrixCols}{" + std::to_string(columns) + "}\n";
+}
+
 const MatrixData& resultOf(const WorkedSolution& solution) {
     return solution.steps.empty() ? solution.start : solution.steps.back().after;
 }
@@ -103,7 +114,8 @@ std::string solutionText(const WorkedSolution& solution) {
 
 std::string solutionTex(const WorkedSolution& solution, bool completeDocument) {
     const int decimals = solution.decimals;
-    std::string text = "\\begin{gather*}\n" + texMatrix(solution.start, decimals);
+    std::string text =
+        matrixColumnsSetting(solution) + "\\begin{gather*}\n" + texMatrix(solution.start, decimals);
     int onLine = 1;
     for (const SolutionStep& step : solution.steps) {
         if (onLine == kMatricesPerLine) {

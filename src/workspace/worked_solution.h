@@ -33,8 +33,9 @@ std::string solutionText(const WorkedSolution& solution);
 
 // LaTeX for amsmath: bmatrix after bmatrix joined by \xrightarrow with the
 // step's name, the pivot in \boxed, in a gather* with a line break after
-// every three matrices. A complete document when `completeDocument`, the
-// gather* alone otherwise.
+// every three matrices, preceded by the setting of MaxMatrixCols for
+// matrices of more than ten columns. A complete document when
+// `completeDocument`, the gather* alone otherwise.
 std::string solutionTex(const WorkedSolution& solution, bool completeDocument);
 
 }  // namespace lorvex

@@ -148,5 +148,36 @@ TEST_F(AccessibleMatrixTest, GridReadsAsATableOfTheEntriesShown) {
     EXPECT_EQ(table->cellAt(1, 1)->text(QAccessible::Name), "-5.50");
 }
 
+// [[1/2, 3], [-2/3, 4]] over 6: numerators over "denom 6", then with
+// "Frações" each entry reduced and no denominator line; a new window starts
+// with the choice made in the last one.
+TEST_F(AccessibleMatrixTest, FractionsShowEachEntryReducedAndOutliveTheWindow) {
+    const IntegerMatrix sixths = test::integerMatrix({{3, 18}, {-4, 24}}, 6);
+    const auto cellTexts = [this] {
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(view())->tableInterface();
+        QStringList texts;
+        for (int cell = 0; cell < 4; ++cell)
+            texts << table->cellAt(cell / 2, cell % 2)->text(QAccessible::Name);
+        return texts;
+    };
+    open(sixths, ElementKind::Integer);
+    EXPECT_EQ(cellTexts(), QStringList({"3", "18", "-4", "24"}));
+    EXPECT_EQ(view()->shownText(2, 0), "6");
+    const QSize withDenominator = view()->sizeShowing(2, 2);
+    ASSERT_TRUE(action(command::Fractions)->isVisible());
+    action(command::Fractions)->trigger();
+    EXPECT_EQ(cellTexts(), QStringList({"1/2", "3", "-2/3", "4"}));
+    EXPECT_LT(view()->sizeShowing(2, 2).height(), withDenominator.height()) << "no denom line";
+
+    open(sixths, ElementKind::Integer);
+    EXPECT_TRUE(action(command::Fractions)->isChecked());
+    EXPECT_EQ(cellTexts(), QStringList({"1/2", "3", "-2/3", "4"}));
+    action(command::Fractions)->trigger();
+    EXPECT_EQ(cellTexts(), QStringList({"3", "18", "-4", "24"}));
+    open(test::realMatrix({{0.5L}}));
+    EXPECT_FALSE(action(command::Fractions)->isVisible()) << "a real matrix has no fractions";
+}
+
 }  // namespace
 }  // namespace lorvex

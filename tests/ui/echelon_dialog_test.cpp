@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -16,6 +17,7 @@
 namespace lorvex {
 namespace {
 
+using test::commandAction;
 using test::realMatrix;
 
 class EchelonDialogTest : public test::FrameFixture {
@@ -79,6 +81,40 @@ TEST_F(EchelonDialogTest, StepsDriveTheStepWindowAndTheResultIsSaved) {
     expectShown(StepDocument::Echelon, realMatrix({{1, 0, -2, 0}, {0, 1, 1, 0}, {0, 0, 0, 1}}));
 }
 
+// [2 4; -3 1]: the strip names each step as it is taken, the list holds
+// them all, and the run is exported as plain text; the linear-programming
+// window had no run to export.
+TEST_F(EchelonDialogTest, TheStripNamesEachStepAndTheRunIsExported) {
+    placeReal(13, realMatrix({{2, 4}, {-3, 1}}));
+    TDispWin* window = frame.stepWindow(StepDocument::Echelon);
+    EXPECT_EQ(window->stepStripText(), "nenhum passo ainda");
+    action(command::Echelon)->trigger();
+    dialog = frame.findChild<TEchDlg*>();
+    const QStringList names{"pivô: linha 1, coluna 1", "L1 ← L1 / 2.00000", "L2 ← L2 + 3.00000·L1"};
+    for (int step = 1; step <= 3; ++step) {
+        press("steps");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->stepStripText(),
+                  QStringLiteral("passo %1: ").arg(step) + names[step - 1]);
+    }
+    EXPECT_EQ(window->stepListTexts(),
+              QStringList({"1. " + names[0], "2. " + names[1], "3. " + names[2]}));
+
+    const QString path = folder.filePath("solucao.txt");
+    prompter.expectChoices("exportar solução", std::vector<int>{2});
+    prompter.expectSaveFile(path.toStdString());
+    commandAction(*window, command::ExportSolution)->trigger();
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(written.readAll());
+    EXPECT_TRUE(text.startsWith("início\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\n3. L2 ← L2 + 3.00000·L1\n")) << text.toStdString();
+
+    prompter.expectError("nada a fazer");
+    commandAction(*frame.stepWindow(StepDocument::LinearProgramming), command::ExportSolution)
+        ->trigger();
+}
+
 TEST_F(EchelonDialogTest, StepWindowsHaveTheShortMenu) {
     TDispWin* window = frame.stepWindow(StepDocument::Echelon);
     ASSERT_NE(window, nullptr);
@@ -87,10 +123,11 @@ TEST_F(EchelonDialogTest, StepWindowsHaveTheShortMenu) {
     EXPECT_EQ(test::actionTexts(top), QStringList({"&Arquivo", "&Misc", "Aj&uda"}));
     ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(test::actionTexts(top[0]->menu()->actions()),
-              QStringList({"&Salvar", "Salvar &Como ...", "&Texto externo ...", "&Ajuda ..."}));
+              QStringList({"&Salvar", "Salvar &Como ...", "&Texto externo ...",
+                           "Exportar s&olução ...", "&Ajuda ..."}));
     EXPECT_EQ(test::actionTexts(top[1]->menu()->actions()),
               QStringList({"&Fonte ...", "Hifen do &menos ...", "&Cor Bordo ...",
-                           "Cor em &highlight ...", "Idioma / Language", "&Ajuda ..."}));
+                           "Cor em &highlight ...", "F&rações", "Idioma / Language", "&Ajuda ..."}));
 
     top[2]->trigger();
     EXPECT_TRUE(window->helpWindow()->isVisible()) << "the echelon help text exists";

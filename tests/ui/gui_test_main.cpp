@@ -11,6 +11,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The program's own settings go to a folder of the run, never the user's.
     const QTemporaryDir settings;
     lorvex::setProgramSettingsFolder(settings.path());
     ::testing::InitGoogleTest(&argc, argv);

@@ -248,6 +248,26 @@ TEST(IntegerCellInput, NegativeDenominatorNegatesTheNumeratorsAndUndoesExactly) 
     EXPECT_FALSE(document.canUndo());
 }
 
+// [[1/2, 3]] shown in fractions: -2/3 typed joins over lcm(2, 3) = 6; the
+// column widens to "-2/3"; 3/0 and "x" are refused; undo gives [[1, 6]] / 2.
+TEST(IntegerCellInput, TypedFractionsJoinOverTheLeastCommonMultiple) {
+    MatrixDocument document(3, ElementKind::Integer, integerMatrix({{1, 6}}, 2));
+    document.setShowsFractions(true);
+    EXPECT_EQ(document.displayWidth(), 3);
+    ASSERT_EQ(document.setCellFromText(0, 1, "-2/3"), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(integerMatrix({{3, -4}}, 6)));
+    EXPECT_EQ(document.entryText(0, 1), "-2/3");
+    EXPECT_EQ(document.displayWidth(), 4);
+    ASSERT_EQ(document.setCellFromText(0, 1, "4/2"), code::Ok);
+    EXPECT_EQ(document.matrixData(), MatrixData(integerMatrix({{1, 4}}, 2)));
+    EXPECT_EQ(document.setCellFromText(0, 1, "3/0"), code::Singular);
+    EXPECT_EQ(document.setCellFromText(0, 1, "x"), code::InconsistentData);
+    ASSERT_TRUE(document.undo());
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.matrixData(), MatrixData(integerMatrix({{1, 6}}, 2)));
+    EXPECT_FALSE(document.canUndo());
+}
+
 using Entries = std::vector<std::vector<int>>;
 using Edit = std::function<int(MatrixDocument&)>;
 

@@ -24,6 +24,20 @@ TEST(TexExport, IntegerDenominatorAndLongMinus) {
               "2\\cr\r\n}\\right)\r\n");
 }
 
+// [[1/2, 3], [-2/3, 4]] over 6, shown in fractions: each entry reduced, the
+// sign before \frac, no {1\over 6}; the table as wide as "-2/3".
+TEST(TexExport, FractionsShownAreExportedReduced) {
+    MatrixDocument document(1, ElementKind::Integer, integerMatrix({{3, 18}, {-4, 24}}, 6));
+    document.setShowsFractions(true);
+    EXPECT_EQ(texMatrix(document, TexDelimiter::Brackets, TexAlignment::Centred),
+              "\\left[\\matrix{\r\n\\frac{1}{2}&3\\cr\r\n-\\frac{2}{3}&4\\cr\r\n}\\right]\r\n");
+    std::string text;
+    ASSERT_EQ(plainTextTable(document, text), code::Ok);
+    EXPECT_EQ(text,
+              " 1/2     3  \r\n"
+              "-2/3     4  \r\n");
+}
+
 TEST(PlainTextExport, EntriesRightAlignedInTheFieldAndTheSizeLimit) {
     MatrixDocument document(1, ElementKind::Real, realMatrix({{1, -2.5L}, {30, 4}}));
     ASSERT_EQ(document.setFormat(2, 8, false), code::Ok);

@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
 #include "engine/matrix_builders.h"
 #include "engine/result_codes.h"
 #include "workspace/generator_fixture.h"
@@ -74,20 +70,6 @@ resultado
  1.00000   2.00000
  0.00000   7.00000
 )");
-}
-
-TEST_F(WorkedSolutionTest, TheCompleteDocumentCompiles) {
-    if (std::system("command -v pdflatex >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "pdflatex is not installed: the worked solution's LaTeX was not compiled";
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "lorvex_worked_solution";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "solution.tex") << solutionTex(threeSteps(), true);
-    const std::string command = "cd '" + folder.string() +
-                                "' && pdflatex -interaction=nonstopmode -halt-on-error "
-                                "solution.tex >/dev/null 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    std::filesystem::remove_all(folder);
 }
 
 TEST_F(WorkedSolutionTest, EveryOperationIsNamed) {
