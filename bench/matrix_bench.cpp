@@ -1,6 +1,6 @@
-// Complex inverse and product of random n x n matrices, real and complex, and
-// the exact determinant and inverse of random integer matrices with entries
-// in -99 ... 99.
+// Complex inverse, determinant and product of random n x n matrices, real and
+// complex, and the exact determinant and inverse of random integer matrices
+// with entries in -99 ... 99.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -33,6 +33,15 @@ void inverse(benchmark::State& state, bool complex) {
 }
 BENCHMARK_CAPTURE(inverse, real, false)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(inverse, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+
+void determinant(benchmark::State& state, bool complex) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    const ComplexMatrix m = randomMatrix(n, complex, 7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::ComplexElimination(m).determinant());
+}
+BENCHMARK_CAPTURE(determinant, real, false)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(determinant, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 
 void product(benchmark::State& state, bool complex) {
     const auto n = static_cast<std::int32_t>(state.range(0));

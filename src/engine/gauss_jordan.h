@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/complex.h"
+#include "engine/fused_steps.h"
 #include "engine/row_split.h"
 #include "engine/tolerances.h"
 
@@ -95,26 +96,69 @@ template <class T>
 // matrix whose pivots so far multiplied (with their signs) to `result`: the
 // block's first column is the next pivot column. Each element sees the same
 // operations as in the whole matrix, so the value is the same to the last bit.
-template <class T>
+// The steps go in groups of Steps, as the inverse takes them: a group's pivot
+// columns are reduced step by step, which fixes its pivots and row exchanges,
+// then the trailing part of each row below the group goes through the
+// group's steps at once. The pivot rows' trailing parts only serve the rows
+// below them and are not written back.
+template <class T, std::int32_t Steps = kFusedSteps<T>>
 [[nodiscard]] bool resumeDeterminant(Block<T>& a, T& result) {
     const std::int32_t n = a.rows;
-    for (std::int32_t k = 0; k < n; ++k) {
-        const std::int32_t r = findPivotRow(a, k, k);
-        if (r < 0) return false;
-        if (r > k) {
-            result = -result;
-            a.swapRows(r, k);
+    std::vector<T> pivotRows;
+    T inverses[Steps];
+    for (std::int32_t first = 0; first < n; first += Steps) {
+        const std::int32_t last = std::min(n, first + Steps);
+        for (std::int32_t k = first; k < last; ++k) {
+            const std::int32_t r = findPivotRow(a, k, k);
+            if (r < 0) return false;
+            if (r > k) {
+                result = -result;
+                a.swapRows(r, k);
+            }
+            T* pivotRow = a.row(k);
+            const T pivot = pivotRow[k];
+            result = result * pivot;
+            const T inverse = quotient(T{1}, pivot);
+            inverses[k - first] = inverse;
+            for (std::int32_t j = k + 1; j < last; ++j)
+                pivotRow[j] = pivotRow[j] * inverse;
+            for (std::int32_t i = k + 1; i < n; ++i) {
+                T* row = a.row(i);
+                subtractPivotRow(row, pivotRow, row[k], k + 1, last);
+            }
         }
-        T* pivotRow = a.row(k);
-        const T pivot = pivotRow[k];
-        result = result * pivot;
-        const T inverse = quotient(T{1}, pivot);
-        for (std::int32_t j = k + 1; j < n; ++j)
-            pivotRow[j] = pivotRow[j] * inverse;
-        for (std::int32_t i = k + 1; i < n; ++i) {
-            T* row = a.row(i);
-            subtractPivotRow(row, pivotRow, row[k], k + 1, n);
+        const std::int32_t width = n - last;
+        if (width == 0) break;
+        const std::int32_t count = last - first;
+        // Pivot row s after the group's earlier steps and its own scaling.
+        pivotRows.resize(static_cast<std::size_t>(count) * static_cast<std::size_t>(width));
+        for (std::int32_t s = 0; s < count; ++s) {
+            const T* source = a.row(first + s);
+            T* out = pivotRows.data() + static_cast<std::size_t>(s) * width;
+            for (std::int32_t q = 0; q < width; ++q) {
+                T x = source[last + q];
+                for (std::int32_t t = 0; t < s; ++t)
+                    x = x - pivotRows[static_cast<std::size_t>(t) * width + q] * source[first + t];
+                out[q] = x * inverses[s];
+            }
         }
+        forRowRanges(width, n >= kParallelOrder, [&](std::int32_t from, std::int32_t to) {
+            for (std::int32_t i = last + from; i < last + to; ++i) {
+                T* row = a.row(i);
+                if (count == Steps) {
+                    subtractPivotRows<T, Steps>(row + last, pivotRows.data(),
+                                                static_cast<std::size_t>(width), row + first,
+                                                width);
+                    continue;
+                }
+                for (std::int32_t q = 0; q < width; ++q) {
+                    T x = row[last + q];
+                    for (std::int32_t s = 0; s < count; ++s)
+                        x = x - pivotRows[static_cast<std::size_t>(s) * width + q] * row[first + s];
+                    row[last + q] = x;
+                }
+            }
+        });
     }
     return true;
 }

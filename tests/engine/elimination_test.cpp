@@ -138,10 +138,10 @@ TEST(ComplexElimination, DeterminantWithoutInverseIsTheInversesToTheLastBit) {
     }
 }
 
-// The inverse with its steps in groups gives, to the last bit, what it gives
-// step by step (groups of one), also when exact zeros from small integers
-// bring row exchanges and zero pivots inside a group, when b's columns are
-// touched by only some steps of a group, and for singular matrices.
+// The inverse and the determinant alone with their steps in groups give, to
+// the last bit, what they give step by step (groups of one), also when exact zeros from small
+// integers bring row exchanges and zero pivots inside a group, when b's columns are touched by only
+// some steps of a group, and for singular matrices.
 bool identical(long double x, long double y) {
     return x == y && std::signbit(x) == std::signbit(y);
 }
@@ -161,7 +161,14 @@ void expectGroupsChangeNoBit(const gauss_jordan::Block<T>& m) {
     T expectedDeterminant{};
     const bool regular = gauss_jordan::invert(grouped, inverse, determinant);
     ASSERT_EQ(regular, (gauss_jordan::invert<T, 1>(single, expected, expectedDeterminant)));
+    gauss_jordan::Block<T> alone = m;
+    gauss_jordan::Block<T> aloneSingle = m;
+    T aloneDeterminant{1};
+    T aloneExpected{1};
+    ASSERT_EQ(gauss_jordan::resumeDeterminant(alone, aloneDeterminant),
+              (gauss_jordan::resumeDeterminant<T, 1>(aloneSingle, aloneExpected)));
     if (!regular) return;
+    EXPECT_TRUE(identical(aloneDeterminant, aloneExpected));
     EXPECT_TRUE(identical(determinant, expectedDeterminant));
     for (std::size_t i = 0; i < inverse.cells.size(); ++i)
         ASSERT_TRUE(identical(inverse.cells[i], expected.cells[i])) << i;
