@@ -45,10 +45,11 @@ class ComplexElimination {
     // no pivot, or code::OutOfMemory.
     [[nodiscard]] Outcome<Complex> determinant();
 
-    // Returns code::Ok, code::Singular when a column has no pivot, or
-    // code::OutOfMemory. The inverse is built on every call; the determinant
-    // that comes with it is kept.
-    [[nodiscard]] Outcome<ComplexMatrix> inverse();
+    // Returns code::Ok, code::Singular when a column has no pivot,
+    // code::OutOfMemory or code::UserStop (the stop check is polled once per
+    // pivot column; a stop keeps nothing). The inverse is built on every
+    // call; the determinant that comes with it is kept.
+    [[nodiscard]] Outcome<ComplexMatrix> inverse(const StopCheck& stop = StopCheck::never());
 
   private:
     const ComplexMatrix& m_;

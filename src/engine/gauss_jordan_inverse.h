@@ -10,6 +10,7 @@
 #include "engine/complex.h"
 #include "engine/gauss_jordan.h"
 #include "engine/row_split.h"
+#include "engine/stop_check.h"
 
 namespace lorvex::gauss_jordan {
 
@@ -42,12 +43,14 @@ struct PivotRows {
 // whole rows of a and b), determinant, scaling of the pivot row and
 // subtraction from the other rows. Each row keeps its multiplier for step s
 // in column s; `inverses` receives 1 / pivot per step. False when a pivot
-// column has no non-zero element.
+// column has no non-zero element. The stop check is polled before each step.
 template <class T>
 [[nodiscard]] bool reducePivotColumns(Block<T>& a, Block<T>& b, std::int32_t first,
-                                      std::int32_t last, T& determinant, T* inverses) {
+                                      std::int32_t last, T& determinant, T* inverses,
+                                      const StopCheck& stop) {
     const std::int32_t n = a.rows;
     for (std::int32_t k = first; k < last; ++k) {
+        stop.poll();
         const std::int32_t r = findPivotRow(a, k, k);
         if (r < 0) return false;
         if (r > k) {
@@ -175,16 +178,18 @@ void applySteps(Block<T>& a, Block<T>& b, const PivotRows<T>& p, std::int32_t fi
 // left of it are already reduced (a keeps the multipliers there). In b a step
 // touches only the columns where its pivot row is not exactly zero:
 // subtracting or scaling a zero changes no value, and while b fills up column
-// by column this spares about a third of the work.
+// by column this spares about a third of the work. The stop check is polled
+// once per pivot column, by the calling thread.
 template <class T, std::int32_t Steps = kFusedSteps<T>>
-[[nodiscard]] bool invert(Block<T>& a, Block<T>& b, T& determinant) {
+[[nodiscard]] bool invert(Block<T>& a, Block<T>& b, T& determinant,
+                          const StopCheck& stop = StopCheck::never()) {
     const std::int32_t n = a.rows;
     determinant = T{1};
     PivotRows<T> p;
     T inverses[Steps];
     for (std::int32_t first = 0; first < n; first += Steps) {
         const std::int32_t last = std::min(n, first + Steps);
-        if (!reducePivotColumns(a, b, first, last, determinant, inverses)) return false;
+        if (!reducePivotColumns(a, b, first, last, determinant, inverses, stop)) return false;
         p.first = first;
         p.count = last - first;
         p.trailingA = n - last;

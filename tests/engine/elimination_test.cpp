@@ -138,6 +138,26 @@ TEST(ComplexElimination, DeterminantWithoutInverseIsTheInversesToTheLastBit) {
     }
 }
 
+// The inverse polls once per pivot column: a stop halfway ends it with code
+// -1, no matrix and no determinant kept, so the next ask computes afresh.
+TEST(ComplexElimination, StopInTheMiddleOfTheInverseKeepsNothing) {
+    std::mt19937 engine(43);
+    for (const bool complex : {false, true}) {
+        const ComplexMatrix m = randomWellConditioned(engine, 20, complex);
+        int polls = 0;
+        ComplexElimination counted(m);
+        ASSERT_EQ(counted.inverse(StopCheck([&polls] { return ++polls < 0; })).code, code::Ok);
+        EXPECT_GE(polls, 20);
+        int left = polls / 2;
+        ComplexElimination interrupted(m);
+        const Outcome<ComplexMatrix> stopped =
+            interrupted.inverse(StopCheck([&left] { return --left < 0; }));
+        EXPECT_EQ(stopped.code, code::UserStop);
+        EXPECT_EQ(stopped.value, ComplexMatrix{});
+        EXPECT_EQ(interrupted.determinant().value, counted.determinant().value);
+    }
+}
+
 // The inverse and the determinant alone with their steps in groups give, to
 // the last bit, what they give step by step (groups of one), also when exact zeros from small
 // integers bring row exchanges and zero pivots inside a group, when b's columns are touched by only
