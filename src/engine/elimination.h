@@ -58,8 +58,8 @@ class ComplexElimination {
 };
 
 // Exact elimination of an integer matrix. Determinant and inverse come from
-// eliminations modulo word-size primes, recombined exactly; the rank too when
-// it is full, and otherwise from the exact reduction by integer row operations.
+// eliminations modulo word-size primes, recombined exactly; the rank from
+// eliminations modulo primes too, with a proof that it is not larger.
 class IntegerElimination {
   public:
     // The matrix is read when a result is first asked for, so it must outlive

@@ -11,7 +11,9 @@
 #include "engine/arithmetic.h"
 #include "engine/gauss_jordan.h"
 #include "engine/gauss_jordan_inverse.h"
+#include "engine/integer_reduction.h"
 #include "engine/matrix_builders.h"
+#include "engine/modular_arithmetic.h"
 
 namespace lorvex {
 namespace {
@@ -300,6 +302,54 @@ IntegerMatrix randomWideMatrix(std::mt19937& engine, std::int32_t n, int digits)
         entry = test::big(text);
     }
     return m;
+}
+
+// The rank by the exact Euclid-style reduction, column by column.
+std::int32_t reducedRank(const IntegerMatrix& m) {
+    integer_reduction::Rows w{m.rows, m.cols, m.numerators};
+    integer_reduction::Rows none{m.rows, 0, {}};
+    int sign = 1;
+    std::int32_t rank = 0;
+    for (std::int32_t j = 0; j < m.cols && rank < m.rows; ++j) {
+        if (integer_reduction::reduceColumn(w, none, rank, j, sign, StopCheck::never())) ++rank;
+    }
+    return rank;
+}
+
+// The rank from primes is the exact reduction's on singular and deficient
+// matrices, square and not, with 2- and 30-digit entries: a zero row, a
+// duplicated row, a lower half of sums of upper rows, and multiples of the
+// first prime plus ones in the first column, whose rank modulo that prime is
+// 1 (the check starts again from another prime's pivots).
+TEST(IntegerElimination, RankFromPrimesIsTheExactReductions) {
+    std::mt19937 engine(47);
+    const BigInt firstPrime(static_cast<std::int64_t>(modular::PrimeSequence().next()));
+    for (const auto& [rows, cols] : {std::pair(7, 7), std::pair(10, 6), std::pair(6, 10)}) {
+        for (const int digits : {2, 30}) {
+            for (int kind = 0; kind < 4; ++kind) {
+                IntegerMatrix m = randomWideMatrix(engine, std::max(rows, cols), digits);
+                m.rows = rows;
+                m.cols = cols;
+                m.numerators.resize(static_cast<std::size_t>(rows) * cols);
+                for (std::int32_t j = 0; j < cols; ++j) {
+                    if (kind == 0) m.at(rows / 2, j) = BigInt(0);
+                    if (kind == 1) m.at(rows - 1, j) = m.at(1, j);
+                    for (std::int32_t i = rows / 2; kind == 2 && i < rows; ++i)
+                        m.at(i, j) = m.at(i % 3, j) + m.at(i % 2, j);
+                }
+                if (kind == 3) {
+                    for (std::int32_t i = 0; i < rows; ++i) {
+                        for (std::int32_t j = 0; j < cols; ++j)
+                            m.at(i, j) = m.at(i, j) * firstPrime + BigInt(j == 0 ? 1 : 0);
+                    }
+                }
+                const Outcome<std::int32_t> rank = IntegerElimination(m).rank();
+                EXPECT_EQ(rank.code, code::Ok);
+                EXPECT_EQ(rank.value, reducedRank(m))
+                    << rows << "x" << cols << " " << digits << " digits, kind " << kind;
+            }
+        }
+    }
 }
 
 // The determinant of the rows `rows` and the columns from `col` on, expanded
