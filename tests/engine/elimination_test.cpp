@@ -160,10 +160,11 @@ TEST(ComplexElimination, StopInTheMiddleOfTheInverseKeepsNothing) {
     }
 }
 
-// The inverse and the determinant alone with their steps in groups give, to
-// the last bit, what they give step by step (groups of one), also when exact zeros from small
-// integers bring row exchanges and zero pivots inside a group, when b's columns are touched by only
-// some steps of a group, and for singular matrices.
+// The inverse, the determinant alone and the row reduction with their steps
+// in groups give, to the last bit, what they give step by step (groups of
+// one), also when exact zeros from small integers bring row exchanges, zero
+// pivots and free columns inside a group, when b's columns are touched by
+// only some steps of a group, and for singular matrices.
 bool identical(long double x, long double y) {
     return x == y && std::signbit(x) == std::signbit(y);
 }
@@ -189,6 +190,16 @@ void expectGroupsChangeNoBit(const gauss_jordan::Block<T>& m) {
     T aloneExpected{1};
     ASSERT_EQ(gauss_jordan::resumeDeterminant(alone, aloneDeterminant),
               (gauss_jordan::resumeDeterminant<T, 1>(aloneSingle, aloneExpected)));
+    gauss_jordan::Block<T> reduced = m;
+    gauss_jordan::Block<T> reducedSingle = m;
+    std::vector<T> rhs(m.cells.begin(), m.cells.begin() + m.rows);
+    std::vector<T> rhsSingle = rhs;
+    ASSERT_EQ(gauss_jordan::reduceRows(reduced, rhs),
+              (gauss_jordan::reduceRows<T, 1>(reducedSingle, rhsSingle)));
+    for (std::size_t i = 0; i < rhs.size(); ++i)
+        ASSERT_TRUE(identical(rhs[i], rhsSingle[i])) << i;
+    for (std::size_t i = 0; i < reduced.cells.size(); ++i)
+        ASSERT_TRUE(identical(reduced.cells[i], reducedSingle.cells[i])) << i;
     if (!regular) return;
     EXPECT_TRUE(identical(aloneDeterminant, aloneExpected));
     EXPECT_TRUE(identical(determinant, expectedDeterminant));
