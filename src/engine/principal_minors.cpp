@@ -72,20 +72,19 @@ class PrincipalMinors<T>::Walker {
         }
     }
 
-    // The pivot step of column x: the pivot row scaled by the pivot's
-    // inverse, then subtracted from each later row times its element in x.
+    // The pivot step of column x: each later row less the pivot row scaled
+    // by the pivot's inverse, times the row's element in x. The scaled pivot
+    // row is formed again for each row instead of being stored: a long double
+    // read back just after it is stored waits for the store to complete.
     void eliminate(const T* table, T* next, std::int32_t x, T pivot) const {
         const T inverse = gauss_jordan::quotient(T{1}, pivot);
-        T* pivotRow = next + at(x, 0);
         const T* source = table + at(x, 0);
-        for (std::int32_t j = x + 1; j < n_; ++j)
-            pivotRow[j] = source[j] * inverse;
         for (std::int32_t i = x + 1; i < n_; ++i) {
             const T* row = table + at(i, 0);
             T* reduced = next + at(i, 0);
             const T factor = row[x];
             for (std::int32_t j = x + 1; j < n_; ++j)
-                reduced[j] = row[j] - pivotRow[j] * factor;
+                reduced[j] = row[j] - (source[j] * inverse) * factor;
         }
     }
 
