@@ -12,7 +12,6 @@
 #include "engine/guarded.h"
 #include "engine/principal_minors.h"
 #include "engine/result_codes.h"
-#include "engine/row_split.h"
 
 namespace lorvex {
 
@@ -81,13 +80,8 @@ std::vector<Complex> coefficientsOf(const Block<T>& a, const StopCheck& stop) {
             }
         } else {
             minors.computeOrders(first, last, 0, kMinorsAtOnce);
-            // Each order's sum is its own, so two threads may take the lower
-            // and the upper half of the orders.
-            forRowRanges(last - first + 1, n >= principal_minors::kThreadedOrder,
-                         [&](std::int32_t from, std::int32_t to) {
-                             for (std::int32_t k = first + from; k < first + to; ++k)
-                                 add(k);
-                         });
+            for (std::int32_t k = first; k <= last; ++k)
+                add(k);
         }
         first = last + 1;
     }

@@ -211,8 +211,7 @@ void PrincipalMinors<T>::computeOrders(std::int32_t first, std::int32_t last, st
 
 // The sets of one index are visited here, leaving their tables; the
 // subtrees of the sets of two indices (or, after a zero pivot, all the
-// extensions of a set of one) are then taken in turn by either thread,
-// largest first, so that both end at about the same time.
+// extensions of a set of one) are then shared between the two threads.
 template <class T>
 void PrincipalMinors<T>::computeShared(Walker& walker, Shared& shared) {
     struct Subtree {
@@ -245,10 +244,20 @@ void PrincipalMinors<T>::computeShared(Walker& walker, Shared& shared) {
         return a.largestFirst() < b.largestFirst();
     });
 
-    std::atomic<std::size_t> next{0};
-    const auto walk = [&](Walker& w) {
-        for (std::size_t i; (i = next.fetch_add(1)) < subtrees.size();) {
-            const Subtree s = subtrees[i];
+    // The calling thread takes the largest subtree left, the second thread
+    // the smallest: whenever the second thread is held up, what it holds is
+    // small, and the calling thread, which waits for it, goes on meanwhile.
+    std::mutex taking;
+    std::size_t front = 0;
+    std::size_t back = subtrees.size();
+    const auto walk = [&](Walker& w, bool largest) {
+        for (;;) {
+            Subtree s{};
+            {
+                const std::lock_guard lock(taking);
+                if (front == back) return;
+                s = largest ? subtrees[front++] : subtrees[--back];
+            }
             const auto rank = static_cast<std::uint64_t>(s.x);
             if (s.y < 0) {
                 std::vector<std::int32_t> indices{s.x};
@@ -276,7 +285,7 @@ void PrincipalMinors<T>::computeShared(Walker& walker, Shared& shared) {
     try {
         joined.thread = std::jthread([&] {
             try {
-                walk(second);
+                walk(second, false);
             } catch (const Abandoned&) {
                 // The first thread gave up and keeps nothing.
             } catch (...) {
@@ -292,7 +301,7 @@ void PrincipalMinors<T>::computeShared(Walker& walker, Shared& shared) {
         // No thread to be had: everything runs here.
         shared.finished = true;
     }
-    walk(walker);
+    walk(walker, true);
     // The other thread's last subtree is one of the smallest; the stop check
     // is still polled while it ends.
     for (std::unique_lock lock(mutex); !shared.finished;) {
