@@ -1,6 +1,6 @@
-// Complex inverse and product of random n x n matrices, real and complex, and
-// the exact determinant and inverse of random integer matrices with entries
-// in -99 ... 99.
+// Complex inverse, determinant and product of random n x n matrices, real and
+// complex, and the exact determinant and inverse of random integer matrices
+// with entries in -99 ... 99.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -33,6 +33,15 @@ void inverse(benchmark::State& state, bool complex) {
 }
 BENCHMARK_CAPTURE(inverse, real, false)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(inverse, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+
+void determinant(benchmark::State& state, bool complex) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    const ComplexMatrix m = randomMatrix(n, complex, 7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::ComplexElimination(m).determinant());
+}
+BENCHMARK_CAPTURE(determinant, real, false)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(determinant, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 
 void product(benchmark::State& state, bool complex) {
     const auto n = static_cast<std::int32_t>(state.range(0));
@@ -79,6 +88,28 @@ void integerInverse(benchmark::State& state) {
     countDeterminantDigits(state, m);
 }
 BENCHMARK(integerInverse)->Arg(10)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
+
+// The rank of a singular n x n matrix: the random one with its last row the
+// sum of the first two (rank n - 1), or with its lower half made of sums of
+// rows of the upper half (rank n / 2).
+void integerSingularRank(benchmark::State& state, bool half) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    IntegerMatrix m = randomIntegerMatrix(n);
+    for (std::int32_t i = half ? n / 2 : n - 1; i < n; ++i) {
+        const std::int32_t a = i % (n / 2);
+        const std::int32_t b = (i + 1) % (n / 2);
+        for (std::int32_t j = 0; j < n; ++j)
+            m.at(i, j) = m.at(a, j) + m.at(b, j);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lorvex::IntegerElimination(m).rank());
+    state.counters["rank"] = lorvex::IntegerElimination(m).rank().value;
+}
+BENCHMARK_CAPTURE(integerSingularRank, oneShort, false)
+    ->Arg(20)
+    ->Arg(80)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(integerSingularRank, half, true)->Arg(20)->Arg(80)->Unit(benchmark::kMillisecond);
 
 // The process's peak resident memory after one real 1000 x 1000 inverse; run
 // it alone (--benchmark_filter=inversePeakMemory), since the peak is the

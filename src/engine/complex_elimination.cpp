@@ -73,7 +73,7 @@ Block<T> identityBlock(std::int32_t n) {
 
 // The reduced copy of the matrix is let go before the result is made, so
 // that the peak holds the matrix, two blocks and no more.
-Outcome<ComplexMatrix> ComplexElimination::inverse() {
+Outcome<ComplexMatrix> ComplexElimination::inverse(const StopCheck& stop) {
     Outcome<ComplexMatrix> result;
     result.code = runGuarded([&] {
         const std::int32_t n = m_.rows;
@@ -83,7 +83,7 @@ Outcome<ComplexMatrix> ComplexElimination::inverse() {
             Block<long double> a = gauss_jordan::realPartsOf(n, n, m_.cells);
             Block<long double> b = identityBlock<long double>(n);
             long double realDeterminant = 0.0L;
-            regular = gauss_jordan::invert(a, b, realDeterminant);
+            regular = gauss_jordan::invert(a, b, realDeterminant, stop);
             determinant = Complex{realDeterminant, 0.0L};
             if (regular) {
                 std::vector<long double>().swap(a.cells);
@@ -94,7 +94,7 @@ Outcome<ComplexMatrix> ComplexElimination::inverse() {
         } else {
             Block<Complex> a{n, n, m_.cells};
             Block<Complex> b = identityBlock<Complex>(n);
-            regular = gauss_jordan::invert(a, b, determinant);
+            regular = gauss_jordan::invert(a, b, determinant, stop);
             if (regular) {
                 std::vector<Complex>().swap(a.cells);
                 result.value.rows = n;

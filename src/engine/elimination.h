@@ -45,10 +45,11 @@ class ComplexElimination {
     // no pivot, or code::OutOfMemory.
     [[nodiscard]] Outcome<Complex> determinant();
 
-    // Returns code::Ok, code::Singular when a column has no pivot, or
-    // code::OutOfMemory. The inverse is built on every call; the determinant
-    // that comes with it is kept.
-    [[nodiscard]] Outcome<ComplexMatrix> inverse();
+    // Returns code::Ok, code::Singular when a column has no pivot,
+    // code::OutOfMemory or code::UserStop (the stop check is polled once per
+    // pivot column; a stop keeps nothing). The inverse is built on every
+    // call; the determinant that comes with it is kept.
+    [[nodiscard]] Outcome<ComplexMatrix> inverse(const StopCheck& stop = StopCheck::never());
 
   private:
     const ComplexMatrix& m_;
@@ -57,8 +58,8 @@ class ComplexElimination {
 };
 
 // Exact elimination of an integer matrix. Determinant and inverse come from
-// eliminations modulo word-size primes, recombined exactly; the rank too when
-// it is full, and otherwise from the exact reduction by integer row operations.
+// eliminations modulo word-size primes, recombined exactly; the rank from
+// eliminations modulo primes too, with a proof that it is not larger.
 class IntegerElimination {
   public:
     // The matrix is read when a result is first asked for, so it must outlive

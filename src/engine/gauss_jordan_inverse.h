@@ -10,20 +10,9 @@
 #include "engine/complex.h"
 #include "engine/gauss_jordan.h"
 #include "engine/row_split.h"
+#include "engine/stop_check.h"
 
 namespace lorvex::gauss_jordan {
-
-// How many consecutive pivot steps of the inverse reach each element of the
-// trailing columns together: with the element held in a register through
-// all of them, it is loaded and stored once per group instead of once per
-// step. Six multipliers, the element and one pivot-row element fill the
-// eight x87 registers of the long double path; more multipliers would spill.
-// Complex multipliers do not fit there anyway, and longer groups measured
-// faster for them.
-template <class T>
-inline constexpr std::int32_t kFusedSteps = 6;
-template <>
-inline constexpr std::int32_t kFusedSteps<Complex> = 8;
 
 // The pivot rows of one group of steps, as each step subtracts them from the
 // other rows: per step, the pivot row's trailing part of a (columns right of
@@ -54,12 +43,14 @@ struct PivotRows {
 // whole rows of a and b), determinant, scaling of the pivot row and
 // subtraction from the other rows. Each row keeps its multiplier for step s
 // in column s; `inverses` receives 1 / pivot per step. False when a pivot
-// column has no non-zero element.
+// column has no non-zero element. The stop check is polled before each step.
 template <class T>
 [[nodiscard]] bool reducePivotColumns(Block<T>& a, Block<T>& b, std::int32_t first,
-                                      std::int32_t last, T& determinant, T* inverses) {
+                                      std::int32_t last, T& determinant, T* inverses,
+                                      const StopCheck& stop) {
     const std::int32_t n = a.rows;
     for (std::int32_t k = first; k < last; ++k) {
+        stop.poll();
         const std::int32_t r = findPivotRow(a, k, k);
         if (r < 0) return false;
         if (r > k) {
@@ -119,47 +110,6 @@ void collectPivotRows(Block<T>& a, Block<T>& b, const T* inverses, PivotRows<T>&
         } else if (steps > 0) {
             p.someSteps.push_back(q);
         }
-    }
-}
-
-// x - pivots[0] * f[0] - ... - pivots[(Steps - 1) * stride] * f[Steps - 1].
-template <class T, std::int32_t Steps>
-T throughSteps(T x, const T* pivots, std::size_t stride, const T (&f)[Steps]) {
-    for (std::int32_t s = 0; s < Steps; ++s)
-        x = x - pivots[static_cast<std::size_t>(s) * stride] * f[s];
-    return x;
-}
-
-// Unrolled for long double, so that the multipliers stay in registers.
-template <std::int32_t Steps>
-long double throughSteps(long double x, const long double* pivots, std::size_t stride,
-                         const long double (&f)[Steps]) {
-#pragma GCC unroll 16
-    for (std::int32_t s = 0; s < Steps; ++s)
-        x = x - pivots[static_cast<std::size_t>(s) * stride] * f[s];
-    return x;
-}
-
-// row[j] - pivots[0][j] * factors[0] - ... - pivots[Steps - 1][j] * factors[Steps - 1]
-// over the first `count` columns, the element held in a register throughout.
-template <class T, std::int32_t Steps>
-void subtractPivotRows(T* row, const T* pivots, std::size_t stride, const T* factors,
-                       std::int32_t count) {
-    T f[Steps];
-    std::copy_n(factors, Steps, f);
-    for (std::int32_t j = 0; j < count; ++j) {
-        row[j] = throughSteps(row[j], pivots + j, stride, f);
-    }
-}
-
-// The same over the listed columns only.
-template <class T, std::int32_t Steps>
-void subtractPivotRows(T* row, const T* pivots, std::size_t stride, const T* factors,
-                       const std::vector<std::int32_t>& columns) {
-    T f[Steps];
-    std::copy_n(factors, Steps, f);
-    for (const std::int32_t j : columns) {
-        row[j] = throughSteps(row[j], pivots + j, stride, f);
     }
 }
 
@@ -228,16 +178,18 @@ void applySteps(Block<T>& a, Block<T>& b, const PivotRows<T>& p, std::int32_t fi
 // left of it are already reduced (a keeps the multipliers there). In b a step
 // touches only the columns where its pivot row is not exactly zero:
 // subtracting or scaling a zero changes no value, and while b fills up column
-// by column this spares about a third of the work.
+// by column this spares about a third of the work. The stop check is polled
+// once per pivot column, by the calling thread.
 template <class T, std::int32_t Steps = kFusedSteps<T>>
-[[nodiscard]] bool invert(Block<T>& a, Block<T>& b, T& determinant) {
+[[nodiscard]] bool invert(Block<T>& a, Block<T>& b, T& determinant,
+                          const StopCheck& stop = StopCheck::never()) {
     const std::int32_t n = a.rows;
     determinant = T{1};
     PivotRows<T> p;
     T inverses[Steps];
     for (std::int32_t first = 0; first < n; first += Steps) {
         const std::int32_t last = std::min(n, first + Steps);
-        if (!reducePivotColumns(a, b, first, last, determinant, inverses)) return false;
+        if (!reducePivotColumns(a, b, first, last, determinant, inverses, stop)) return false;
         p.first = first;
         p.count = last - first;
         p.trailingA = n - last;

@@ -1,13 +1,10 @@
-#include <algorithm>
+#include <utility>
 
 #include "engine/elimination.h"
 #include "engine/guarded.h"
-#include "engine/integer_reduction.h"
 #include "engine/modular_elimination.h"
 
 namespace lorvex {
-
-using integer_reduction::Rows;
 
 Outcome<Fraction> trace(const IntegerMatrix& m, const StopCheck& stop) {
     Outcome<Fraction> result;
@@ -21,38 +18,9 @@ Outcome<Fraction> trace(const IntegerMatrix& m, const StopCheck& stop) {
     return result;
 }
 
-namespace {
-
-// Reduces the columns of w from the left, each with its pivot in the row after
-// the previous pivot's; a column without a pivot is skipped. Returns the number
-// of pivots.
-std::int32_t reduce(Rows& w, const StopCheck& stop) {
-    Rows noCompanion{w.rows, 0, {}};
-    int sign = 1;
-    std::int32_t pivots = 0;
-    for (std::int32_t j = 0; j < w.cols && pivots < w.rows; ++j) {
-        if (integer_reduction::reduceColumn(w, noCompanion, pivots, j, sign, stop)) ++pivots;
-    }
-    return pivots;
-}
-
-}  // namespace
-
 Outcome<std::int32_t> IntegerElimination::rank(const StopCheck& stop) {
     const int rc = runGuarded([&] {
-        if (!rank_) {
-            // A full rank modulo a prime is the full rank; anything less is
-            // only a lower bound, so the exact reduction decides.
-            const std::int32_t full = std::min(m_.rows, m_.cols);
-            const std::int32_t bound =
-                modular::rankLowerBound(m_.numerators, m_.rows, m_.cols, stop);
-            if (bound == full) {
-                rank_ = bound;
-            } else {
-                Rows rows{m_.rows, m_.cols, m_.numerators};
-                rank_ = reduce(rows, stop);
-            }
-        }
+        if (!rank_) rank_ = modular::rank(m_.numerators, m_.rows, m_.cols, stop);
         return code::Ok;
     });
     if (rc != code::Ok) return {rc, 0};

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 #include "engine/modular_arithmetic.h"
 
@@ -151,6 +152,114 @@ std::size_t primesFor(std::int64_t bits) {
     return static_cast<std::size_t>(bits / kBitsPerPrime + 1);
 }
 
+// The pivots of an elimination modulo p that takes the columns from the
+// left: pivot k in row rows[k] of the matrix and column cols[k].
+struct Pivots {
+    std::vector<std::int32_t> rows;
+    std::vector<std::int32_t> cols;
+};
+
+Pivots pivotsModulo(const std::vector<BigInt>& cells, std::int32_t rows, std::int32_t cols,
+                    std::uint64_t p, const StopCheck& stop) {
+    Block a{residues(cells, p), rows, cols, p};
+    std::vector<std::int32_t> origin(static_cast<std::size_t>(rows));
+    std::iota(origin.begin(), origin.end(), 0);
+    Pivots pivots;
+    for (std::int32_t j = 0; j < cols && static_cast<std::int32_t>(pivots.rows.size()) < rows;
+         ++j) {
+        stop.poll();
+        const auto k = static_cast<std::int32_t>(pivots.rows.size());
+        std::int32_t from = k;
+        if (!a.bringUpPivot(k, j, from)) continue;
+        std::swap(origin[static_cast<std::size_t>(from)], origin[static_cast<std::size_t>(k)]);
+        a.clearBelow(k, j);
+        pivots.rows.push_back(origin[static_cast<std::size_t>(k)]);
+        pivots.cols.push_back(j);
+    }
+    return pivots;
+}
+
+// With M the pivot rows and columns of A, every other row i is a rational
+// combination of the pivot rows exactly when each integer
+//     D(i, j) = det(M) A(i, j) - A(i, pivot columns) adj(M) A(pivot rows, j)
+// is zero. D(i, j) is, up to its sign, the minor of A on the pivot rows and
+// i and the pivot columns and j, so Hadamard's bound, the product of those
+// rows' norms, bounds it. Enough bits for 2^bits to exceed twice that bound
+// for every i.
+std::int64_t combinationBits(const std::vector<BigInt>& cells, std::int32_t rows, std::int32_t cols,
+                             const Pivots& pivots) {
+    std::vector<long double> rowLogs(static_cast<std::size_t>(rows), 0);
+    for (std::int32_t i = 0; i < rows; ++i) {
+        const BigInt* row = cells.data() + static_cast<std::size_t>(i) * cols;
+        long double largest = 0;
+        for (std::int32_t j = 0; j < cols; ++j) {
+            if (!row[j].isZero()) largest = std::max(largest, log2Bound(row[j]));
+        }
+        // The norm is at most sqrt(cols) times the largest entry.
+        rowLogs[static_cast<std::size_t>(i)] =
+            largest + std::log2(static_cast<long double>(cols)) / 2;
+    }
+    long double bound = 0;
+    std::vector<bool> pivotRow(static_cast<std::size_t>(rows), false);
+    for (const std::int32_t i : pivots.rows) {
+        bound += rowLogs[static_cast<std::size_t>(i)];
+        pivotRow[static_cast<std::size_t>(i)] = true;
+    }
+    long double extra = 0;
+    for (std::int32_t i = 0; i < rows; ++i) {
+        if (!pivotRow[static_cast<std::size_t>(i)])
+            extra = std::max(extra, rowLogs[static_cast<std::size_t>(i)]);
+    }
+    return static_cast<std::int64_t>(std::ceil((bound + extra) * (1 + 1e-12L))) + 8;
+}
+
+enum class Check { Holds, Fails, Unusable };
+
+// D modulo q, by elimination with the given pivots on whole rows: Unusable
+// when M is singular modulo q (q divides det(M)); otherwise the other rows
+// end as D / det(M) modulo q, and D is zero modulo q when they all vanish.
+Check checkModulo(const std::vector<BigInt>& cells, std::int32_t rows, std::int32_t cols,
+                  const Pivots& pivots, std::uint64_t q, const StopCheck& stop) {
+    Block a{residues(cells, q), rows, cols, q};
+    const auto rank = static_cast<std::int32_t>(pivots.rows.size());
+    // The pivot rows first, in their order, then the others.
+    std::vector<std::int32_t> order(pivots.rows);
+    std::vector<bool> taken(static_cast<std::size_t>(rows), false);
+    for (const std::int32_t i : pivots.rows)
+        taken[static_cast<std::size_t>(i)] = true;
+    for (std::int32_t i = 0; i < rows; ++i) {
+        if (!taken[static_cast<std::size_t>(i)]) order.push_back(i);
+    }
+    Residues arranged;
+    arranged.reserve(a.cells.size());
+    for (const std::int32_t i : order)
+        arranged.insert(arranged.end(), a.row(i), a.row(i) + cols);
+    a.cells = std::move(arranged);
+    for (std::int32_t k = 0; k < rank; ++k) {
+        stop.poll();
+        const std::int32_t col = pivots.cols[static_cast<std::size_t>(k)];
+        std::int32_t from = k;
+        while (from < rank && a.row(from)[col] == 0)
+            ++from;
+        if (from == rank) return Check::Unusable;
+        if (from != k) std::swap_ranges(a.row(from), a.row(from) + cols, a.row(k));
+        const std::uint64_t* source = a.row(k);
+        const Factor pivotInverse(inverse(source[col], q), q);
+        for (std::int32_t i = k + 1; i < rows; ++i) {
+            std::uint64_t* target = a.row(i);
+            if (target[col] != 0)
+                a.subtractMultiple(target, source, pivotInverse.times(target[col], q), 0);
+        }
+    }
+    for (std::int32_t i = rank; i < rows; ++i) {
+        stop.poll();
+        const std::uint64_t* row = a.row(i);
+        if (std::any_of(row, row + cols, [](std::uint64_t x) { return x != 0; }))
+            return Check::Fails;
+    }
+    return Check::Holds;
+}
+
 }  // namespace
 
 BigInt determinant(const std::vector<BigInt>& cells, std::int32_t n, const StopCheck& stop) {
@@ -191,20 +300,30 @@ std::vector<BigInt> adjugate(const std::vector<BigInt>& cells, std::int32_t n, c
     return reconstruct(primes, adjugates, cells.size(), stop);
 }
 
-std::int32_t rankLowerBound(const std::vector<BigInt>& cells, std::int32_t rows, std::int32_t cols,
-                            const StopCheck& stop) {
+std::int32_t rank(const std::vector<BigInt>& cells, std::int32_t rows, std::int32_t cols,
+                  const StopCheck& stop) {
     PrimeSequence sequence;
-    const std::uint64_t p = sequence.next();
-    Block a{residues(cells, p), rows, cols, p};
-    std::int32_t rank = 0;
-    for (std::int32_t j = 0; j < cols && rank < rows; ++j) {
-        stop.poll();
-        std::int32_t from = rank;
-        if (!a.bringUpPivot(rank, j, from)) continue;
-        a.clearBelow(rank, j);
-        ++rank;
+    Pivots pivots = pivotsModulo(cells, rows, cols, sequence.next(), stop);
+    const auto rank = [&pivots] { return static_cast<std::int32_t>(pivots.rows.size()); };
+    std::size_t needed = primesFor(combinationBits(cells, rows, cols, pivots));
+    for (std::size_t confirmed = 0; rank() < std::min(rows, cols) && confirmed < needed;) {
+        const std::uint64_t q = sequence.next();
+        switch (checkModulo(cells, rows, cols, pivots, q, stop)) {
+            case Check::Holds:
+                ++confirmed;
+                break;
+            case Check::Unusable:
+                break;
+            case Check::Fails:
+                // The rank modulo q is larger, so the rank is: start again
+                // from q's pivots.
+                pivots = pivotsModulo(cells, rows, cols, q, stop);
+                needed = primesFor(combinationBits(cells, rows, cols, pivots));
+                confirmed = 0;
+                break;
+        }
     }
-    return rank;
+    return rank();
 }
 
 }  // namespace lorvex::modular

@@ -11,7 +11,7 @@
 // are recombined by the Chinese remainder theorem from enough primes for their
 // product to exceed twice Hadamard's bound, so they are exact, not probable.
 // These functions throw like the BigInt operations (see bigint.h) and poll the
-// stop check at every pivot and every prime.
+// stop check at every pivot (or row) and every prime.
 namespace lorvex::modular {
 
 // The determinant of an n x n matrix.
@@ -22,9 +22,14 @@ BigInt determinant(const std::vector<BigInt>& cells, std::int32_t n, const StopC
 std::vector<BigInt> adjugate(const std::vector<BigInt>& cells, std::int32_t n, const BigInt& det,
                              const StopCheck& stop);
 
-// The rank modulo one prime: never above the rank over the rationals, and
-// equal to it when it is min(rows, cols).
-std::int32_t rankLowerBound(const std::vector<BigInt>& cells, std::int32_t rows, std::int32_t cols,
-                            const StopCheck& stop);
+// The rank over the rationals of a rows x cols matrix. The rank modulo a
+// prime is never above it, and the pivot rows found modulo one prime are
+// independent; the rank is theirs when it is min(rows, cols), or when every
+// other row is shown to be a combination of them: an integer identity checked
+// modulo enough primes for their product to exceed twice Hadamard's bound on
+// its terms. A prime modulo which the rank is larger starts the check again
+// from its pivots.
+std::int32_t rank(const std::vector<BigInt>& cells, std::int32_t rows, std::int32_t cols,
+                  const StopCheck& stop);
 
 }  // namespace lorvex::modular

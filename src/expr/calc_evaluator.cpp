@@ -56,8 +56,8 @@ using namespace symbol;
                              const StopCheck& stop) {
     return join(a, b, out, stop);
 }
-Outcome<ComplexMatrix> inverse(const ComplexMatrix& m, const StopCheck&) {
-    return ComplexElimination(m).inverse();
+Outcome<ComplexMatrix> inverse(const ComplexMatrix& m, const StopCheck& stop) {
+    return ComplexElimination(m).inverse(stop);
 }
 Outcome<IntegerMatrix> inverse(const IntegerMatrix& m, const StopCheck& stop) {
     return IntegerElimination(m).inverse(stop);

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <random>
 
 #include "engine/gauss_jordan.h"
 #include "engine/matrix_builders.h"
+#include "engine/principal_minors.h"
 #include "engine/result_codes.h"
 
 namespace lorvex {
@@ -51,12 +53,13 @@ std::vector<Complex> perMinorCoefficients(const gauss_jordan::Block<T>& a) {
 }
 
 // Random entries, and small integers with many zeros (zero diagonals, and
-// pivots that become zero on the way) that force row exchanges.
+// pivots that become zero on the way) that force row exchanges; the last
+// order shares its minors between two threads.
 TEST(CharacteristicPolynomial, SharedEliminationGivesEachMinorsOwnDeterminant) {
     std::mt19937 engine(11);
     std::uniform_real_distribution<double> real(-1.0, 1.0);
     std::uniform_int_distribution<int> small(-1, 1);
-    for (std::int32_t n = 1; n <= 9; ++n) {
+    for (const std::int32_t n : {1, 2, 3, 4, 5, 6, 7, 8, 9, principal_minors::kThreadedOrder}) {
         for (const bool complex : {false, true}) {
             for (const bool sparse : {false, true}) {
                 ComplexMatrix m(n, n);
@@ -105,6 +108,26 @@ TEST(CharacteristicPolynomial, TellsItsProgressMinorByMinor) {
     const StopCheck stopAtSixth([&polls] { return ++polls == 6; });
     std::vector<Complex> kept{ONE};
     EXPECT_EQ(characteristicPolynomial(m, kept, stopAtSixth), code::UserStop);
+    EXPECT_EQ(kept, std::vector<Complex>{ONE});
+
+    // Shared between two threads, with zero pivots: the reports never go
+    // back and end at every minor and the whole work; a stop keeps nothing.
+    const std::int32_t order = principal_minors::kThreadedOrder;
+    ComplexMatrix large(order, order);
+    for (std::size_t i = 0; i < large.cells.size(); ++i)
+        large.cells[i] = Complex{static_cast<long double>(i % 7) - 3, 0};
+    reports.clear();
+    ASSERT_EQ(characteristicPolynomial(large, c, watched), code::Ok);
+    EXPECT_EQ(std::adjacent_find(reports.begin(), reports.end(),
+                                 [](const ProgressReport& a, const ProgressReport& b) {
+                                     return a.done > b.done || a.workDone > b.workDone;
+                                 }),
+              reports.end());
+    EXPECT_EQ(std::pair(reports.back().done, reports.back().workDone),
+              std::pair(principalMinorCount(order), 1.0));
+    polls = 0;
+    const StopCheck stopInTheMiddle([&polls] { return ++polls == 20; });
+    EXPECT_EQ(characteristicPolynomial(large, kept, stopInTheMiddle), code::UserStop);
     EXPECT_EQ(kept, std::vector<Complex>{ONE});
 }
 

@@ -11,7 +11,9 @@
 #include "engine/arithmetic.h"
 #include "engine/gauss_jordan.h"
 #include "engine/gauss_jordan_inverse.h"
+#include "engine/integer_reduction.h"
 #include "engine/matrix_builders.h"
+#include "engine/modular_arithmetic.h"
 
 namespace lorvex {
 namespace {
@@ -138,10 +140,31 @@ TEST(ComplexElimination, DeterminantWithoutInverseIsTheInversesToTheLastBit) {
     }
 }
 
-// The inverse with its steps in groups gives, to the last bit, what it gives
-// step by step (groups of one), also when exact zeros from small integers
-// bring row exchanges and zero pivots inside a group, when b's columns are
-// touched by only some steps of a group, and for singular matrices.
+// The inverse polls once per pivot column: a stop halfway ends it with code
+// -1, no matrix and no determinant kept, so the next ask computes afresh.
+TEST(ComplexElimination, StopInTheMiddleOfTheInverseKeepsNothing) {
+    std::mt19937 engine(43);
+    for (const bool complex : {false, true}) {
+        const ComplexMatrix m = randomWellConditioned(engine, 20, complex);
+        int polls = 0;
+        ComplexElimination counted(m);
+        ASSERT_EQ(counted.inverse(StopCheck([&polls] { return ++polls < 0; })).code, code::Ok);
+        EXPECT_GE(polls, 20);
+        int left = polls / 2;
+        ComplexElimination interrupted(m);
+        const Outcome<ComplexMatrix> stopped =
+            interrupted.inverse(StopCheck([&left] { return --left < 0; }));
+        EXPECT_EQ(stopped.code, code::UserStop);
+        EXPECT_EQ(stopped.value, ComplexMatrix{});
+        EXPECT_EQ(interrupted.determinant().value, counted.determinant().value);
+    }
+}
+
+// The inverse, the determinant alone and the row reduction with their steps
+// in groups give, to the last bit, what they give step by step (groups of
+// one), also when exact zeros from small integers bring row exchanges, zero
+// pivots and free columns inside a group, when b's columns are touched by
+// only some steps of a group, and for singular matrices.
 bool identical(long double x, long double y) {
     return x == y && std::signbit(x) == std::signbit(y);
 }
@@ -161,7 +184,24 @@ void expectGroupsChangeNoBit(const gauss_jordan::Block<T>& m) {
     T expectedDeterminant{};
     const bool regular = gauss_jordan::invert(grouped, inverse, determinant);
     ASSERT_EQ(regular, (gauss_jordan::invert<T, 1>(single, expected, expectedDeterminant)));
+    gauss_jordan::Block<T> alone = m;
+    gauss_jordan::Block<T> aloneSingle = m;
+    T aloneDeterminant{1};
+    T aloneExpected{1};
+    ASSERT_EQ(gauss_jordan::resumeDeterminant(alone, aloneDeterminant),
+              (gauss_jordan::resumeDeterminant<T, 1>(aloneSingle, aloneExpected)));
+    gauss_jordan::Block<T> reduced = m;
+    gauss_jordan::Block<T> reducedSingle = m;
+    std::vector<T> rhs(m.cells.begin(), m.cells.begin() + m.rows);
+    std::vector<T> rhsSingle = rhs;
+    ASSERT_EQ(gauss_jordan::reduceRows(reduced, rhs),
+              (gauss_jordan::reduceRows<T, 1>(reducedSingle, rhsSingle)));
+    for (std::size_t i = 0; i < rhs.size(); ++i)
+        ASSERT_TRUE(identical(rhs[i], rhsSingle[i])) << i;
+    for (std::size_t i = 0; i < reduced.cells.size(); ++i)
+        ASSERT_TRUE(identical(reduced.cells[i], reducedSingle.cells[i])) << i;
     if (!regular) return;
+    EXPECT_TRUE(identical(aloneDeterminant, aloneExpected));
     EXPECT_TRUE(identical(determinant, expectedDeterminant));
     for (std::size_t i = 0; i < inverse.cells.size(); ++i)
         ASSERT_TRUE(identical(inverse.cells[i], expected.cells[i])) << i;
@@ -273,6 +313,54 @@ IntegerMatrix randomWideMatrix(std::mt19937& engine, std::int32_t n, int digits)
         entry = test::big(text);
     }
     return m;
+}
+
+// The rank by the exact Euclid-style reduction, column by column.
+std::int32_t reducedRank(const IntegerMatrix& m) {
+    integer_reduction::Rows w{m.rows, m.cols, m.numerators};
+    integer_reduction::Rows none{m.rows, 0, {}};
+    int sign = 1;
+    std::int32_t rank = 0;
+    for (std::int32_t j = 0; j < m.cols && rank < m.rows; ++j) {
+        if (integer_reduction::reduceColumn(w, none, rank, j, sign, StopCheck::never())) ++rank;
+    }
+    return rank;
+}
+
+// The rank from primes is the exact reduction's on singular and deficient
+// matrices, square and not, with 2- and 30-digit entries: a zero row, a
+// duplicated row, a lower half of sums of upper rows, and multiples of the
+// first prime plus ones in the first column, whose rank modulo that prime is
+// 1 (the check starts again from another prime's pivots).
+TEST(IntegerElimination, RankFromPrimesIsTheExactReductions) {
+    std::mt19937 engine(47);
+    const BigInt firstPrime(static_cast<std::int64_t>(modular::PrimeSequence().next()));
+    for (const auto& [rows, cols] : {std::pair(7, 7), std::pair(10, 6), std::pair(6, 10)}) {
+        for (const int digits : {2, 30}) {
+            for (int kind = 0; kind < 4; ++kind) {
+                IntegerMatrix m = randomWideMatrix(engine, std::max(rows, cols), digits);
+                m.rows = rows;
+                m.cols = cols;
+                m.numerators.resize(static_cast<std::size_t>(rows) * cols);
+                for (std::int32_t j = 0; j < cols; ++j) {
+                    if (kind == 0) m.at(rows / 2, j) = BigInt(0);
+                    if (kind == 1) m.at(rows - 1, j) = m.at(1, j);
+                    for (std::int32_t i = rows / 2; kind == 2 && i < rows; ++i)
+                        m.at(i, j) = m.at(i % 3, j) + m.at(i % 2, j);
+                }
+                if (kind == 3) {
+                    for (std::int32_t i = 0; i < rows; ++i) {
+                        for (std::int32_t j = 0; j < cols; ++j)
+                            m.at(i, j) = m.at(i, j) * firstPrime + BigInt(j == 0 ? 1 : 0);
+                    }
+                }
+                const Outcome<std::int32_t> rank = IntegerElimination(m).rank();
+                EXPECT_EQ(rank.code, code::Ok);
+                EXPECT_EQ(rank.value, reducedRank(m))
+                    << rows << "x" << cols << " " << digits << " digits, kind " << kind;
+            }
+        }
+    }
 }
 
 // The determinant of the rows `rows` and the columns from `col` on, expanded
