@@ -105,7 +105,7 @@ template <class T, std::int32_t Steps = kFusedSteps<T>>
 [[nodiscard]] bool resumeDeterminant(Block<T>& a, T& result) {
     const std::int32_t n = a.rows;
     std::vector<T> pivotRows;
-    T inverses[Steps];
+    T inverses[Steps]{};
     for (std::int32_t first = 0; first < n; first += Steps) {
         const std::int32_t last = std::min(n, first + Steps);
         for (std::int32_t k = first; k < last; ++k) {
@@ -199,7 +199,7 @@ std::vector<std::int32_t> reduceRows(Block<T>& w, std::vector<T>& rhs) {
         return factors.data() + static_cast<std::size_t>(i) * Steps;
     };
     std::vector<T> pivotRows;
-    T pivots[Steps];
+    T pivots[Steps]{};
     std::int32_t r = 0;
     for (std::int32_t window = 0; window < w.cols && r < w.rows; window += Steps) {
         const std::int32_t end = std::min(w.cols, window + Steps);
