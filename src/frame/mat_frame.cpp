@@ -379,10 +379,14 @@ void TMatFrame::buildMenus() {
         action(Echelon)->setText(uiString(strings::id::ComplexEchelonItem));
         add(calc, Echelon);
     } else {
-        add(calc, Calculate);
-        add(calc, Solve);
+        // The step procedures run exactly on integer matrices ("exato"), so
+        // the integer mode reaches them from its menu too.
+        for (int command : {Calculate, Solve, Echelon, RowOperations}) {
+            add(calc, command);
+        }
     }
-    if (mode == WorkspaceMode::Real) action(Echelon)->setText(uiString(strings::id::EchelonItem));
+    if (mode != WorkspaceMode::Complex)
+        action(Echelon)->setText(uiString(strings::id::EchelonItem));
     add(calc, HelpSecondMenu);
 
     if (mode == WorkspaceMode::Real) {

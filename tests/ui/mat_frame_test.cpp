@@ -55,7 +55,8 @@ TEST_F(MatFrameTest, ModeSwitchesChangeCaptionAndMenuSet) {
     action(command::ModeInteger)->trigger();
     EXPECT_EQ(frame.windowTitle(), "lorvex [inteira]");
     EXPECT_EQ(itemsOf("&Calc"),
-              (QStringList{"&Uma matriz", "&Calcular ...", "&Resolver ...", "&Ajuda ..."}));
+              (QStringList{"&Uma matriz", "&Calcular ...", "&Resolver ...", "Forma &Escalonada ...",
+                           "&Operações nas linhas ...", "&Ajuda ..."}));
     EXPECT_TRUE(itemsOf("&Matriz").contains("&Unitária ..."));
     EXPECT_GE(frame.minimumWidth(), frame.menuBar()->sizeHint().width()) << "never narrower";
 }
