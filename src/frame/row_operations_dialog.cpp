@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "engine/result_codes.h"
 #include "frame/dialog_lines.h"
@@ -87,7 +88,8 @@ TOperDlg::TOperDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     addLine(*layout, {rows_, byColumns});
-    addLine(*layout, {load, matrix_, new ExactStepsBox(steps_, this)});
+    auto* exact = new ExactStepsBox(steps_, this);
+    addLine(*layout, {load, matrix_, exact});
     addLine(*layout, {factor_, indexLabel_, index_, multiply});
     addLine(*layout, {add, targetLabel_, target_});
     addLine(*layout, {swap, swapLabel_, first_, andLabel, second_});
@@ -108,6 +110,15 @@ TOperDlg::TOperDlg(StepOperations& steps, Prompter& prompter, QWidget* parent)
             steps_.OperSwap(toStdString(first_->text()), toStdString(second_->text()), columns()));
     });
     connect(check, &QPushButton::clicked, this, &TOperDlg::checkStep);
+    // An integer calculation has no decimal point: with exact steps the
+    // default factor is written as the fraction it is, which reads the same
+    // in real mode.
+    const auto suitDefaultFactor = [this](bool exactSteps) {
+        const auto [from, to] = exactSteps ? std::pair("1.5", "3/2") : std::pair("3/2", "1.5");
+        if (factor_->text() == QLatin1String(from)) factor_->setText(QLatin1String(to));
+    };
+    suitDefaultFactor(exact->isChecked());
+    connect(exact, &QCheckBox::toggled, this, suitDefaultFactor);
     connect(undo_, &QPushButton::clicked, this, [this] {
         // Only memory running out keeps an enabled "desfazer" from undoing.
         report(steps_.OperUndo() ? code::Ok : code::OutOfMemory);

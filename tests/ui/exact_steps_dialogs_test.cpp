@@ -99,6 +99,10 @@ TEST_F(ExactStepsDialogsTest, ConferirAnswersAndTakesTheNextStep) {
     press(dialog, "check");
     EXPECT_EQ(shown(StepDocument::Operations), QStringList({"4", "2", "0", "1", "denom 2"}));
     EXPECT_TRUE(dialog->findChild<QPushButton*>("undo")->isEnabled());
+
+    press(dialog, "multiply");
+    EXPECT_EQ(shown(StepDocument::Operations), QStringList({"6", "3", "0", "1", "denom 2"}))
+        << "the default factor 1.5 is offered as 3/2";
 }
 
 }  // namespace
