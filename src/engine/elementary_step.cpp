@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/echelon.h"
+#include "engine/elementary_step_search.h"
 #include "engine/guarded.h"
 #include "engine/result_codes.h"
 
@@ -45,65 +46,29 @@ class RowMatcher {
 
     // The factor a that would make to's row k equal a * from's row i plus
     // (addTo) from's row k, read at from's largest entry of row i; nullopt
-    // for a zero row.
+    // for a zero row or a negligible factor.
     std::optional<Complex> factor(std::int32_t k, std::int32_t i, bool addTo) const {
         std::int32_t best = 0;
         for (std::int32_t c = 1; c < from_.cols; ++c)
             if (size(from_.at(i, c)) > size(from_.at(i, best))) best = c;
         if (isZero(from_.at(i, best))) return std::nullopt;
         const Complex target = to_.at(k, best) - (addTo ? from_.at(k, best) : ZERO);
-        return target / from_.at(i, best);
+        const Complex a = target / from_.at(i, best);
+        // A factor that is zero within the tolerance would destroy or keep the row.
+        if (size(a) <= tolerance_) return std::nullopt;
+        return a;
     }
 
-    // A factor that is zero within the tolerance would destroy or keep the row.
-    bool negligible(Complex a) const { return size(a) <= tolerance_; }
+    static RowColumnOperation operation(OperationKind kind, std::int32_t i, std::int32_t j,
+                                        Complex a) {
+        return {kind, i, j, a};
+    }
 
   private:
     const ComplexMatrix& from_;
     const ComplexMatrix& to_;
     long double tolerance_;
 };
-
-// The one row operation that turns `from` into `to`, if there is one.
-std::optional<RowColumnOperation> rowOperation(const ComplexMatrix& from, const ComplexMatrix& to,
-                                               long double tolerance) {
-    const RowMatcher matcher(from, to, tolerance);
-    std::vector<std::int32_t> changed;
-    for (std::int32_t k = 0; k < from.rows; ++k)
-        if (!matcher.rowsEqual(k, k)) changed.push_back(k);
-    if (changed.size() == 2) {
-        const std::int32_t k = changed[0];
-        const std::int32_t l = changed[1];
-        if (matcher.rowsEqual(k, l) && matcher.rowsEqual(l, k))
-            return RowColumnOperation{OperationKind::ExchangeRows, k, l, ONE};
-        return std::nullopt;
-    }
-    if (changed.size() != 1) return std::nullopt;
-    const std::int32_t k = changed[0];
-    if (const auto a = matcher.factor(k, k, false);
-        a && !matcher.negligible(*a) && matcher.matches(k, k, *a, false)) {
-        return RowColumnOperation{OperationKind::ScaleRow, k, k, *a};
-    }
-    for (std::int32_t i = 0; i < from.rows; ++i) {
-        if (i == k) continue;
-        if (const auto a = matcher.factor(k, i, true);
-            a && !matcher.negligible(*a) && matcher.matches(k, i, *a, true)) {
-            return RowColumnOperation{OperationKind::AddRowMultiple, i, k, *a};
-        }
-    }
-    return std::nullopt;
-}
-
-OperationKind onColumns(OperationKind kind) {
-    switch (kind) {
-        case OperationKind::ExchangeRows:
-            return OperationKind::ExchangeColumns;
-        case OperationKind::ScaleRow:
-            return OperationKind::ScaleColumn;
-        default:
-            return OperationKind::AddColumnMultiple;
-    }
-}
 
 bool sameWithin(const ComplexMatrix& a, const ComplexMatrix& b, long double tolerance) {
     for (std::size_t k = 0; k < a.cells.size(); ++k)
@@ -127,10 +92,14 @@ int findElementaryStep(const ComplexMatrix& current, const ComplexMatrix& next,
     if (current.rows != next.rows || current.cols != next.cols) return code::Ok;
     return runGuarded([&] {
         const long double absolute = tolerance * std::max(largestSize(current), largestSize(next));
-        std::optional<RowColumnOperation> found = rowOperation(current, next, absolute);
+        std::optional<RowColumnOperation> found =
+            elementary_search::rowOperation(RowMatcher(current, next, absolute), current.rows);
         if (!found) {
-            found = rowOperation(transposed(current), transposed(next), absolute);
-            if (found) found->kind = onColumns(found->kind);
+            const ComplexMatrix fromColumns = transposed(current);
+            const ComplexMatrix toColumns = transposed(next);
+            found = elementary_search::rowOperation(RowMatcher(fromColumns, toColumns, absolute),
+                                                    fromColumns.rows);
+            if (found) found->kind = elementary_search::onColumns(found->kind);
         }
         if (found) {
             result.elementary = true;

@@ -5,6 +5,7 @@
 
 #include "engine/echelon.h"
 #include "engine/elementary_step.h"
+#include "engine/elementary_step_search.h"
 #include "engine/guarded.h"
 #include "engine/result_codes.h"
 
@@ -62,52 +63,16 @@ class ExactRowMatcher {
         return std::nullopt;
     }
 
+    static RowColumnOperation operation(OperationKind kind, std::int32_t i, std::int32_t j,
+                                        const Fraction& a) {
+        return {kind, i, j, Complex{approximate(a), 0.0L}, a};
+    }
+
   private:
     const Fractions& from_;
     const Fractions& to_;
     const StopCheck& stop_;
 };
-
-RowColumnOperation exactOperation(OperationKind kind, std::int32_t i, std::int32_t j,
-                                  const Fraction& a) {
-    return {kind, i, j, Complex{approximate(a), 0.0L}, a};
-}
-
-std::optional<RowColumnOperation> rowOperation(const Fractions& from, const Fractions& to,
-                                               const StopCheck& stop) {
-    const ExactRowMatcher matcher(from, to, stop);
-    std::vector<std::int32_t> changed;
-    for (std::int32_t k = 0; k < from.rows; ++k)
-        if (!matcher.rowsEqual(k, k)) changed.push_back(k);
-    if (changed.size() == 2) {
-        const std::int32_t k = changed[0];
-        const std::int32_t l = changed[1];
-        if (matcher.rowsEqual(k, l) && matcher.rowsEqual(l, k))
-            return RowColumnOperation{OperationKind::ExchangeRows, k, l, ONE, std::nullopt};
-        return std::nullopt;
-    }
-    if (changed.size() != 1) return std::nullopt;
-    const std::int32_t k = changed[0];
-    if (const auto a = matcher.factor(k, k, false); a && matcher.matches(k, k, *a, false))
-        return exactOperation(OperationKind::ScaleRow, k, k, *a);
-    for (std::int32_t i = 0; i < from.rows; ++i) {
-        if (i == k) continue;
-        if (const auto a = matcher.factor(k, i, true); a && matcher.matches(k, i, *a, true))
-            return exactOperation(OperationKind::AddRowMultiple, i, k, *a);
-    }
-    return std::nullopt;
-}
-
-OperationKind onColumns(OperationKind kind) {
-    switch (kind) {
-        case OperationKind::ExchangeRows:
-            return OperationKind::ExchangeColumns;
-        case OperationKind::ScaleRow:
-            return OperationKind::ScaleColumn;
-        default:
-            return OperationKind::AddColumnMultiple;
-    }
-}
 
 int reducedForm(const IntegerMatrix& m, IntegerMatrix& reduced, const StopCheck& stop) {
     ExactEchelonSteps steps;
@@ -126,10 +91,14 @@ int findElementaryStep(const IntegerMatrix& current, const IntegerMatrix& next,
     return runGuarded([&] {
         const Fractions from{current.rows, current.cols, fractionsOf(current, stop)};
         const Fractions to{next.rows, next.cols, fractionsOf(next, stop)};
-        std::optional<RowColumnOperation> found = rowOperation(from, to, stop);
+        std::optional<RowColumnOperation> found =
+            elementary_search::rowOperation(ExactRowMatcher(from, to, stop), from.rows);
         if (!found) {
-            found = rowOperation(from.transposed(), to.transposed(), stop);
-            if (found) found->kind = onColumns(found->kind);
+            const Fractions fromColumns = from.transposed();
+            const Fractions toColumns = to.transposed();
+            found = elementary_search::rowOperation(ExactRowMatcher(fromColumns, toColumns, stop),
+                                                    fromColumns.rows);
+            if (found) found->kind = elementary_search::onColumns(found->kind);
         }
         if (found) {
             result.elementary = true;
