@@ -28,6 +28,16 @@ namespace lorvex {
 // (the result is then the last one computed).
 [[nodiscard]] int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result);
 
+// The real kernels perform the operations of the complex ones on the real
+// parts, so they give the same values.
+[[nodiscard]] int sum(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
+[[nodiscard]] int difference(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
+[[nodiscard]] int multiple(const RealMatrix& a, long double factor, RealMatrix& result);
+[[nodiscard]] int product(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
+[[nodiscard]] int transpose(const RealMatrix& a, RealMatrix& result);
+[[nodiscard]] int join(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
+[[nodiscard]] int power(const RealMatrix& m, long double exponent, RealMatrix& result);
+
 // The integer results are normalised.
 [[nodiscard]] int sum(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
                       const StopCheck& stop = StopCheck::never());

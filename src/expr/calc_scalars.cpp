@@ -82,6 +82,10 @@ int scale(const ComplexMatrix& m, const CalcNode& factor, ComplexMatrix& out, co
     return multiple(m, factor.value, out);
 }
 
+int scale(const RealMatrix& m, const CalcNode& factor, RealMatrix& out, const StopCheck&) {
+    return multiple(m, factor.value.re, out);
+}
+
 int scale(const IntegerMatrix& m, const CalcNode& factor, IntegerMatrix& out,
           const StopCheck& stop) {
     return scaleExactly(m, factor.exact, out, stop);
@@ -92,6 +96,12 @@ int scaleByInverse(const ComplexMatrix& m, const CalcNode& divisor, ComplexMatri
     return multiple(m, ONE / divisor.value, out);
 }
 
+// The complex quotient's real part, as the complex matrix would be scaled.
+int scaleByInverse(const RealMatrix& m, const CalcNode& divisor, RealMatrix& out,
+                   const StopCheck&) {
+    return multiple(m, (ONE / divisor.value).re, out);
+}
+
 int scaleByInverse(const IntegerMatrix& m, const CalcNode& divisor, IntegerMatrix& out,
                    const StopCheck& stop) {
     const Fraction inverse{divisor.exact.denominator, divisor.exact.numerator};
@@ -99,6 +109,10 @@ int scaleByInverse(const IntegerMatrix& m, const CalcNode& divisor, IntegerMatri
 }
 
 int power(const ComplexMatrix& m, const CalcNode& exponent, ComplexMatrix& out, const StopCheck&) {
+    return lorvex::power(m, exponent.value.re, out);
+}
+
+int power(const RealMatrix& m, const CalcNode& exponent, RealMatrix& out, const StopCheck&) {
     return lorvex::power(m, exponent.value.re, out);
 }
 

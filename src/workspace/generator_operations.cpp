@@ -219,7 +219,7 @@ int GeneratorOperations::CopyColumn(std::int32_t source, std::int32_t result,
         } else {
             ComplexMatrix copy(rows, 1);
             for (std::int32_t i = 0; i < rows; ++i)
-                copy.at(i, 0) = document->Cells()[at(i)];
+                copy.at(i, 0) = document->complexEntry(i, c - 1);
             block = std::move(copy);
         }
         std::string description(strings::byId(strings::id::Column));
