@@ -32,7 +32,10 @@ namespace lorvex {
 // parts, so they give the same values.
 [[nodiscard]] int sum(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
 [[nodiscard]] int difference(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
-[[nodiscard]] int multiple(const RealMatrix& a, long double factor, RealMatrix& result);
+// The real parts of a times a complex factor, as the complex kernel gives them
+// for entries whose imaginary parts are +0: x·re − 0·im, which only tells
+// the sign of a zero.
+[[nodiscard]] int multiple(const RealMatrix& a, Complex factor, RealMatrix& result);
 [[nodiscard]] int product(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
 [[nodiscard]] int transpose(const RealMatrix& a, RealMatrix& result);
 [[nodiscard]] int join(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);

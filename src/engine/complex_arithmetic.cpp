@@ -240,8 +240,11 @@ int difference(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {
     return elementwise(a, b, result, [](long double x, long double y) { return x - y; });
 }
 
-int multiple(const RealMatrix& a, long double factor, RealMatrix& result) {
-    return elementwise(a, a, result, [factor](long double x, long double) { return x * factor; });
+int multiple(const RealMatrix& a, Complex factor, RealMatrix& result) {
+    const long double zeroTimesImaginary = 0.0L * factor.im;
+    return elementwise(a, a, result, [&](long double x, long double) {
+        return x * factor.re - zeroTimesImaginary;
+    });
 }
 
 int product(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {

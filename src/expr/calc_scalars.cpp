@@ -83,7 +83,7 @@ int scale(const ComplexMatrix& m, const CalcNode& factor, ComplexMatrix& out, co
 }
 
 int scale(const RealMatrix& m, const CalcNode& factor, RealMatrix& out, const StopCheck&) {
-    return multiple(m, factor.value.re, out);
+    return multiple(m, factor.value, out);
 }
 
 int scale(const IntegerMatrix& m, const CalcNode& factor, IntegerMatrix& out,
@@ -96,10 +96,9 @@ int scaleByInverse(const ComplexMatrix& m, const CalcNode& divisor, ComplexMatri
     return multiple(m, ONE / divisor.value, out);
 }
 
-// The complex quotient's real part, as the complex matrix would be scaled.
 int scaleByInverse(const RealMatrix& m, const CalcNode& divisor, RealMatrix& out,
                    const StopCheck&) {
-    return multiple(m, (ONE / divisor.value).re, out);
+    return multiple(m, ONE / divisor.value, out);
 }
 
 int scaleByInverse(const IntegerMatrix& m, const CalcNode& divisor, IntegerMatrix& out,

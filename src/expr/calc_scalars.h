@@ -28,8 +28,8 @@ bool isZero(const CalcNode& scalar);
 // the kernels: code::OutOfMemory, and in integer mode code::UserStop.
 [[nodiscard]] int scale(const ComplexMatrix& m, const CalcNode& factor, ComplexMatrix& out,
                         const StopCheck&);
-// A real matrix takes the scalar's real part: in real mode no scalar of a
-// calculation has another.
+// A real matrix keeps the real parts (in real mode no scalar of a
+// calculation has another part than the sign of a zero).
 [[nodiscard]] int scale(const RealMatrix& m, const CalcNode& factor, RealMatrix& out,
                         const StopCheck&);
 [[nodiscard]] int scale(const IntegerMatrix& m, const CalcNode& factor, IntegerMatrix& out,

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "engine/arithmetic.h"
 #include "engine/elimination.h"
 #include "engine/gauss_jordan.h"
 #include "engine/gauss_jordan_inverse.h"
@@ -51,7 +52,9 @@ TEST(RealElimination, GivesTheComplexPathsValuesToTheLastBit) {
             Complex determinant = ZERO;
             const bool regular = gauss_jordan::invert(a, b, determinant);
             ASSERT_EQ(inverse.code, regular ? code::Ok : code::Singular);
-            if (singular == 1 || (singular == 2 && n > 1)) EXPECT_FALSE(regular);
+            if (singular == 1 || (singular == 2 && n > 1)) {
+                EXPECT_FALSE(regular);
+            }
             for (std::size_t k = 0; regular && k < b.cells.size(); ++k)
                 ASSERT_TRUE(sameBits(inverse.value.cells[k], b.cells[k])) << k;
 
@@ -67,6 +70,36 @@ TEST(RealElimination, GivesTheComplexPathsValuesToTheLastBit) {
             EXPECT_EQ(real.rank().value, ComplexElimination(c).rank().value);
         }
     }
+}
+
+// The elementwise kernels, whose complex forms have no real path of their
+// own; a negative zero's imaginary part changes the sign of a zero product.
+TEST(RealArithmetic, GivesTheComplexKernelsValuesToTheLastBit) {
+    std::mt19937 engine(7);
+    RealMatrix a = randomReal(engine, 4, 5, 0);
+    const RealMatrix b = randomReal(engine, 4, 5, 0);
+    a.at(0, 0) = 0.0L;
+    a.at(0, 1) = -0.0L;
+    const auto expectSame = [](const RealMatrix& real, const ComplexMatrix& complex) {
+        ASSERT_EQ(real.cells.size(), complex.cells.size());
+        for (std::size_t k = 0; k < real.cells.size(); ++k)
+            EXPECT_TRUE(sameBits(real.cells[k], complex.cells[k])) << k;
+    };
+    for (const Complex factor : {Complex{-2, -0.0L}, Complex{-2, 0}, Complex{3, -0.0L}, ONE}) {
+        RealMatrix real;
+        ComplexMatrix complex;
+        ASSERT_EQ(multiple(a, factor, real), code::Ok);
+        ASSERT_EQ(multiple(complexMatrixOf(a), factor, complex), code::Ok);
+        expectSame(real, complex);
+    }
+    RealMatrix real;
+    ComplexMatrix complex;
+    ASSERT_EQ(difference(a, b, real), code::Ok);
+    ASSERT_EQ(difference(complexMatrixOf(a), complexMatrixOf(b), complex), code::Ok);
+    expectSame(real, complex);
+    ASSERT_EQ(sum(a, b, real), code::Ok);
+    ASSERT_EQ(sum(complexMatrixOf(a), complexMatrixOf(b), complex), code::Ok);
+    expectSame(real, complex);
 }
 
 }  // namespace
