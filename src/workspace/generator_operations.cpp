@@ -90,26 +90,39 @@ int GeneratorOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std
         rc = checkBoundsAndSize(kind, rc, hi < lo, rowCount, colCount);
         if (rc != code::Ok) return rc;
 
-        const bool complexMode = context_.workspace.Mode() == WorkspaceMode::Complex;
-        ComplexMatrix block;
+        const ElementKind elementKind = elementKindOf(context_.workspace.Mode());
+        // The large ones are made as the mode holds them; the others are
+        // complex, and a real place takes their real parts.
+        MatrixData block;
+        ComplexMatrix complexBlock;
         switch (kind) {
             case NewMatrixKind::Zeros:
-                block = ComplexMatrix(rowCount, colCount);
+                block = zeroMatrix(elementKind, rowCount, colCount);
                 break;
             case NewMatrixKind::Random:
-                rc = randomMatrix(rowCount, colCount, lo, hi, complexMode, context_.random, block);
+                if (elementKind == ElementKind::Real) {
+                    RealMatrix realBlock;
+                    rc = randomMatrix(rowCount, colCount, lo, hi, context_.random, realBlock);
+                    block = std::move(realBlock);
+                } else {
+                    rc = randomMatrix(rowCount, colCount, lo, hi, context_.random, complexBlock);
+                    block = std::move(complexBlock);
+                }
                 break;
             case NewMatrixKind::Diagonal:
-                rc = diagonalMatrix(rowCount, diagonalValue, block);
+                rc = diagonalMatrix(rowCount, diagonalValue, complexBlock);
+                block = std::move(complexBlock);
                 break;
             case NewMatrixKind::ProbabilityRows:
             case NewMatrixKind::ProbabilityColumns:
-                rc = probabilityMatrix(rowCount, colCount, unitSums(kind), context_.random, block);
+                rc = probabilityMatrix(rowCount, colCount, unitSums(kind), context_.random,
+                                       complexBlock);
+                block = std::move(complexBlock);
                 break;
         }
         if (rc != code::Ok) return rc;
-        return placeDescribed(context_.workspace, elementKindOf(context_.workspace.Mode()), letter,
-                              block, generatorDescription(kind, lower, upper));
+        return placeDescribed(context_.workspace, elementKind, letter, block,
+                              generatorDescription(kind, lower, upper));
     });
 }
 
