@@ -173,14 +173,16 @@ int GeneratorOperations::Formula(std::int32_t letter, std::string_view rows, std
         const std::int32_t rowCount = leadingInteger(rows);
         const std::int32_t colCount = leadingInteger(cols);
         if (sizeOutOfRange(rowCount, colCount)) return code::OutOfRange;
-        ComplexMatrix block(rowCount, colCount);
+        const bool complexMode = context_.workspace.Mode() == WorkspaceMode::Complex;
+        MatrixData block = complexMode ? MatrixData(ComplexMatrix(rowCount, colCount))
+                                       : MatrixData(RealMatrix(rowCount, colCount));
+        auto* realBlock = std::get_if<RealMatrix>(&block);
 
         std::unique_ptr<ExprNode> tree;
         if (const int rc = context_.ParserHost.Compile(formula, tree, stop); rc != code::Ok)
             return rc;
         // In complex mode the compiler has made every i of the formula the
         // imaginary unit, so setting I there only changes the variable.
-        const bool complexMode = context_.workspace.Mode() == WorkspaceMode::Complex;
         for (std::int32_t i = 0; i < rowCount; ++i) {
             stop.poll();
             for (std::int32_t j = 0; j < colCount; ++j) {
@@ -192,8 +194,11 @@ int GeneratorOperations::Formula(std::int32_t letter, std::string_view rows, std
                 if (rc == code::UserStop) return rc;
                 // A formula without a value at some entry makes no matrix.
                 if (rc != code::Ok) return code::CannotCalculate;
-                const Complex value = tree->value;
-                block.at(i, j) = complexMode ? value : Complex{value.re, 0.0L};
+                if (realBlock != nullptr) {
+                    realBlock->at(i, j) = tree->value.re;
+                } else {
+                    std::get<ComplexMatrix>(block).at(i, j) = tree->value;
+                }
             }
         }
         FreeExpr(std::move(tree));
