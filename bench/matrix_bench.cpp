@@ -1,5 +1,5 @@
-// Complex inverse, determinant and product of random n x n matrices, real and
-// complex, and the exact determinant and inverse of random integer matrices
+// Inverse, determinant and product of random n x n real and complex
+// matrices, and the exact determinant and inverse of random integer matrices
 // with entries in -99 ... 99.
 
 #include <benchmark/benchmark.h>
@@ -15,6 +15,7 @@ namespace {
 using lorvex::Complex;
 using lorvex::ComplexMatrix;
 using lorvex::IntegerMatrix;
+using lorvex::RealMatrix;
 
 ComplexMatrix randomMatrix(std::int32_t n, bool complex, unsigned seed) {
     std::mt19937 engine(seed);
@@ -25,8 +26,19 @@ ComplexMatrix randomMatrix(std::int32_t n, bool complex, unsigned seed) {
     return m;
 }
 
+// The real entries that randomMatrix draws with `complex` false.
+RealMatrix randomRealMatrix(std::int32_t n, unsigned seed) {
+    return lorvex::realPartsOf(randomMatrix(n, false, seed));
+}
+
 void inverse(benchmark::State& state, bool complex) {
     const auto n = static_cast<std::int32_t>(state.range(0));
+    if (!complex) {
+        const RealMatrix m = randomRealMatrix(n, 7);
+        for (auto _ : state)
+            benchmark::DoNotOptimize(lorvex::RealElimination(m).inverse());
+        return;
+    }
     const ComplexMatrix m = randomMatrix(n, complex, 7);
     for (auto _ : state)
         benchmark::DoNotOptimize(lorvex::ComplexElimination(m).inverse());
@@ -36,6 +48,12 @@ BENCHMARK_CAPTURE(inverse, complex, true)->Arg(100)->Arg(500)->Unit(benchmark::k
 
 void determinant(benchmark::State& state, bool complex) {
     const auto n = static_cast<std::int32_t>(state.range(0));
+    if (!complex) {
+        const RealMatrix m = randomRealMatrix(n, 7);
+        for (auto _ : state)
+            benchmark::DoNotOptimize(lorvex::RealElimination(m).determinant());
+        return;
+    }
     const ComplexMatrix m = randomMatrix(n, complex, 7);
     for (auto _ : state)
         benchmark::DoNotOptimize(lorvex::ComplexElimination(m).determinant());
@@ -45,6 +63,14 @@ BENCHMARK_CAPTURE(determinant, complex, true)->Arg(100)->Arg(500)->Unit(benchmar
 
 void product(benchmark::State& state, bool complex) {
     const auto n = static_cast<std::int32_t>(state.range(0));
+    if (!complex) {
+        const RealMatrix a = randomRealMatrix(n, 8);
+        const RealMatrix b = randomRealMatrix(n, 9);
+        RealMatrix result;
+        for (auto _ : state)
+            benchmark::DoNotOptimize(lorvex::product(a, b, result));
+        return;
+    }
     const ComplexMatrix a = randomMatrix(n, complex, 8);
     const ComplexMatrix b = randomMatrix(n, complex, 9);
     ComplexMatrix result;
@@ -115,9 +141,9 @@ BENCHMARK_CAPTURE(integerSingularRank, half, true)->Arg(20)->Arg(80)->Unit(bench
 // it alone (--benchmark_filter=inversePeakMemory), since the peak is the
 // whole process's.
 void inversePeakMemory(benchmark::State& state) {
-    const ComplexMatrix m = randomMatrix(1000, false, 7);
+    const RealMatrix m = randomRealMatrix(1000, 7);
     for (auto _ : state)
-        benchmark::DoNotOptimize(lorvex::ComplexElimination(m).inverse());
+        benchmark::DoNotOptimize(lorvex::RealElimination(m).inverse());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;

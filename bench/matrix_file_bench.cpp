@@ -23,9 +23,9 @@ std::filesystem::path benchFile(const std::string& name) {
 MatrixFile realFile(std::int32_t n) {
     std::mt19937_64 engine(3);
     std::uniform_real_distribution<double> value(-1000.0, 1000.0);
-    lorvex::ComplexMatrix matrix(n, n);
-    for (lorvex::Complex& cell : matrix.cells)
-        cell.re = static_cast<long double>(value(engine)) / 3.0L;
+    lorvex::RealMatrix matrix(n, n);
+    for (long double& cell : matrix.cells)
+        cell = static_cast<long double>(value(engine)) / 3.0L;
     MatrixFile file;
     file.rows = n;
     file.cols = n;

@@ -30,7 +30,7 @@ std::string table(int rows, int cols) {
 void paste1000x1000(benchmark::State& state) {
     const std::string text = table(1000, 1000);
     for (auto _ : state) {
-        lorvex::ComplexMatrix block;
+        lorvex::RealMatrix block;
         if (lorvex::scanPastedText(text, block) != lorvex::code::Ok)
             state.SkipWithError("paste failed");
         benchmark::DoNotOptimize(block);

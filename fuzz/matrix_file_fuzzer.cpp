@@ -39,6 +39,11 @@ void checkConsistent(const MatrixFile& file) {
         const auto& matrix = std::get<lorvex::IntegerMatrix>(file.entries);
         check(matrix.numerators.size() == count && !matrix.denominator.isZero() &&
               !matrix.denominator.isNegative());
+    } else if (file.kind == lorvex::matrix_kind::kReal) {
+        const auto& cells = std::get<lorvex::RealMatrix>(file.entries).cells;
+        check(cells.size() == count);
+        for (const long double cell : cells)
+            check(std::isfinite(cell));
     } else {
         const auto& cells = std::get<lorvex::ComplexMatrix>(file.entries).cells;
         check(cells.size() == count);

@@ -22,16 +22,16 @@ void check(bool condition) {
 // The scan's promises for one text.
 void checkScan(std::string_view text) {
     const bool hasField = text.find_first_of("0123456789.-") != std::string_view::npos;
-    const lorvex::ComplexMatrix before(1, 3);
-    lorvex::ComplexMatrix block = before;
+    const lorvex::RealMatrix before(1, 3);
+    lorvex::RealMatrix block = before;
     const int rc = lorvex::scanPastedText(text, block);
     if (rc == lorvex::code::Ok) {
         check(hasField);
         check(block.rows >= 1 && block.cols >= 1);
         check(std::uint64_t(block.rows) * std::uint64_t(block.cols) <=
               static_cast<std::uint64_t>(lorvex::kMaxMatrixEntries));
-        for (const lorvex::Complex& cell : block.cells)
-            check(cell.im == 0.0L && std::isfinite(cell.re));
+        for (const long double cell : block.cells)
+            check(std::isfinite(cell));
     } else {
         check(rc == lorvex::code::NothingToDo ? !hasField : rc == lorvex::code::OutOfRange);
         check(block == before);

@@ -53,14 +53,15 @@ std::string matrixJson(const MatrixDocument& document) {
         matrix.addString("den", document.Denominator().toText());
         return matrix.text();
     }
-    const std::vector<Complex>& cells = document.Cells();
+    const auto entry = [&](std::int32_t k) {
+        return document.complexEntry(k / document.Cols(), k % document.Cols());
+    };
     matrix.addRaw("re", rowsJson(document, [&](std::int32_t k) {
-                      return significantDigits(cells[static_cast<std::size_t>(k)].re, kExactDigits);
+                      return significantDigits(entry(k).re, kExactDigits);
                   }));
     if (document.Kind() == ElementKind::Complex) {
         matrix.addRaw("im", rowsJson(document, [&](std::int32_t k) {
-                          return significantDigits(cells[static_cast<std::size_t>(k)].im,
-                                                   kExactDigits);
+                          return significantDigits(entry(k).im, kExactDigits);
                       }));
     }
     return matrix.text();

@@ -28,6 +28,19 @@ namespace lorvex {
 // (the result is then the last one computed).
 [[nodiscard]] int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result);
 
+// The real kernels perform the operations of the complex ones on the real
+// parts, so they give the same values.
+[[nodiscard]] int sum(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
+[[nodiscard]] int difference(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
+// The real parts of a times a complex factor, as the complex kernel gives them
+// for entries whose imaginary parts are +0: x·re − 0·im, which only tells
+// the sign of a zero.
+[[nodiscard]] int multiple(const RealMatrix& a, Complex factor, RealMatrix& result);
+[[nodiscard]] int product(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
+[[nodiscard]] int transpose(const RealMatrix& a, RealMatrix& result);
+[[nodiscard]] int join(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
+[[nodiscard]] int power(const RealMatrix& m, long double exponent, RealMatrix& result);
+
 // The integer results are normalised.
 [[nodiscard]] int sum(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,
                       const StopCheck& stop = StopCheck::never());

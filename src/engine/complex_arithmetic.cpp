@@ -9,11 +9,10 @@
 namespace lorvex {
 namespace {
 
-template <class Combine>
-[[nodiscard]] int elementwise(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result,
-                              Combine combine) {
+template <class Matrix, class Combine>
+[[nodiscard]] int elementwise(const Matrix& a, const Matrix& b, Matrix& result, Combine combine) {
     return runGuarded([&] {
-        ComplexMatrix out(a.rows, a.cols);
+        Matrix out(a.rows, a.cols);
         for (std::size_t i = 0; i < out.cells.size(); ++i) {
             out.cells[i] = combine(a.cells[i], b.cells[i]);
         }
@@ -112,6 +111,51 @@ void multiplyBlocks(const T* a, const T* b, T* c, std::int32_t rows, std::int32_
     return overflow ? code::TooBig : code::Ok;
 }
 
+[[nodiscard]] int multiplyChecked(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {
+    RealMatrix out(a.rows, b.cols);
+    multiplyBlocks(a.cells.data(), b.cells.data(), out.cells.data(), a.rows, a.cols, b.cols);
+    bool overflow = false;
+    for (const long double element : out.cells)
+        overflow = overflow || std::fabs(element) > kOverflowLimit;
+    result = std::move(out);
+    return overflow ? code::TooBig : code::Ok;
+}
+
+Outcome<ComplexMatrix> inverseOf(const ComplexMatrix& m) {
+    return ComplexElimination(m).inverse();
+}
+Outcome<RealMatrix> inverseOf(const RealMatrix& m) {
+    return RealElimination(m).inverse();
+}
+
+template <class Matrix>
+[[nodiscard]] int transposed(const Matrix& a, Matrix& result) {
+    return runGuarded([&] {
+        Matrix out(a.cols, a.rows);
+        for (std::int32_t i = 0; i < a.rows; ++i) {
+            for (std::int32_t j = 0; j < a.cols; ++j)
+                out.at(j, i) = a.at(i, j);
+        }
+        result = std::move(out);
+        return code::Ok;
+    });
+}
+
+template <class Matrix>
+[[nodiscard]] int joined(const Matrix& a, const Matrix& b, Matrix& result) {
+    return runGuarded([&] {
+        Matrix out(a.rows, a.cols + b.cols);
+        for (std::int32_t i = 0; i < a.rows; ++i) {
+            for (std::int32_t j = 0; j < a.cols; ++j)
+                out.at(i, j) = a.at(i, j);
+            for (std::int32_t j = 0; j < b.cols; ++j)
+                out.at(i, a.cols + j) = b.at(i, j);
+        }
+        result = std::move(out);
+        return code::Ok;
+    });
+}
+
 // The exponent rounded to the nearest integer, halves toward zero, clamped to
 // the 32-bit range.
 long double roundedExponent(long double exponent) {
@@ -144,42 +188,27 @@ int product(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& resul
 }
 
 int transpose(const ComplexMatrix& a, ComplexMatrix& result) {
-    return runGuarded([&] {
-        ComplexMatrix out(a.cols, a.rows);
-        for (std::int32_t i = 0; i < a.rows; ++i) {
-            for (std::int32_t j = 0; j < a.cols; ++j)
-                out.at(j, i) = a.at(i, j);
-        }
-        result = std::move(out);
-        return code::Ok;
-    });
+    return transposed(a, result);
 }
 
 int join(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result) {
-    return runGuarded([&] {
-        ComplexMatrix out(a.rows, a.cols + b.cols);
-        for (std::int32_t i = 0; i < a.rows; ++i) {
-            for (std::int32_t j = 0; j < a.cols; ++j)
-                out.at(i, j) = a.at(i, j);
-            for (std::int32_t j = 0; j < b.cols; ++j)
-                out.at(i, a.cols + j) = b.at(i, j);
-        }
-        result = std::move(out);
-        return code::Ok;
-    });
+    return joined(a, b, result);
 }
 
-int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result) {
+namespace {
+
+template <class Matrix>
+[[nodiscard]] int raised(const Matrix& m, long double exponent, Matrix& result) {
     if (!std::isfinite(exponent)) return code::IntegerExpected;
     const long double rounded = roundedExponent(exponent);
     if (std::fabs(rounded - exponent) > kZeroTolerance) return code::IntegerExpected;
     auto k = static_cast<std::int64_t>(rounded);
 
     return runGuarded([&] {
-        ComplexMatrix accumulated = ComplexMatrix::identity(m.rows);
-        ComplexMatrix base = m;
+        Matrix accumulated = Matrix::identity(m.rows);
+        Matrix base = m;
         if (k < 0) {
-            Outcome<ComplexMatrix> inverse = ComplexElimination(m).inverse();
+            auto inverse = inverseOf(m);
             if (inverse.code != code::Ok) return inverse.code;
             base = std::move(inverse.value);
             k = -k;
@@ -195,6 +224,43 @@ int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result) {
         result = std::move(accumulated);
         return rc;
     });
+}
+
+}  // namespace
+
+int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result) {
+    return raised(m, exponent, result);
+}
+
+int sum(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {
+    return elementwise(a, b, result, [](long double x, long double y) { return x + y; });
+}
+
+int difference(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {
+    return elementwise(a, b, result, [](long double x, long double y) { return x - y; });
+}
+
+int multiple(const RealMatrix& a, Complex factor, RealMatrix& result) {
+    const long double zeroTimesImaginary = 0.0L * factor.im;
+    return elementwise(a, a, result, [&](long double x, long double) {
+        return x * factor.re - zeroTimesImaginary;
+    });
+}
+
+int product(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {
+    return runGuarded([&] { return multiplyChecked(a, b, result); });
+}
+
+int transpose(const RealMatrix& a, RealMatrix& result) {
+    return transposed(a, result);
+}
+
+int join(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {
+    return joined(a, b, result);
+}
+
+int power(const RealMatrix& m, long double exponent, RealMatrix& result) {
+    return raised(m, exponent, result);
 }
 
 }  // namespace lorvex

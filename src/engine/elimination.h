@@ -10,7 +10,7 @@
 #include "engine/rational.h"
 #include "engine/stop_check.h"
 
-// Trace, determinant, inverse and rank of real/complex and integer matrices.
+// Trace, determinant, inverse and rank of real, complex and integer matrices.
 // An elimination is made for one matrix and asked for its results. Nothing is
 // reduced before a result is asked for; rank and determinant are kept once
 // computed, and results that come from the same reduction share it, so each
@@ -18,8 +18,9 @@
 // inverse take square matrices; callers check this first.
 namespace lorvex {
 
-// Sum of the diagonal, starting from ZERO.
+// Sum of the diagonal, starting from zero.
 Complex trace(const ComplexMatrix& m);
+long double trace(const RealMatrix& m);
 
 // Sum of the diagonal numerators over the common denominator, reduced.
 // Returns code::Ok, code::OutOfMemory or code::UserStop.
@@ -55,6 +56,27 @@ class ComplexElimination {
     const ComplexMatrix& m_;
     std::optional<std::int32_t> rank_;
     std::optional<Outcome<Complex>> determinant_;
+};
+
+// The same Gauss-Jordan elimination of a real matrix, in long double: the
+// values are those of a complex matrix with the same real parts and zero
+// imaginary parts, to the last bit.
+class RealElimination {
+  public:
+    // The matrix is read when a result is first asked for, so it must outlive
+    // the elimination.
+    explicit RealElimination(const RealMatrix& m) : m_(m) {}
+    RealElimination(const RealMatrix&&) = delete;
+
+    // The codes of ComplexElimination's.
+    [[nodiscard]] Outcome<std::int32_t> rank();
+    [[nodiscard]] Outcome<long double> determinant();
+    [[nodiscard]] Outcome<RealMatrix> inverse(const StopCheck& stop = StopCheck::never());
+
+  private:
+    const RealMatrix& m_;
+    std::optional<std::int32_t> rank_;
+    std::optional<Outcome<long double>> determinant_;
 };
 
 // Exact elimination of an integer matrix. Determinant and inverse come from

@@ -62,13 +62,24 @@ int diagonalMatrix(std::int32_t n, const BigInt& value, IntegerMatrix& result) {
 }
 
 int randomMatrix(std::int32_t rows, std::int32_t cols, long double lo, long double hi,
-                 bool complexEntries, RandomGenerator& random, ComplexMatrix& result) {
+                 RandomGenerator& random, ComplexMatrix& result) {
     return runGuarded([&] {
         ComplexMatrix m(rows, cols);
         for (Complex& entry : m.cells) {
             entry.re = uniformReal(random, lo, hi);
-            if (complexEntries) entry.im = uniformReal(random, lo, hi);
+            entry.im = uniformReal(random, lo, hi);
         }
+        result = std::move(m);
+        return code::Ok;
+    });
+}
+
+int randomMatrix(std::int32_t rows, std::int32_t cols, long double lo, long double hi,
+                 RandomGenerator& random, RealMatrix& result) {
+    return runGuarded([&] {
+        RealMatrix m(rows, cols);
+        for (long double& entry : m.cells)
+            entry = uniformReal(random, lo, hi);
         result = std::move(m);
         return code::Ok;
     });

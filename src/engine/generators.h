@@ -22,10 +22,12 @@ enum class UnitSums { Rows, Columns };
 [[nodiscard]] int diagonalMatrix(std::int32_t n, const BigInt& value, IntegerMatrix& result);
 
 // Entries uniform in [lo, hi) on a grid of a million steps, drawn in row-major
-// order; with `complexEntries` each imaginary part is drawn right after its
-// real part, otherwise it is 0.
+// order; each complex entry's imaginary part is drawn right after its real
+// part.
 [[nodiscard]] int randomMatrix(std::int32_t rows, std::int32_t cols, long double lo, long double hi,
-                               bool complexEntries, RandomGenerator& random, ComplexMatrix& result);
+                               RandomGenerator& random, RealMatrix& result);
+[[nodiscard]] int randomMatrix(std::int32_t rows, std::int32_t cols, long double lo, long double hi,
+                               RandomGenerator& random, ComplexMatrix& result);
 // Integer entries uniform in [lo, hi] (lo <= hi), row-major, denominator 1.
 [[nodiscard]] int randomIntegerMatrix(std::int32_t rows, std::int32_t cols, std::int64_t lo,
                                       std::int64_t hi, RandomGenerator& random,

@@ -309,7 +309,11 @@ LinearMapPicture spacePicture(const std::vector<double>& m, double scale, SpaceV
 
 std::optional<std::vector<double>> pictureEntries(const MatrixData& matrix) {
     std::vector<double> entries;
-    if (const auto* values = std::get_if<ComplexMatrix>(&matrix)) {
+    if (const auto* reals = std::get_if<RealMatrix>(&matrix)) {
+        if (!reals->isSquare() || reals->rows < 2 || reals->rows > 3) return std::nullopt;
+        for (const long double value : reals->cells)
+            entries.push_back(static_cast<double>(value));
+    } else if (const auto* values = std::get_if<ComplexMatrix>(&matrix)) {
         if (!values->isSquare() || values->rows < 2 || values->rows > 3 || !values->isReal())
             return std::nullopt;
         for (const Complex& value : values->cells)

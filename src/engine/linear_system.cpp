@@ -14,10 +14,14 @@ using gauss_jordan::Block;
 
 namespace {
 
-Complex asComplex(long double x) {
+// An entry of a solution's matrix from an element of the reduction.
+Complex entryOf(const ComplexMatrix&, long double x) {
     return Complex{x, 0.0L};
 }
-Complex asComplex(const Complex& x) {
+Complex entryOf(const ComplexMatrix&, const Complex& x) {
+    return x;
+}
+long double entryOf(const RealMatrix&, long double x) {
     return x;
 }
 
@@ -38,8 +42,8 @@ std::vector<std::int32_t> freeColumnsOf(const std::vector<std::int32_t>& pivotCo
 
 // Reads X and the null space off the reduced row-echelon form: the k-th pivot
 // row says x(pivot column) = rhs(k) - sum over free f of W(k, f) * x(f).
-template <class T>
-[[nodiscard]] int solveByReduction(Block<T> w, std::vector<T> rhs, LinearSolution& solution) {
+template <class T, class Solution>
+[[nodiscard]] int solveByReduction(Block<T> w, std::vector<T> rhs, Solution& solution) {
     const std::vector<std::int32_t> pivotColumns = gauss_jordan::reduceRows(w, rhs);
     const auto rank = static_cast<std::int32_t>(pivotColumns.size());
 
@@ -50,21 +54,23 @@ template <class T>
         }
     }
 
-    LinearSolution result;
+    using Matrix = decltype(solution.particular);
+    Solution result;
     result.rank = rank;
-    result.particular = ComplexMatrix(w.cols, 1);
+    result.particular = Matrix(w.cols, 1);
     for (std::int32_t k = 0; k < rank; ++k) {
         result.particular.at(pivotColumns[static_cast<std::size_t>(k)], 0) =
-            asComplex(rhs[static_cast<std::size_t>(k)]);
+            entryOf(result.particular, rhs[static_cast<std::size_t>(k)]);
     }
     const std::vector<std::int32_t> freeColumns = freeColumnsOf(pivotColumns, w.cols);
     if (!freeColumns.empty()) {
-        ComplexMatrix basis(w.cols, static_cast<std::int32_t>(freeColumns.size()));
+        Matrix basis(w.cols, static_cast<std::int32_t>(freeColumns.size()));
         for (std::int32_t m = 0; m < basis.cols; ++m) {
             const std::int32_t f = freeColumns[static_cast<std::size_t>(m)];
-            basis.at(f, m) = ONE;
+            basis.at(f, m) = entryOf(basis, 1.0L);
             for (std::int32_t k = 0; k < rank; ++k) {
-                basis.at(pivotColumns[static_cast<std::size_t>(k)], m) = asComplex(-w.at(k, f));
+                basis.at(pivotColumns[static_cast<std::size_t>(k)], m) =
+                    entryOf(basis, -w.at(k, f));
             }
         }
         result.nullSpace = std::move(basis);
@@ -83,6 +89,13 @@ int solve(const ComplexMatrix& m, const ComplexMatrix& b, LinearSolution& soluti
                                     gauss_jordan::realPartsOf(b.rows, 1, b.cells).cells, solution);
         }
         return solveByReduction(Block<Complex>{m.rows, m.cols, m.cells}, b.cells, solution);
+    });
+}
+
+int solve(const RealMatrix& m, const RealMatrix& b, RealSolution& solution) {
+    assert(b.rows == m.rows && b.cols == 1);
+    return runGuarded([&] {
+        return solveByReduction(Block<long double>{m.rows, m.cols, m.cells}, b.cells, solution);
     });
 }
 

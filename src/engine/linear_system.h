@@ -33,6 +33,15 @@ struct LinearSolution {
 // space), or code::OutOfMemory (the solution is then left as it was).
 [[nodiscard]] int solve(const ComplexMatrix& m, const ComplexMatrix& b, LinearSolution& solution);
 
+// The same solution of a real system, whose entries are those of a complex
+// system with zero imaginary parts.
+struct RealSolution {
+    RealMatrix particular;
+    std::optional<RealMatrix> nullSpace;
+    std::int32_t rank = 0;
+};
+[[nodiscard]] int solve(const RealMatrix& m, const RealMatrix& b, RealSolution& solution);
+
 // Exact solution of an integer-mode system. The matrices keep the common
 // denominators in which they were computed and are not normalised: X over the
 // least common multiple of the denominators of its entries, the null space

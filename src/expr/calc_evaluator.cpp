@@ -22,8 +22,11 @@ using namespace symbol;
     return rc == code::OutOfMemory ? rc : code::Ok;
 }
 
-// The kernels of both kinds under one set of names, so that each operator is
-// written once for both.
+// The kernels of every kind under one set of names, so that each operator is
+// written once for all.
+[[nodiscard]] int add(const RealMatrix& a, const RealMatrix& b, RealMatrix& out, const StopCheck&) {
+    return keptAsComputed(sum(a, b, out));
+}
 [[nodiscard]] int add(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
                       const StopCheck&) {
     return keptAsComputed(sum(a, b, out));
@@ -31,6 +34,10 @@ using namespace symbol;
 [[nodiscard]] int add(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
                       const StopCheck& stop) {
     return sum(a, b, out, stop);
+}
+[[nodiscard]] int subtract(const RealMatrix& a, const RealMatrix& b, RealMatrix& out,
+                           const StopCheck&) {
+    return keptAsComputed(difference(a, b, out));
 }
 [[nodiscard]] int subtract(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
                            const StopCheck&) {
@@ -40,6 +47,10 @@ using namespace symbol;
                            const StopCheck& stop) {
     return difference(a, b, out, stop);
 }
+[[nodiscard]] int multiply(const RealMatrix& a, const RealMatrix& b, RealMatrix& out,
+                           const StopCheck&) {
+    return keptAsComputed(product(a, b, out));
+}
 [[nodiscard]] int multiply(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
                            const StopCheck&) {
     return keptAsComputed(product(a, b, out));
@@ -47,6 +58,10 @@ using namespace symbol;
 [[nodiscard]] int multiply(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& out,
                            const StopCheck& stop) {
     return product(a, b, out, stop);
+}
+[[nodiscard]] int sideBySide(const RealMatrix& a, const RealMatrix& b, RealMatrix& out,
+                             const StopCheck&) {
+    return keptAsComputed(join(a, b, out));
 }
 [[nodiscard]] int sideBySide(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& out,
                              const StopCheck&) {
@@ -59,6 +74,9 @@ using namespace symbol;
 Outcome<ComplexMatrix> inverse(const ComplexMatrix& m, const StopCheck& stop) {
     return ComplexElimination(m).inverse(stop);
 }
+Outcome<RealMatrix> inverse(const RealMatrix& m, const StopCheck& stop) {
+    return RealElimination(m).inverse(stop);
+}
 Outcome<IntegerMatrix> inverse(const IntegerMatrix& m, const StopCheck& stop) {
     return IntegerElimination(m).inverse(stop);
 }
@@ -66,6 +84,10 @@ Outcome<IntegerMatrix> inverse(const IntegerMatrix& m, const StopCheck& stop) {
 template <class Matrix>
 const Matrix& matrixOf(const CalcNode& node) {
     return std::get<Matrix>(*node.matrix);
+}
+
+bool holdsRealMatrix(const CalcNode* node) {
+    return node != nullptr && node->matrix && std::holds_alternative<RealMatrix>(*node->matrix);
 }
 
 std::int32_t rowsOf(const CalcNode& node) {
@@ -112,6 +134,8 @@ class CalcEvaluator {
             rc = readLetter(node);
         } else if (node.integerMode) {
             rc = applyOperator<IntegerMatrix>(node);
+        } else if (holdsRealMatrix(node.first.get()) || holdsRealMatrix(node.second.get())) {
+            rc = applyOperator<RealMatrix>(node);
         } else {
             rc = applyOperator<ComplexMatrix>(node);
         }

@@ -20,8 +20,8 @@ struct CalcNode {
     // The scalar value (after an evaluation, when the node holds no matrix).
     Complex value;
     Fraction exact;
-    // The matrix value after an evaluation: a ComplexMatrix in real and
-    // complex mode, an IntegerMatrix in integer mode.
+    // The matrix value after an evaluation: a RealMatrix in real mode, a
+    // ComplexMatrix in complex mode, an IntegerMatrix in integer mode.
     std::optional<MatrixData> matrix;
     std::unique_ptr<CalcNode> first;
     std::unique_ptr<CalcNode> second;

@@ -82,12 +82,21 @@ int scale(const ComplexMatrix& m, const CalcNode& factor, ComplexMatrix& out, co
     return multiple(m, factor.value, out);
 }
 
+int scale(const RealMatrix& m, const CalcNode& factor, RealMatrix& out, const StopCheck&) {
+    return multiple(m, factor.value, out);
+}
+
 int scale(const IntegerMatrix& m, const CalcNode& factor, IntegerMatrix& out,
           const StopCheck& stop) {
     return scaleExactly(m, factor.exact, out, stop);
 }
 
 int scaleByInverse(const ComplexMatrix& m, const CalcNode& divisor, ComplexMatrix& out,
+                   const StopCheck&) {
+    return multiple(m, ONE / divisor.value, out);
+}
+
+int scaleByInverse(const RealMatrix& m, const CalcNode& divisor, RealMatrix& out,
                    const StopCheck&) {
     return multiple(m, ONE / divisor.value, out);
 }
@@ -99,6 +108,10 @@ int scaleByInverse(const IntegerMatrix& m, const CalcNode& divisor, IntegerMatri
 }
 
 int power(const ComplexMatrix& m, const CalcNode& exponent, ComplexMatrix& out, const StopCheck&) {
+    return lorvex::power(m, exponent.value.re, out);
+}
+
+int power(const RealMatrix& m, const CalcNode& exponent, RealMatrix& out, const StopCheck&) {
     return lorvex::power(m, exponent.value.re, out);
 }
 

@@ -28,16 +28,24 @@ bool isZero(const CalcNode& scalar);
 // the kernels: code::OutOfMemory, and in integer mode code::UserStop.
 [[nodiscard]] int scale(const ComplexMatrix& m, const CalcNode& factor, ComplexMatrix& out,
                         const StopCheck&);
+// A real matrix keeps the real parts (in real mode no scalar of a
+// calculation has another part than the sign of a zero).
+[[nodiscard]] int scale(const RealMatrix& m, const CalcNode& factor, RealMatrix& out,
+                        const StopCheck&);
 [[nodiscard]] int scale(const IntegerMatrix& m, const CalcNode& factor, IntegerMatrix& out,
                         const StopCheck& stop);
 [[nodiscard]] int scaleByInverse(const ComplexMatrix& m, const CalcNode& divisor,
                                  ComplexMatrix& out, const StopCheck&);
+[[nodiscard]] int scaleByInverse(const RealMatrix& m, const CalcNode& divisor, RealMatrix& out,
+                                 const StopCheck&);
 [[nodiscard]] int scaleByInverse(const IntegerMatrix& m, const CalcNode& divisor,
                                  IntegerMatrix& out, const StopCheck& stop);
 
 // m to the power of the scalar: the codes of the power kernels, and in
 // integer mode code::OutOfRange for an exponent that is not an integer.
 [[nodiscard]] int power(const ComplexMatrix& m, const CalcNode& exponent, ComplexMatrix& out,
+                        const StopCheck&);
+[[nodiscard]] int power(const RealMatrix& m, const CalcNode& exponent, RealMatrix& out,
                         const StopCheck&);
 [[nodiscard]] int power(const IntegerMatrix& m, const CalcNode& exponent, IntegerMatrix& out,
                         const StopCheck& stop);

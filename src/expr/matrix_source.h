@@ -11,8 +11,9 @@ class MatrixSource {
     virtual ~MatrixSource() = default;
 
     // Copies the matrix stored under `letter` ('A' ... 'Z') into `copy`: a
-    // ComplexMatrix in real and complex mode, an IntegerMatrix in integer
-    // mode. Returns code::Ok, or code::NotFound when no matrix has that letter.
+    // RealMatrix in real mode, a ComplexMatrix in complex mode, an
+    // IntegerMatrix in integer mode. Returns code::Ok, or code::NotFound when no matrix has that
+    // letter.
     [[nodiscard]] virtual int matrixFor(char letter, MatrixData& copy) const = 0;
 };
 

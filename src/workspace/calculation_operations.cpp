@@ -44,6 +44,13 @@ struct Solution {
 
 int solveSystem(const MatrixData& m, const MatrixData& b, Solution& solution,
                 const StopCheck& stop) {
+    if (const auto* realM = std::get_if<RealMatrix>(&m)) {
+        RealSolution found;
+        const int rc = solve(*realM, std::get<RealMatrix>(b), found);
+        if (rc != code::Ok && rc != code::InconsistentData) return rc;
+        solution = {found.particular, found.nullSpace, found.rank};
+        return rc;
+    }
     if (const auto* complexM = std::get_if<ComplexMatrix>(&m)) {
         LinearSolution found;
         const int rc = solve(*complexM, std::get<ComplexMatrix>(b), found);

@@ -42,6 +42,20 @@ std::size_t lengthBeforePoint(const std::string& text) {
     return point == std::string::npos ? text.size() : point;
 }
 
+Complex asComplex(long double value) {
+    return Complex{value, 0.0L};
+}
+Complex asComplex(const Complex& value) {
+    return value;
+}
+
+// The entries of a real or complex matrix, to `use`.
+template <class Use>
+auto withCells(const MatrixData& data, Use use) {
+    if (const auto* real = std::get_if<RealMatrix>(&data)) return use(real->cells);
+    return use(std::get<ComplexMatrix>(data).cells);
+}
+
 // The largest `measure` of the entries' texts. Where the measure looks at
 // nothing but a finite real part written with fixedPointText, it grows with the
 // magnitude within each sign (the rounding to the decimals never lowers a
@@ -49,12 +63,13 @@ std::size_t lengthBeforePoint(const std::string& text) {
 // and the largest without one are written; every other entry is written on
 // its own. Writing a million entries would take most of the time of making
 // a large matrix.
-template <class TextOf, class Measure>
-std::size_t widestMeasure(const std::vector<Complex>& cells, bool byRealPart, int decimals,
+template <class Cell, class TextOf, class Measure>
+std::size_t widestMeasure(const std::vector<Cell>& cells, bool byRealPart, int decimals,
                           std::size_t widest, TextOf textOf, Measure measure) {
     long double largest = -1.0L;
     long double largestNegative = -1.0L;
-    for (const Complex& value : cells) {
+    for (const Cell& cell : cells) {
+        const Complex value = asComplex(cell);
         if (byRealPart && std::isfinite(value.re)) {
             if (std::signbit(value.re)) {
                 largestNegative = std::max(largestNegative, -value.re);
@@ -91,7 +106,7 @@ std::string MatrixDocument::rawEntryText(std::int32_t row, std::int32_t col) con
         const BigInt& value = row == integer->rows ? integer->denominator : integer->at(row, col);
         return value.toText({.maxLength = width});
     }
-    const Complex value = std::get<ComplexMatrix>(data_).at(row, col);
+    const Complex value = complexEntry(row, col);
     std::string text = kind_ == ElementKind::Complex ? complexText(value, decimals_)
                                                      : fixedPointText(value.re, decimals_);
     if (text.size() > static_cast<std::size_t>(width)) text.resize(static_cast<std::size_t>(width));
@@ -119,8 +134,10 @@ void MatrixDocument::computeFieldWidth() {
         return complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
     };
     // With decimals, the first point of a complex entry is its real part's.
-    const std::size_t widest =
-        widestMeasure(Cells(), !complex || decimals_ > 0, decimals_, 1, textOf, lengthBeforePoint);
+    const std::size_t widest = withCells(data_, [&](const auto& cells) {
+        return widestMeasure(cells, !complex || decimals_ > 0, decimals_, 1, textOf,
+                             lengthBeforePoint);
+    });
     const std::size_t width = kind_ == ElementKind::Complex
                                   ? 2 * widest + 2 * static_cast<std::size_t>(decimals_) + 7
                                   : widest + static_cast<std::size_t>(decimals_) + 2;
@@ -143,6 +160,10 @@ std::int32_t MatrixDocument::widthFor(const Complex& value) const {
         complex ? complexText(value, decimals_) : fixedPointText(value.re, decimals_);
     return static_cast<std::int32_t>(
         std::min<std::size_t>(integerPartLength(text, decimals_, complex), 32767));
+}
+
+std::int32_t MatrixDocument::widthFor(long double value) const {
+    return widthFor(Complex{value, 0.0L});
 }
 
 // Cutting an entry at the field width may drop decimals, but digits before the
@@ -173,8 +194,10 @@ std::int32_t MatrixDocument::widenedFieldWidth() const {
         return integerPartLength(text, decimals_, complex);
     };
     // A complex entry's last point is in its imaginary part: every entry counts.
-    const std::size_t needed = widestMeasure(
-        Cells(), !complex, decimals_, static_cast<std::size_t>(fieldWidth_), textOf, measure);
+    const std::size_t needed = withCells(data_, [&](const auto& cells) {
+        return widestMeasure(cells, !complex, decimals_, static_cast<std::size_t>(fieldWidth_),
+                             textOf, measure);
+    });
     return static_cast<std::int32_t>(std::min<std::size_t>(needed, 32767));
 }
 

@@ -46,7 +46,7 @@ int FileOperations::paste(std::string_view text) {
         pointed = withDecimalPoints(text);
         text = pointed;
     }
-    ComplexMatrix block;
+    RealMatrix block;
     const int rc = scanPastedText(text, block);
     if (rc == code::NothingToDo) return code::Ok;
     if (rc != code::Ok) return rc;

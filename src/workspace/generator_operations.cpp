@@ -90,26 +90,39 @@ int GeneratorOperations::MakeMatrix(std::int32_t letter, NewMatrixKind kind, std
         rc = checkBoundsAndSize(kind, rc, hi < lo, rowCount, colCount);
         if (rc != code::Ok) return rc;
 
-        const bool complexMode = context_.workspace.Mode() == WorkspaceMode::Complex;
-        ComplexMatrix block;
+        const ElementKind elementKind = elementKindOf(context_.workspace.Mode());
+        // The large ones are made as the mode holds them; the others are
+        // complex, and a real place takes their real parts.
+        MatrixData block;
+        ComplexMatrix complexBlock;
         switch (kind) {
             case NewMatrixKind::Zeros:
-                block = ComplexMatrix(rowCount, colCount);
+                block = zeroMatrix(elementKind, rowCount, colCount);
                 break;
             case NewMatrixKind::Random:
-                rc = randomMatrix(rowCount, colCount, lo, hi, complexMode, context_.random, block);
+                if (elementKind == ElementKind::Real) {
+                    RealMatrix realBlock;
+                    rc = randomMatrix(rowCount, colCount, lo, hi, context_.random, realBlock);
+                    block = std::move(realBlock);
+                } else {
+                    rc = randomMatrix(rowCount, colCount, lo, hi, context_.random, complexBlock);
+                    block = std::move(complexBlock);
+                }
                 break;
             case NewMatrixKind::Diagonal:
-                rc = diagonalMatrix(rowCount, diagonalValue, block);
+                rc = diagonalMatrix(rowCount, diagonalValue, complexBlock);
+                block = std::move(complexBlock);
                 break;
             case NewMatrixKind::ProbabilityRows:
             case NewMatrixKind::ProbabilityColumns:
-                rc = probabilityMatrix(rowCount, colCount, unitSums(kind), context_.random, block);
+                rc = probabilityMatrix(rowCount, colCount, unitSums(kind), context_.random,
+                                       complexBlock);
+                block = std::move(complexBlock);
                 break;
         }
         if (rc != code::Ok) return rc;
-        return placeDescribed(context_.workspace, elementKindOf(context_.workspace.Mode()), letter,
-                              block, generatorDescription(kind, lower, upper));
+        return placeDescribed(context_.workspace, elementKind, letter, block,
+                              generatorDescription(kind, lower, upper));
     });
 }
 
@@ -160,14 +173,16 @@ int GeneratorOperations::Formula(std::int32_t letter, std::string_view rows, std
         const std::int32_t rowCount = leadingInteger(rows);
         const std::int32_t colCount = leadingInteger(cols);
         if (sizeOutOfRange(rowCount, colCount)) return code::OutOfRange;
-        ComplexMatrix block(rowCount, colCount);
+        const bool complexMode = context_.workspace.Mode() == WorkspaceMode::Complex;
+        MatrixData block = complexMode ? MatrixData(ComplexMatrix(rowCount, colCount))
+                                       : MatrixData(RealMatrix(rowCount, colCount));
+        auto* realBlock = std::get_if<RealMatrix>(&block);
 
         std::unique_ptr<ExprNode> tree;
         if (const int rc = context_.ParserHost.Compile(formula, tree, stop); rc != code::Ok)
             return rc;
         // In complex mode the compiler has made every i of the formula the
         // imaginary unit, so setting I there only changes the variable.
-        const bool complexMode = context_.workspace.Mode() == WorkspaceMode::Complex;
         for (std::int32_t i = 0; i < rowCount; ++i) {
             stop.poll();
             for (std::int32_t j = 0; j < colCount; ++j) {
@@ -179,8 +194,11 @@ int GeneratorOperations::Formula(std::int32_t letter, std::string_view rows, std
                 if (rc == code::UserStop) return rc;
                 // A formula without a value at some entry makes no matrix.
                 if (rc != code::Ok) return code::CannotCalculate;
-                const Complex value = tree->value;
-                block.at(i, j) = complexMode ? value : Complex{value.re, 0.0L};
+                if (realBlock != nullptr) {
+                    realBlock->at(i, j) = tree->value.re;
+                } else {
+                    std::get<ComplexMatrix>(block).at(i, j) = tree->value;
+                }
             }
         }
         FreeExpr(std::move(tree));
@@ -219,7 +237,7 @@ int GeneratorOperations::CopyColumn(std::int32_t source, std::int32_t result,
         } else {
             ComplexMatrix copy(rows, 1);
             for (std::int32_t i = 0; i < rows; ++i)
-                copy.at(i, 0) = document->Cells()[at(i)];
+                copy.at(i, 0) = document->complexEntry(i, c - 1);
             block = std::move(copy);
         }
         std::string description(strings::byId(strings::id::Column));

@@ -87,7 +87,7 @@ int GeometryOperations::Rotate3D(std::int32_t axisLetter, std::int32_t letter, s
             if (document == nullptr) return code::MatrixNotFound;
             if (entryCount(*document) < 3) return code::InconsistentData;
             for (std::size_t k = 0; k < 3; ++k)
-                axis[k] = document->Cells()[k].re;
+                axis[k] = document->RCells()[k];
         }
         ComplexMatrix rotation;
         if (const int rc = spaceRotation(axis, leadingDecimal(degrees), rotation); rc != code::Ok)
@@ -125,9 +125,12 @@ int GeometryOperations::ProjectReflect(std::int32_t axisLetter, std::int32_t let
         const MatrixDocument* document = context_.workspace.slot(WorkspaceMode::Real, axisLetter);
         if (document == nullptr) return code::MatrixNotFound;
         if (!isVector(*document)) return code::InconsistentData;
-        const std::vector<Complex>& v = document->Cells();
-        const auto k = static_cast<std::int32_t>(v.size());
+        const std::vector<long double>& entries = document->RCells();
+        const auto k = static_cast<std::int32_t>(entries.size());
         if (sizeOutOfRange(k, k)) return code::OutOfRange;
+        std::vector<Complex> v;
+        for (const long double entry : entries)
+            v.push_back(Complex{entry, 0.0L});
         ComplexMatrix map;
         if (const int rc = hyperplaneMatrix(v, hyperplaneMap(projection), map); rc != code::Ok)
             return rc;

@@ -23,16 +23,41 @@ long double MatrixDocument::ZeroTol() const {
 }
 
 // The kind of the document decides the representation: an integer document
-// takes integer contents, the others complex ones. A real matrix is one whose
-// imaginary parts are zero: what it holds is what it shows and saves. One
-// that keeps its imaginary parts still shows and saves the real ones only.
-MatrixData MatrixDocument::contentsFrom(MatrixData contents) const {
+// takes integer contents, a real one reals (the real parts of complex
+// contents), a complex one complex numbers. A real document that keeps its
+// imaginary parts holds complex ones, and still shows and saves the real
+// parts only.
+std::optional<MatrixData> MatrixDocument::convertedContents(const MatrixData& contents) const {
     assert(std::holds_alternative<IntegerMatrix>(contents) == isInteger());
-    if (kind_ == ElementKind::Real && !keepsImaginaryParts_) {
-        for (Complex& cell : std::get<ComplexMatrix>(contents).cells)
-            cell.im = 0.0L;
-    }
+    const bool real = kind_ == ElementKind::Real && !keepsImaginaryParts_;
+    if (const auto* complex = std::get_if<ComplexMatrix>(&contents); complex && real)
+        return realPartsOf(*complex);
+    if (const auto* reals = std::get_if<RealMatrix>(&contents); reals && !real)
+        return complexMatrixOf(*reals);
+    return std::nullopt;
+}
+
+MatrixData MatrixDocument::contentsFrom(const MatrixData& contents) const {
+    if (std::optional<MatrixData> converted = convertedContents(contents))
+        return std::move(*converted);
     return contents;
+}
+
+MatrixData MatrixDocument::contentsFrom(MatrixData&& contents) const {
+    if (std::optional<MatrixData> converted = convertedContents(contents))
+        return std::move(*converted);
+    return std::move(contents);
+}
+
+void MatrixDocument::keepImaginaryParts() {
+    keepsImaginaryParts_ = true;
+    data_ = contentsFrom(std::move(data_));
+}
+
+Complex MatrixDocument::complexEntry(std::int32_t row, std::int32_t col) const {
+    if (const auto* real = std::get_if<RealMatrix>(&data_))
+        return Complex{real->at(row, col), 0.0L};
+    return std::get<ComplexMatrix>(data_).at(row, col);
 }
 
 void MatrixDocument::setHighlight(std::int32_t row, std::int32_t col) {
@@ -117,6 +142,14 @@ int MatrixDocument::setIntegerCellFromText(std::int32_t row, std::int32_t col,
 }
 
 void MatrixDocument::setComplexCell(std::int32_t row, std::int32_t col, Complex value) {
+    if (auto* real = std::get_if<RealMatrix>(&data_)) {
+        long double& cell = real->at(row, col);
+        push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
+        entryChanged(cell, value.re);
+        cell = value.re;
+        modified_ = true;
+        return;
+    }
     Complex& cell = std::get<ComplexMatrix>(data_).at(row, col);
     push({TUndoRec::CellChanged, row, col, TUndoRec::SavedCell{cell}});
     entryChanged(cell, value);

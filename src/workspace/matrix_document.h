@@ -24,8 +24,9 @@ enum class ElementKind : std::int32_t { Real = 0, Complex = 3, Integer = 5 };
 class MatrixDocument {
   public:
     // A document for the letter (1 = A ... 26 = Z, 0 for none) holding the
-    // given matrix (an IntegerMatrix for the integer kind, a ComplexMatrix
-    // otherwise). A negative letter number asks for a white background.
+    // given matrix (an IntegerMatrix for the integer kind, a RealMatrix or
+    // ComplexMatrix otherwise, made the kind's own). A negative letter number
+    // asks for a white background.
     MatrixDocument(std::int32_t letterNo, ElementKind kind, const MatrixData& contents);
 
     std::int32_t LetterNo() const { return letterNo_; }
@@ -33,23 +34,30 @@ class MatrixDocument {
     ElementKind Kind() const { return kind_; }
     bool isInteger() const { return kind_ == ElementKind::Integer; }
     // A real document whose entries may become complex through a complex
-    // factor (the operations window): it still shows and saves their real
-    // parts, but keeps the imaginary ones so that undoing the factor restores
-    // the matrix. Contents given from now on keep their imaginary parts.
-    void keepImaginaryParts() { keepsImaginaryParts_ = true; }
+    // factor (the operations window): it holds a ComplexMatrix and still
+    // shows and saves the real parts, but keeps the imaginary ones so that
+    // undoing the factor restores the matrix. Contents given from now on keep
+    // their imaginary parts.
+    void keepImaginaryParts();
     std::int32_t Rows() const {
         return std::visit([](const auto& m) { return m.rows; }, data_);
     }
     std::int32_t Cols() const {
         return std::visit([](const auto& m) { return m.cols; }, data_);
     }
-    // Real and complex kinds only: Rows x Cols values, row-major.
+    // The complex kind and the operations window only: Rows x Cols values,
+    // row-major.
     const std::vector<Complex>& Cells() const { return std::get<ComplexMatrix>(data_).cells; }
+    // The other real documents: Rows x Cols reals, row-major.
+    const std::vector<long double>& RCells() const { return std::get<RealMatrix>(data_).cells; }
+    // An entry of a real or complex document as a complex number.
+    Complex complexEntry(std::int32_t row, std::int32_t col) const;
     // Integer kind only: Rows x Cols numerators, row-major, over Denominator.
     const std::vector<BigInt>& ICells() const { return std::get<IntegerMatrix>(data_).numerators; }
     const BigInt& Denominator() const { return std::get<IntegerMatrix>(data_).denominator; }
     // The matrix as the engine takes it: an IntegerMatrix for the integer
-    // kind, a ComplexMatrix otherwise.
+    // kind, a ComplexMatrix for the complex kind and the operations window, a
+    // RealMatrix for the other real documents.
     const MatrixData& matrixData() const { return data_; }
 
     std::int16_t Decimals() const { return decimals_; }
@@ -190,7 +198,11 @@ class MatrixDocument {
     // representation (a real matrix drops the imaginary parts, unless it
     // keeps them for undo); it is made in full before it takes the place of
     // the one held, so that a failed allocation leaves the document as it was.
-    MatrixData contentsFrom(MatrixData contents) const;
+    // Contents of another representation are converted without a copy
+    // between.
+    MatrixData contentsFrom(const MatrixData& contents) const;
+    MatrixData contentsFrom(MatrixData&& contents) const;
+    std::optional<MatrixData> convertedContents(const MatrixData& contents) const;
     void push(TUndoRec record) { undoStack_.push_back(std::move(record)); }
     // Records the change, then makes `changed` the matrix; nothing can fail
     // once the record is on the stack.
@@ -207,6 +219,7 @@ class MatrixDocument {
     std::int32_t widenedFieldWidth() const;
     std::int32_t widthFor(const BigInt& value) const;
     std::int32_t widthFor(const Complex& value) const;
+    std::int32_t widthFor(long double value) const;
     // One entry changed from `before` to `after`; the other entries are not
     // looked at. The shown width is the largest of the field width and every
     // entry's own, so the changed entry only widens it, unless it may have

@@ -42,7 +42,14 @@ bool isConsistent(const MatrixFile& file) {
         return matrix != nullptr && matrix->rows == file.rows && matrix->cols == file.cols &&
                matrix->numerators.size() == entryCount(file);
     }
-    if (file.kind != matrix_kind::kReal && file.kind != matrix_kind::kComplex) return false;
+    if (file.kind == matrix_kind::kReal) {
+        if (const auto* matrix = std::get_if<RealMatrix>(&file.entries)) {
+            return matrix->rows == file.rows && matrix->cols == file.cols &&
+                   matrix->cells.size() == entryCount(file);
+        }
+    } else if (file.kind != matrix_kind::kComplex) {
+        return false;
+    }
     const auto* matrix = std::get_if<ComplexMatrix>(&file.entries);
     return matrix != nullptr && matrix->rows == file.rows && matrix->cols == file.cols &&
            matrix->cells.size() == entryCount(file);
@@ -77,6 +84,11 @@ void writeEntries(BinaryWriter& writer, const MatrixFile& file) {
         writeInteger(writer, matrix.denominator);
         return;
     }
+    if (const auto* real = std::get_if<RealMatrix>(&file.entries)) {
+        for (const long double cell : real->cells)
+            writer.extendedReal(cell);
+        return;
+    }
     const bool complex = file.kind == matrix_kind::kComplex;
     for (const Complex& cell : std::get<ComplexMatrix>(file.entries).cells) {
         writer.extendedReal(cell.re);
@@ -106,12 +118,20 @@ MatrixData readEntries(BinaryReader& reader, const MatrixFile& file) {
     require(reader.holds(static_cast<std::int64_t>(count), entrySize));
     // One read for all the entries rather than one for each.
     BinaryReader entries(reader.bytes(count * entrySize));
+    // An infinity or a NaN is no number a matrix can hold: every calculation
+    // with it would be meaningless.
+    if (!complex) {
+        RealMatrix matrix(file.rows, file.cols);
+        for (long double& cell : matrix.cells) {
+            cell = entries.extendedReal();
+            require(std::isfinite(cell));
+        }
+        return matrix;
+    }
     ComplexMatrix matrix(file.rows, file.cols);
     for (Complex& cell : matrix.cells) {
         cell.re = entries.extendedReal();
-        if (complex) cell.im = entries.extendedReal();
-        // An infinity or a NaN is no number a matrix can hold: every
-        // calculation with it would be meaningless.
+        cell.im = entries.extendedReal();
         require(std::isfinite(cell.re) && std::isfinite(cell.im));
     }
     return matrix;

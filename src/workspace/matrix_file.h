@@ -42,8 +42,9 @@ struct MatrixFile {
     std::int32_t fieldWidth = 8;
     std::int32_t decimals = 5;
     bool sciNotation = false;
-    // A ComplexMatrix for kinds 0 and 3 (the imaginary parts of a real file
-    // are 0), an IntegerMatrix for kind 5; its dimensions are rows x cols.
+    // A RealMatrix for kind 0 (read; a ComplexMatrix written as kind 0 gives
+    // its real parts), a ComplexMatrix for kind 3, an IntegerMatrix for kind
+    // 5; its dimensions are rows x cols.
     MatrixData entries;
     bool notesPresent = true;
     // UTF-8. Characters Windows-1252 cannot hold are written as "?", and the

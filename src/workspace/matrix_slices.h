@@ -18,6 +18,12 @@ namespace lorvex::slices {
 
 // The row-major entries: the values of a real or complex matrix, the
 // numerators of an integer one.
+inline std::vector<long double>& entries(RealMatrix& m) {
+    return m.cells;
+}
+inline const std::vector<long double>& entries(const RealMatrix& m) {
+    return m.cells;
+}
 inline std::vector<Complex>& entries(ComplexMatrix& m) {
     return m.cells;
 }
@@ -35,6 +41,9 @@ template <class M>
 using EntryOf = typename std::remove_cvref_t<decltype(entries(std::declval<M&>()))>::value_type;
 
 // An entry, or for the integer kind at row `rows`, column 0 the denominator.
+inline long double& entry(RealMatrix& m, std::int32_t row, std::int32_t col) {
+    return m.at(row, col);
+}
 inline Complex& entry(ComplexMatrix& m, std::int32_t row, std::int32_t col) {
     return m.at(row, col);
 }
@@ -42,6 +51,7 @@ inline BigInt& entry(IntegerMatrix& m, std::int32_t row, std::int32_t col) {
     return row == m.rows && col == 0 ? m.denominator : m.at(row, col);
 }
 
+inline void takeDenominator(const RealMatrix&, RealMatrix&) {}
 inline void takeDenominator(const ComplexMatrix&, ComplexMatrix&) {}
 inline void takeDenominator(const IntegerMatrix& from, IntegerMatrix& to) {
     to.denominator = from.denominator;

@@ -3,6 +3,7 @@
 // comes last and may take long.
 
 #include <chrono>
+#include <type_traits>
 #include <variant>
 
 #include "engine/characteristic_polynomial.h"
@@ -36,6 +37,48 @@ std::string entryValue(Complex value, const MatrixDocument& document) {
     const auto limit = static_cast<std::size_t>(2 * document.displayWidth());
     if (text.size() > limit) text.resize(limit);
     return text;
+}
+
+Complex asComplex(long double value) {
+    return Complex{value, 0.0L};
+}
+Complex asComplex(const Complex& value) {
+    return value;
+}
+
+ComplexElimination eliminationOf(const ComplexMatrix& m) {
+    return ComplexElimination(m);
+}
+RealElimination eliminationOf(const RealMatrix& m) {
+    return RealElimination(m);
+}
+
+// Rank, and for a square matrix trace and determinant, of a real or complex
+// matrix, with the time the polynomial is expected to take.
+template <class Matrix>
+int summaryOf(const Matrix& m, const MatrixDocument& document, OneMatrixReport& result) {
+    auto elimination = eliminationOf(m);
+    const Outcome<std::int32_t> rank = elimination.rank();
+    if (rank.code != code::Ok) return rank.code;
+    result.rank = rank.value;
+    appendLine(result.text, strings::id::Rank, std::to_string(result.rank));
+    if (m.isSquare()) {
+        result.trace = asComplex(lorvex::trace(m));
+        // A singular matrix gives the determinant 0, which is what is shown.
+        const auto start = std::chrono::steady_clock::now();
+        const auto determinant = elimination.determinant();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        if (determinant.code == code::OutOfMemory) return determinant.code;
+        result.determinant = asComplex(determinant.value);
+        appendLine(result.text, strings::id::Trace, entryValue(*result.trace, document));
+        appendLine(result.text, strings::id::Determinant,
+                   entryValue(*result.determinant, document));
+        // The determinant's elimination of n^3 steps times the polynomial's.
+        const double order = m.rows;
+        result.polynomialSeconds =
+            took.count() / (order * order * order) * characteristicPolynomialWork(m.rows);
+    }
+    return code::Ok;
 }
 
 std::string fractionText(const Fraction& value) {
@@ -103,28 +146,16 @@ int CalculationOperations::buildSummary(std::int32_t letter, OneMatrixReport& re
         return code::Ok;
     }
 
-    const auto& m = std::get<ComplexMatrix>(data);
-    ComplexElimination elimination(m);
-    const Outcome<std::int32_t> rank = elimination.rank();
-    if (rank.code != code::Ok) return rank.code;
-    result.rank = rank.value;
-    appendLine(result.text, strings::id::Rank, std::to_string(result.rank));
-    if (square) {
-        result.trace = lorvex::trace(m);
-        // A singular matrix gives the determinant 0, which is what is shown.
-        const auto start = std::chrono::steady_clock::now();
-        const Outcome<Complex> determinant = elimination.determinant();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        if (determinant.code == code::OutOfMemory) return determinant.code;
-        result.determinant = determinant.value;
-        appendLine(result.text, strings::id::Trace, entryValue(*result.trace, *document));
-        appendLine(result.text, strings::id::Determinant,
-                   entryValue(*result.determinant, *document));
-        // The determinant's elimination of n^3 steps times the polynomial's.
-        const double order = m.rows;
-        result.polynomialSeconds =
-            took.count() / (order * order * order) * characteristicPolynomialWork(m.rows);
-    }
+    const int rc = std::visit(
+        [&]<class Matrix>(const Matrix& m) {
+            if constexpr (std::is_same_v<Matrix, IntegerMatrix>) {
+                return code::Ok;
+            } else {
+                return summaryOf(m, *document, result);
+            }
+        },
+        data);
+    if (rc != code::Ok) return rc;
     report = std::move(result);
     return code::Ok;
 }
@@ -142,9 +173,14 @@ int CalculationOperations::buildPolynomial(std::int32_t letter, OneMatrixReport&
                                            const StopCheck& stop) {
     const MatrixDocument* document = context_.workspace.slot(letter);
     if (document == nullptr) return code::MatrixNotFound;
-    const MatrixData data = document->matrixData();
-    const auto* m = std::get_if<ComplexMatrix>(&data);
-    if (m == nullptr || !m->isSquare()) return code::Ok;
+    const MatrixData& data = document->matrixData();
+    if (document->isInteger() || document->Rows() != document->Cols()) return code::Ok;
+    // The polynomial's work grows as 2^n: a complex copy of a real matrix
+    // costs nothing beside it.
+    const ComplexMatrix complexCopy = std::holds_alternative<RealMatrix>(data)
+                                          ? complexMatrixOf(std::get<RealMatrix>(data))
+                                          : std::get<ComplexMatrix>(data);
+    const ComplexMatrix* m = &complexCopy;
     const bool complexMode = document->Kind() == ElementKind::Complex;
 
     std::vector<Complex> coefficients;

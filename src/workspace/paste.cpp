@@ -156,7 +156,7 @@ long double pastedFieldValue(std::string_view field) {
     return value;
 }
 
-int scanPastedText(std::string_view text, ComplexMatrix& block) {
+int scanPastedText(std::string_view text, RealMatrix& block) {
     const auto [rows, cols] =
         scanFields(text, [](std::uint64_t, std::uint64_t, std::string_view) {});
     if (rows == 0) return code::NothingToDo;
@@ -165,12 +165,12 @@ int scanPastedText(std::string_view text, ComplexMatrix& block) {
         return code::OutOfRange;
     }
     try {
-        ComplexMatrix filled(static_cast<std::int32_t>(rows), static_cast<std::int32_t>(cols));
+        RealMatrix filled(static_cast<std::int32_t>(rows), static_cast<std::int32_t>(cols));
         bool allFinite = true;
         scanFields(text, [&](std::uint64_t row, std::uint64_t column, std::string_view field) {
             const long double value = pastedFieldValue(field);
             allFinite = allFinite && std::isfinite(value);
-            filled.at(static_cast<std::int32_t>(row), static_cast<std::int32_t>(column)).re = value;
+            filled.at(static_cast<std::int32_t>(row), static_cast<std::int32_t>(column)) = value;
         });
         // An infinity would poison every calculation with the matrix.
         if (!allFinite) return code::OutOfRange;

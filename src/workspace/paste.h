@@ -23,7 +23,7 @@ namespace lorvex {
 // has no field at all (the paste then does nothing and shows nothing);
 // code::OutOfRange when the table has more than 1 000 000 entries or a number
 // too large for a long double; code::OutOfMemory. On every code but Ok, `block` is as it was.
-[[nodiscard]] int scanPastedText(std::string_view text, ComplexMatrix& block);
+[[nodiscard]] int scanPastedText(std::string_view text, RealMatrix& block);
 
 // The value of one field: the longest leading part that forms a decimal
 // number, converted to the nearest long double; 0 when there is none. Only

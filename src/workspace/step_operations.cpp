@@ -45,10 +45,11 @@ std::string valueText(long double value) {
     return text;
 }
 
-// A complex copy of an integer matrix, each entry its numerator over the
-// common denominator.
+// A complex copy of a matrix: a real one's entries with zero imaginary parts,
+// an integer one's each its numerator over the common denominator.
 ComplexMatrix asComplex(const MatrixData& data) {
     if (const auto* m = std::get_if<ComplexMatrix>(&data)) return *m;
+    if (const auto* m = std::get_if<RealMatrix>(&data)) return complexMatrixOf(*m);
     const auto& exact = std::get<IntegerMatrix>(data);
     ComplexMatrix m(exact.rows, exact.cols);
     const long double denominator = exact.denominator.toLongDouble();
@@ -105,9 +106,9 @@ StepProgress StepOperations::runLinearProgram(std::int32_t objective, std::int32
     const MatrixDocument* b = workspace.slot(WorkspaceMode::Real, constraints);
     const MatrixDocument* c = workspace.slot(WorkspaceMode::Real, rightSide);
     if (f == nullptr || b == nullptr || c == nullptr) return {code::MatrixNotFound};
-    const auto fm = std::get<ComplexMatrix>(f->matrixData());
-    const auto bm = std::get<ComplexMatrix>(b->matrixData());
-    const auto cm = std::get<ComplexMatrix>(c->matrixData());
+    const auto fm = asComplex(f->matrixData());
+    const auto bm = asComplex(b->matrixData());
+    const auto cm = asComplex(c->matrixData());
     if (const int rc = checkLinearProgram(fm, bm, cm); rc != code::Ok) return {rc};
 
     lastRun_ = LastRun::None;
@@ -208,12 +209,15 @@ int StepOperations::OperLoad(std::int32_t letter) {
     if (document == nullptr) return code::MatrixNotFound;
     MatrixDocument& shown = context_.workspace.stepDocument(StepDocument::Operations);
     return runGuarded([&] {
-        context_.workspace.showStep(StepDocument::Operations, document->matrixData(), shown.title(),
-                                    -1, -1);
+        // The copy is made before anything changes: complex, or the integer
+        // matrix itself for exact steps.
+        MatrixData start = exactInUse() ? document->matrixData()
+                                        : MatrixData{asComplex(document->matrixData())};
+        context_.workspace.showStep(StepDocument::Operations, start, shown.title(), -1, -1);
         // Operations recorded on another matrix can no longer be undone.
         operations_.clear();
         lastRun_ = LastRun::Operations;
-        operationsStart_ = document->matrixData();
+        operationsStart_ = std::move(start);
         return code::Ok;
     });
 }

@@ -26,7 +26,7 @@ struct TUndoRec {
 
     // The old value of the changed cell.
     struct SavedCell {
-        std::variant<Complex, BigInt> value;
+        std::variant<Complex, BigInt, long double> value;
     };
     // The removed rows or columns as a matrix of their own, over the
     // document's denominator for the integer kind.

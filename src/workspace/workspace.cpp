@@ -45,6 +45,7 @@ ElementKind elementKindOf(WorkspaceMode mode) {
 
 MatrixData zeroMatrix(ElementKind kind, std::int32_t rows, std::int32_t cols) {
     if (kind == ElementKind::Integer) return IntegerMatrix(rows, cols);
+    if (kind == ElementKind::Real) return RealMatrix(rows, cols);
     return ComplexMatrix(rows, cols);
 }
 
@@ -66,7 +67,7 @@ Workspace::Workspace(Prompter& prompter) : prompter_(prompter) {
                                           strings::id::EchelonForm, strings::id::Operations};
     for (std::size_t i = 0; i < stepDocuments_.size(); ++i) {
         stepDocuments_[i] =
-            std::make_unique<MatrixDocument>(0, ElementKind::Real, ComplexMatrix(3, 3));
+            std::make_unique<MatrixDocument>(0, ElementKind::Real, RealMatrix(3, 3));
         stepDocuments_[i]->setDocumentName(std::string(kStepNames[i]), false);
         stepDocuments_[i]->setTitle(std::string(strings::byId(kStepTitles[i])));
     }

@@ -27,7 +27,7 @@ ElementKind elementKindOf(WorkspaceMode mode);
 WorkspaceMode modeOf(ElementKind kind);
 
 // A rows x cols zero matrix as a document of the kind holds it: an
-// IntegerMatrix for the integer kind, a ComplexMatrix otherwise.
+// IntegerMatrix, a RealMatrix or a ComplexMatrix.
 MatrixData zeroMatrix(ElementKind kind, std::int32_t rows, std::int32_t cols);
 
 // The three display documents of the step procedures.

@@ -31,6 +31,11 @@ inline ComplexMatrix realMatrix(std::initializer_list<std::initializer_list<long
     return matrixOf<ComplexMatrix>(rows, [](long double v) { return Complex{v, 0.0L}; });
 }
 
+// The same entries as a real-mode matrix holds them.
+inline RealMatrix realEntries(std::initializer_list<std::initializer_list<long double>> rows) {
+    return matrixOf<RealMatrix>(rows, [](long double v) { return v; });
+}
+
 inline ComplexMatrix complexMatrix(std::initializer_list<std::initializer_list<Complex>> rows) {
     return matrixOf<ComplexMatrix>(rows, [](Complex v) { return v; });
 }

@@ -12,6 +12,7 @@
 namespace lorvex {
 namespace {
 
+using test::realEntries;
 using test::realMatrix;
 
 class MatrixWindowTest : public test::MatrixWindowFixture {
@@ -38,7 +39,7 @@ class MatrixWindowTest : public test::MatrixWindowFixture {
     }
     MatrixDocument::Cell current() { return view()->currentCell(); }
     long double value(std::int32_t row, std::int32_t col) {
-        return document->Cells()[static_cast<std::size_t>(row * document->Cols() + col)].re;
+        return document->complexEntry(row, col).re;
     }
     void wheel(Qt::KeyboardModifiers modifiers) {
         QWheelEvent notch({10, 10}, view()->mapToGlobal(QPoint(10, 10)), {}, {0, -120},
@@ -144,7 +145,7 @@ TEST_F(MatrixWindowTest, RightClickWalksThroughTheCellsUntilTheEndOrEsc) {
     EXPECT_EQ(window->windowTitle(), "Esc cancela autoavanço");
     for (int value = 1; value <= 6; ++value)
         type(QString::number(value));
-    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 3, 5}, {2, 4, 6}})));
+    EXPECT_EQ(document->matrixData(), MatrixData(realEntries({{1, 3, 5}, {2, 4, 6}})));
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_EQ(window->windowTitle(), "A");
 
@@ -158,7 +159,7 @@ TEST_F(MatrixWindowTest, RightClickWalksThroughTheCellsUntilTheEndOrEsc) {
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_EQ(window->windowTitle(), "A");
     action(command::Undo)->trigger();
-    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{1, 3, 5}, {2, 4, 6}})));
+    EXPECT_EQ(document->matrixData(), MatrixData(realEntries({{1, 3, 5}, {2, 4, 6}})));
 }
 
 TEST_F(MatrixWindowTest, ScrollBarsFollowTheLayoutWithoutWaitingForAPaint) {
@@ -209,7 +210,7 @@ TEST_F(MatrixWindowTest, StructuralEditsThroughTheirDialogsCloseTheCellEditor) {
     ASSERT_TRUE(editor()->isVisible());
     prompter.expectFields("deletar", std::vector<std::string>{"3", "1"});
     action(command::RemoveRows)->trigger();
-    EXPECT_EQ(document->matrixData(), MatrixData(realMatrix({{7, 8}})));
+    EXPECT_EQ(document->matrixData(), MatrixData(realEntries({{7, 8}})));
     const Prompter::FieldsRequest asked = prompter.lastFields();
     ASSERT_EQ(asked.fields.size(), 2u);
     for (const Prompter::Field& field : asked.fields)

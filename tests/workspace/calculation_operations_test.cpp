@@ -11,6 +11,7 @@ namespace lorvex {
 namespace {
 
 using test::integerMatrix;
+using test::realEntries;
 using test::realMatrix;
 using Answer = Prompter::Answer;
 
@@ -28,7 +29,7 @@ TEST_F(CalculationOperationsTest, ARefusedOverwriteKeepsTheMatrixAndItsNotes) {
     EXPECT_EQ(workspace.slot(C)->notes(), "A + A");
     prompter.expectOverwriteQuestion(Answer::No);
     EXPECT_EQ(operations.calculations().CalcExpression(C, "3A"), code::Ok);
-    EXPECT_EQ(at(C), MatrixData(realMatrix({{2, 4}})));
+    EXPECT_EQ(at(C), MatrixData(realEntries({{2, 4}})));
     EXPECT_EQ(workspace.slot(C)->notes(), "A + A");
 }
 

@@ -18,6 +18,7 @@ namespace lorvex {
 namespace {
 
 using test::integerMatrix;
+using test::realEntries;
 using test::realMatrix;
 using Answer = Prompter::Answer;
 
@@ -47,7 +48,7 @@ TEST_F(FrameOperationsTest, OpeningChoosesTheArrayByTheExtension) {
     ASSERT_EQ(operations.files().OpenMatrixFile(real), code::Ok);
     MatrixDocument* opened = workspace.slot(1);
     ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->matrixData(), MatrixData(realMatrix({{1.5L, -2}})));
+    EXPECT_EQ(opened->matrixData(), MatrixData(realEntries({{1.5L, -2}})));
     EXPECT_EQ(opened->notes(), "nota");
     EXPECT_EQ(opened->documentName(), real);
     EXPECT_TRUE(opened->named());
@@ -91,14 +92,14 @@ TEST_F(FrameOperationsTest, OpeningIntoAnOccupiedPlaceReadsTheFileAfterTheQuesti
     const std::string file = saved("z.fma", ElementKind::Real, realMatrix({{7, 8}}), "");
     prompter.expectOverwriteQuestion(Answer::Yes);
     ASSERT_EQ(operations.files().OpenMatrixFile(file), code::Ok);
-    EXPECT_EQ(workspace.slot(4)->matrixData(), MatrixData(realMatrix({{7, 8}})));
+    EXPECT_EQ(workspace.slot(4)->matrixData(), MatrixData(realEntries({{7, 8}})));
     EXPECT_EQ(workspace.slot(4)->documentName(), file);
 
     std::ofstream(path("bad.fma")) << "x";
     workspace.slot(4)->setHidden(true);
     prompter.expectOverwriteQuestion(Answer::Yes);
     EXPECT_EQ(operations.files().OpenMatrixFile(path("bad.fma")), code::CannotOpenFile);
-    EXPECT_EQ(workspace.slot(4)->matrixData(), MatrixData(realMatrix({{7, 8}})));
+    EXPECT_EQ(workspace.slot(4)->matrixData(), MatrixData(realEntries({{7, 8}})));
 }
 
 TEST_F(FrameOperationsTest, OpenCommandAsksForAFileOfTheMode) {
@@ -108,7 +109,7 @@ TEST_F(FrameOperationsTest, OpenCommandAsksForAFileOfTheMode) {
     EXPECT_TRUE(workspace.occupiedLetters().empty());
     prompter.expectOpenFile(file);
     EXPECT_EQ(operations.files().open().code, code::Ok);
-    EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realMatrix({{3}})));
+    EXPECT_EQ(workspace.slot(1)->matrixData(), MatrixData(realEntries({{3}})));
 
     // A file that does not read is named in the message.
     std::ofstream(path("bad.fma")) << "x";
@@ -131,10 +132,10 @@ TEST_F(FrameOperationsTest, PasteAndOpenTakeAFreeLetterOfTheirOwnArray) {
     ASSERT_EQ(
         operations.files().OpenMatrixFile(saved("r.fma", ElementKind::Real, realMatrix({{3}}), "")),
         code::Ok);
-    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 1)->matrixData(), MatrixData(realMatrix({{9}})));
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 1)->matrixData(), MatrixData(realEntries({{9}})));
     EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 2)->matrixData(),
-              MatrixData(realMatrix({{1, 2}})));
-    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 3)->matrixData(), MatrixData(realMatrix({{3}})));
+              MatrixData(realEntries({{1, 2}})));
+    EXPECT_EQ(workspace.slot(WorkspaceMode::Real, 3)->matrixData(), MatrixData(realEntries({{3}})));
     EXPECT_TRUE(workspace.occupiedLetters().empty());
 
     EXPECT_EQ(operations.files().paste("no numbers here"), code::Ok);
@@ -147,13 +148,13 @@ TEST_F(FrameOperationsTest, DecimalCommasAreReadAfterOneQuestion) {
     prompter.expect("colar", "vírgulas decimais?", Answer::Yes);
     ASSERT_EQ(operations.files().paste("1,5\t-2,25\r\n3;4,75\r\n"), code::Ok);
     EXPECT_EQ(workspace.slot(1)->matrixData(),
-              MatrixData(realMatrix({{1.5L, -2.25L}, {3, 4.75L}})));
+              MatrixData(realEntries({{1.5L, -2.25L}, {3, 4.75L}})));
     prompter.expect("colar", "vírgulas decimais?", Answer::No);
     ASSERT_EQ(operations.files().paste("1,5"), code::Ok);
-    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realMatrix({{1, 5}})));
+    EXPECT_EQ(workspace.slot(2)->matrixData(), MatrixData(realEntries({{1, 5}})));
     for (const char* text : {"1, 2", "1,5 2.5", "1,2,3"})
         ASSERT_EQ(operations.files().paste(text), code::Ok) << text;
-    EXPECT_EQ(workspace.slot(5)->matrixData(), MatrixData(realMatrix({{1, 2, 3}})));
+    EXPECT_EQ(workspace.slot(5)->matrixData(), MatrixData(realEntries({{1, 2, 3}})));
 }
 
 TEST_F(FrameOperationsTest, SavedDocumentsComeBackWhole) {

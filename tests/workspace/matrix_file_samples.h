@@ -21,7 +21,8 @@ inline WindowSettings storedWindow() {
     return window;
 }
 
-// A real or complex matrix file of `rows` x `cols` entries.
+// A real or complex matrix file of `rows` x `cols` entries (the real parts
+// alone for a real one, as a real file is read).
 inline MatrixFile complexFile(std::int32_t kind, std::int32_t rows, std::int32_t cols,
                               std::initializer_list<Complex> values, std::string notes) {
     MatrixFile file;
@@ -31,7 +32,11 @@ inline MatrixFile complexFile(std::int32_t kind, std::int32_t rows, std::int32_t
     file.kind = kind;
     ComplexMatrix matrix(rows, cols);
     std::copy(values.begin(), values.end(), matrix.cells.begin());
-    file.entries = matrix;
+    if (kind == matrix_kind::kReal) {
+        file.entries = realPartsOf(matrix);
+    } else {
+        file.entries = matrix;
+    }
     file.notes = std::move(notes);
     return file;
 }

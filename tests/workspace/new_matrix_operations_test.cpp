@@ -10,6 +10,7 @@
 namespace lorvex {
 namespace {
 
+using test::realEntries;
 using test::realMatrix;
 using Answer = Prompter::Answer;
 using Kind = NewMatrixKind;
@@ -40,7 +41,7 @@ TEST_F(NewMatrixTest, SizesOutsideOneToAMillionEntriesAreRefused) {
     EXPECT_EQ(real(M)->Rows(), 1000000);
     prompter.expectOverwriteQuestion(Answer::Yes);
     ASSERT_EQ(make(Kind::Zeros, " 2 rows", "3.9"), code::Ok) << "the leading integer is read";
-    EXPECT_EQ(real(M)->matrixData(), MatrixData(ComplexMatrix(2, 3)));
+    EXPECT_EQ(real(M)->matrixData(), MatrixData(RealMatrix(2, 3)));
     EXPECT_EQ(real(M)->notes(), "zeros");
 }
 
@@ -54,7 +55,7 @@ TEST_F(NewMatrixTest, LaterFailuresReplaceTheCodesOfEarlierOnes) {
         << "the bounds are checked for random entries only";
     prompter.expectOverwriteQuestion(Answer::Yes);
     ASSERT_EQ(make(Kind::Diagonal, "1", "1", "0", "1", "2.5e3"), code::Ok);
-    EXPECT_EQ(real(M)->Cells()[0].re, 2500) << "a typed number in scientific notation";
+    EXPECT_EQ(real(M)->RCells()[0], 2500) << "a typed number in scientific notation";
 
     // Bounds that are, or lie, too far apart for a long double.
     const std::string huge = "1" + std::string(5000, '0');
@@ -65,7 +66,7 @@ TEST_F(NewMatrixTest, LaterFailuresReplaceTheCodesOfEarlierOnes) {
     prompter.expectOverwriteQuestion(Answer::Yes);
     EXPECT_EQ(make(Kind::Zeros, "2", "2", "0", huge), code::Ok)
         << "the bounds are checked for random entries only";
-    EXPECT_EQ(real(M)->matrixData(), MatrixData(ComplexMatrix(2, 2)));
+    EXPECT_EQ(real(M)->matrixData(), MatrixData(RealMatrix(2, 2)));
 
     EXPECT_EQ(makeInt(Kind::Diagonal, "3", "3", "1", "10", ""), code::IntegerExpected);
     EXPECT_EQ(makeInt(Kind::Diagonal, "0", "3", "1", "10", "x"), code::OutOfRange);
@@ -92,8 +93,8 @@ TEST_F(NewMatrixTest, TheFieldsAndTheModeMakeTheMatrix) {
         MatrixData expected;
         std::string_view notes;
     } cases[] = {
-        {WorkspaceMode::Real, Kind::Random, "1", "2", "1.5e1", "15", "", realMatrix({{15, 15}}),
-         "aleatória (1.5e1,15)"},
+        {WorkspaceMode::Real, Kind::Random, "1", "2", "1.5e1", "15", "",
+         test::realEntries({{15, 15}}), "aleatória (1.5e1,15)"},
         {WorkspaceMode::Complex, Kind::Diagonal, "2", "2", "0", "1", "2+3i",
          test::complexMatrix({{{2, 3}, {0, 0}}, {{0, 0}, {2, 3}}}), "diagonal"},
         {WorkspaceMode::Integer, Kind::Diagonal, "3", "1", "1", "10", " -12345678901234567890",
@@ -148,7 +149,7 @@ TEST_F(FormulaTest, AFormulaThatFailsAtSomeEntryStoresNothing) {
 
     ASSERT_EQ(operations.generators().Formula(M, "1", "2", "i+j"), code::Ok);
     EXPECT_EQ(operations.generators().Formula(M, "2", "2", "1/(i-j)"), code::CannotCalculate);
-    EXPECT_EQ(real(M)->matrixData(), MatrixData(realMatrix({{2, 3}})))
+    EXPECT_EQ(real(M)->matrixData(), MatrixData(realEntries({{2, 3}})))
         << "no overwrite question and the old matrix stays";
 }
 

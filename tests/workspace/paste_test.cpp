@@ -13,17 +13,17 @@
 namespace lorvex {
 namespace {
 
-ComplexMatrix realBlock(std::int32_t rows, std::int32_t cols,
-                        std::initializer_list<long double> values) {
-    ComplexMatrix matrix(rows, cols);
+RealMatrix realBlock(std::int32_t rows, std::int32_t cols,
+                     std::initializer_list<long double> values) {
+    RealMatrix matrix(rows, cols);
     std::size_t i = 0;
     for (const long double value : values)
-        matrix.cells[i++] = {value, 0.0L};
+        matrix.cells[i++] = value;
     return matrix;
 }
 
-ComplexMatrix scanned(std::string_view text) {
-    ComplexMatrix block(1, 1);
+RealMatrix scanned(std::string_view text) {
+    RealMatrix block(1, 1);
     EXPECT_EQ(scanPastedText(text, block), code::Ok) << text;
     return block;
 }
@@ -31,7 +31,7 @@ ComplexMatrix scanned(std::string_view text) {
 // The command-line scripts pin the five-line table with its blank line and
 // its words.
 TEST(Paste, LettersAndSignsSeparateFieldsWorthTheirLongestLeadingNumber) {
-    const std::pair<std::string, ComplexMatrix> cases[] = {
+    const std::pair<std::string, RealMatrix> cases[] = {
         {"1e5", realBlock(1, 2, {1, 5})},
         {"+7", realBlock(1, 1, {7})},
         {"12/4\t8;9", realBlock(1, 4, {12, 4, 8, 9})},
@@ -90,10 +90,10 @@ TEST(Paste, LongTextsAreReadToTheEnd) {
         text += "123.45 678.9\n";
     text += "98765.4321";
     ASSERT_GT(text.size(), 32000u);
-    const ComplexMatrix block = scanned(text);
+    const RealMatrix block = scanned(text);
     ASSERT_EQ(std::pair(block.rows, block.cols), std::pair(3001, 2));
-    EXPECT_EQ(block.at(2999, 1).re, 678.9L);
-    EXPECT_EQ(block.at(3000, 0).re, 98765.4321L);
+    EXPECT_EQ(block.at(2999, 1), 678.9L);
+    EXPECT_EQ(block.at(3000, 0), 98765.4321L);
 }
 
 std::string repeated(const std::string& unit, int count) {
@@ -106,7 +106,7 @@ std::string repeated(const std::string& unit, int count) {
 // A table of 1000 x 1001, one line of 1 000 001 fields, and as many lines;
 // numbers too large for a long double.
 TEST(Paste, RefusedTextsLeaveTheBlockAsItWas) {
-    const ComplexMatrix before = realBlock(1, 1, {3});
+    const RealMatrix before = realBlock(1, 1, {3});
     const std::pair<std::string, int> cases[] = {
         {"", code::NothingToDo},
         {"abc", code::NothingToDo},
@@ -120,11 +120,11 @@ TEST(Paste, RefusedTextsLeaveTheBlockAsItWas) {
         {"-1" + std::string(5000, '0') + ".5", code::OutOfRange},
     };
     for (const auto& [text, rc] : cases) {
-        ComplexMatrix block = before;
+        RealMatrix block = before;
         EXPECT_EQ(scanPastedText(text, block), rc) << text.substr(0, 40);
         EXPECT_EQ(block, before);
     }
-    const ComplexMatrix million = scanned(repeated("0 ", 1000000));
+    const RealMatrix million = scanned(repeated("0 ", 1000000));
     EXPECT_EQ(million.rows, 1);
     EXPECT_EQ(million.cols, 1000000);
 }

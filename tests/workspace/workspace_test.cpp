@@ -63,7 +63,7 @@ TEST_F(WorkspaceTest, FreeLettersThenHiddenOnesThenNoRoom) {
     EXPECT_EQ(workspace.FindFreeLetter(), 1);
     for (std::int32_t letter = 1; letter <= 26; ++letter)
         ASSERT_TRUE(placeReal(0, letter).stored);
-    EXPECT_EQ(workspace.slot(26)->Cells()[0].re, 26.0L);
+    EXPECT_EQ(workspace.slot(26)->RCells()[0], 26.0L);
     EXPECT_EQ(workspace.FindFreeLetter(), 0);
     const auto full = placeReal(0, 99);
     EXPECT_EQ(full.code, code::NoMoreRoom);
@@ -74,7 +74,7 @@ TEST_F(WorkspaceTest, FreeLettersThenHiddenOnesThenNoRoom) {
     prompter.expectOverwriteQuestion(Answer::Yes);
     const auto reused = placeReal(0, 99);
     ASSERT_TRUE(reused.stored);
-    EXPECT_EQ(workspace.slot(7)->Cells()[0].re, 99.0L);
+    EXPECT_EQ(workspace.slot(7)->RCells()[0], 99.0L);
     EXPECT_TRUE(workspace.slot(7)->Hidden()) << "only ViewLetter clears the flag";
 }
 
@@ -86,13 +86,13 @@ TEST_F(WorkspaceTest, RefusedOverwriteChangesAndShowsNothing) {
     const auto refused = placeReal(3, 2);
     EXPECT_EQ(refused.code, code::Ok);
     EXPECT_FALSE(refused.stored);
-    EXPECT_EQ(workspace.slot(3)->Cells()[0].re, 1.0L);
+    EXPECT_EQ(workspace.slot(3)->RCells()[0], 1.0L);
     EXPECT_FALSE(workspace.slot(3)->modified());
     EXPECT_TRUE(listener.events.empty());
 
     prompter.expectOverwriteQuestion(Answer::Yes);
     ASSERT_TRUE(placeReal(3, 2).stored);
-    EXPECT_EQ(workspace.slot(3)->Cells()[0].re, 2.0L);
+    EXPECT_EQ(workspace.slot(3)->RCells()[0], 2.0L);
     EXPECT_TRUE(workspace.slot(3)->modified());
     EXPECT_EQ(listener.events, (std::vector<std::string>{"changed C", "shown C"}));
 }
@@ -128,7 +128,7 @@ TEST_F(WorkspaceTest, ViewLetterShowsOrCreatesZeros) {
     ASSERT_EQ(workspace.ViewLetter(5), code::Ok);
     MatrixDocument* created = workspace.slot(5);
     ASSERT_NE(created, nullptr);
-    EXPECT_EQ(created->matrixData(), MatrixData(ComplexMatrix(3, 3)));
+    EXPECT_EQ(created->matrixData(), MatrixData(RealMatrix(3, 3)));
     EXPECT_EQ(created->notes(), "zeros");
 
     workspace.setMode(WorkspaceMode::Integer);
