@@ -4,6 +4,7 @@
 
 #include "workspace/step_operations.h"
 
+#include <cassert>
 #include <cstdio>
 #include <type_traits>
 #include <variant>
@@ -43,6 +44,15 @@ std::string valueText(long double value) {
     char text[64];
     std::snprintf(text, sizeof text, "%8.6Lf", value);
     return text;
+}
+
+// The step procedures work on complex matrices, or on integer ones for exact
+// steps; a real matrix is made complex (asComplex) before it reaches them.
+template <class Matrix, class Visitor>
+decltype(auto) visitStepMatrix(Visitor&& visitor, Matrix& data) {
+    assert(!std::holds_alternative<RealMatrix>(data));
+    if (auto* complex = std::get_if<ComplexMatrix>(&data)) return visitor(*complex);
+    return visitor(std::get<IntegerMatrix>(data));
 }
 
 // A complex copy of a matrix: a real one's entries with zero imaginary parts,
@@ -161,7 +171,7 @@ StepProgress StepOperations::echelon(std::int32_t letter, std::int32_t steps,
     progress.code = runGuarded([&] {
         MatrixData start =
             exactInUse() ? document->matrixData() : MatrixData{asComplex(document->matrixData())};
-        const int reduced = std::visit(
+        const int reduced = visitStepMatrix(
             [&](const auto& matrix) {
                 StepsOf<decltype(matrix)> result;
                 if (const int rc = reduceCut(matrix, steps, result, stop); rc != code::Ok)
@@ -211,8 +221,8 @@ int StepOperations::OperLoad(std::int32_t letter) {
     return runGuarded([&] {
         // The copy is made before anything changes: complex, or the integer
         // matrix itself for exact steps.
-        MatrixData start = exactInUse() ? document->matrixData()
-                                        : MatrixData{asComplex(document->matrixData())};
+        MatrixData start =
+            exactInUse() ? document->matrixData() : MatrixData{asComplex(document->matrixData())};
         context_.workspace.showStep(StepDocument::Operations, start, shown.title(), -1, -1);
         // Operations recorded on another matrix can no longer be undone.
         operations_.clear();
@@ -230,7 +240,7 @@ int StepOperations::applyOperation(const RowColumnOperation& operation) {
         std::optional<MatrixData> before;
         if (!operationsStart_) before = matrix;
         if (const int rc =
-                std::visit([&](auto& m) { return operations_.apply(m, operation); }, matrix);
+                visitStepMatrix([&](auto& m) { return operations_.apply(m, operation); }, matrix);
             rc != code::Ok) {
             return rc;
         }
@@ -331,7 +341,7 @@ bool StepOperations::OperUndo() {
         MatrixData matrix = shown.matrixData();
         if (!operations_.canUndo()) return code::NothingToDo;
         RowColumnOperation newest = operations_.records().back();
-        if (!std::visit([&](auto& m) { return operations_.undo(m); }, matrix))
+        if (!visitStepMatrix([&](auto& m) { return operations_.undo(m); }, matrix))
             return code::NothingToDo;
         try {
             context_.workspace.showStep(StepDocument::Operations, matrix, shown.title(), -1, -1);
@@ -416,7 +426,7 @@ int StepOperations::workedSolution(WorkedSolution& solution, const StopCheck& st
         }
         const MatrixData& start = lastRun_ == LastRun::Echelon ? echelonStart_ : *operationsStart_;
         WorkedSolution written{start, {}, lastDecimals()};
-        const int rc = std::visit(
+        const int rc = visitStepMatrix(
             [&](const auto& first) {
                 auto matrix = first;
                 std::int32_t count = 0;
