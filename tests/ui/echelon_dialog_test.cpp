@@ -125,9 +125,10 @@ TEST_F(EchelonDialogTest, StepWindowsHaveTheShortMenu) {
     EXPECT_EQ(test::actionTexts(top[0]->menu()->actions()),
               QStringList({"&Salvar", "Salvar &Como ...", "&Texto externo ...",
                            "Exportar s&olução ...", "&Ajuda ..."}));
-    EXPECT_EQ(test::actionTexts(top[1]->menu()->actions()),
-              QStringList({"&Fonte ...", "Hifen do &menos ...", "&Cor Bordo ...",
-                           "Cor em &highlight ...", "F&rações", "Idioma / Language", "&Ajuda ..."}));
+    EXPECT_EQ(
+        test::actionTexts(top[1]->menu()->actions()),
+        QStringList({"&Fonte ...", "Hifen do &menos ...", "&Cor Bordo ...", "Cor em &highlight ...",
+                     "F&rações", "Idioma / Language", "&Ajuda ..."}));
 
     top[2]->trigger();
     EXPECT_TRUE(window->helpWindow()->isVisible()) << "the echelon help text exists";
