@@ -25,8 +25,10 @@ namespace lorvex {
 // m^e for an integral e, negative ones through the inverse. Codes:
 // code::IntegerExpected when e is not an integer, code::Singular for a
 // negative power of a singular matrix, code::TooBig when a product overflows
-// (the result is then the last one computed).
-[[nodiscard]] int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result);
+// (the result is then the last one computed), code::UserStop (polled by the
+// inverse and before each product).
+[[nodiscard]] int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result,
+                        const StopCheck& stop = StopCheck::never());
 
 // The real kernels perform the operations of the complex ones on the real
 // parts, so they give the same values.
@@ -39,7 +41,8 @@ namespace lorvex {
 [[nodiscard]] int product(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
 [[nodiscard]] int transpose(const RealMatrix& a, RealMatrix& result);
 [[nodiscard]] int join(const RealMatrix& a, const RealMatrix& b, RealMatrix& result);
-[[nodiscard]] int power(const RealMatrix& m, long double exponent, RealMatrix& result);
+[[nodiscard]] int power(const RealMatrix& m, long double exponent, RealMatrix& result,
+                        const StopCheck& stop = StopCheck::never());
 
 // The integer results are normalised.
 [[nodiscard]] int sum(const IntegerMatrix& a, const IntegerMatrix& b, IntegerMatrix& result,

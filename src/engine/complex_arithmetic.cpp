@@ -121,11 +121,11 @@ void multiplyBlocks(const T* a, const T* b, T* c, std::int32_t rows, std::int32_
     return overflow ? code::TooBig : code::Ok;
 }
 
-Outcome<ComplexMatrix> inverseOf(const ComplexMatrix& m) {
-    return ComplexElimination(m).inverse();
+Outcome<ComplexMatrix> inverseOf(const ComplexMatrix& m, const StopCheck& stop) {
+    return ComplexElimination(m).inverse(stop);
 }
-Outcome<RealMatrix> inverseOf(const RealMatrix& m) {
-    return RealElimination(m).inverse();
+Outcome<RealMatrix> inverseOf(const RealMatrix& m, const StopCheck& stop) {
+    return RealElimination(m).inverse(stop);
 }
 
 template <class Matrix>
@@ -198,7 +198,8 @@ int join(const ComplexMatrix& a, const ComplexMatrix& b, ComplexMatrix& result) 
 namespace {
 
 template <class Matrix>
-[[nodiscard]] int raised(const Matrix& m, long double exponent, Matrix& result) {
+[[nodiscard]] int raised(const Matrix& m, long double exponent, Matrix& result,
+                         const StopCheck& stop) {
     if (!std::isfinite(exponent)) return code::IntegerExpected;
     const long double rounded = roundedExponent(exponent);
     if (std::fabs(rounded - exponent) > kZeroTolerance) return code::IntegerExpected;
@@ -208,7 +209,7 @@ template <class Matrix>
         Matrix accumulated = Matrix::identity(m.rows);
         Matrix base = m;
         if (k < 0) {
-            auto inverse = inverseOf(m);
+            auto inverse = inverseOf(m, stop);
             if (inverse.code != code::Ok) return inverse.code;
             base = std::move(inverse.value);
             k = -k;
@@ -217,6 +218,7 @@ template <class Matrix>
         // result as last computed.
         int rc = code::Ok;
         while (rc == code::Ok && k > 0) {
+            stop.poll();
             if (k % 2 == 1) rc = multiplyChecked(accumulated, base, accumulated);
             k /= 2;
             if (k > 0 && rc == code::Ok) rc = multiplyChecked(base, base, base);
@@ -228,8 +230,9 @@ template <class Matrix>
 
 }  // namespace
 
-int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result) {
-    return raised(m, exponent, result);
+int power(const ComplexMatrix& m, long double exponent, ComplexMatrix& result,
+          const StopCheck& stop) {
+    return raised(m, exponent, result, stop);
 }
 
 int sum(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {
@@ -259,8 +262,8 @@ int join(const RealMatrix& a, const RealMatrix& b, RealMatrix& result) {
     return joined(a, b, result);
 }
 
-int power(const RealMatrix& m, long double exponent, RealMatrix& result) {
-    return raised(m, exponent, result);
+int power(const RealMatrix& m, long double exponent, RealMatrix& result, const StopCheck& stop) {
+    return raised(m, exponent, result, stop);
 }
 
 }  // namespace lorvex

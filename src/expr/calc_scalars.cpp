@@ -107,12 +107,13 @@ int scaleByInverse(const IntegerMatrix& m, const CalcNode& divisor, IntegerMatri
     return scaleExactly(m, inverse, out, stop);
 }
 
-int power(const ComplexMatrix& m, const CalcNode& exponent, ComplexMatrix& out, const StopCheck&) {
-    return lorvex::power(m, exponent.value.re, out);
+int power(const ComplexMatrix& m, const CalcNode& exponent, ComplexMatrix& out,
+          const StopCheck& stop) {
+    return lorvex::power(m, exponent.value.re, out, stop);
 }
 
-int power(const RealMatrix& m, const CalcNode& exponent, RealMatrix& out, const StopCheck&) {
-    return lorvex::power(m, exponent.value.re, out);
+int power(const RealMatrix& m, const CalcNode& exponent, RealMatrix& out, const StopCheck& stop) {
+    return lorvex::power(m, exponent.value.re, out, stop);
 }
 
 int power(const IntegerMatrix& m, const CalcNode& exponent, IntegerMatrix& out,

@@ -80,5 +80,22 @@ TEST_F(CalcLanguage, AStopEndsALongExactCalculation) {
     EXPECT_EQ(result, MatrixData(realMatrix({{9}})));
 }
 
+TEST_F(CalcLanguage, AStopEndsARealPower) {
+    RealMatrix twice(30, 30);
+    for (std::int32_t i = 0; i < 30; ++i)
+        twice.at(i, i) = 2.0L;
+    test::FakeMatrixSource source;
+    source.set('R', twice);
+    int polls = 0;
+    const StopCheck stop([&] { return ++polls > 3; });
+    MatrixData result = realMatrix({{9}});
+    for (const char* calculation : {"R^(-1)", "R^100000"}) {
+        polls = 0;
+        EXPECT_EQ(CalcMatrix(calculation, false, source, result, stop), code::UserStop)
+            << calculation << ": the inverse polls per pivot column, the power per product";
+        EXPECT_EQ(result, MatrixData(realMatrix({{9}})));
+    }
+}
+
 }  // namespace
 }  // namespace lorvex
