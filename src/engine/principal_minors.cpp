@@ -303,13 +303,16 @@ void PrincipalMinors<T>::computeShared(Walker& walker, Shared& shared) {
     }
     walk(walker, true);
     // The other thread's last subtree is one of the smallest; the stop check
-    // is still polled while it ends.
-    for (std::unique_lock lock(mutex); !shared.finished;) {
-        finished.wait_for(lock, std::chrono::microseconds(200));
+    // is still polled while it ends, and at least once after the sharing
+    // began: a busy machine may let the other thread take every subtree.
+    for (std::unique_lock lock(mutex);;) {
+        const bool ended = shared.finished;
         lock.unlock();
         if (stop_.wantsProgress()) walker.report();
         stop_.poll();
+        if (ended) break;
         lock.lock();
+        finished.wait_for(lock, std::chrono::microseconds(200));
     }
     if (joined.thread.joinable()) joined.thread.join();
     if (shared.failure) std::rethrow_exception(shared.failure);

@@ -125,8 +125,9 @@ TEST(CharacteristicPolynomial, TellsItsProgressMinorByMinor) {
               reports.end());
     EXPECT_EQ(std::pair(reports.back().done, reports.back().workDone),
               std::pair(principalMinorCount(order), 1.0));
+    // The first poll after the sets of one index, once the work is shared.
     polls = 0;
-    const StopCheck stopInTheMiddle([&polls] { return ++polls == 20; });
+    const StopCheck stopInTheMiddle([&polls, order] { return ++polls == order + 1; });
     EXPECT_EQ(characteristicPolynomial(large, kept, stopInTheMiddle), code::UserStop);
     EXPECT_EQ(kept, std::vector<Complex>{ONE});
 }
