@@ -138,6 +138,17 @@ int planeRank(const std::vector<double>& scaled, double determinant) {
     return largestSize(scaled) > kZero ? 1 : 0;
 }
 
+// The eigen data of the matrix divided by `scale`, its eigenvalues scaled
+// back.
+void takeEigen(LinearMapPicture& picture, picture_detail::RealEigen eigen, double scale) {
+    picture.eigenDirections = eigen.directions;
+    picture.complexEigenvalues = eigen.complexPair;
+    for (EigenLine& line : eigen.lines) {
+        line.value *= scale;
+        picture.eigenLines.push_back(line);
+    }
+}
+
 LinearMapPicture planePicture(const std::vector<double>& m, double scale) {
     const PlaneMap map(m);
     LinearMapPicture picture;
@@ -146,13 +157,7 @@ LinearMapPicture planePicture(const std::vector<double>& m, double scale) {
     const double scaledDeterminant = scaled[0] * scaled[3] - scaled[1] * scaled[2];
     picture.rank = planeRank(scaled, scaledDeterminant);
     picture.determinant = picture.rank == 2 ? m[0] * m[3] - m[1] * m[2] : 0.0;
-    picture_detail::RealEigen eigen = picture_detail::planeEigen(scaled);
-    picture.eigenDirections = eigen.directions;
-    picture.complexEigenvalues = eigen.complexPair;
-    for (EigenLine& line : eigen.lines) {
-        line.value *= scale;
-        picture.eigenLines.push_back(line);
-    }
+    takeEigen(picture, picture_detail::planeEigen(scaled), scale);
 
     const std::array<PlanePoint, 4> square = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
     std::vector<PlanePoint> image;
@@ -262,13 +267,7 @@ LinearMapPicture spacePicture(const std::vector<double>& m, double scale, SpaceV
     const std::vector<double> scaled = dividedBy(m, scale);
     picture.rank = spaceRank(scaled);
     picture.determinant = picture.rank == 3 ? spaceDeterminant(m) : 0.0;
-    picture_detail::RealEigen eigen = picture_detail::spaceEigen(scaled);
-    picture.eigenDirections = eigen.directions;
-    picture.complexEigenvalues = eigen.complexPair;
-    for (EigenLine& line : eigen.lines) {
-        line.value *= scale;
-        picture.eigenLines.push_back(line);
-    }
+    takeEigen(picture, picture_detail::spaceEigen(scaled), scale);
 
     std::array<SpaceVector, 8> corners{}, images{};
     double extent = std::sqrt(3.0);
