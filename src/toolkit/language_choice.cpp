@@ -3,7 +3,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <optional>
-#include <string>
+#include <string_view>
 
 #include "toolkit/program_settings.h"
 #include "toolkit/qt_text.h"
@@ -36,15 +36,6 @@ std::optional<Language> savedLanguage() {
     return std::nullopt;
 }
 
-// The one message that speaks the language just chosen, not the one in use.
-std::string choiceMessage(Language chosen) {
-    const Language inUse = currentLanguage();
-    setLanguage(chosen);
-    std::string text(localized("O idioma escolhido vale a partir do próximo início do lorvex."));
-    setLanguage(inUse);
-    return text;
-}
-
 // The language chosen last, or else the one in use.
 Language chosenLanguage() {
     return savedLanguage().value_or(currentLanguage());
@@ -56,7 +47,10 @@ void choose(const LanguageItem& item, Prompter& prompter) {
     const bool changed = item.language != chosenLanguage();
     programSettings()->setValue(kLanguageKey, QLatin1String(item.code));
     if (!changed) return;
-    prompter.messageBox("lorvex", choiceMessage(item.language), Prompter::Buttons::Ok);
+    // The message speaks the language just chosen, not the one in use.
+    const std::string_view message =
+        localizedIn(item.language, "O idioma escolhido vale a partir do próximo início do lorvex.");
+    prompter.messageBox("lorvex", message, Prompter::Buttons::Ok);
 }
 
 }  // namespace

@@ -29,6 +29,13 @@ const CatalogueEntry* find(std::string_view context, std::string_view portuguese
     return nullptr;
 }
 
+std::string_view inLanguage(Language language, std::string_view context,
+                            std::string_view portuguese) {
+    if (language != Language::English) return portuguese;
+    const CatalogueEntry* entry = find(context, portuguese);
+    return entry ? entry->english : portuguese;
+}
+
 }  // namespace
 
 Language languageFromEnvironment() {
@@ -53,9 +60,11 @@ std::string_view localized(std::string_view portuguese) {
 }
 
 std::string_view localized(std::string_view context, std::string_view portuguese) {
-    if (currentLanguage() != Language::English) return portuguese;
-    const CatalogueEntry* entry = find(context, portuguese);
-    return entry ? entry->english : portuguese;
+    return inLanguage(currentLanguage(), context, portuguese);
+}
+
+std::string_view localizedIn(Language language, std::string_view portuguese) {
+    return inLanguage(language, {}, portuguese);
 }
 
 bool hasTranslation(std::string_view context, std::string_view portuguese) {

@@ -28,6 +28,10 @@ std::string_view localized(std::string_view portuguese);
 // places: `context` (a .po msgctxt) tells them apart.
 std::string_view localized(std::string_view context, std::string_view portuguese);
 
+// The text in the given language, whatever the language in use: a message
+// that speaks the language just chosen.
+std::string_view localizedIn(Language language, std::string_view portuguese);
+
 // Whether a catalogue holds an English text for this Portuguese text.
 bool hasTranslation(std::string_view context, std::string_view portuguese);
 

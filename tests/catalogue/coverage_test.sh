@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Every literal text the sources pass to localized() (or, in the windows, to
-# uiText()) has an entry in the catalogue: xgettext gathers them, msgcmp looks
-# each one up.
+# Every literal text the sources pass to localized() or localizedIn() (or, in
+# the windows, to uiText()) has an entry in the catalogue: xgettext gathers
+# them, msgcmp looks each one up.
 #
 #   coverage_test.sh CATALOGUE.po SOURCE_FOLDER...
 set -euo pipefail
@@ -13,7 +13,7 @@ trap 'rm -rf "$work"' EXIT
 
 find "$@" -name '*.cpp' -o -name '*.h' | sort >"$work/files"
 xgettext --language=C++ --from-code=UTF-8 --keyword= --keyword=localized:1,1t \
-    --keyword=localized:1c,2,2t --keyword=uiText:1 --files-from="$work/files" --output="$work/used.pot"
+    --keyword=localized:1c,2,2t --keyword=localizedIn:2 --keyword=uiText:1 --files-from="$work/files" --output="$work/used.pot"
 if [ ! -f "$work/used.pot" ]; then
     echo "no texts passed to localized() in $*"
     exit 1
