@@ -6,7 +6,6 @@
 #include "cli/script_runner.h"
 #include "engine/echelon.h"
 #include "workspace/check_answer.h"
-#include "workspace/file_bytes.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
 
@@ -177,14 +176,15 @@ int ScriptRunner::solution(const CommandWords& words, CommandResult& result) {
     if (document && !tex) return code::NotUnderstood;
     WorkedSolution worked;
     if (const int rc = operations_.steps().workedSolution(worked, stop_); rc != code::Ok) return rc;
-    std::string written = tex ? solutionTex(worked, document) : solutionText(worked);
+    const SolutionFormat format = !tex       ? SolutionFormat::PlainText
+                                  : document ? SolutionFormat::TexDocument
+                                             : SolutionFormat::TexFragment;
     const std::string_view file = words.restFrom(document ? 3 : 2);
     if (file.empty()) {
-        result.text = std::move(written);
+        result.text = solutionIn(worked, format);
         return code::Ok;
     }
-    const std::vector<std::uint8_t> bytes(written.begin(), written.end());
-    return replaceFileContents(std::string(file), bytes) ? code::Ok : code::CannotSaveFile;
+    return writeSolution(std::string(file), worked, format);
 }
 
 }  // namespace lorvex::cli

@@ -20,21 +20,13 @@
 #include "toolkit/program_settings.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/save_questions.h"
-#include "workspace/file_bytes.h"
 #include "workspace/worked_solution.h"
 
 namespace lorvex {
 namespace {
 
-// The formats of an exported solution, in the order the dialog offers them.
-enum class SolutionFormat { TexFragment = 0, TexDocument = 1, PlainText = 2 };
-
+// The dialog offers the formats in the order of SolutionFormat.
 const QString kSolutionFormatKey = QStringLiteral("stepWindow/solutionFormat");
-
-std::string solutionIn(const WorkedSolution& solution, SolutionFormat format) {
-    if (format == SolutionFormat::PlainText) return solutionText(solution);
-    return solutionTex(solution, format == SolutionFormat::TexDocument);
-}
 
 }  // namespace
 
@@ -188,10 +180,8 @@ void TDispWin::exportSolution() {
         showError(prompter(), rc);
         return;
     }
-    const std::string written = solutionIn(solution, format);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(written.data());
-    if (!replaceFileContents(*path, {bytes, written.size()}))
-        showError(prompter(), code::CannotSaveFile, *path);
+    if (const int written = writeSolution(*path, solution, format); written != code::Ok)
+        showError(prompter(), written, *path);
 }
 
 }  // namespace lorvex

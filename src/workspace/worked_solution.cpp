@@ -1,9 +1,12 @@
 #include "workspace/worked_solution.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <variant>
 
 #include "engine/rational.h"
+#include "engine/result_codes.h"
+#include "workspace/file_bytes.h"
 #include "workspace/number_text.h"
 #include "workspace/string_ids.h"
 #include "workspace/strings.h"
@@ -131,6 +134,18 @@ std::string solutionTex(const WorkedSolution& solution, bool completeDocument) {
     return "\\documentclass{article}\n\\usepackage[utf8]{inputenc}\n\\usepackage{amsmath}\n"
            "\\begin{document}\n" +
            text + "\\end{document}\n";
+}
+
+std::string solutionIn(const WorkedSolution& solution, SolutionFormat format) {
+    if (format == SolutionFormat::PlainText) return solutionText(solution);
+    return solutionTex(solution, format == SolutionFormat::TexDocument);
+}
+
+int writeSolution(const std::filesystem::path& path, const WorkedSolution& solution,
+                  SolutionFormat format) {
+    const std::string text = solutionIn(solution, format);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    return replaceFileContents(path, {bytes, text.size()}) ? code::Ok : code::CannotSaveFile;
 }
 
 }  // namespace lorvex

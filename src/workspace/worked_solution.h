@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,15 @@ std::string solutionText(const WorkedSolution& solution);
 // matrices of more than ten columns. A complete document when
 // `completeDocument`, the gather* alone otherwise.
 std::string solutionTex(const WorkedSolution& solution, bool completeDocument);
+
+// The formats a solution is exported in.
+enum class SolutionFormat { TexFragment, TexDocument, PlainText };
+
+std::string solutionIn(const WorkedSolution& solution, SolutionFormat format);
+
+// Writes the solution in that format as the whole file: code::Ok, or
+// code::CannotSaveFile with any previous file as it was.
+[[nodiscard]] int writeSolution(const std::filesystem::path& path, const WorkedSolution& solution,
+                                SolutionFormat format);
 
 }  // namespace lorvex
